@@ -1,0 +1,38 @@
+# Compile settings shared by the deliverables that make up the engine: they are
+# built without exception support, so nothing in them may throw.
+function(quilt_no_exceptions target)
+    target_compile_options(${target} PRIVATE -fno-exceptions)
+endfunction()
+
+# Environment under which every test runs: plug-ins of the build tree, no
+# user configuration, sanitizer settings.
+set(QUILT_TEST_ENVIRONMENT
+    "QT_PLUGIN_PATH=${CMAKE_BINARY_DIR}/plugins"
+    "QT_QPA_PLATFORM=xcb"
+    "QT_QUICK_BACKEND=opengl"
+    "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
+    "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1"
+    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+)
+
+# quilt_add_test(NAME SOURCES... [LIBRARIES ...] [ENVIRONMENT ...])
+# One Qt Test program, one process, registered with CTest.
+function(quilt_add_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
+    qt_add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
+    target_link_libraries(${name} PRIVATE Qt6::Test QuiltTestCommon ${T_LIBRARIES})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${QUILT_TEST_ENVIRONMENT};${T_ENVIRONMENT}" TIMEOUT 300)
+endfunction()
+
+# Every tst_*.cpp in the calling folder becomes a test of that name, linked to
+# the given libraries.
+function(quilt_add_tests_in_folder)
+    cmake_parse_arguments(T "" "" "LIBRARIES" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp")
+    foreach(source IN LISTS sources)
+        get_filename_component(name "${source}" NAME_WE)
+        quilt_add_test(${name} SOURCES "${source}" LIBRARIES ${T_LIBRARIES})
+    endforeach()
+endfunction()
