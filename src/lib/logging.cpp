@@ -2,6 +2,6 @@
 
 namespace Quilt
 {
-Q_LOGGING_CATEGORY(general, "quilt.general", QtInfoMsg)
-Q_LOGGING_CATEGORY(query, "quilt.query", QtWarningMsg)
-}
+Q_LOGGING_CATEGORY(lcGeneral, "quilt.general", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcQuery, "quilt.query", QtWarningMsg)
+} // namespace Quilt

@@ -4,6 +4,8 @@
 
 namespace Quilt
 {
-Q_DECLARE_LOGGING_CATEGORY(general)
-Q_DECLARE_LOGGING_CATEGORY(query)
-}
+// "quilt.general": registry, plug-ins, cache, packages, colours.
+Q_DECLARE_LOGGING_CATEGORY(lcGeneral)
+// "quilt.query": the matching trace; warnings only unless enabled.
+Q_DECLARE_LOGGING_CATEGORY(lcQuery)
+} // namespace Quilt
