@@ -18,12 +18,13 @@ private Q_SLOTS:
         element->setHints({ u"flat"_s, u"default"_s });
         element->setAttribute(u"position"_s, u"top"_s);
 
+        // Each key seeds the next, so no call can be dropped.
         size_t key = 0;
         QBENCHMARK
         {
             key = element->cacheKey(key);
         }
-        QVERIFY(key != 0 || true);
+        Q_UNUSED(key);
     }
 };
 

@@ -107,16 +107,45 @@ private Q_SLOTS:
         QCOMPARE(meta.enumerator(states).valueToKeys(0x1 | 0x8 | 0x40), "Hovered|Pressed|Highlighted");
         QCOMPARE(QMetaEnum::fromType<Element::ColorSet>().valueToKey(7), "Header");
         QCOMPARE(QMetaEnum::fromType<Element::Changes>().valueToKeys(0x10), "Attributes");
+    }
 
-        // Writable through the property system, with the same notifications.
+    void properties_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QByteArray>("notify");
+
+        QTest::newRow("type") << "type"_ba << QVariant(u"Label"_s) << "typeChanged"_ba;
+        QTest::newRow("id") << "id"_ba << QVariant(u"x"_s) << "idChanged"_ba;
+        QTest::newRow("states") << "states"_ba << QVariant::fromValue(Element::States(Element::State::Checked))
+                                << "statesChanged"_ba;
+        QTest::newRow("colorSet") << "colorSet"_ba << QVariant::fromValue(Element::ColorSet::Button)
+                                  << "colorSetChanged"_ba;
+        QTest::newRow("hints") << "hints"_ba << QVariant(QStringList { u"flat"_s }) << "hintsChanged"_ba;
+        QTest::newRow("attributes") << "attributes"_ba << QVariant(QVariantMap { { u"k"_s, 1 } })
+                                    << "attributesChanged"_ba;
+    }
+
+    // Written through the property system, with the same notifications.
+    void properties()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QVariant, value);
+        QFETCH(QByteArray, notify);
+
         auto element = Element::create();
-        ElementLog log(element.get());
-        QVERIFY(element->setProperty("type", u"Label"_s));
-        QVERIFY(element->setProperty("states", QVariant::fromValue(Element::States(Element::State::Checked))));
-        QCOMPARE(element->states(), Element::State::Checked);
-        QCOMPARE(log.log,
-                 (QStringList { u"event:Type"_s, u"typeChanged"_s, u"updated"_s, u"event:States"_s, u"statesChanged"_s,
-                                u"updated"_s }));
+        const QMetaProperty property = element->metaObject()->property(element->metaObject()->indexOfProperty(name));
+        QVERIFY(property.isValid() && property.isWritable() && property.hasNotifySignal());
+        QCOMPARE(property.notifySignal().name(), notify);
+
+        QSignalSpy notified(element.get(), property.notifySignal());
+        QSignalSpy updated(element.get(), &Element::updated);
+        QVERIFY(property.write(element.get(), value));
+        QCOMPARE(property.read(element.get()), value);
+        QCOMPARE(notified.size(), 1);
+        QCOMPARE(updated.size(), 1);
+        QVERIFY(property.write(element.get(), value));
+        QCOMPARE(notified.size(), 1);
     }
 
     void setters_data()
