@@ -3,14 +3,11 @@
 #include "testpluginpaths.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QPluginLoader>
 #include <QTest>
 
 #include <dlfcn.h>
 
-#include <memory>
 
 using Quilt::Color;
 using Quilt::ColorProvider;

@@ -6,14 +6,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
-#include <QJsonArray>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
 
 using Quilt::AnimationSpeedMultiplierChangedEvent;
 using Quilt::DefaultStyleChangedEvent;
