@@ -27,8 +27,8 @@ Q_STATIC_LOGGING_CATEGORY(lcArchive, "quilt.styletool")
 
 constexpr qsizetype BlockSize = 512;
 constexpr qint64 EndOfArchiveSize = 2 * BlockSize;
-// zlib takes a write's length as an unsigned int and refuses more than 2 GiB
-// at once; small chunks also keep its buffers busy rather than one huge call.
+// gzwrite takes its length as an unsigned int and refuses more than 2 GiB in
+// one call, so the stream goes out in chunks.
 constexpr qint64 WriteChunkSize = 1024 * 1024;
 constexpr int ReadChunkSize = 64 * 1024;
 
@@ -297,7 +297,7 @@ bool readRegularFile(const fs::path& path, bool followLink, qint64 limit, QByteA
         error = makeError(std::errc::operation_not_supported);
         return false;
     }
-    if (st.st_size > limit) {
+    if (st.st_size + paddingFor(st.st_size) > limit) {
         qCWarning(lcArchive).nospace() << "Cannot package " << text(path) << ": the package would exceed "
                                        << PackageArchive::MaximumStreamSize / (1024 * 1024) << " MiB";
         ::close(fd);
@@ -669,6 +669,8 @@ bool extractChecked(const TarEntry& entry, const std::vector<std::string>& compo
             return false;
         }
         if (!S_ISDIR(st.st_mode)) {
+            qCWarning(lcArchive).nospace() << "Refusing entry " << QByteArray::fromStdString(entry.name()) << ": "
+                                           << text(current) << " is not a folder";
             error = makeError(std::errc::not_a_directory);
             return false;
         }

@@ -505,6 +505,9 @@ void tst_PackageArchive::writerRefuses_data()
     QTest::newRow("dangling link") << QStringLiteral("dangling") << unsupported
                                    << QStringLiteral("/pkg/nothing\": it is a symbolic link");
     QTest::newRow("FIFO") << QStringLiteral("fifo") << unsupported << QStringLiteral("/pkg/sub/pipe\": it is a FIFO");
+    // Anything larger could never be read back.
+    QTest::newRow("file beyond the limit")
+        << QStringLiteral("huge") << int(std::errc::file_too_large) << QStringLiteral("the package would exceed");
     QTest::newRow("backslash in a name") << QStringLiteral("backslash") << int(std::errc::invalid_argument)
                                          << QStringLiteral("contains a backslash");
 }
@@ -541,6 +544,10 @@ void tst_PackageArchive::writerRefuses()
     } else if (kind == QLatin1String("fifo")) {
         QVERIFY(QDir().mkpath(package + QStringLiteral("/sub")));
         QVERIFY(::mkfifo(QFile::encodeName(package + QStringLiteral("/sub/pipe")).constData(), 0600) == 0);
+    } else if (kind == QLatin1String("huge")) {
+        QFile huge(package + QStringLiteral("/huge.bin")); // sparse: costs no disk
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(PackageArchive::MaximumStreamSize));
     } else if (kind == QLatin1String("backslash")) {
         QVERIFY(writeFile(package + QStringLiteral("/a\\b"), "x"));
     }
