@@ -34,6 +34,20 @@ std::string inQuotes(std::string_view text)
     return out;
 }
 
+// At most `longest` bytes of `text`, cut at a character boundary.
+std::string excerpt(std::string_view text)
+{
+    constexpr std::size_t longest = 40;
+    if (text.size() <= longest) {
+        return std::string(text);
+    }
+    std::size_t cut = longest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return std::string(text.substr(0, cut)) + "...";
+}
+
 std::uint8_t channelFromNumber(double number)
 {
     return static_cast<std::uint8_t>(std::clamp(std::round(number), 0.0, 255.0));
@@ -284,16 +298,7 @@ std::string SheetParser::describe() const
     default:
         break;
     }
-    constexpr std::size_t longest = 40;
-    std::string_view text = m_text.substr(m_token.offset, m_token.end - m_token.offset);
-    if (text.size() <= longest) {
-        return inQuotes(text);
-    }
-    std::size_t cut = longest;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-        --cut;
-    }
-    return inQuotes(std::string(text.substr(0, cut)) + "...");
+    return inQuotes(excerpt(m_text.substr(m_token.offset, m_token.end - m_token.offset)));
 }
 
 // Skips a top-level statement: up to and including its ';', or its {} block.
@@ -418,7 +423,7 @@ void SheetParser::parseAtRule()
         return;
     }
     m_seenRule = true;
-    error(at, "unknown at-rule \"@" + name + "\"; it is skipped");
+    error(at, "unknown at-rule \"@" + excerpt(name) + "\"; it is skipped");
     advance();
     skipStatement();
 }
@@ -835,7 +840,7 @@ void SheetParser::parseDeclaration(std::vector<Property>& properties, int blockD
         if (m_token.type == TokenType::LeftBrace) {
             error(m_token.offset, "rules cannot be nested inside rules; this block is skipped");
         } else {
-            error(m_token.offset, "expected \":\" after the property name " + inQuotes(property.name) + ", found "
+            error(m_token.offset, "expected \":\" after the property name " + inQuotes(excerpt(property.name)) + ", found "
                                       + describe());
         }
         skipDeclaration(blockDepth);
@@ -863,7 +868,7 @@ void SheetParser::parseDeclaration(std::vector<Property>& properties, int blockD
         return;
     }
     if (property.values.empty()) {
-        error(at, "the property " + inQuotes(property.name) + " has no value");
+        error(at, "the property " + inQuotes(excerpt(property.name)) + " has no value");
         return;
     }
     properties.push_back(std::move(property));
@@ -872,17 +877,17 @@ void SheetParser::parseDeclaration(std::vector<Property>& properties, int blockD
 bool SheetParser::parseNumber(Value& value)
 {
     const double number = m_token.number;
-    const std::string written(m_text.substr(m_token.offset, m_token.end - m_token.offset));
+    const std::string_view written = m_text.substr(m_token.offset, m_token.end - m_token.offset);
     if (m_token.type == TokenType::Number && m_token.isInteger) {
         if (m_token.numberOutOfRange || number < -2147483648.0 || number > 2147483647.0) {
-            error(m_token.offset, "the integer " + written + " is out of range (-2147483648 to 2147483647)");
+            error(m_token.offset, "the integer " + excerpt(written) + " is out of range (-2147483648 to 2147483647)");
             return false;
         }
         value = Value(static_cast<std::int32_t>(number));
         return true;
     }
     if (m_token.numberOutOfRange || std::fabs(number) > FLT_MAX) {
-        error(m_token.offset, "the number " + written + " is too large");
+        error(m_token.offset, "the number " + excerpt(written) + " is too large");
         return false;
     }
     Dimension dimension;
@@ -896,7 +901,7 @@ bool SheetParser::parseNumber(Value& value)
         const auto it = std::find_if(std::begin(unitNames), std::end(unitNames),
                                      [&](const UnitName& entry) { return asciiEqualsIgnoringCase(entry.name, unit); });
         if (it == std::end(unitNames)) {
-            error(m_token.offset, "unknown unit " + inQuotes(unit) + " in " + written);
+            error(m_token.offset, "unknown unit " + inQuotes(excerpt(unit)) + " in " + excerpt(written));
             return false;
         }
         dimension.unit = it->unit;
@@ -975,13 +980,13 @@ bool SheetParser::parseValue(Value& value, std::string_view property)
         // Reported by the tokenizer.
         return false;
     case TokenType::LeftBrace:
-        error(m_token.offset, "unexpected \"{\" in the value of " + inQuotes(property)
+        error(m_token.offset, "unexpected \"{\" in the value of " + inQuotes(excerpt(property))
                                   + ": is a \";\" missing before it?");
         return false;
     default:
         break;
     }
-    error(m_token.offset, "unexpected " + describe() + " in the value of " + inQuotes(property));
+    error(m_token.offset, "unexpected " + describe() + " in the value of " + inQuotes(excerpt(property)));
     return false;
 }
 
@@ -1114,7 +1119,7 @@ bool SheetParser::parseColorFunction(Color& color, int colorDepth)
         advance();
         return parseBinary(color, ColorOperation::Mix, name, colorDepth, functionDepth);
     }
-    error(at, "unknown function " + name
+    error(at, "unknown function " + excerpt(name)
                   + "(); the functions are rgb(), rgba(), custom(), set(), add(), subtract(), multiply(), "
                     "mix() and url()");
     return false;
