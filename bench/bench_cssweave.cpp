@@ -25,24 +25,22 @@ public:
         m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL;
         return static_cast<std::uint32_t>(m_state >> 33);
     }
-    template<std::size_t N>
-    const char* pick(const char* const (&items)[N])
-    {
-        return items[next() % N];
-    }
+    template<std::size_t N> const char* pick(const char* const (&items)[N]) { return items[next() % N]; }
     int range(int low, int high) { return low + static_cast<int>(next() % static_cast<std::uint32_t>(high - low + 1)); }
 
 private:
     std::uint64_t m_state = 0x5eed;
 };
 
-const char* const types[] = {"Button",   "ToolButton", "CheckBox", "RadioButton", "ComboBox", "SpinBox", "Slider",
-                             "ScrollBar", "Handle",     "Menu",     "MenuItem",    "TabBar",   "Tab",     "TextField",
-                             "ListView", "ItemDelegate", "Window",  "Dialog",      "ToolTip",  "ProgressBar"};
-const char* const hints[] = {"flat", "default", "horizontal", "vertical", "first", "last", "checkable", "compact"};
-const char* const states[] = {"hover", "pressed", "checked", "disabled", "visual-focus", "active-focus", "highlighted"};
-const char* const roles[] = {"background", "foreground", "decoration", "border"};
-const char* const sets[] = {"window", "view", "button", "selection", "tooltip", "header"};
+const char* const types[]
+    = { "Button",    "ToolButton",   "CheckBox", "RadioButton", "ComboBox", "SpinBox",    "Slider",
+        "ScrollBar", "Handle",       "Menu",     "MenuItem",    "TabBar",   "Tab",        "TextField",
+        "ListView",  "ItemDelegate", "Window",   "Dialog",      "ToolTip",  "ProgressBar" };
+const char* const hints[] = { "flat", "default", "horizontal", "vertical", "first", "last", "checkable", "compact" };
+const char* const states[]
+    = { "hover", "pressed", "checked", "disabled", "visual-focus", "active-focus", "highlighted" };
+const char* const roles[] = { "background", "foreground", "decoration", "border" };
+const char* const sets[] = { "window", "view", "button", "selection", "tooltip", "header" };
 
 std::string selector(Random& random)
 {
@@ -114,8 +112,8 @@ std::string declaration(Random& random)
                       random.range(0, 9), random.range(1, 9) * 100);
         break;
     case 6:
-        std::snprintf(buffer, sizeof buffer, "box-shadow: 0px %dpx %dpx 0px %s", random.range(0, 4),
-                      random.range(0, 8), color(random).c_str());
+        std::snprintf(buffer, sizeof buffer, "box-shadow: 0px %dpx %dpx 0px %s", random.range(0, 4), random.range(0, 8),
+                      color(random).c_str());
         break;
     case 7:
         std::snprintf(buffer, sizeof buffer, "background: url(\"../images/%s-%d.svg\") mask %s", random.pick(types),
@@ -159,8 +157,8 @@ int main(int argc, char** argv)
     const std::string text = generateSheet(10000);
 
     std::error_code ec;
-    const std::filesystem::path path =
-        std::filesystem::temp_directory_path(ec) / ("bench_cssweave_" + std::to_string(::getpid()) + ".css");
+    const std::filesystem::path path
+        = std::filesystem::temp_directory_path(ec) / ("bench_cssweave_" + std::to_string(::getpid()) + ".css");
     {
         std::ofstream file(path, std::ios::binary);
         file << text;

@@ -16,7 +16,8 @@ namespace cssparser
 {
 
 // Units of a dimension. The codes are stable: callers compare them as numbers.
-enum class Unit : int {
+enum class Unit : int
+{
     Percent = 1,
     Number = 2, // a plain number with a fraction or an exponent, such as 0.5
     Px = 3,
@@ -73,7 +74,8 @@ struct CustomColor
     friend bool operator==(const CustomColor&, const CustomColor&) = default;
 };
 
-enum class ColorOperation : int {
+enum class ColorOperation : int
+{
     None = 0,
     Set = 1,
     Add = 2,
@@ -100,7 +102,8 @@ struct ModifiedColor
     bool operator==(const ModifiedColor& other) const;
 };
 
-enum class ColorKind : int {
+enum class ColorKind : int
+{
     None = 0,
     Rgba = 1,
     Custom = 2,
@@ -136,7 +139,8 @@ struct Separator
     friend bool operator==(const Separator&, const Separator&) = default;
 };
 
-enum class ValueKind : int {
+enum class ValueKind : int
+{
     None = 0, // what Value() holds; the parser never produces it
     Dimension = 1,
     String = 2,
@@ -155,8 +159,7 @@ struct Value
     Value() = default;
     Value(Data d)
         : data(std::move(d))
-    {
-    }
+    { }
 
     ValueKind kind() const { return static_cast<ValueKind>(data.index()); }
 
@@ -170,7 +173,8 @@ struct Value
     friend bool operator==(const Value&, const Value&) = default;
 };
 
-enum class SelectorKind : int {
+enum class SelectorKind : int
+{
     Universal = 1, // *
     Type = 2, // Button
     Class = 3, // .flat
@@ -186,7 +190,8 @@ enum class SelectorKind : int {
     Child = 12, // a > b
 };
 
-enum class AttributeOperator : int {
+enum class AttributeOperator : int
+{
     Exists = 1, // [a]
     Equals = 2, // [a=v]
     Contains = 3, // [a*=v] and [a~=v]

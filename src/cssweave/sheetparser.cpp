@@ -17,11 +17,11 @@ struct UnitName
 };
 
 constexpr UnitName unitNames[] = {
-    {"px", Unit::Px},     {"pt", Unit::Pt},     {"em", Unit::Em},   {"rem", Unit::Rem},   {"ex", Unit::Ex},
-    {"ch", Unit::Ch},     {"in", Unit::In},     {"cm", Unit::Cm},   {"mm", Unit::Mm},     {"q", Unit::Q},
-    {"pc", Unit::Pc},     {"vw", Unit::Vw},     {"vh", Unit::Vh},   {"vmin", Unit::Vmin}, {"vmax", Unit::Vmax},
-    {"deg", Unit::Deg},   {"grad", Unit::Grad}, {"rad", Unit::Rad}, {"turn", Unit::Turn}, {"s", Unit::S},
-    {"ms", Unit::Ms},
+    { "px", Unit::Px },   { "pt", Unit::Pt },     { "em", Unit::Em },   { "rem", Unit::Rem },   { "ex", Unit::Ex },
+    { "ch", Unit::Ch },   { "in", Unit::In },     { "cm", Unit::Cm },   { "mm", Unit::Mm },     { "q", Unit::Q },
+    { "pc", Unit::Pc },   { "vw", Unit::Vw },     { "vh", Unit::Vh },   { "vmin", Unit::Vmin }, { "vmax", Unit::Vmax },
+    { "deg", Unit::Deg }, { "grad", Unit::Grad }, { "rad", Unit::Rad }, { "turn", Unit::Turn }, { "s", Unit::S },
+    { "ms", Unit::Ms },
 };
 
 std::string inQuotes(std::string_view text)
@@ -83,8 +83,7 @@ Session::Session(SourceReader& reader, std::vector<std::filesystem::path>& paths
     , m_paths(paths)
     , m_errors(errors)
     , m_rules(rules)
-{
-}
+{ }
 
 void Session::readTopLevel(const std::filesystem::path& path)
 {
@@ -110,7 +109,7 @@ void Session::readSheet(const std::filesystem::path& path, SheetParser* from, st
         if (from) {
             from->error(offset, std::move(message));
         } else {
-            addError(Error {path.string(), 1, 1, std::move(message)});
+            addError(Error { path.string(), 1, 1, std::move(message) });
         }
     };
     if (depth > Limits::maxImportDepth) {
@@ -119,8 +118,8 @@ void Session::readSheet(const std::filesystem::path& path, SheetParser* from, st
         return;
     }
     if (m_sheetsRead >= Limits::maxSheets) {
-        report("more than " + std::to_string(Limits::maxSheets) + " style sheets to read; "
-               + inQuotes(path.string()) + " and the rest are not read");
+        report("more than " + std::to_string(Limits::maxSheets) + " style sheets to read; " + inQuotes(path.string())
+               + " and the rest are not read");
         m_stopped = true;
         return;
     }
@@ -148,8 +147,9 @@ void Session::readSheet(const std::filesystem::path& path, SheetParser* from, st
 bool Session::countValue(SheetParser& from, std::uint32_t offset)
 {
     if (++m_values > Limits::maxValues) {
-        from.error(offset, "the style sheets hold more than " + std::to_string(Limits::maxValues)
-                               + " property values; reading stops here");
+        from.error(offset,
+                   "the style sheets hold more than " + std::to_string(Limits::maxValues)
+                       + " property values; reading stops here");
         m_stopped = true;
         return false;
     }
@@ -159,8 +159,9 @@ bool Session::countValue(SheetParser& from, std::uint32_t offset)
 bool Session::countSelectorPart(SheetParser& from, std::uint32_t offset)
 {
     if (++m_selectorParts > Limits::maxValues) {
-        from.error(offset, "the style sheets hold more than " + std::to_string(Limits::maxValues)
-                               + " selector parts; reading stops here");
+        from.error(offset,
+                   "the style sheets hold more than " + std::to_string(Limits::maxValues)
+                       + " selector parts; reading stops here");
         m_stopped = true;
         return false;
     }
@@ -171,8 +172,9 @@ bool Session::addRules(SheetParser& from, std::uint32_t offset, std::vector<std:
                        std::vector<Property>&& properties)
 {
     if (m_rules.size() + selectors.size() > Limits::maxRules) {
-        from.error(offset, "the style sheets hold more than " + std::to_string(Limits::maxRules)
-                               + " rules; reading stops here");
+        from.error(offset,
+                   "the style sheets hold more than " + std::to_string(Limits::maxRules)
+                       + " rules; reading stops here");
         m_stopped = true;
         return false;
     }
@@ -221,11 +223,11 @@ void SheetParser::error(std::uint32_t offset, std::string message)
     std::uint32_t line = 1;
     std::uint32_t column = 1;
     m_locator.locate(offset, line, column);
-    m_session.addError(Error {m_fileName, line, column, std::move(message)});
+    m_session.addError(Error { m_fileName, line, column, std::move(message) });
     if (++m_errorCount >= Limits::maxErrorsPerFile) {
-        m_session.addError(Error {m_fileName, line, column,
-                                  "too many errors (" + std::to_string(Limits::maxErrorsPerFile)
-                                      + "); the rest of this file is not read"});
+        m_session.addError(Error { m_fileName, line, column,
+                                   "too many errors (" + std::to_string(Limits::maxErrorsPerFile)
+                                       + "); the rest of this file is not read" });
         m_stopped = true;
     }
 }
@@ -267,8 +269,9 @@ void SheetParser::advance()
         return;
     }
     if (depth() >= Limits::maxNesting) {
-        error(m_token.offset, "brackets, parentheses and braces are nested more than "
-                                  + std::to_string(Limits::maxNesting) + " deep; the rest of this file is not read");
+        error(m_token.offset,
+              "brackets, parentheses and braces are nested more than " + std::to_string(Limits::maxNesting)
+                  + " deep; the rest of this file is not read");
         m_stopped = true;
         m_token.type = TokenType::EndOfFile;
         return;
@@ -292,9 +295,9 @@ std::string SheetParser::describe() const
 {
     switch (m_token.type) {
     case TokenType::EndOfFile:
-        return "the end of the file";
+        return "end of file";
     case TokenType::Whitespace:
-        return "a space";
+        return "white space";
     default:
         break;
     }
@@ -464,8 +467,9 @@ void SheetParser::parseImport(std::uint32_t at)
     }
     skipWhitespace();
     if (m_token.type != TokenType::Semicolon && m_token.type != TokenType::EndOfFile) {
-        error(m_token.offset, "@import takes only a file name: media queries and other conditions are not "
-                              "supported, so this @import is ignored");
+        error(m_token.offset,
+              "@import takes only a file name: media queries and other conditions are not "
+              "supported, so this @import is ignored");
         skipStatement();
         return;
     }
@@ -582,14 +586,14 @@ bool SheetParser::parseComplexSelector(std::vector<SelectorPart>& parts)
         case TokenType::Delim:
             if (m_token.delim == '>' || m_token.delim == '+' || m_token.delim == '~') {
                 if (!compoundOpen) {
-                    error(m_token.offset, parts.empty() ? "a selector cannot start with " + describe()
-                                                        : "two combinators in a row");
+                    error(m_token.offset,
+                          parts.empty() ? "a selector cannot start with " + describe() : "two combinators in a row");
                     return false;
                 }
                 const SelectorKind kind = m_token.delim == '>' ? SelectorKind::Child
                     : m_token.delim == '+'                     ? SelectorKind::NextSibling
                                                                : SelectorKind::SubsequentSibling;
-                if (!addSelectorPart(parts, SelectorPart {kind, {}, {}}, m_token.offset)) {
+                if (!addSelectorPart(parts, SelectorPart { kind, {}, {} }, m_token.offset)) {
                     return false;
                 }
                 compoundOpen = false;
@@ -602,7 +606,7 @@ bool SheetParser::parseComplexSelector(std::vector<SelectorPart>& parts)
             break;
         }
         if (compoundOpen && whitespaceSeen) {
-            if (!addSelectorPart(parts, SelectorPart {SelectorKind::Descendant, {}, {}}, m_token.offset)) {
+            if (!addSelectorPart(parts, SelectorPart { SelectorKind::Descendant, {}, {} }, m_token.offset)) {
                 return false;
             }
             compoundOpen = false;
@@ -623,14 +627,16 @@ bool SheetParser::parseSimpleSelector(std::vector<SelectorPart>& parts, bool com
     case TokenType::Delim:
         if (m_token.type == TokenType::Ident || m_token.delim == '*') {
             if (compoundOpen) {
-                error(at, "unexpected " + describe() + ": a type name or \"*\" must come first in a compound "
-                                                       "selector, as in Button.flat");
+                error(at,
+                      "unexpected " + describe()
+                          + ": a type name or \"*\" must come first in a compound "
+                            "selector, as in Button.flat");
                 return false;
             }
             SelectorPart part;
             if (m_token.type == TokenType::Ident) {
                 part.kind = SelectorKind::Type;
-                part.value = Value(Text {std::string(m_token.value())});
+                part.value = Value(Text { std::string(m_token.value()) });
             } else {
                 part.kind = SelectorKind::Universal;
             }
@@ -647,7 +653,7 @@ bool SheetParser::parseSimpleSelector(std::vector<SelectorPart>& parts, bool com
                 error(m_token.offset, "a class name must follow \".\" directly, as in .flat");
                 return false;
             }
-            SelectorPart part {SelectorKind::Class, Value(Text {std::string(m_token.value())}), {}};
+            SelectorPart part { SelectorKind::Class, Value(Text { std::string(m_token.value()) }), {} };
             advance();
             return addSelectorPart(parts, std::move(part), at);
         }
@@ -661,7 +667,7 @@ bool SheetParser::parseSimpleSelector(std::vector<SelectorPart>& parts, bool com
             error(at, describe() + " is not a valid id: an id must start with a letter, \"_\" or \"-\"");
             return false;
         }
-        SelectorPart part {SelectorKind::Id, Value(Text {std::string(m_token.value())}), {}};
+        SelectorPart part { SelectorKind::Id, Value(Text { std::string(m_token.value()) }), {} };
         advance();
         return addSelectorPart(parts, std::move(part), at);
     }
@@ -675,12 +681,12 @@ bool SheetParser::parseSimpleSelector(std::vector<SelectorPart>& parts, bool com
             advance();
         }
         if (m_token.type != TokenType::Ident && m_token.type != TokenType::Function) {
-            error(m_token.offset, std::string("a name must follow \"") + (pseudoElement ? "::" : ":")
-                                      + "\" directly, as in :hover");
+            error(m_token.offset,
+                  std::string("a name must follow \"") + (pseudoElement ? "::" : ":") + "\" directly, as in :hover");
             return false;
         }
         SelectorPart part;
-        part.value = Value(Text {std::string(m_token.value())});
+        part.value = Value(Text { std::string(m_token.value()) });
         if (m_token.type == TokenType::Function) {
             // Kept so that such a rule is known never to match; its arguments
             // are not looked at.
@@ -720,7 +726,7 @@ bool SheetParser::parseAttributeSelector(std::vector<SelectorPart>& parts)
     if (closes(TokenType::RightBracket, bracketDepth)) {
         advance();
         attribute.op = AttributeOperator::Exists;
-        return addSelectorPart(parts, SelectorPart {SelectorKind::Attribute, {}, std::move(attribute)}, at);
+        return addSelectorPart(parts, SelectorPart { SelectorKind::Attribute, {}, std::move(attribute) }, at);
     }
     if (m_token.type != TokenType::Delim) {
         error(m_token.offset, "expected \"]\" or an operator such as \"=\", found " + describe());
@@ -745,14 +751,14 @@ bool SheetParser::parseAttributeSelector(std::vector<SelectorPart>& parts)
             attribute.op = AttributeOperator::Suffix;
             break;
         default:
-            error(m_token.offset, "unknown attribute operator " + describe()
-                                      + "; use =, *=, ~=, |=, ^= or $=");
+            error(m_token.offset, "unknown attribute operator " + describe() + "; use =, *=, ~=, |=, ^= or $=");
             return false;
         }
         advance();
         if (m_token.type != TokenType::Delim || m_token.delim != '=') {
-            error(m_token.offset, first == '|' ? std::string("namespaces are not supported in selectors")
-                                               : "unknown attribute operator; use =, *=, ~=, |=, ^= or $=");
+            error(m_token.offset,
+                  first == '|' ? std::string("namespaces are not supported in selectors")
+                               : "unknown attribute operator; use =, *=, ~=, |=, ^= or $=");
             return false;
         }
     }
@@ -772,12 +778,12 @@ bool SheetParser::parseAttributeSelector(std::vector<SelectorPart>& parts)
         switch (m_token.type) {
         case TokenType::Ident:
         case TokenType::String:
-            attribute.value = Value(Text {std::string(m_token.value())});
+            attribute.value = Value(Text { std::string(m_token.value()) });
             break;
         case TokenType::Number:
         case TokenType::Percentage:
         case TokenType::Dimension:
-            attribute.value = Value(Text {std::string(m_text.substr(m_token.offset, m_token.end - m_token.offset))});
+            attribute.value = Value(Text { std::string(m_text.substr(m_token.offset, m_token.end - m_token.offset)) });
             break;
         default:
             error(valueAt, "the attribute value must be a name, a number or a quoted text, not " + describe());
@@ -791,7 +797,7 @@ bool SheetParser::parseAttributeSelector(std::vector<SelectorPart>& parts)
         return false;
     }
     advance();
-    return addSelectorPart(parts, SelectorPart {SelectorKind::Attribute, {}, std::move(attribute)}, at);
+    return addSelectorPart(parts, SelectorPart { SelectorKind::Attribute, {}, std::move(attribute) }, at);
 }
 
 // ---------------------------------------------------------------------------
@@ -840,8 +846,9 @@ void SheetParser::parseDeclaration(std::vector<Property>& properties, int blockD
         if (m_token.type == TokenType::LeftBrace) {
             error(m_token.offset, "rules cannot be nested inside rules; this block is skipped");
         } else {
-            error(m_token.offset, "expected \":\" after the property name " + inQuotes(excerpt(property.name)) + ", found "
-                                      + describe());
+            error(m_token.offset,
+                  "expected \":\" after the property name " + inQuotes(excerpt(property.name)) + ", found "
+                      + describe());
         }
         skipDeclaration(blockDepth);
         return;
@@ -923,18 +930,18 @@ bool SheetParser::parseValue(Value& value, std::string_view property)
         return true;
     case TokenType::Ident:
         if (auto rgba = namedColor(m_token.value())) {
-            value = Value(Color {*rgba});
+            value = Value(Color { *rgba });
         } else {
-            value = Value(Text {std::string(m_token.value())});
+            value = Value(Text { std::string(m_token.value()) });
         }
         advance();
         return true;
     case TokenType::String:
-        value = Value(Text {std::string(m_token.value())});
+        value = Value(Text { std::string(m_token.value()) });
         advance();
         return true;
     case TokenType::Url:
-        value = Value(Url {std::string(m_token.value())});
+        value = Value(Url { std::string(m_token.value()) });
         advance();
         return true;
     case TokenType::Hash: {
@@ -960,18 +967,19 @@ bool SheetParser::parseValue(Value& value, std::string_view property)
         return true;
     }
     case TokenType::Comma:
-        value = Value(Separator {','});
+        value = Value(Separator { ',' });
         advance();
         return true;
     case TokenType::Delim:
         if (m_token.delim == '/') {
-            value = Value(Separator {'/'});
+            value = Value(Separator { '/' });
             advance();
             return true;
         }
         if (m_token.delim == '!') {
-            error(m_token.offset, "\"!\" (as in !important) is not supported: the weight of a rule comes from its "
-                                  "selector alone; the declaration is skipped");
+            error(m_token.offset,
+                  "\"!\" (as in !important) is not supported: the weight of a rule comes from its "
+                  "selector alone; the declaration is skipped");
             return false;
         }
         break;
@@ -980,8 +988,8 @@ bool SheetParser::parseValue(Value& value, std::string_view property)
         // Reported by the tokenizer.
         return false;
     case TokenType::LeftBrace:
-        error(m_token.offset, "unexpected \"{\" in the value of " + inQuotes(excerpt(property))
-                                  + ": is a \";\" missing before it?");
+        error(m_token.offset,
+              "unexpected \"{\" in the value of " + inQuotes(excerpt(property)) + ": is a \";\" missing before it?");
         return false;
     default:
         break;
@@ -997,7 +1005,7 @@ bool SheetParser::parseUrlFunction(Value& value, int functionDepth)
         error(m_token.offset, "url() takes one quoted file name or none, as in url(\"a.png\") or url(a.png)");
         return false;
     }
-    value = Value(Url {std::string(m_token.value())});
+    value = Value(Url { std::string(m_token.value()) });
     advance();
     return expectClose(functionDepth, "url");
 }
@@ -1013,8 +1021,8 @@ bool SheetParser::expectComma(int functionDepth, std::string_view name)
     if (closes(TokenType::RightParen, functionDepth)) {
         error(m_token.offset, std::string(name) + "() needs more arguments");
     } else {
-        error(m_token.offset, "expected \",\" between the arguments of " + std::string(name) + "(), found "
-                                  + describe());
+        error(m_token.offset,
+              "expected \",\" between the arguments of " + std::string(name) + "(), found " + describe());
     }
     return false;
 }
@@ -1039,7 +1047,7 @@ bool SheetParser::parseColor(Color& color, int colorDepth, std::string_view wher
     switch (m_token.type) {
     case TokenType::Ident:
         if (auto rgba = namedColor(m_token.value())) {
-            color = Color {*rgba};
+            color = Color { *rgba };
             advance();
             return true;
         }
@@ -1067,7 +1075,7 @@ bool SheetParser::parseHexColor(Color& color)
         error(m_token.offset, describe() + " is not a colour: write 3, 4, 6 or 8 hexadecimal digits after \"#\"");
         return false;
     }
-    std::uint8_t channels[4] = {0, 0, 0, 255};
+    std::uint8_t channels[4] = { 0, 0, 0, 255 };
     if (digits.size() <= 4) {
         for (std::size_t i = 0; i < digits.size(); ++i) {
             channels[i] = static_cast<std::uint8_t>(hexDigit(digits[i]) * 17);
@@ -1077,7 +1085,7 @@ bool SheetParser::parseHexColor(Color& color)
             channels[i] = static_cast<std::uint8_t>(hexDigit(digits[2 * i]) * 16 + hexDigit(digits[2 * i + 1]));
         }
     }
-    color = Color {Rgba {channels[0], channels[1], channels[2], channels[3]}};
+    color = Color { Rgba { channels[0], channels[1], channels[2], channels[3] } };
     return true;
 }
 
@@ -1090,7 +1098,9 @@ bool SheetParser::parseColorFunction(Color& color, int colorDepth)
         return false;
     }
     const int functionDepth = depth();
-    const auto is = [&](std::string_view candidate) { return asciiEqualsIgnoringCase(name, candidate); };
+    const auto is = [&](std::string_view candidate) {
+        return asciiEqualsIgnoringCase(name, candidate);
+    };
     if (is("rgb") || is("rgba")) {
         advance();
         return parseRgb(color, name, functionDepth);
@@ -1119,9 +1129,10 @@ bool SheetParser::parseColorFunction(Color& color, int colorDepth)
         advance();
         return parseBinary(color, ColorOperation::Mix, name, colorDepth, functionDepth);
     }
-    error(at, "unknown function " + excerpt(name)
-                  + "(); the functions are rgb(), rgba(), custom(), set(), add(), subtract(), multiply(), "
-                    "mix() and url()");
+    error(at,
+          "unknown function " + excerpt(name)
+              + "(); the functions are rgb(), rgba(), custom(), set(), add(), subtract(), multiply(), "
+                "mix() and url()");
     return false;
 }
 
@@ -1130,20 +1141,26 @@ bool SheetParser::parseRgb(Color& color, std::string_view name, int functionDept
     // Either rgb(r, g, b) and rgb(r, g, b, a), or rgb(r g b) and rgb(r g b / a).
     struct Item
     {
-        enum { Channel, Comma, Slash } kind;
+        enum
+        {
+            Channel,
+            Comma,
+            Slash
+        } kind;
         double number;
         bool percent;
     };
     Item items[8];
     int count = 0;
-    const std::string usage = std::string(name) + "() takes three channels and an optional alpha, as in " + std::string(name)
-        + "(255, 128, 0), " + std::string(name) + "(255, 128, 0, 0.5) or " + std::string(name) + "(255 128 0 / 50%)";
+    const std::string usage = std::string(name) + "() takes three channels and an optional alpha, as in "
+        + std::string(name) + "(255, 128, 0), " + std::string(name) + "(255, 128, 0, 0.5) or " + std::string(name)
+        + "(255 128 0 / 50%)";
     const std::uint32_t at = m_token.offset;
     for (;;) {
         if (closes(TokenType::RightParen, functionDepth)) {
             break;
         }
-        Item item {Item::Channel, 0.0, false};
+        Item item { Item::Channel, 0.0, false };
         switch (m_token.type) {
         case TokenType::Whitespace:
             advance();
@@ -1180,8 +1197,12 @@ bool SheetParser::parseRgb(Color& color, std::string_view name, int functionDept
     const std::uint32_t closeAt = m_token.offset;
     advance();
 
-    const auto channelAt = [&](int i) { return i < count && items[i].kind == Item::Channel; };
-    const auto separatorAt = [&](int i, decltype(Item::Comma) kind) { return i < count && items[i].kind == kind; };
+    const auto channelAt = [&](int i) {
+        return i < count && items[i].kind == Item::Channel;
+    };
+    const auto separatorAt = [&](int i, decltype(Item::Comma) kind) {
+        return i < count && items[i].kind == kind;
+    };
     bool ok = false;
     bool hasAlpha = false;
     int alphaIndex = 0;
@@ -1203,15 +1224,16 @@ bool SheetParser::parseRgb(Color& color, std::string_view name, int functionDept
         return false;
     }
     Rgba rgba;
-    std::uint8_t* channels[3] = {&rgba.red, &rgba.green, &rgba.blue};
+    std::uint8_t* channels[3] = { &rgba.red, &rgba.green, &rgba.blue };
     for (int i = 0; i < 3; ++i) {
-        *channels[i] = items[i].percent ? channelFromFraction(items[i].number / 100.0) : channelFromNumber(items[i].number);
+        *channels[i]
+            = items[i].percent ? channelFromFraction(items[i].number / 100.0) : channelFromNumber(items[i].number);
     }
     if (hasAlpha) {
         const Item& alpha = items[alphaIndex];
         rgba.alpha = channelFromFraction(alpha.percent ? alpha.number / 100.0 : alpha.number);
     }
-    color = Color {rgba};
+    color = Color { rgba };
     return true;
 }
 
@@ -1219,8 +1241,9 @@ bool SheetParser::parseCustom(Color& color, int functionDepth)
 {
     skipWhitespace();
     if (m_token.type != TokenType::Ident && m_token.type != TokenType::String) {
-        error(m_token.offset, "custom() needs the name of a colour provider first, as in "
-                              "custom(loompalette, active, view, background, normal)");
+        error(m_token.offset,
+              "custom() needs the name of a colour provider first, as in "
+              "custom(loompalette, active, view, background, normal)");
         return false;
     }
     CustomColor custom;
@@ -1252,7 +1275,7 @@ bool SheetParser::parseCustom(Color& color, int functionDepth)
         custom.arguments.emplace_back(m_token.value());
         advance();
     }
-    color = Color {std::move(custom)};
+    color = Color { std::move(custom) };
     return true;
 }
 
@@ -1291,9 +1314,10 @@ bool SheetParser::parseSet(Color& color, int colorDepth, int functionDepth)
             }
         }
         if (!channel) {
-            error(m_token.offset, "set() takes channels red, green, blue or alpha with a value, as in "
-                                  "set(black, alpha 50%), not "
-                                      + describe());
+            error(m_token.offset,
+                  "set() takes channels red, green, blue or alpha with a value, as in "
+                  "set(black, alpha 50%), not "
+                      + describe());
             return false;
         }
         if (channel->has_value()) {
@@ -1306,16 +1330,17 @@ bool SheetParser::parseSet(Color& color, int colorDepth, int functionDepth)
         const bool percent = m_token.type == TokenType::Percentage;
         if ((!integer && !percent) || m_token.numberOutOfRange || m_token.number < 0.0
             || m_token.number > (integer ? 255.0 : 100.0)) {
-            error(m_token.offset, "a channel value is an integer from 0 to 255 or a percentage from 0% to 100%, "
-                                  "not "
-                                      + describe());
+            error(m_token.offset,
+                  "a channel value is an integer from 0 to 255 or a percentage from 0% to 100%, "
+                  "not "
+                      + describe());
             return false;
         }
         *channel = integer ? static_cast<std::uint8_t>(m_token.number) : channelFromFraction(m_token.number / 100.0);
         advance();
     }
     modified.base = std::make_shared<const Color>(std::move(base));
-    color = Color {std::move(modified)};
+    color = Color { std::move(modified) };
     return true;
 }
 
@@ -1341,8 +1366,8 @@ bool SheetParser::parseBinary(Color& color, ColorOperation operation, std::strin
         const bool percent = m_token.type == TokenType::Percentage;
         const double limit = percent ? 100.0 : 1.0;
         if ((!number && !percent) || m_token.numberOutOfRange || m_token.number < 0.0 || m_token.number > limit) {
-            error(m_token.offset, "the amount of mix() is a number from 0 to 1 or a percentage from 0% to 100%, not "
-                                      + describe());
+            error(m_token.offset,
+                  "the amount of mix() is a number from 0 to 1 or a percentage from 0% to 100%, not " + describe());
             return false;
         }
         modified.amount = static_cast<float>(percent ? m_token.number / 100.0 : m_token.number);
@@ -1353,7 +1378,7 @@ bool SheetParser::parseBinary(Color& color, ColorOperation operation, std::strin
     }
     modified.base = std::make_shared<const Color>(std::move(base));
     modified.second = std::make_shared<const Color>(std::move(second));
-    color = Color {std::move(modified)};
+    color = Color { std::move(modified) };
     return true;
 }
 

@@ -22,8 +22,7 @@ public:
     // Reads the sheet at `path`. On success fills `identity` (equal for two
     // paths that name the same file) and `text`; on failure returns false and
     // says why in `reason`, in words for a style author.
-    virtual bool read(const std::filesystem::path& path, std::string& identity, std::string& text,
-                      std::string& reason)
+    virtual bool read(const std::filesystem::path& path, std::string& identity, std::string& text, std::string& reason)
         = 0;
 };
 
@@ -41,8 +40,7 @@ class MemoryReader final : public SourceReader
 public:
     explicit MemoryReader(std::map<std::string, std::string> files)
         : m_files(std::move(files))
-    {
-    }
+    { }
     bool read(const std::filesystem::path& path, std::string& identity, std::string& text,
               std::string& reason) override;
 
@@ -140,8 +138,7 @@ private:
     bool parseRgb(Color& color, std::string_view name, int functionDepth);
     bool parseCustom(Color& color, int functionDepth);
     bool parseSet(Color& color, int colorDepth, int functionDepth);
-    bool parseBinary(Color& color, ColorOperation operation, std::string_view name, int colorDepth,
-                     int functionDepth);
+    bool parseBinary(Color& color, ColorOperation operation, std::string_view name, int colorDepth, int functionDepth);
     bool parseUrlFunction(Value& value, int functionDepth);
     bool expectComma(int functionDepth, std::string_view name);
     bool expectClose(int functionDepth, std::string_view name);

@@ -21,8 +21,7 @@ struct FileCloser
 };
 } // namespace
 
-bool FileReader::read(const std::filesystem::path& path, std::string& identity, std::string& text,
-                      std::string& reason)
+bool FileReader::read(const std::filesystem::path& path, std::string& identity, std::string& text, std::string& reason)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -141,7 +140,7 @@ void StyleSheet::parse()
         session.readTopLevel(path);
     }
     if (d->main.empty()) {
-        d->errors.push_back(Error {std::string(), 1, 1, "no style sheet file was given"});
+        d->errors.push_back(Error { std::string(), 1, 1, "no style sheet file was given" });
     } else {
         session.readTopLevel(d->main);
     }

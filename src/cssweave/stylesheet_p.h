@@ -25,6 +25,6 @@ namespace detail
 {
 // Lets tests and the fuzz target serve sheets from memory.
 void setSourceReader(StyleSheet& sheet, std::unique_ptr<SourceReader> reader);
-}
+} // namespace detail
 
 } // namespace cssparser

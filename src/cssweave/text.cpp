@@ -62,7 +62,9 @@ namespace
 // Length of the valid UTF-8 sequence at `i` (NUL not allowed), or 0.
 std::size_t validSequence(std::string_view text, std::size_t i)
 {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const auto byte = [&](std::size_t k) {
+        return static_cast<unsigned char>(text[k]);
+    };
     const unsigned char c = byte(i);
     if (c < 0x80) {
         return c == 0 ? 0 : 1;

@@ -28,8 +28,7 @@ class LineLocator
 public:
     explicit LineLocator(std::string_view text)
         : m_text(text)
-    {
-    }
+    { }
     void reset(std::string_view text) { *this = LineLocator(text); }
     void locate(std::size_t offset, std::uint32_t& line, std::uint32_t& column);
 

@@ -79,8 +79,7 @@ double toDouble(std::string_view text, bool& outOfRange)
 Tokenizer::Tokenizer(std::string_view text, TokenizerSink& sink)
     : m_text(text)
     , m_sink(sink)
-{
-}
+{ }
 
 bool Tokenizer::validEscapeAt(std::size_t ahead) const
 {
@@ -204,8 +203,7 @@ void Tokenizer::consumeNumeric(Token& token)
             ++m_pos;
         }
     }
-    if ((at() == 'e' || at() == 'E')
-        && (isDigit(at(1)) || ((at(1) == '+' || at(1) == '-') && isDigit(at(2))))) {
+    if ((at() == 'e' || at() == 'E') && (isDigit(at(1)) || ((at(1) == '+' || at(1) == '-') && isDigit(at(2))))) {
         integer = false;
         m_pos += isDigit(at(1)) ? 1 : 2;
         while (isDigit(at())) {
@@ -362,8 +360,9 @@ void Tokenizer::consumeUrl(Token& token)
             return;
         }
         if (c == '"' || c == '\'' || c == '(' || (c < 0x20 && c != '\t') || c == 0x7F) {
-            m_sink.lexicalError(m_pos, "a url without quotes cannot contain quotes, \"(\" or control characters; "
-                                       "put it in quotes");
+            m_sink.lexicalError(m_pos,
+                                "a url without quotes cannot contain quotes, \"(\" or control characters; "
+                                "put it in quotes");
             consumeBadUrlRemnants();
             token.type = TokenType::BadUrl;
             return;

@@ -7,7 +7,8 @@
 namespace cssparser::detail
 {
 
-enum class TokenType : std::uint8_t {
+enum class TokenType : std::uint8_t
+{
     EndOfFile,
     Whitespace,
     Ident,

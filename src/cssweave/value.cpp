@@ -4,14 +4,18 @@ namespace cssparser
 {
 
 static_assert(std::variant_size_v<Value::Data> == 7);
-static_assert(std::is_same_v<std::variant_alternative_t<static_cast<int>(ValueKind::Dimension), Value::Data>, Dimension>);
+static_assert(
+    std::is_same_v<std::variant_alternative_t<static_cast<int>(ValueKind::Dimension), Value::Data>, Dimension>);
 static_assert(std::is_same_v<std::variant_alternative_t<static_cast<int>(ValueKind::String), Value::Data>, Text>);
 static_assert(std::is_same_v<std::variant_alternative_t<static_cast<int>(ValueKind::Color), Value::Data>, Color>);
-static_assert(std::is_same_v<std::variant_alternative_t<static_cast<int>(ValueKind::Separator), Value::Data>, Separator>);
+static_assert(
+    std::is_same_v<std::variant_alternative_t<static_cast<int>(ValueKind::Separator), Value::Data>, Separator>);
 static_assert(std::is_same_v<std::variant_alternative_t<static_cast<int>(ValueKind::Url), Value::Data>, Url>);
-static_assert(std::is_same_v<std::variant_alternative_t<static_cast<int>(ValueKind::Integer), Value::Data>, std::int32_t>);
+static_assert(
+    std::is_same_v<std::variant_alternative_t<static_cast<int>(ValueKind::Integer), Value::Data>, std::int32_t>);
 static_assert(std::is_same_v<std::variant_alternative_t<static_cast<int>(ColorKind::Rgba), Color::Data>, Rgba>);
-static_assert(std::is_same_v<std::variant_alternative_t<static_cast<int>(ColorKind::Custom), Color::Data>, CustomColor>);
+static_assert(
+    std::is_same_v<std::variant_alternative_t<static_cast<int>(ColorKind::Custom), Color::Data>, CustomColor>);
 static_assert(
     std::is_same_v<std::variant_alternative_t<static_cast<int>(ColorKind::Modified), Color::Data>, ModifiedColor>);
 
@@ -56,14 +60,12 @@ const std::string* Value::text() const
 Rule::Rule(std::vector<SelectorPart> selectors, std::vector<Property> properties)
     : m_selectors(std::move(selectors))
     , m_properties(std::make_shared<const std::vector<Property>>(std::move(properties)))
-{
-}
+{ }
 
 Rule::Rule(std::vector<SelectorPart> selectors, std::shared_ptr<const std::vector<Property>> properties)
     : m_selectors(std::move(selectors))
     , m_properties(std::move(properties))
-{
-}
+{ }
 
 const std::vector<Property>& Rule::properties() const
 {

@@ -64,8 +64,8 @@ inline std::string dump(const cssparser::Color& color)
         };
         switch (modified->operation) {
         case ColorOperation::Set:
-            return "set(" + dumpOperand(modified->base) + ";" + channel(modified->red) + ";"
-                + channel(modified->green) + ";" + channel(modified->blue) + ";" + channel(modified->alpha) + ")";
+            return "set(" + dumpOperand(modified->base) + ";" + channel(modified->red) + ";" + channel(modified->green)
+                + ";" + channel(modified->blue) + ";" + channel(modified->alpha) + ")";
         case ColorOperation::Add:
             return "add(" + dumpOperand(modified->base) + ";" + dumpOperand(modified->second) + ")";
         case ColorOperation::Subtract:
@@ -107,7 +107,9 @@ inline std::string dump(const cssparser::Value& value)
 inline std::string dump(const cssparser::SelectorPart& part)
 {
     using namespace cssparser;
-    const auto name = [&] { return part.value.text() ? *part.value.text() : std::string("?"); };
+    const auto name = [&] {
+        return part.value.text() ? *part.value.text() : std::string("?");
+    };
     switch (part.kind) {
     case SelectorKind::Universal:
         return "any";
@@ -123,7 +125,7 @@ inline std::string dump(const cssparser::SelectorPart& part)
         if (!part.attribute) {
             return "attr(?)";
         }
-        static const char* const operators[] = {"?", "", "=", "*=", "|=", "^=", "$="};
+        static const char* const operators[] = { "?", "", "=", "*=", "|=", "^=", "$=" };
         const int op = static_cast<int>(part.attribute->op);
         std::string out = "attr(" + part.attribute->name + operators[op >= 1 && op <= 6 ? op : 0];
         if (part.attribute->op != AttributeOperator::Exists) {

@@ -73,12 +73,14 @@ void TestCssWeaveFiles::importsAndDefaults()
     sheet.import((root + "/defaults/default.css").toStdString());
     sheet.parse();
 
-    QCOMPARE(errorsOf(sheet), css + "/style.css:2:1: cannot read the style sheet \"" + css
-                 + "/nope.css\": the file does not exist");
-    QCOMPARE(rulesOf(sheet), QStringList({"type(default) {}", "type(colors) { c: rgba(255,0,0,255) }",
-                                          "type(buttons) {}", "type(main) {}"}));
-    QCOMPARE(pathsOf(sheet), QStringList({root + "/defaults/default.css", css + "/style.css",
-                                          css + "/parts/buttons.css", css + "/parts/../colors.css"}));
+    QCOMPARE(errorsOf(sheet),
+             css + "/style.css:2:1: cannot read the style sheet \"" + css + "/nope.css\": the file does not exist");
+    QCOMPARE(rulesOf(sheet),
+             QStringList(
+                 { "type(default) {}", "type(colors) { c: rgba(255,0,0,255) }", "type(buttons) {}", "type(main) {}" }));
+    QCOMPARE(pathsOf(sheet),
+             QStringList({ root + "/defaults/default.css", css + "/style.css", css + "/parts/buttons.css",
+                           css + "/parts/../colors.css" }));
 }
 
 void TestCssWeaveFiles::parseAgainGivesTheSameResult()
@@ -92,7 +94,7 @@ void TestCssWeaveFiles::parseAgainGivesTheSameResult()
     sheet.parse();
     QCOMPARE(rulesOf(sheet), rules);
     QCOMPARE(errorsOf(sheet), errors);
-    QCOMPARE(pathsOf(sheet), QStringList {main});
+    QCOMPARE(pathsOf(sheet), QStringList { main });
 }
 
 void TestCssWeaveFiles::importCycleThroughSymlink()
@@ -105,7 +107,7 @@ void TestCssWeaveFiles::importCycleThroughSymlink()
     cssparser::StyleSheet sheet((dir + "/a.css").toStdString());
     sheet.parse();
     QCOMPARE(errorsOf(sheet), dir + "/a.css:1:1: import cycle: \"" + dir + "/b.css\" is already being read");
-    QCOMPARE(rulesOf(sheet), QStringList {"type(a) {}"});
+    QCOMPARE(rulesOf(sheet), QStringList { "type(a) {}" });
 }
 
 void TestCssWeaveFiles::unreadableFiles_data()
@@ -113,10 +115,14 @@ void TestCssWeaveFiles::unreadableFiles_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
 
-    QTest::newRow("missing") << "missing" << "the file does not exist";
-    QTest::newRow("folder") << "folder" << "it is a folder, not a file";
-    QTest::newRow("fifo") << "fifo" << "it is not a regular file";
-    QTest::newRow("too large") << "large" << "the file is larger than 4 MiB";
+    QTest::newRow("missing") << "missing"
+                             << "the file does not exist";
+    QTest::newRow("folder") << "folder"
+                            << "it is a folder, not a file";
+    QTest::newRow("fifo") << "fifo"
+                          << "it is not a regular file";
+    QTest::newRow("too large") << "large"
+                               << "the file is larger than 4 MiB";
     QTest::newRow("largest allowed") << "largest" << QString();
     QTest::newRow("symlink to a file") << "symlink" << QString();
 }
@@ -147,14 +153,14 @@ void TestCssWeaveFiles::unreadableFiles()
     sheet.parse();
     if (reason.isEmpty()) {
         QCOMPARE(errorsOf(sheet), QString());
-        QCOMPARE(rulesOf(sheet), QStringList({"type(a) {}", "type(a) {}"}));
-        QCOMPARE(pathsOf(sheet), QStringList({dir + "/importer.css", path}));
+        QCOMPARE(rulesOf(sheet), QStringList({ "type(a) {}", "type(a) {}" }));
+        QCOMPARE(pathsOf(sheet), QStringList({ dir + "/importer.css", path }));
         return;
     }
     const QString message = "cannot read the style sheet \"" + path + "\": " + reason;
     QCOMPARE(errorsOf(sheet), dir + "/importer.css:2:2: " + message + "\n" + path + ":1:1: " + message);
     QCOMPARE(rulesOf(sheet), QStringList());
-    QCOMPARE(pathsOf(sheet), QStringList {dir + "/importer.css"});
+    QCOMPARE(pathsOf(sheet), QStringList { dir + "/importer.css" });
 }
 
 QTEST_GUILESS_MAIN(TestCssWeaveFiles)
