@@ -1,0 +1,6 @@
+#include "fuzzinput.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    return cssweaveFuzzInput(data, size);
+}
