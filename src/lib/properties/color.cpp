@@ -1,7 +1,6 @@
 #include "color.h"
 #include "color_p.h"
 #include "colorprovider_p.h"
-#include "logging_p.h"
 
 #include <QDataStream>
 #include <QDebug>
@@ -541,21 +540,6 @@ QDebug& operator<<(QDebug& debug, const Color& color)
 {
     debug << color.toString();
     return debug;
-}
-
-// The seam towards colour providers
-
-void ensureColorProviderRegistry()
-{
-    // The plug-in registry of colour providers will be created here, once per
-    // process, when the first custom colour is made.
-}
-
-std::optional<Rgba> resolveCustomColor(const QString& source, const QStringList& arguments)
-{
-    Q_UNUSED(arguments);
-    qCWarning(lcGeneral) << "No provider" << source << "found";
-    return std::nullopt;
 }
 
 } // namespace Quilt

@@ -9,6 +9,9 @@
 namespace Quilt
 {
 
+// The value model's way to colour providers; both live with the providers in
+// the engine core (colorprovider.cpp).
+
 // Called whenever a custom colour is made, by Color::custom() or by the stream
 // reader: the place where the process-wide colour-provider plug-in registry is
 // created on first use.
