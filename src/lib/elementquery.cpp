@@ -34,8 +34,9 @@ constexpr quint64 combine(quint64 seed, quint64 value)
 {
     return seed ^ (mix(value) + 0x9e3779b9ULL + (seed << 6) + (seed >> 2));
 }
-} // namespace
 
+// The key of the answer to a question: the style's serial and each element's
+// description, folded in chain order. Only meaningful within one process.
 size_t queryCacheKey(const Style& style, const ElementChain& elements)
 {
     const size_t seed = QHashSeed::globalSeed();
@@ -47,6 +48,7 @@ size_t queryCacheKey(const Style& style, const ElementChain& elements)
     }
     return size_t(key);
 }
+} // namespace
 
 ElementQuery::ElementQuery(std::shared_ptr<Style> style)
     : d(std::make_unique<ElementQueryPrivate>())

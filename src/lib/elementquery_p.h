@@ -23,8 +23,4 @@ public:
     std::shared_ptr<Properties::StylePropertyGroup> properties;
 };
 
-// The key of the answer to a question: the style's serial and each element's
-// description, folded in chain order. Only meaningful within one process.
-size_t queryCacheKey(const Style& style, const ElementChain& elements);
-
 } // namespace Quilt
