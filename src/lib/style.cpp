@@ -172,10 +172,10 @@ void writeRuleRecord(QDataStream& stream, const StyleRule& rule)
     }
 }
 
-void readRuleRecord(QDataStream& stream, StyleRule& rule)
+void readRuleRecord(QDataStream& stream, StyleRule& rule, UnknownSelectorKinds unknownKinds)
 {
     SelectorList selectors;
-    stream >> selectors;
+    readSelectorList(stream, selectors, unknownKinds);
     rule.setSelectors(selectors);
 
     bool hasProperties = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "selector_p.h"
 #include "style.h"
 
 #include <QDataStream>
@@ -22,6 +23,9 @@ public:
     QList<std::filesystem::path> cachePaths;
     QList<std::filesystem::file_time_type> cacheTimes;
     QList<std::shared_ptr<StyleRule>> rules;
+
+    // For the registry, which hands a style's data to the style cache.
+    static const StylePrivate& get(const Style& style) { return *style.d; }
 };
 
 // Identifies a style for the whole life of the process; never reused.
@@ -32,6 +36,7 @@ quint64 styleSerial(const Style& style);
 QUILT_EXPORT void writeRuleRecord(QDataStream& stream, const StyleRule& rule);
 // Fills an existing rule. Without a group in the record the rule keeps the
 // group it had. The caller judges the stream's status.
-QUILT_EXPORT void readRuleRecord(QDataStream& stream, StyleRule& rule);
+QUILT_EXPORT void readRuleRecord(QDataStream& stream, StyleRule& rule,
+                                 UnknownSelectorKinds unknownKinds = UnknownSelectorKinds::Skip);
 
 } // namespace Quilt
