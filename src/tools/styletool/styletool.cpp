@@ -1,0 +1,239 @@
+#include "styletool.h"
+
+#include "packagearchive.h"
+#include "packagehandler.h"
+#include "stylepackage.h"
+#include "styleregistry.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+using namespace Qt::StringLiterals;
+
+namespace fs = std::filesystem;
+
+namespace
+{
+// One stream for the whole run: a stream buffers what it reads ahead, and a
+// second one would never see the answers that the first has buffered.
+QTextStream& standardInput()
+{
+    static QTextStream stream(stdin);
+    return stream;
+}
+
+void appendEscape(std::string& out, unsigned code)
+{
+    static const char digits[] = "0123456789abcdef";
+    out += "\\x";
+    out += digits[(code >> 4) & 0xf];
+    out += digits[code & 0xf];
+}
+} // namespace
+
+std::ostream& operator<<(std::ostream& stream, const QString& text)
+{
+    return stream << text.toLocal8Bit().constData();
+}
+
+std::string quoted(const fs::path& path)
+{
+    const std::string& bytes = path.native();
+    std::string out;
+    out.reserve(bytes.size() + 2);
+    out += '"';
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+        } else if (c < 0x20 || c == 0x7f) {
+            appendEscape(out, c);
+        } else if (c == 0xc2 && i + 1 < bytes.size() && static_cast<unsigned char>(bytes[i + 1]) >= 0x80
+                   && static_cast<unsigned char>(bytes[i + 1]) <= 0x9f) {
+            // A C1 control character in UTF-8; terminals act on these too.
+            appendEscape(out, static_cast<unsigned char>(bytes[++i]));
+        } else {
+            out += char(c);
+        }
+    }
+    out += '"';
+    return out;
+}
+
+std::unique_ptr<QCommandLineParser> createCommandParser(const QString& command, const QList<QString>& arguments,
+                                                        std::function<void(QCommandLineParser*)> setUp)
+{
+    auto parser = std::make_unique<QCommandLineParser>();
+    parser->addOption(QCommandLineOption(u"help"_s, u"Displays help for the current command."_s));
+    setUp(parser.get());
+
+    const QList<QString> commandLine = QList<QString> { QCoreApplication::applicationName() } + arguments;
+    if (parser->parse(commandLine)) {
+        if (parser->isSet(u"help"_s)) {
+            exitWithCommandHelp(parser.get(), command, QString(), 0);
+        }
+        return parser;
+    }
+    const QStringList unknown = parser->unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        exitWithCommandHelp(parser.get(), command,
+                            u"Unknown option for command "_s + command + u": "_s + unknown.constFirst(), 1);
+    }
+    exitWithCommandHelp(parser.get(), command, QString(), 1);
+}
+
+void exitWithCommandHelp(QCommandLineParser* parser, const QString& command, const QString& message, int exitCode)
+{
+    QString text = parser->helpText();
+    text.replace(u"quilt-styletool"_s, u"quilt-styletool "_s + command);
+    if (message.isEmpty()) {
+        QCommandLineParser::showMessageAndExit(QCommandLineParser::MessageType::Information, text, exitCode);
+    }
+    QCommandLineParser::showMessageAndExit(QCommandLineParser::MessageType::Error, message + u'\n' + text, exitCode);
+    // showMessageAndExit does not return.
+    std::exit(exitCode);
+}
+
+void readInput(QString& value, QStringView prompt, QString defaultValue)
+{
+    readInput(
+        value, prompt, [](const QString&) { return true; }, std::move(defaultValue));
+}
+
+void readInput(QString& value, QStringView prompt, std::function<bool(QString)> validator, QString defaultValue)
+{
+    if (!value.isEmpty()) {
+        return;
+    }
+    QTextStream& input = standardInput();
+    QString line;
+    for (;;) {
+        QString question = prompt.toString();
+        if (!defaultValue.isEmpty()) {
+            question += u" [Enter to use: "_s + defaultValue + u']';
+        }
+        std::cout << question.toUtf8().constData() << std::endl;
+
+        if (!input.readLineInto(&line, 1024)) {
+            // Nothing more will come: asking again would never end.
+            std::cerr << "No answer given: the input has ended.\n";
+            std::exit(1);
+        }
+        if (line.isEmpty() && !defaultValue.isEmpty()) {
+            line = defaultValue;
+        }
+        if (!validator(line)) {
+            line.clear();
+            continue;
+        }
+        if (!line.isEmpty()) {
+            break;
+        }
+    }
+    value = line;
+}
+
+int printPackageError(const Quilt::StylePackage& package)
+{
+    const int error = package.error();
+    std::cerr << quoted(package.path());
+    switch (error) {
+    case Quilt::StylePackage::NotFound:
+        std::cerr << " does not exist.\n";
+        return 1;
+    case Quilt::StylePackage::MissingFiles:
+        std::cerr << " is an invalid style because it is missing required files.\n";
+        return 2;
+    case Quilt::StylePackage::InvalidMetadata:
+        std::cerr << " is an invalid style because its metadata could not be read.\n";
+        return 3;
+    case Quilt::StylePackage::UnknownInputType:
+        std::cerr << " is an invalid style because it uses an unknown input type.\n";
+        return 4;
+    default:
+        // A code of the input plug-in: the package is invalid all the same,
+        // and a command must not report success for it.
+        std::cerr << " is an invalid style because its input plug-in refused it (error " << error << ").\n";
+        return exitCodeFor(error);
+    }
+}
+
+int printOperationError(const Quilt::StylePackage& package, const std::error_code& error)
+{
+    std::cerr << "Operation on package " << quoted(package.path()) << " failed: " << error.message() << '\n';
+    return exitCodeFor(error.value());
+}
+
+ExtractedPackage extractPackage(const std::filesystem::path& archive, std::error_code& error)
+{
+    error.clear();
+    ExtractedPackage result;
+    PackageArchive packageArchive(archive);
+    if (!result.directory.isValid()) {
+        error = std::make_error_code(std::errc::io_error);
+    } else if (packageArchive.read(error)) {
+        packageArchive.extractAll(fs::path(result.directory.path().toStdString()), error);
+    }
+    if (error) {
+        std::cerr << "Operation on package " << quoted(archive) << " failed: " << error.message() << '\n';
+        return result;
+    }
+
+    std::vector<fs::path> topLevel;
+    std::error_code listError;
+    for (fs::directory_iterator it(fs::path(result.directory.path().toStdString()), listError), end;
+         !listError && it != end; it.increment(listError)) {
+        topLevel.push_back(it->path());
+    }
+    if (listError || topLevel.size() != 1) {
+        std::cerr << "Operation on package " << quoted(archive)
+                  << " failed: The package is an invalid Quilt style package.\n";
+        error = std::make_error_code(std::errc::io_error);
+        return result;
+    }
+    result.path = topLevel.front();
+    return result;
+}
+
+int exitCodeFor(int value)
+{
+    return value >= 1 && value <= 255 ? value : 1;
+}
+
+std::filesystem::path normalisedPath(const std::filesystem::path& path)
+{
+    std::error_code error;
+    fs::path result = fs::absolute(path, error);
+    if (error) {
+        result = path;
+    }
+    result = result.lexically_normal();
+    while (!result.has_filename() && result.has_relative_path()) {
+        result = result.parent_path();
+    }
+    return result;
+}
+
+QString printable(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control) {
+            result += u"\\x"_s + QString::number(c.unicode(), 16).rightJustified(2, u'0');
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+std::shared_ptr<Quilt::PackageHandler> packageHandler()
+{
+    return Quilt::StyleRegistry::instance()->packageHandler();
+}
