@@ -1,5 +1,8 @@
 #include "selector.h"
+#include "selector_p.h"
+#include "streamreaders_p.h"
 
+#include <QIODevice>
 #include <QMetaEnum>
 
 using namespace Qt::StringLiterals;
@@ -292,6 +295,10 @@ template<SelectorType Kind> Selector readSelector(QDataStream& stream)
         qint32 value = 0;
         stream >> value;
         data = Element::State(value);
+    } else if constexpr (std::is_same_v<Data, std::pair<QString, QVariant>>) {
+        // The value may name any type; only those that selectors carry are read.
+        stream >> data.first;
+        detail::readVariant(stream, data.second);
     } else {
         stream >> data.first >> data.second;
     }
@@ -304,8 +311,22 @@ template<SelectorType Kind> Selector readSelector(QDataStream& stream)
 
 QDataStream& operator>>(QDataStream& stream, SelectorList& list)
 {
+    readSelectorList(stream, list, UnknownSelectorKinds::Skip);
+    return stream;
+}
+
+void readSelectorList(QDataStream& stream, SelectorList& list, UnknownSelectorKinds unknownKinds)
+{
     qint64 count = 0;
     stream >> count;
+    if (unknownKinds == UnknownSelectorKinds::Reject && stream.status() == QDataStream::Ok) {
+        // Every selector takes at least its kind.
+        const QIODevice* device = stream.device();
+        if (count < 0 || !device || count > device->bytesAvailable() / qint64(sizeof(qint32))) {
+            stream.setStatus(QDataStream::ReadCorruptData);
+            return;
+        }
+    }
     // The count is not trusted: a corrupt one must neither reserve memory nor
     // keep the loop going once the stream has run dry.
     for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
@@ -350,6 +371,10 @@ QDataStream& operator>>(QDataStream& stream, SelectorList& list)
             selector = makeSelector<SelectorType::Descendant>(detail::Empty {});
             break;
         default:
+            if (unknownKinds == UnknownSelectorKinds::Reject) {
+                stream.setStatus(QDataStream::ReadCorruptData);
+                return;
+            }
             // Unknown kind: no data to skip, nothing appended.
             continue;
         }
@@ -358,7 +383,6 @@ QDataStream& operator>>(QDataStream& stream, SelectorList& list)
         }
         list.append(selector);
     }
-    return stream;
 }
 
 } // namespace Quilt

@@ -78,4 +78,20 @@ bool writeFile(const QString &path, const QByteArray &contents)
     }
     return file.write(contents) == contents.size() && file.flush();
 }
+
+QString writePackage(const QString &folder, const QString &id, const QByteArray &metadata,
+                     const QMap<QString, QByteArray> &files)
+{
+    const QString package = folder + QLatin1Char('/') + id;
+    if (!writeFile(package + QStringLiteral("/metadata.json"), metadata)
+        || !QDir().mkpath(package + QStringLiteral("/contents"))) {
+        return QString();
+    }
+    for (auto it = files.constBegin(); it != files.constEnd(); ++it) {
+        if (!writeFile(package + QLatin1Char('/') + it.key(), it.value())) {
+            return QString();
+        }
+    }
+    return package;
+}
 }

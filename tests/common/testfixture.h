@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -30,4 +31,10 @@ private:
 
 // Writes `contents` to `path`, creating the folders on the way.
 bool writeFile(const QString &path, const QByteArray &contents);
+
+// Writes the style package `<folder>/<id>`: its metadata.json, its `contents`
+// folder and `files` (paths relative to the package folder). Returns the
+// package folder, empty on failure.
+QString writePackage(const QString &folder, const QString &id, const QByteArray &metadata,
+                     const QMap<QString, QByteArray> &files = {});
 }

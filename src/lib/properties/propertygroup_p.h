@@ -8,6 +8,7 @@
 #include "pathmetatype.h"
 #include "properties.h"
 #include "slotlist.h"
+#include "streamreaders_p.h"
 
 #include <QDataStream>
 #include <QDebug>
@@ -79,6 +80,8 @@ template<typename T> void readValue(QDataStream& stream, T& value)
         qint32 raw = 0;
         stream >> raw;
         value = T::fromInt(raw);
+    } else if constexpr (std::is_same_v<T, QFont>) {
+        readFont(stream, value);
     } else {
         stream >> value;
     }

@@ -1,0 +1,293 @@
+#include "stylecache_p.h"
+
+#include "logging_p.h"
+#include "pathmetatype.h"
+#include "style_p.h"
+#include "stylerule.h"
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <system_error>
+
+namespace Quilt
+{
+namespace
+{
+namespace fs = std::filesystem;
+
+// "#QUILTCF" in ASCII, most significant byte first.
+constexpr qint64 CacheMagic = 0x235155494C544346;
+constexpr qint32 CacheVersion = 6;
+constexpr QDataStream::Version CacheStreamVersion = QDataStream::Qt_6_7;
+
+// Qt's size markers in front of a container from stream version 6.7 on.
+constexpr quint32 NullSizeMarker = 0xffffffffu;
+constexpr quint32 ExtendedSizeMarker = 0xfffffffeu;
+
+// Smallest stream form of a source path (its byte array length), of a
+// modification time and of a rule record (selector count and the bool).
+constexpr qint64 MinPathSize = 4;
+constexpr qint64 TimeSize = 8;
+constexpr qint64 MinRuleSize = 9;
+
+bool cacheDisabled()
+{
+    static const bool disabled = qEnvironmentVariableIsSet("QUILT_DISABLE_STYLE_CACHE");
+    return disabled;
+}
+
+bool forceRecreate()
+{
+    static const bool force = qEnvironmentVariableIsSet("QUILT_FORCE_RECREATE_STYLE_CACHE");
+    return force;
+}
+
+QString toQString(const fs::path& path)
+{
+    return QString::fromStdString(path.native());
+}
+
+qint64 bytesLeft(const QDataStream& stream)
+{
+    const QIODevice* device = stream.device();
+    return device ? device->bytesAvailable() : 0;
+}
+
+// A container count in Qt's list form that the bytes left can hold, each
+// element taking at least minElementSize bytes. Qt's own container readers
+// reserve room for any count they read, so a damaged count must be refused
+// before anything is allocated for it.
+qint64 readCount(QDataStream& stream, qint64 minElementSize)
+{
+    quint32 first = 0;
+    stream >> first;
+    qint64 count = first;
+    if (first == ExtendedSizeMarker) {
+        stream >> count;
+    }
+    if (stream.status() != QDataStream::Ok) {
+        return -1;
+    }
+    if (first == NullSizeMarker || count < 0 || count > bytesLeft(stream) / minElementSize) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return -1;
+    }
+    return count;
+}
+
+QList<fs::path> readPaths(QDataStream& stream)
+{
+    QList<fs::path> paths;
+    const qint64 count = readCount(stream, MinPathSize);
+    for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        fs::path path;
+        stream >> path;
+        paths.append(std::move(path));
+    }
+    return paths;
+}
+
+QList<fs::file_time_type> readTimes(QDataStream& stream)
+{
+    QList<fs::file_time_type> times;
+    const qint64 count = readCount(stream, TimeSize);
+    for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        qint64 ticks = 0;
+        stream >> ticks;
+        times.append(fs::file_time_type(fs::file_time_type::duration(ticks)));
+    }
+    return times;
+}
+
+void ignoring(const fs::path& path, const char* reason)
+{
+    qCDebug(lcGeneral) << "Ignoring cache for style" << toQString(path) << reason;
+}
+} // namespace
+
+StyleCache::StyleCache()
+    : m_cacheDirectory(fs::path(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation).toStdString())
+                       / "quilt")
+{ }
+
+StyleCache::~StyleCache() = default;
+
+bool StyleCache::isEnabled()
+{
+    return !cacheDisabled();
+}
+
+fs::path StyleCache::cacheFilePath(const fs::path& stylePath) const
+{
+    const std::string& native = stylePath.native();
+    const QByteArray digest
+        = QCryptographicHash::hash(QByteArrayView(native.data(), qsizetype(native.size())), QCryptographicHash::Sha256);
+    const QByteArray name = digest.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+    return m_cacheDirectory / name.toStdString();
+}
+
+bool StyleCache::hasCacheFile(const fs::path& stylePath) const
+{
+    std::error_code error;
+    return fs::exists(cacheFilePath(stylePath), error) && !error;
+}
+
+std::unique_ptr<StylePrivate> StyleCache::restore(const fs::path& stylePath) const
+{
+    if (!isEnabled()) {
+        ignoring(stylePath, "because caching has been disabled");
+        return nullptr;
+    }
+    const fs::path filePath = cacheFilePath(stylePath);
+    std::error_code error;
+    const fs::file_status status = fs::status(filePath, error);
+    if (error || !fs::exists(status)) {
+        ignoring(stylePath, "because no cache file could be found");
+        return nullptr;
+    }
+    if (forceRecreate()) {
+        return nullptr;
+    }
+
+    QFile file(toQString(filePath));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return nullptr;
+    }
+    // Read at once: the readers below look ahead into the bytes left.
+    const QByteArray contents = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return nullptr;
+    }
+    file.close();
+
+    QDataStream stream(contents);
+    stream.setVersion(CacheStreamVersion);
+
+    qint64 magic = 0;
+    stream >> magic;
+    if (magic != CacheMagic) {
+        ignoring(stylePath, "invalid magic value");
+        return nullptr;
+    }
+    qint32 version = 0;
+    stream >> version;
+    if (version != CacheVersion) {
+        ignoring(stylePath, "version mismatch");
+        return nullptr;
+    }
+
+    auto style = std::make_unique<StylePrivate>();
+    stream >> style->path;
+    if (stream.status() != QDataStream::Ok) {
+        ignoring(stylePath, "restoring cached data failed");
+        return nullptr;
+    }
+    if (style->path != stylePath) {
+        ignoring(stylePath, "style path mismatch");
+        return nullptr;
+    }
+
+    style->cachePaths = readPaths(stream);
+    style->cacheTimes = readTimes(stream);
+    if (stream.status() != QDataStream::Ok) {
+        ignoring(stylePath, "restoring cached data failed");
+        return nullptr;
+    }
+    if (style->cachePaths.size() != style->cacheTimes.size()) {
+        ignoring(stylePath, "mismatch between cache paths and modification times");
+        return nullptr;
+    }
+
+    for (qsizetype i = 0; i < style->cachePaths.size(); ++i) {
+        const fs::path& source = style->cachePaths.at(i);
+        const fs::file_status sourceStatus = fs::status(source, error);
+        fs::file_time_type time;
+        if (!error && fs::exists(sourceStatus)) {
+            time = fs::last_write_time(source, error);
+        }
+        if (error || !fs::exists(sourceStatus)) {
+            ignoring(source, "original file no longer exists");
+            return nullptr;
+        }
+        if (time != style->cacheTimes.at(i)) {
+            ignoring(source, "file modification time mismatch");
+            return nullptr;
+        }
+    }
+
+    qint64 ruleCount = 0;
+    stream >> ruleCount;
+    if (stream.status() == QDataStream::Ok && (ruleCount < 0 || ruleCount > bytesLeft(stream) / MinRuleSize)) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+    }
+    for (qint64 i = 0; i < ruleCount && stream.status() == QDataStream::Ok; ++i) {
+        std::shared_ptr<StyleRule> rule = StyleRule::create();
+        readRuleRecord(stream, *rule, UnknownSelectorKinds::Reject);
+        if (stream.status() == QDataStream::Ok) {
+            style->rules.append(std::move(rule));
+        }
+    }
+    // Bytes after the last rule mean the file is not what the counts claim.
+    if (stream.status() != QDataStream::Ok || !stream.atEnd()) {
+        ignoring(stylePath, "restoring cached data failed");
+        return nullptr;
+    }
+    return style;
+}
+
+bool StyleCache::save(const StylePrivate& style) const
+{
+    if (!isEnabled() || style.hasErrors) {
+        return false;
+    }
+
+    std::error_code error;
+    if (!fs::exists(m_cacheDirectory, error)) {
+        fs::create_directories(m_cacheDirectory, error);
+        if (error) {
+            qCWarning(lcGeneral).noquote() << "Could not create cache path" << toQString(m_cacheDirectory);
+            return false;
+        }
+    }
+
+    const QString fileName = toQString(cacheFilePath(style.path));
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCWarning(lcGeneral).noquote() << "Could not open cache file" << fileName << "for writing";
+        return false;
+    }
+
+    QDataStream stream(&file);
+    stream.setVersion(CacheStreamVersion);
+    stream << CacheMagic << CacheVersion << style.path << style.cachePaths;
+    QList<qint64> times;
+    times.reserve(style.cacheTimes.size());
+    for (const fs::file_time_type& time : style.cacheTimes) {
+        times.append(qint64(time.time_since_epoch().count()));
+    }
+    stream << times;
+    stream << qint64(style.rules.size());
+    for (const std::shared_ptr<StyleRule>& rule : style.rules) {
+        writeRuleRecord(stream, *rule);
+    }
+
+    // A value that cannot be streamed (or a failed write) leaves a file that
+    // would not read back; the former file is better kept.
+    if (stream.status() != QDataStream::Ok) {
+        file.cancelWriting();
+        qCWarning(lcGeneral).noquote() << "Could not write cache file" << fileName;
+        return false;
+    }
+    if (!file.commit()) {
+        qCWarning(lcGeneral).noquote() << "Could not commit cache file" << fileName;
+        return false;
+    }
+    return true;
+}
+
+} // namespace Quilt
