@@ -24,9 +24,9 @@
 
 namespace QuiltCssTest
 {
-// The properties of `* { <declarations> }` as the parser reads them. Parse
-// errors go to `errors` when given, else to the test log as warnings.
-inline std::vector<cssparser::Property> properties(const QByteArray& declarations, QStringList* errors = nullptr)
+// The rules of a style sheet text, as the parser reads them. Parse errors go
+// to `errors` when given, else to the test log as warnings.
+inline std::vector<cssparser::Rule> rules(const QByteArray& sheetText, QStringList* errors = nullptr)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("test.css"));
@@ -35,7 +35,7 @@ inline std::vector<cssparser::Property> properties(const QByteArray& declaration
         qWarning() << "Cannot write the style sheet" << path;
         return {};
     }
-    file.write("* { " + declarations + " }\n");
+    file.write(sheetText);
     file.close();
 
     cssparser::StyleSheet sheet(std::filesystem::path(QFile::encodeName(path).toStdString()));
@@ -49,10 +49,27 @@ inline std::vector<cssparser::Property> properties(const QByteArray& declaration
             qWarning().noquote() << "Style sheet error:" << text;
         }
     }
-    if (sheet.rules().empty()) {
+    return sheet.rules();
+}
+
+// The properties of `* { <declarations> }` as the parser reads them.
+inline std::vector<cssparser::Property> properties(const QByteArray& declarations, QStringList* errors = nullptr)
+{
+    const std::vector<cssparser::Rule> parsed = rules("* { " + declarations + " }\n", errors);
+    if (parsed.empty()) {
         return {};
     }
-    return sheet.rules().front().properties();
+    return parsed.front().properties();
+}
+
+// The selector parts of `<selector> { width: 1px }`.
+inline std::vector<cssparser::SelectorPart> selectorParts(const QByteArray& selector, QStringList* errors = nullptr)
+{
+    const std::vector<cssparser::Rule> parsed = rules(selector + " { width: 1px }\n", errors);
+    if (parsed.empty()) {
+        return {};
+    }
+    return parsed.front().selectors();
 }
 
 // Dispatches the declarations into an existing group, which keeps what the
