@@ -108,6 +108,97 @@ void ignoring(const fs::path& path, const char* reason)
 {
     qCDebug(lcGeneral) << "Ignoring cache for style" << toQString(path) << reason;
 }
+
+enum class SourceCheck
+{
+    Compare,
+    Skip,
+};
+
+struct CacheReading
+{
+    std::unique_ptr<StylePrivate> style;
+    // Why the data was refused, and the path the refusal concerns.
+    const char* reason = nullptr;
+    fs::path subject;
+};
+
+CacheReading refuse(const fs::path& subject, const char* reason)
+{
+    return { nullptr, reason, subject };
+}
+
+// The style held by the bytes of a cache file. Without the source check the
+// recorded modification times are not compared with the files: a file about
+// to be written is read back that way.
+CacheReading readCacheData(const QByteArray& contents, const fs::path& stylePath, SourceCheck sourceCheck)
+{
+    QDataStream stream(contents);
+    stream.setVersion(CacheStreamVersion);
+
+    qint64 magic = 0;
+    stream >> magic;
+    if (magic != CacheMagic) {
+        return refuse(stylePath, "invalid magic value");
+    }
+    qint32 version = 0;
+    stream >> version;
+    if (version != CacheVersion) {
+        return refuse(stylePath, "version mismatch");
+    }
+
+    auto style = std::make_unique<StylePrivate>();
+    stream >> style->path;
+    if (stream.status() != QDataStream::Ok) {
+        return refuse(stylePath, "restoring cached data failed");
+    }
+    if (style->path != stylePath) {
+        return refuse(stylePath, "style path mismatch");
+    }
+
+    style->cachePaths = readPaths(stream);
+    style->cacheTimes = readTimes(stream);
+    if (stream.status() != QDataStream::Ok) {
+        return refuse(stylePath, "restoring cached data failed");
+    }
+    if (style->cachePaths.size() != style->cacheTimes.size()) {
+        return refuse(stylePath, "mismatch between cache paths and modification times");
+    }
+
+    for (qsizetype i = 0; sourceCheck == SourceCheck::Compare && i < style->cachePaths.size(); ++i) {
+        const fs::path& source = style->cachePaths.at(i);
+        std::error_code error;
+        const fs::file_status sourceStatus = fs::status(source, error);
+        fs::file_time_type time;
+        if (!error && fs::exists(sourceStatus)) {
+            time = fs::last_write_time(source, error);
+        }
+        if (error || !fs::exists(sourceStatus)) {
+            return refuse(source, "original file no longer exists");
+        }
+        if (time != style->cacheTimes.at(i)) {
+            return refuse(source, "file modification time mismatch");
+        }
+    }
+
+    qint64 ruleCount = 0;
+    stream >> ruleCount;
+    if (stream.status() == QDataStream::Ok && (ruleCount < 0 || ruleCount > bytesLeft(stream) / MinRuleSize)) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+    }
+    for (qint64 i = 0; i < ruleCount && stream.status() == QDataStream::Ok; ++i) {
+        std::shared_ptr<StyleRule> rule = StyleRule::create();
+        readRuleRecord(stream, *rule, UnknownSelectorKinds::Reject);
+        if (stream.status() == QDataStream::Ok) {
+            style->rules.append(std::move(rule));
+        }
+    }
+    // Bytes after the last rule mean the file is not what its counts claim.
+    if (stream.status() != QDataStream::Ok || !stream.atEnd()) {
+        return refuse(stylePath, "restoring cached data failed");
+    }
+    return { std::move(style), nullptr, {} };
+}
 } // namespace
 
 StyleCache::StyleCache()
@@ -158,86 +249,18 @@ std::unique_ptr<StylePrivate> StyleCache::restore(const fs::path& stylePath) con
     if (!file.open(QIODevice::ReadOnly)) {
         return nullptr;
     }
-    // Read at once: the readers below look ahead into the bytes left.
+    // Read at once: the readers look ahead into the bytes left.
     const QByteArray contents = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         return nullptr;
     }
     file.close();
 
-    QDataStream stream(contents);
-    stream.setVersion(CacheStreamVersion);
-
-    qint64 magic = 0;
-    stream >> magic;
-    if (magic != CacheMagic) {
-        ignoring(stylePath, "invalid magic value");
-        return nullptr;
+    CacheReading reading = readCacheData(contents, stylePath, SourceCheck::Compare);
+    if (!reading.style) {
+        ignoring(reading.subject, reading.reason);
     }
-    qint32 version = 0;
-    stream >> version;
-    if (version != CacheVersion) {
-        ignoring(stylePath, "version mismatch");
-        return nullptr;
-    }
-
-    auto style = std::make_unique<StylePrivate>();
-    stream >> style->path;
-    if (stream.status() != QDataStream::Ok) {
-        ignoring(stylePath, "restoring cached data failed");
-        return nullptr;
-    }
-    if (style->path != stylePath) {
-        ignoring(stylePath, "style path mismatch");
-        return nullptr;
-    }
-
-    style->cachePaths = readPaths(stream);
-    style->cacheTimes = readTimes(stream);
-    if (stream.status() != QDataStream::Ok) {
-        ignoring(stylePath, "restoring cached data failed");
-        return nullptr;
-    }
-    if (style->cachePaths.size() != style->cacheTimes.size()) {
-        ignoring(stylePath, "mismatch between cache paths and modification times");
-        return nullptr;
-    }
-
-    for (qsizetype i = 0; i < style->cachePaths.size(); ++i) {
-        const fs::path& source = style->cachePaths.at(i);
-        const fs::file_status sourceStatus = fs::status(source, error);
-        fs::file_time_type time;
-        if (!error && fs::exists(sourceStatus)) {
-            time = fs::last_write_time(source, error);
-        }
-        if (error || !fs::exists(sourceStatus)) {
-            ignoring(source, "original file no longer exists");
-            return nullptr;
-        }
-        if (time != style->cacheTimes.at(i)) {
-            ignoring(source, "file modification time mismatch");
-            return nullptr;
-        }
-    }
-
-    qint64 ruleCount = 0;
-    stream >> ruleCount;
-    if (stream.status() == QDataStream::Ok && (ruleCount < 0 || ruleCount > bytesLeft(stream) / MinRuleSize)) {
-        stream.setStatus(QDataStream::ReadCorruptData);
-    }
-    for (qint64 i = 0; i < ruleCount && stream.status() == QDataStream::Ok; ++i) {
-        std::shared_ptr<StyleRule> rule = StyleRule::create();
-        readRuleRecord(stream, *rule, UnknownSelectorKinds::Reject);
-        if (stream.status() == QDataStream::Ok) {
-            style->rules.append(std::move(rule));
-        }
-    }
-    // Bytes after the last rule mean the file is not what the counts claim.
-    if (stream.status() != QDataStream::Ok || !stream.atEnd()) {
-        ignoring(stylePath, "restoring cached data failed");
-        return nullptr;
-    }
-    return style;
+    return std::move(reading.style);
 }
 
 bool StyleCache::save(const StylePrivate& style) const
@@ -262,23 +285,27 @@ bool StyleCache::save(const StylePrivate& style) const
         return false;
     }
 
-    QDataStream stream(&file);
-    stream.setVersion(CacheStreamVersion);
-    stream << CacheMagic << CacheVersion << style.path << style.cachePaths;
-    QList<qint64> times;
-    times.reserve(style.cacheTimes.size());
-    for (const fs::file_time_type& time : style.cacheTimes) {
-        times.append(qint64(time.time_since_epoch().count()));
-    }
-    stream << times;
-    stream << qint64(style.rules.size());
-    for (const std::shared_ptr<StyleRule>& rule : style.rules) {
-        writeRuleRecord(stream, *rule);
+    QByteArray contents;
+    {
+        QDataStream stream(&contents, QIODevice::WriteOnly);
+        stream.setVersion(CacheStreamVersion);
+        stream << CacheMagic << CacheVersion << style.path << style.cachePaths;
+        QList<qint64> times;
+        times.reserve(style.cacheTimes.size());
+        for (const fs::file_time_type& time : style.cacheTimes) {
+            times.append(qint64(time.time_since_epoch().count()));
+        }
+        stream << times;
+        stream << qint64(style.rules.size());
+        for (const std::shared_ptr<StyleRule>& rule : style.rules) {
+            writeRuleRecord(stream, *rule);
+        }
     }
 
-    // A value that cannot be streamed (or a failed write) leaves a file that
-    // would not read back; the former file is better kept.
-    if (stream.status() != QDataStream::Ok) {
+    // Qt writes a value of a type without stream operators as its type name
+    // alone and still reports success, so the data is read back before it
+    // replaces the former file: a file that would not restore is not written.
+    if (!readCacheData(contents, style.path, SourceCheck::Skip).style || file.write(contents) != contents.size()) {
         file.cancelWriting();
         qCWarning(lcGeneral).noquote() << "Could not write cache file" << fileName;
         return false;
