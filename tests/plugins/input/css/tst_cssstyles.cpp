@@ -3,6 +3,7 @@
 
 #include "element.h"
 #include "elementquery.h"
+#include "packagehandler.h"
 #include "style.h"
 #include "style_p.h"
 #include "stylecache_p.h"
@@ -114,6 +115,7 @@ private Q_SLOTS:
     void parseErrors();
     void halcyon();
     void cacheRoundTrip();
+    void createdPackageLoads();
 
 private:
     QString m_basicPath;
@@ -274,6 +276,34 @@ void TestCssStyles::cacheRoundTrip()
     };
     for (const ElementChain& chain : chains) {
         QVERIFY(*query(restored, chain) == *query(loaded, chain));
+    }
+}
+
+void TestCssStyles::createdPackageLoads()
+{
+    // A new package, made through the package handler, is valid and loads
+    // without errors, also with metadata texts that could break its header.
+    const auto handler = StyleRegistry::instance()->packageHandler();
+    QVERIFY(handler);
+    PackageHandler::CreateInfo info;
+    info.path = QFile::encodeName(xdg().path() + QStringLiteral("/created/newstyle")).toStdString();
+    info.inputType = QStringLiteral("css");
+    info.name = QStringLiteral("New */ Button { width: 1px } /*");
+    info.license = QStringLiteral("MIT");
+    info.authors = QStringList { QStringLiteral("Ann\nExample") };
+    StylePackage package;
+    std::error_code error;
+    QVERIFY2(handler->create(package, info, error), error.message().c_str());
+    QVERIFY(package.isValid());
+
+    QTest::failOnWarning(QRegularExpression(".*"));
+    const std::shared_ptr<Style> style = package.load();
+    QVERIFY(style);
+    QVERIFY(style->load());
+    QVERIFY(!style->hasErrors());
+    // Only the default style sheet's rules.
+    for (const auto& rule : style->rules()) {
+        QCOMPARE(rule->selectors().toString(), QStringLiteral("SelectorList(AnyElement)"));
     }
 }
 
