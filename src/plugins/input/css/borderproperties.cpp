@@ -127,7 +127,7 @@ template<typename Owner>
 void parseLineProperty(Owner& owner, const QByteArray& prefix, const cssparser::Property& property)
 {
     const QList<QByteArray> parts = QByteArray::fromStdString(property.name).split('-');
-    if (parts.constFirst() != prefix) {
+    if (parts.isEmpty() || parts.constFirst() != prefix) {
         qCDebug(lcCss) << "Ignoring invalid property assignment of" << parts << "expected" << prefix;
         return;
     }
