@@ -4,10 +4,11 @@ function(quilt_no_exceptions target)
     target_compile_options(${target} PRIVATE -fno-exceptions)
 endfunction()
 
-# Environment under which every test runs: plug-ins of the build tree, no
-# user configuration, sanitizer settings.
+# Environment under which every test runs: plug-ins and data of the build
+# tree, no user configuration, sanitizer settings.
 set(QUILT_TEST_ENVIRONMENT
     "QT_PLUGIN_PATH=${CMAKE_BINARY_DIR}/plugins"
+    "XDG_DATA_DIRS=${QUILT_DATA_OUTPUT_DIR}"
     "QT_QPA_PLATFORM=xcb"
     "QT_QUICK_BACKEND=opengl"
     "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
