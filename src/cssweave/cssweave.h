@@ -90,12 +90,12 @@ enum class ColorOperation : int
 struct ModifiedColor
 {
     ColorOperation operation = ColorOperation::None;
-    std::shared_ptr<const Color> base;
-    std::shared_ptr<const Color> second;
-    std::optional<std::uint8_t> red;
-    std::optional<std::uint8_t> green;
-    std::optional<std::uint8_t> blue;
-    std::optional<std::uint8_t> alpha;
+    std::shared_ptr<const Color> base {};
+    std::shared_ptr<const Color> second {};
+    std::optional<std::uint8_t> red {};
+    std::optional<std::uint8_t> green {};
+    std::optional<std::uint8_t> blue {};
+    std::optional<std::uint8_t> alpha {};
     float amount = 0.0f;
 
     // Compares the operand colours by value, not by pointer.
