@@ -316,15 +316,22 @@ void SheetParser::skipStatement()
             return;
         }
         if (m_token.type == TokenType::LeftBrace && depth() == 1) {
-            advance();
-            while (m_token.type != TokenType::EndOfFile && !closes(TokenType::RightBrace, 1)) {
-                advance();
-            }
-            advance();
+            skipBlock();
             return;
         }
         advance();
     }
+}
+
+// Skips the {} block whose '{' is the current token, up to and past its '}'.
+void SheetParser::skipBlock()
+{
+    const int blockDepth = depth();
+    advance();
+    while (m_token.type != TokenType::EndOfFile && !closes(TokenType::RightBrace, blockDepth)) {
+        advance();
+    }
+    advance();
 }
 
 // Skips the rest of a declaration in a block opened at `blockDepth`: up to and
@@ -343,12 +350,7 @@ void SheetParser::skipDeclaration(int blockDepth)
             return;
         }
         if (m_token.type == TokenType::LeftBrace && depth() == blockDepth + 1) {
-            const int nested = depth();
-            advance();
-            while (m_token.type != TokenType::EndOfFile && !closes(TokenType::RightBrace, nested)) {
-                advance();
-            }
-            advance();
+            skipBlock();
             return;
         }
         advance();
@@ -363,11 +365,7 @@ void SheetParser::skipBadRule()
             return;
         }
         if (m_token.type == TokenType::LeftBrace && depth() == 1 && !m_closedBlock) {
-            advance();
-            while (m_token.type != TokenType::EndOfFile && !closes(TokenType::RightBrace, 1)) {
-                advance();
-            }
-            advance();
+            skipBlock();
             return;
         }
         advance();

@@ -115,6 +115,7 @@ private:
 
     // Error recovery.
     void skipStatement();
+    void skipBlock();
     void skipDeclaration(int blockDepth);
     void skipBadRule();
     bool skipFunctionArguments(int functionDepth);

@@ -6,12 +6,14 @@
 //     auto group = QuiltCssTest::parse("padding: 1px 2px;");
 //     QCOMPARE(group->layout()->padding()->left(), 2.0);
 
+#include "color.h"
 #include "cssloader.h"
 #include "stylepropertygroup.h"
 
 #include <cssweave.h>
 
 #include <QByteArray>
+#include <QColor>
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -97,5 +99,25 @@ parse(const QByteArray& declarations, const std::filesystem::path& mainStyleShee
 inline cssparser::Property property(const std::string& name, std::vector<cssparser::Value> values)
 {
     return cssparser::Property { name, std::move(values) };
+}
+// Short texts for the tables: "#rrggbb" for an RGBA colour, the text form for
+// any other kind, "invalid" for the invalid colour and "-" for an unset value.
+inline QString describeColor(const Quilt::Color& color)
+{
+    if (!color.isValid()) {
+        return QStringLiteral("invalid");
+    }
+    return color.type() == Quilt::Color::Rgba ? QColor(color.red(), color.green(), color.blue()).name()
+                                              : color.toString();
+}
+
+inline QString describeColor(const std::optional<Quilt::Color>& color)
+{
+    return color ? describeColor(*color) : QStringLiteral("-");
+}
+
+inline QString describeNumber(const std::optional<double>& number)
+{
+    return number ? QString::number(*number) : QStringLiteral("-");
 }
 } // namespace QuiltCssTest

@@ -15,16 +15,11 @@
 using namespace Quilt;
 using namespace Quilt::Properties;
 
+using QuiltCssTest::describeColor;
+using QuiltCssTest::describeNumber;
+
 namespace
 {
-QString describeColor(const Color& color)
-{
-    if (!color.isValid()) {
-        return QStringLiteral("invalid");
-    }
-    return color.type() == Color::Rgba ? QColor(color.red(), color.green(), color.blue()).name() : color.toString();
-}
-
 // The background group as "color=.. image{source=.. flags=.. mask=..}", with
 // only the fields that are set; "image=empty" for the explicitly empty image,
 // and "<pkg>" for the package folder in paths. Empty without a group.

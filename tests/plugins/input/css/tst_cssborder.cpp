@@ -15,21 +15,11 @@
 using namespace Quilt;
 using namespace Quilt::Properties;
 
+using QuiltCssTest::describeColor;
+using QuiltCssTest::describeNumber;
+
 namespace
 {
-QString describeColor(const Color& color)
-{
-    if (!color.isValid()) {
-        return QStringLiteral("invalid");
-    }
-    return color.type() == Color::Rgba ? QColor(color.red(), color.green(), color.blue()).name() : color.toString();
-}
-
-QString describeNumber(const std::optional<double>& number)
-{
-    return number ? QString::number(*number) : QStringLiteral("-");
-}
-
 // "size style colour", "-" for an unset field; a style that names no key is
 // written as its number.
 QString describeLine(const LinePropertyGroup& line)

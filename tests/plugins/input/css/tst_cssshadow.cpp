@@ -9,25 +9,11 @@
 using namespace Quilt;
 using namespace Quilt::Properties;
 
+using QuiltCssTest::describeColor;
+using QuiltCssTest::describeNumber;
+
 namespace
 {
-QString describeColor(const std::optional<Color>& color)
-{
-    if (!color) {
-        return QStringLiteral("-");
-    }
-    if (!color->isValid()) {
-        return QStringLiteral("invalid");
-    }
-    return color->type() == Color::Rgba ? QColor(color->red(), color->green(), color->blue()).name()
-                                        : color->toString();
-}
-
-QString describeNumber(const std::optional<double>& number)
-{
-    return number ? QString::number(*number) : QStringLiteral("-");
-}
-
 // "offset(h v) blur size colour", "-" for an unset field; "empty" for the
 // explicitly empty shadow and an empty text without a shadow group.
 QString describe(const StylePropertyGroup& style)
