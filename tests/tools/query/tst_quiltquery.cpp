@@ -347,7 +347,8 @@ void tst_QuiltQuery::halcyonButton()
     QCOMPARE(result.exitCode, 0);
     QVERIFY2(result.out.startsWith("Matched properties:\n\n"), result.out.constData());
     for (auto it = expected.constBegin(); it != expected.constEnd(); ++it) {
-        QCOMPARE(slotValue(result.out, it.key().split(u'/')), it.value());
+        // The path goes into both sides, so that a failure names the slot.
+        QCOMPARE(it.key() + u" = "_s + slotValue(result.out, it.key().split(u'/')), it.key() + u" = "_s + it.value());
     }
 
     // Parsed from its style sheets, not taken from a cache file, and without
