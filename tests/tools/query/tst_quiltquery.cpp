@@ -98,6 +98,42 @@ const QByteArray AnyElement = "Matched properties:\n"
 
 const QByteArray NoResult = "Query had no result!\n";
 
+// The value of one slot in the tool's multi-line output, found by the names of
+// the groups above it and its own, as in {"border", "left", "size"}: each level
+// is indented by two more spaces than the one above. Null when absent.
+QString slotValue(const QByteArray& output, const QStringList& path)
+{
+    const QStringList lines = QString::fromLocal8Bit(output).split(u'\n');
+    qsizetype begin = 0;
+    qsizetype end = lines.size();
+    for (qsizetype depth = 0; depth < path.size(); ++depth) {
+        const QString head = QString(depth * 2, u' ') + path.at(depth) + u": "_s;
+        qsizetype found = -1;
+        for (qsizetype i = begin; i < end && found < 0; ++i) {
+            if (lines.at(i).startsWith(head)) {
+                found = i;
+            }
+        }
+        if (found < 0) {
+            return QString();
+        }
+        if (depth == path.size() - 1) {
+            return lines.at(found).mid(head.size());
+        }
+        // The group's lines run until the next line indented no deeper.
+        begin = found + 1;
+        qsizetype next = begin;
+        while (next < end && (lines.at(next).isEmpty() || lines.at(next).startsWith(QString((depth + 1) * 2, u' ')))) {
+            ++next;
+        }
+        end = next;
+    }
+    return QString();
+}
+
+// Slot paths as "border/left/size", and the values expected there.
+using SlotValues = QMap<QString, QString>;
+
 struct Run
 {
     QByteArray out;
@@ -116,6 +152,8 @@ private Q_SLOTS:
     void output_data();
     void output();
     void secondRunFromCacheFile();
+    void halcyonButton_data();
+    void halcyonButton();
 
 private:
     // Runs the tool in the temporary XDG folders on the offscreen platform,
@@ -150,6 +188,8 @@ Run tst_QuiltQuery::run(const QStringList& arguments, const QString& loggingRule
         environment.remove(QString::fromLatin1(name));
     }
     environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    // Lets a test tell the tool's messages apart by category and level.
+    environment.insert(u"QT_MESSAGE_PATTERN"_s, u"%{category} %{type}: %{message}"_s);
     if (!loggingRules.isEmpty()) {
         environment.insert(u"QT_LOGGING_RULES"_s, loggingRules);
     }
@@ -257,6 +297,66 @@ void tst_QuiltQuery::secondRunFromCacheFile()
     Run fourth = run(arguments, debug);
     QCOMPARE(fourth.out, HoveredPressedButton);
     QVERIFY2(fourth.err.contains(fromCache), fourth.err.constData());
+}
+
+void tst_QuiltQuery::halcyonButton_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<SlotValues>("expected");
+
+    // What the button sheet sets for every button, whatever its state.
+    SlotValues button {
+        { u"background/color"_s, u"Color(RGBA, 252, 252, 252, 255)"_s },
+        { u"text/color"_s, u"Color(RGBA, 35, 38, 41, 255)"_s },
+        { u"layout/padding/left"_s, u"8"_s },
+        { u"layout/padding/top"_s, u"4"_s },
+    };
+    for (const QString& corner : { u"topLeft"_s, u"topRight"_s, u"bottomLeft"_s, u"bottomRight"_s }) {
+        button.insert(u"corners/%1/radius"_s.arg(corner), u"3"_s);
+    }
+    const auto withBorder = [&button](const QString& color) {
+        SlotValues values = button;
+        for (const QString& side : { u"left"_s, u"right"_s, u"top"_s, u"bottom"_s }) {
+            values.insert(u"border/%1/size"_s.arg(side), u"1"_s);
+            values.insert(u"border/%1/color"_s.arg(side), color);
+            values.insert(u"border/%1/style"_s.arg(side), u"Solid"_s);
+        }
+        return values;
+    };
+
+    // Without a style option the default style is queried, which is halcyon.
+    QTest::newRow("button in a window, default style")
+        << QStringList { u"--type"_s, u"Window"_s, u"--child"_s, u"--type"_s, u"Button"_s }
+        << withBorder(u"Color(RGBA, 183, 185, 187, 255)"_s);
+    QTest::newRow("hovered button in a window")
+        << QStringList { u"--style"_s, u"halcyon"_s, u"--type"_s,  u"Window"_s, u"--child"_s,
+                         u"--type"_s,  u"Button"_s,  u"--state"_s, u"Hovered"_s }
+        << withBorder(u"Color(RGBA, 61, 174, 233, 255)"_s);
+}
+
+void tst_QuiltQuery::halcyonButton()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(SlotValues, expected);
+
+    // The installed halcyon, read from the build's data folder, rather than
+    // the fixture that stands in for it elsewhere in this test.
+    QVERIFY(QDir(m_xdg->stylesFolder() + u"/halcyon"_s).removeRecursively());
+
+    const Run result = run(arguments, u"quilt.general.debug=true"_s);
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.out.startsWith("Matched properties:\n\n"), result.out.constData());
+    for (auto it = expected.constBegin(); it != expected.constEnd(); ++it) {
+        // The path goes into both sides, so that a failure names the slot.
+        QCOMPARE(it.key() + u" = "_s + slotValue(result.out, it.key().split(u'/')), it.key() + u" = "_s + it.value());
+    }
+
+    // Parsed from its style sheets, not taken from a cache file, and without
+    // a single complaint from the CSS plug-in.
+    QVERIFY2(result.err.contains("quilt.general debug: Loaded style \"halcyon\" from \""), result.err.constData());
+    for (const QByteArray& line : result.err.split('\n')) {
+        QVERIFY2(!line.startsWith("quilt.css warning") && !line.startsWith("quilt.css critical"), line.constData());
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_QuiltQuery)
