@@ -1252,17 +1252,13 @@ bool SheetParser::parseCustom(Color& color, int functionDepth)
     }
     advance();
     for (;;) {
-        skipWhitespace();
-        if (closes(TokenType::RightParen, functionDepth)) {
-            advance();
-            break;
-        }
-        if (m_token.type != TokenType::Comma) {
-            error(m_token.offset, "expected \",\" or \")\" in custom(), found " + describe());
+        bool done = false;
+        if (!nextArgument(functionDepth, "custom", done)) {
             return false;
         }
-        advance();
-        skipWhitespace();
+        if (done) {
+            break;
+        }
         if (m_token.type != TokenType::Ident && m_token.type != TokenType::String) {
             error(m_token.offset, "the arguments of custom() are names or quoted texts, not " + describe());
             return false;
@@ -1277,6 +1273,26 @@ bool SheetParser::parseCustom(Color& color, int functionDepth)
     return true;
 }
 
+// Between the arguments of a function that takes any number of them: past the
+// closing ')' with `done` set, or at the start of the next argument after its
+// ','; anything else is reported and gives false.
+bool SheetParser::nextArgument(int functionDepth, std::string_view name, bool& done)
+{
+    skipWhitespace();
+    if (closes(TokenType::RightParen, functionDepth)) {
+        advance();
+        done = true;
+        return true;
+    }
+    if (m_token.type != TokenType::Comma) {
+        error(m_token.offset, "expected \",\" or \")\" in " + std::string(name) + "(), found " + describe());
+        return false;
+    }
+    advance();
+    skipWhitespace();
+    return true;
+}
+
 bool SheetParser::parseSet(Color& color, int colorDepth, int functionDepth)
 {
     skipWhitespace();
@@ -1287,17 +1303,13 @@ bool SheetParser::parseSet(Color& color, int colorDepth, int functionDepth)
     ModifiedColor modified;
     modified.operation = ColorOperation::Set;
     for (;;) {
-        skipWhitespace();
-        if (closes(TokenType::RightParen, functionDepth)) {
-            advance();
-            break;
-        }
-        if (m_token.type != TokenType::Comma) {
-            error(m_token.offset, "expected \",\" or \")\" in set(), found " + describe());
+        bool done = false;
+        if (!nextArgument(functionDepth, "set", done)) {
             return false;
         }
-        advance();
-        skipWhitespace();
+        if (done) {
+            break;
+        }
         std::optional<std::uint8_t>* channel = nullptr;
         if (m_token.type == TokenType::Ident) {
             const std::string_view name = m_token.value();

@@ -142,6 +142,7 @@ private:
     bool parseBinary(Color& color, ColorOperation operation, std::string_view name, int colorDepth, int functionDepth);
     bool parseUrlFunction(Value& value, int functionDepth);
     bool expectComma(int functionDepth, std::string_view name);
+    bool nextArgument(int functionDepth, std::string_view name, bool& done);
     bool expectClose(int functionDepth, std::string_view name);
 
     Session& m_session;
