@@ -1,0 +1,3 @@
+#include "quicklogging_p.h"
+
+Q_LOGGING_CATEGORY(lcQtQuick, "quilt.qtquick", QtInfoMsg)
