@@ -176,8 +176,10 @@ Run tst_StyleTool::run(const QStringList& arguments, const QByteArray& input) co
     environment.insert(u"XDG_DATA_DIRS"_s, m_systemData);
     environment.insert(u"TMPDIR"_s, m_tmp);
     environment.insert(u"QT_PLUGIN_PATH"_s,
-                       QStringLiteral("%1:%2").arg(QString::fromUtf8(QuiltTest::Fixtures::sharedLibraryPath),
-                                                   QString::fromUtf8(QuiltTest::Fixtures::refusingLibraryPath)));
+                       QStringLiteral("%1:%2:%3")
+                           .arg(QString::fromUtf8(QuiltTest::Fixtures::sharedLibraryPath),
+                                QString::fromUtf8(QuiltTest::Fixtures::buildLibraryPath),
+                                QString::fromUtf8(QuiltTest::Fixtures::refusingLibraryPath)));
 
     QProcess process;
     process.setProcessEnvironment(environment);
