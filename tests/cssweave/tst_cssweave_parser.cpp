@@ -233,6 +233,14 @@ void TestCssWeaveParser::errorsAndRecovery_data()
         << QStringList { "main.css:1:8: the integer 2147483648 is out of range (-2147483648 to 2147483647)" };
     QTest::newRow("unknown unit") << QByteArray("a { w: 12foo; h: 1 }") << QStringList { "type(a) { h: int(1) }" }
                                   << QStringList { "main.css:1:8: unknown unit \"foo\" in 12foo" };
+    // Messages quote the sheet's text: control characters and bidirectional
+    // overrides in it come out as escapes, never raw into a log.
+    QTest::newRow("bidirectional override in quoted text")
+        << QByteArray("a { w: 12foo\xE2\x80\xAEoof; h: 1 }") << QStringList { "type(a) { h: int(1) }" }
+        << QStringList { "main.css:1:8: unknown unit \"foo\\u202eoof\" in 12foo\\u202eoof" };
+    QTest::newRow("control character in quoted text")
+        << QByteArray("@import \"\x1b[2J\x07.css\";\na {}") << QStringList { "type(a) {}" }
+        << QStringList { "main.css:1:1: cannot read the style sheet \"\\x1b[2J\\x07.css\": the file does not exist" };
     QTest::newRow("unknown function")
         << QByteArray("a { w: calc(1px + (2px * 3)); h: 1 }") << QStringList { "type(a) { h: int(1) }" }
         << QStringList { "main.css:1:8: unknown function calc(); the functions are rgb(), rgba(), custom(), set(), "
