@@ -5,9 +5,10 @@ function(quilt_no_exceptions target)
 endfunction()
 
 # Environment under which every test runs: plug-ins and data of the build
-# tree, no user configuration, sanitizer settings.
+# tree (the real plug-ins and the tests' own), no user configuration,
+# sanitizer settings.
 set(QUILT_TEST_ENVIRONMENT
-    "QT_PLUGIN_PATH=${CMAKE_BINARY_DIR}/plugins"
+    "QT_PLUGIN_PATH=${QUILT_PLUGIN_OUTPUT_DIR}:${QUILT_TEST_PLUGIN_OUTPUT_DIR}"
     "XDG_DATA_DIRS=${QUILT_DATA_OUTPUT_DIR}"
     "QT_QPA_PLATFORM=xcb"
     "QT_QUICK_BACKEND=opengl"

@@ -258,11 +258,13 @@ struct Error
 };
 
 // What one style sheet may hold at most. Beyond a limit the reading stops
-// with an error; the rules read until then are kept.
+// with an error; the rules read until then are kept. The sheet limit is the
+// exception: past it, only the import that would read one more file is
+// refused, with an error, and reading goes on.
 struct Limits
 {
     static constexpr std::uintmax_t maxFileSize = 4 * 1024 * 1024;
-    static constexpr int maxSheets = 64; // files read by one parse()
+    static constexpr int maxSheets = 64; // distinct files read by one parse(); a repeated import reads nothing
     static constexpr int maxImportDepth = 16;
     static constexpr std::size_t maxRules = 100000;
     static constexpr std::size_t maxValues = 500000; // property values and selector parts, each

@@ -1,6 +1,7 @@
 #include "sheetparser_p.h"
 
 #include "namedcolors_p.h"
+#include "printabletext.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -85,6 +86,12 @@ Session::Session(SourceReader& reader, std::vector<std::filesystem::path>& paths
     , m_rules(rules)
 { }
 
+void Session::addError(Error error)
+{
+    error.message = quilttext::printable(error.message);
+    m_errors.push_back(std::move(error));
+}
+
 void Session::readTopLevel(const std::filesystem::path& path)
 {
     readSheet(path, nullptr, 0, 0);
@@ -117,31 +124,60 @@ void Session::readSheet(const std::filesystem::path& path, SheetParser* from, st
                + inQuotes(path.string()) + " is not read");
         return;
     }
-    if (m_sheetsRead >= Limits::maxSheets) {
-        report("more than " + std::to_string(Limits::maxSheets) + " style sheets to read; " + inQuotes(path.string())
-               + " and the rest are not read");
-        m_stopped = true;
-        return;
-    }
-    std::string identity;
-    std::string text;
-    std::string reason;
-    if (!m_reader.read(path, identity, text, reason)) {
-        report("cannot read the style sheet " + inQuotes(path.string()) + ": " + reason);
-        return;
-    }
+    const std::string identity = m_reader.identify(path);
     if (std::find(m_importStack.begin(), m_importStack.end(), identity) != m_importStack.end()) {
         report("import cycle: " + inQuotes(path.string()) + " is already being read");
         return;
     }
-    ++m_sheetsRead;
-    if (m_seen.insert(identity).second) {
-        m_paths.push_back(path);
+    // A file imported again is not read again: its rules take their place
+    // once more, and it counts once against the limit.
+    if (const auto done = m_read.find(identity); done != m_read.end()) {
+        repeatRules(done->second, from, offset, path);
+        return;
     }
+    if (m_read.size() >= static_cast<std::size_t>(Limits::maxSheets)) {
+        report("more than " + std::to_string(Limits::maxSheets) + " style sheets to read; " + inQuotes(path.string())
+               + " is not read");
+        return;
+    }
+    std::string readIdentity;
+    std::string text;
+    std::string reason;
+    if (!m_reader.read(path, readIdentity, text, reason)) {
+        report("cannot read the style sheet " + inQuotes(path.string()) + ": " + reason);
+        return;
+    }
+    // Marked as read before its own imports are read, so that it counts
+    // against the limit from now on; its range is complete once it is done.
+    RuleRange& range = m_read[identity];
+    range.first = m_rules.size();
+    m_paths.push_back(path);
     m_importStack.push_back(identity);
     SheetParser parser(*this, path, text, depth);
     parser.run();
     m_importStack.pop_back();
+    m_read[identity].end = m_rules.size();
+}
+
+bool Session::repeatRules(RuleRange range, SheetParser* from, std::uint32_t offset, const std::filesystem::path& path)
+{
+    const std::size_t count = range.end - range.first;
+    if (m_rules.size() + count > Limits::maxRules) {
+        const std::string message = "the style sheets hold more than " + std::to_string(Limits::maxRules)
+            + " rules; reading stops at " + inQuotes(path.string());
+        if (from) {
+            from->error(offset, message);
+        } else {
+            addError(Error { path.string(), 1, 1, message });
+        }
+        m_stopped = true;
+        return false;
+    }
+    m_rules.reserve(m_rules.size() + count);
+    for (std::size_t i = range.first; i < range.end; ++i) {
+        m_rules.push_back(m_rules[i]);
+    }
+    return true;
 }
 
 bool Session::countValue(SheetParser& from, std::uint32_t offset)

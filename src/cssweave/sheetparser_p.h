@@ -24,6 +24,8 @@ public:
     // says why in `reason`, in words for a style author.
     virtual bool read(const std::filesystem::path& path, std::string& identity, std::string& text, std::string& reason)
         = 0;
+    // The identity that read() would give `path`, without reading it.
+    virtual std::string identify(const std::filesystem::path& path) const = 0;
 };
 
 // Reads regular files of at most Limits::maxFileSize bytes.
@@ -32,6 +34,7 @@ class FileReader final : public SourceReader
 public:
     bool read(const std::filesystem::path& path, std::string& identity, std::string& text,
               std::string& reason) override;
+    std::string identify(const std::filesystem::path& path) const override;
 };
 
 // Serves sheets from a map of path to text, with the limits of FileReader.
@@ -43,6 +46,7 @@ public:
     { }
     bool read(const std::filesystem::path& path, std::string& identity, std::string& text,
               std::string& reason) override;
+    std::string identify(const std::filesystem::path& path) const override;
 
 private:
     std::map<std::string, std::string> m_files;
@@ -63,7 +67,9 @@ public:
     // Reads the sheet that an @import of `from` at `offset` names.
     void readImport(SheetParser& from, std::string_view url, std::uint32_t offset);
 
-    void addError(Error error) { m_errors.push_back(std::move(error)); }
+    // Messages quote the sheets' own text, which must not reach a log or a
+    // terminal with control characters in it.
+    void addError(Error error);
     // Each returns false, after reporting through `from`, once a budget is spent.
     bool countValue(SheetParser& from, std::uint32_t offset);
     bool countSelectorPart(SheetParser& from, std::uint32_t offset);
@@ -73,15 +79,23 @@ public:
     bool stopped() const { return m_stopped; }
 
 private:
+    // The rules that one file gave, its imports' included: a repeated import
+    // takes them again instead of reading the file again.
+    struct RuleRange
+    {
+        std::size_t first = 0;
+        std::size_t end = 0;
+    };
+
     void readSheet(const std::filesystem::path& path, SheetParser* from, std::uint32_t offset, int depth);
+    bool repeatRules(RuleRange range, SheetParser* from, std::uint32_t offset, const std::filesystem::path& path);
 
     SourceReader& m_reader;
     std::vector<std::filesystem::path>& m_paths;
     std::vector<Error>& m_errors;
     std::vector<Rule>& m_rules;
-    std::set<std::string> m_seen; // identities of the files in m_paths
+    std::map<std::string, RuleRange> m_read; // by identity; the files in m_paths
     std::vector<std::string> m_importStack; // identities of the sheets being read
-    int m_sheetsRead = 0;
     std::size_t m_values = 0;
     std::size_t m_selectorParts = 0;
     bool m_stopped = false;

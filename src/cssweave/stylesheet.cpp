@@ -79,15 +79,21 @@ bool FileReader::read(const std::filesystem::path& path, std::string& identity, 
     }
     text.resize(length);
 
-    const fs::path canonical = fs::canonical(path, ec);
-    identity = ec ? path.lexically_normal().string() : canonical.string();
+    identity = identify(path);
     return true;
+}
+
+std::string FileReader::identify(const std::filesystem::path& path) const
+{
+    std::error_code ec;
+    const std::filesystem::path canonical = std::filesystem::canonical(path, ec);
+    return ec ? path.lexically_normal().string() : canonical.string();
 }
 
 bool MemoryReader::read(const std::filesystem::path& path, std::string& identity, std::string& text,
                         std::string& reason)
 {
-    identity = path.lexically_normal().string();
+    identity = identify(path);
     const auto it = m_files.find(identity);
     if (it == m_files.end()) {
         reason = "the file does not exist";
@@ -99,6 +105,11 @@ bool MemoryReader::read(const std::filesystem::path& path, std::string& identity
     }
     text = it->second;
     return true;
+}
+
+std::string MemoryReader::identify(const std::filesystem::path& path) const
+{
+    return path.lexically_normal().string();
 }
 
 void setSourceReader(StyleSheet& sheet, std::unique_ptr<SourceReader> reader)

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTextStream>
 
@@ -50,6 +51,37 @@ bool existsAsAnything(const fs::path& path)
 bool isPackageName(const QString& name)
 {
     return !name.isEmpty() && name != "."_L1 && name != ".."_L1 && !name.contains(u'/') && !name.contains(QChar(0));
+}
+
+void removeQuietly(const fs::path& path)
+{
+    std::error_code ignored;
+    fs::remove_all(path, ignored);
+}
+
+// The transient folders of an update, ".<id>.new-<suffix>" and
+// ".<id>.old-<suffix>": one left by an update that was cut off is no package.
+bool isTransientName(const QString& name, const QString& id = QString())
+{
+    static const QRegularExpression pattern(uR"(^\.(.+)\.(new|old)-[0-9a-z]+$)"_s);
+    const QRegularExpressionMatch match = pattern.match(name);
+    return match.hasMatch() && (id.isEmpty() || match.captured(1) == id);
+}
+
+// Removes what an earlier update of `id` that was cut off left in `folder`.
+void removeStaleTransients(const fs::path& folder, const QString& id)
+{
+    std::error_code error;
+    QList<fs::path> stale;
+    for (fs::directory_iterator it(folder, error); !error && it != fs::directory_iterator(); it.increment(error)) {
+        if (isTransientName(QString::fromStdString(it->path().filename().string()), id)) {
+            stale.append(it->path());
+        }
+    }
+    for (const fs::path& path : stale) {
+        qCDebug(lcGeneral) << "Removing" << pathText(path) << "left by an earlier update";
+        removeQuietly(path);
+    }
 }
 
 // Whether `inner` is `outer` or lies inside it, symbolic links resolved.
@@ -116,12 +148,6 @@ fs::path createTemporaryFolder(const fs::path& folder, const QString& id, std::e
     }
     error = std::make_error_code(std::errc::file_exists);
     return fs::path();
-}
-
-void removeQuietly(const fs::path& path)
-{
-    std::error_code ignored;
-    fs::remove_all(path, ignored);
 }
 
 QString jsonString(const QString& value)
@@ -242,7 +268,8 @@ PackageHandler::~PackageHandler() = default;
 
 StylePackage PackageHandler::package(const QString& name) const
 {
-    if (!isPackageName(name)) {
+    if (!isPackageName(name) || isTransientName(name)) {
+        qCDebug(lcGeneral) << "Package" << name << "was not found";
         return StylePackage();
     }
     const fs::path element(name.toStdString());
@@ -257,6 +284,7 @@ StylePackage PackageHandler::package(const QString& name) const
             return found;
         }
     }
+    qCDebug(lcGeneral) << "Package" << name << "was not found";
     return StylePackage();
 }
 
@@ -270,7 +298,8 @@ QList<StylePackage> PackageHandler::allPackages(OperationFlags flags) const
         fs::directory_iterator it(folder, error);
         for (; !error && it != fs::directory_iterator(); it.increment(error)) {
             std::error_code statusError;
-            if (!it->is_directory(statusError) || statusError) {
+            if (!it->is_directory(statusError) || statusError
+                || isTransientName(QString::fromStdString(it->path().filename().string()))) {
                 continue;
             }
             StylePackage package(it->path());
@@ -438,6 +467,10 @@ bool PackageHandler::update(const StylePackage& package, std::error_code& error,
     // installed package untouched and the final step is a rename.
     if (fs::create_directories(installFolder, error); error) {
         return false;
+    }
+    removeStaleTransients(installFolder, id);
+    if (oldPath.parent_path() != installFolder) {
+        removeStaleTransients(oldPath.parent_path(), id);
     }
     const fs::path staging = createTemporaryFolder(installFolder, id, error);
     if (error) {

@@ -1,4 +1,5 @@
 #include "selector.h"
+#include "attributevalue_p.h"
 #include "selector_p.h"
 #include "streamreaders_p.h"
 
@@ -72,10 +73,7 @@ template<SelectorType Kind, typename Data> bool SelectorPrivateModel<Kind, Data>
         if (!attribute.isValid()) {
             return false;
         }
-        if (attribute.metaType() == QMetaType::fromType<QString>()) {
-            return attribute.toString().compare(value.toString(), Qt::CaseInsensitive) == 0;
-        }
-        return attribute == value;
+        return attributeValueEquals(attribute, value);
     } else if constexpr (Kind == SelectorType::AttributeSubstringMatch) {
         const auto& [key, value] = m_data;
         // The existence test takes the key as written, the look-up does not.

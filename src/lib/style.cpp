@@ -96,7 +96,40 @@ void Style::addCachePath(const std::filesystem::path& path)
             return;
         }
     }
-    qCWarning(lcGeneral) << "Ignoring non-existing cache path" << path.c_str();
+    qCWarning(lcGeneral) << "Ignoring non-existing cache path" << QString::fromStdString(path.native());
+}
+
+void Style::addAbsentCachePath(const std::filesystem::path& path)
+{
+    // Creating the file, or any missing folder on its way, adds an entry to
+    // the nearest folder that exists now and so changes its time. A path
+    // that exists after all (it is a folder, or appeared meanwhile) is
+    // recorded itself.
+    std::filesystem::path existing = path;
+    for (;;) {
+        std::error_code error;
+        const auto status = std::filesystem::status(existing, error);
+        if (!error && std::filesystem::exists(status)) {
+            break;
+        }
+        const std::filesystem::path parent = existing.parent_path();
+        if (parent.empty() || parent == existing) {
+            return;
+        }
+        existing = parent;
+    }
+    std::error_code error;
+    const auto time = std::filesystem::last_write_time(existing, error);
+    if (error) {
+        return;
+    }
+    for (qsizetype i = 0; i < d->cachePaths.size(); ++i) {
+        if (d->cachePaths.at(i) == existing && d->cacheTimes.at(i) == time) {
+            return;
+        }
+    }
+    d->cachePaths.append(existing);
+    d->cacheTimes.append(time);
 }
 
 void Style::insert(std::shared_ptr<StyleRule> rule)

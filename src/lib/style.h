@@ -69,6 +69,11 @@ public:
 
     // Records a source file whose modification time validates the cache file.
     void addCachePath(const std::filesystem::path& path);
+    // Records a file that the loader looked for and did not find (an image, a
+    // candidate default sheet): the cache file stays valid only while nothing
+    // appears there. What is recorded is the nearest existing folder above
+    // it, whose modification time changes when an entry is added to it.
+    void addAbsentCachePath(const std::filesystem::path& path);
 
     void insert(std::shared_ptr<StyleRule> rule);
     QList<std::shared_ptr<StyleRule>> rules() const;

@@ -118,9 +118,13 @@ QString localised(const QHash<QString, QString>& texts)
 }
 } // namespace
 
+// Not found by definition: nothing to look at, and nothing to log (an empty
+// path would only say "Package \"\" was not found", naming nothing).
 StylePackage::StylePackage()
-    : StylePackage(fs::path())
-{ }
+    : d(std::make_unique<StylePackagePrivate>())
+{
+    d->error = NotFound;
+}
 
 StylePackage::StylePackage(const fs::path& path)
     : d(std::make_unique<StylePackagePrivate>())

@@ -233,6 +233,14 @@ void TestCssWeaveParser::errorsAndRecovery_data()
         << QStringList { "main.css:1:8: the integer 2147483648 is out of range (-2147483648 to 2147483647)" };
     QTest::newRow("unknown unit") << QByteArray("a { w: 12foo; h: 1 }") << QStringList { "type(a) { h: int(1) }" }
                                   << QStringList { "main.css:1:8: unknown unit \"foo\" in 12foo" };
+    // Messages quote the sheet's text: control characters and bidirectional
+    // overrides in it come out as escapes, never raw into a log.
+    QTest::newRow("bidirectional override in quoted text")
+        << QByteArray("a { w: 12foo\xE2\x80\xAEoof; h: 1 }") << QStringList { "type(a) { h: int(1) }" }
+        << QStringList { "main.css:1:8: unknown unit \"foo\\u202eoof\" in 12foo\\u202eoof" };
+    QTest::newRow("control character in quoted text")
+        << QByteArray("@import \"\x1b[2J\x07.css\";\na {}") << QStringList { "type(a) {}" }
+        << QStringList { "main.css:1:1: cannot read the style sheet \"\\x1b[2J\\x07.css\": the file does not exist" };
     QTest::newRow("unknown function")
         << QByteArray("a { w: calc(1px + (2px * 3)); h: 1 }") << QStringList { "type(a) { h: int(1) }" }
         << QStringList { "main.css:1:8: unknown function calc(); the functions are rgb(), rgba(), custom(), set(), "
@@ -419,6 +427,52 @@ void TestCssWeaveParser::imports_data()
         << QStringList { "16.css:1:1: imports are nested more than 16 deep; \"17.css\" is not read" }
         << QStringList { "main.css", "1.css",  "2.css",  "3.css",  "4.css",  "5.css",  "6.css",  "7.css", "8.css",
                          "9.css",    "10.css", "11.css", "12.css", "13.css", "14.css", "15.css", "16.css" };
+
+    // Modular styles: every component imports one base sheet. It is read
+    // once, its rules stand at each import, and it counts once.
+    {
+        QVariantMap files { { "base.css", "base {}" } };
+        QString main;
+        QStringList rules;
+        QStringList paths { "main.css" };
+        for (int i = 1; i <= 40; ++i) {
+            const QString name = u"c%1.css"_s.arg(i);
+            files.insert(name, u"@import \"base.css\"; c%1 {}"_s.arg(i));
+            main += u"@import \"%1\";\n"_s.arg(name);
+            rules << u"type(base) {}"_s << u"type(c%1) {}"_s.arg(i);
+            paths << name;
+            if (i == 1) {
+                paths << u"base.css"_s;
+            }
+        }
+        files.insert("main.css", main + u"main {}"_s);
+        rules << u"type(main) {}"_s;
+        QTest::newRow("repeated import") << files << QStringList {} << rules << QStringList {} << paths;
+    }
+    // Past the limit only the import that would read one more file is
+    // refused; the rest of the sheet, and repeated imports, still count.
+    {
+        QVariantMap files;
+        QString main;
+        QStringList rules;
+        QStringList errors;
+        QStringList paths { "main.css" };
+        for (int i = 1; i <= 66; ++i) {
+            const QString name = u"f%1.css"_s.arg(i);
+            files.insert(name, u"f%1 {}"_s.arg(i));
+            main += u"@import \"%1\";\n"_s.arg(name);
+            if (i < 64) {
+                rules << u"type(f%1) {}"_s.arg(i);
+                paths << name;
+            } else {
+                errors << u"main.css:%1:1: more than 64 style sheets to read; \"%2\" is not read"_s.arg(i).arg(name);
+            }
+        }
+        main += u"@import \"f1.css\";\n"_s;
+        rules << u"type(f1) {}"_s << u"type(main) {}"_s;
+        files.insert("main.css", main + u"main {}"_s);
+        QTest::newRow("sheet limit") << files << QStringList {} << rules << errors << paths;
+    }
 }
 
 void TestCssWeaveParser::imports()

@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
 #include <QTest>
 
 #include <csignal>
@@ -167,6 +168,9 @@ private Q_SLOTS:
     void updateFromTheInstalledPackage();
     void updateKeepsInstalledOnFailure();
     void updateFromAnotherFolder();
+    void leftoversOfAnUpdate();
+    void unknownNameIsNamed_data();
+    void unknownNameIsNamed();
 
 private:
     QString folder(const QString& name) const { return m_root + u'/' + name; }
@@ -718,6 +722,49 @@ void tst_PackageHandler::updateFromAnotherFolder()
     QVERIFY(!m_handler->update(StylePackage(fsPath(next)), error));
     QCOMPARE(error, code(PackageHandler::AlreadyInstalled));
     QCOMPARE(tree(m_root), before);
+}
+
+void tst_PackageHandler::leftoversOfAnUpdate()
+{
+    // What an update that was cut off leaves: a copy on its way in and the
+    // old package set aside, both complete packages. Neither is listed or
+    // found by name; the next update of that id clears them, and only them.
+    QVERIFY(!makePackage(folder(u"first"_s), u"style"_s, u"1"_s).isEmpty());
+    QVERIFY(!makePackage(folder(u"first"_s), u".style.new-1a2b"_s, u"2"_s).isEmpty());
+    QVERIFY(!makePackage(folder(u"first"_s), u".style.old-3c4d"_s, u"0"_s).isEmpty());
+    QVERIFY(!makePackage(folder(u"first"_s), u".other.new-5e6f"_s, u"2"_s).isEmpty());
+    QCOMPARE(listing(m_handler->allPackages(Flag::IncludeHidden), m_root), QStringList { u"first/style"_s });
+    QCOMPARE(m_handler->package(u".style.new-1a2b"_s).error(), 1);
+
+    const QString source = makePackage(m_root, u"style"_s, u"3"_s);
+    std::error_code error;
+    QVERIFY(m_handler->update(StylePackage(fsPath(source)), error));
+    QVERIFY(!error);
+    QCOMPARE(QDir(folder(u"first"_s)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList { u".other.new-5e6f"_s, u"style"_s }));
+    QCOMPARE(m_handler->package(u"style"_s).version(), u"3"_s);
+}
+
+void tst_PackageHandler::unknownNameIsNamed_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("unknown") << u"nosuch"_s;
+    QTest::newRow("refused") << u"styles/."_s;
+}
+
+void tst_PackageHandler::unknownNameIsNamed()
+{
+    QFETCH(QString, name);
+    static QStringList messages;
+    messages.clear();
+    QLoggingCategory::setFilterRules(u"quilt.general.debug=true"_s);
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& message) { messages.append(message); });
+    const StylePackage found = m_handler->package(name);
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
+    QCOMPARE(found.error(), 1);
+    QCOMPARE(messages, QStringList { u"Package \""_s + name + u"\" was not found"_s });
 }
 
 QTEST_GUILESS_MAIN(tst_PackageHandler)

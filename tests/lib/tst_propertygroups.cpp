@@ -705,6 +705,18 @@ void TestPropertyGroups::textForm_data()
         << "TextPropertyGroup( alignment: AlignmentPropertyGroup( container: Background, horizontal: StackCenter, "
            "vertical: End, order: (empty) ), font: "
             + font.toString() + ", color: (empty), wrapMode: WrapAtWordBoundaryOrAnywhere, elide: None )";
+    // Values that no key spells (the -1 of "not set", a value out of range,
+    // a flag bit without a key) print as numbers, not as some real key.
+    QTest::newRow("enumerations without a key")
+        << make<TextPropertyGroup>([](auto& g) {
+               g.setWrapMode(TextWrapMode(-1));
+               g.setElide(TextElide(57));
+           })->toString(0, {})
+        << " alignment: (empty), font: (empty), color: (empty), wrapMode: -1, elide: 57";
+    QTest::newRow("flags without a key")
+        << make<ImagePropertyGroup>([](auto& g) { g.setFlags(ImageFlags::fromInt(-1)); })->toString(0, {})
+        << " source: (empty), width: (empty), height: (empty), xOffset: (empty), yOffset: (empty), "
+           "flags: -1, maskColor: (empty)";
     QTest::newRow("icon, numbers, name and source")
         << make<IconPropertyGroup>([](auto& g) {
                g.setWidth(1234567.0);

@@ -193,8 +193,9 @@ void tst_Style::addCachePath()
     StylePrivate* data = dd.get();
     auto s = std::make_shared<Style>(std::move(dd));
 
-    QTest::ignoreMessage(QtWarningMsg,
-                         qPrintable(u"Ignoring non-existing cache path "_s + QString::fromStdString(missing.native())));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        qPrintable(u"Ignoring non-existing cache path \""_s + QString::fromStdString(missing.native()) + u'"'));
     s->addCachePath(missing);
     QVERIFY(data->cachePaths.isEmpty());
     QVERIFY(data->cacheTimes.isEmpty());

@@ -41,6 +41,25 @@ template<typename T> bool isEmptyValue(const T& value)
         return value == T {};
 }
 
+// A value that no key (or, for flags, no set of keys) spells exactly, such as
+// the -1 of "not set" or a value out of range, is written as its number:
+// the key lookup would otherwise name some real key for it.
+inline void writeEnumText(QTextStream& out, const QMetaEnum& metaEnum, int value, bool flags = false)
+{
+    if (flags || metaEnum.isFlag()) {
+        const QByteArray keys = metaEnum.valueToKeys(value);
+        bool ok = false;
+        if (metaEnum.keysToValue(keys.constData(), &ok) == value && ok) {
+            out << keys;
+            return;
+        }
+    } else if (const char* key = metaEnum.valueToKey(value)) {
+        out << key;
+        return;
+    }
+    out << value;
+}
+
 template<typename T> void writeText(QTextStream& out, const T& value)
 {
     if constexpr (std::is_same_v<T, bool>)
@@ -48,9 +67,9 @@ template<typename T> void writeText(QTextStream& out, const T& value)
     else if constexpr (std::is_same_v<T, double> || std::is_same_v<T, int> || std::is_same_v<T, QString>)
         out << value;
     else if constexpr (std::is_enum_v<T>)
-        out << QMetaEnum::fromType<T>().valueToKeys(int(value));
+        writeEnumText(out, QMetaEnum::fromType<T>(), int(value));
     else if constexpr (std::is_same_v<T, Properties::ImageFlags>)
-        out << QMetaEnum::fromType<Properties::ImageFlag>().valueToKeys(value.toInt());
+        writeEnumText(out, QMetaEnum::fromType<Properties::ImageFlag>(), value.toInt(), true);
     else if constexpr (std::is_same_v<T, Color> || std::is_same_v<T, QFont> || std::is_same_v<T, QUrl>)
         out << value.toString();
     else if constexpr (std::is_same_v<T, std::filesystem::path>)

@@ -159,8 +159,16 @@ private:
 
 int main(int argc, char** argv)
 {
+    // The tool opens no window. Without a display the session's platform
+    // would abort at start, so it runs offscreen then; with a display the
+    // session's platform stays, since the platform plug-in is chosen by it.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     Arguments arguments(argc, argv);
     QGuiApplication app(arguments.count(), arguments.values());
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILT_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(u"A tool to inspect Quilt's style rules"_s);
@@ -179,6 +187,12 @@ int main(int argc, char** argv)
         { u"child"_s, u"Indicates that the following arguments apply to a new element."_s },
     });
     parser.process(arguments.forParser());
+    // The tool takes no positional arguments: a stray word (a second type
+    // without its --type) would otherwise be dropped without a word.
+    if (const QStringList stray = parser.positionalArguments(); !stray.isEmpty()) {
+        parser.showMessageAndExit(QCommandLineParser::MessageType::Error,
+                                  u"Unexpected argument: %1\n\n"_s.arg(stray.constFirst()) + parser.helpText(), 1);
+    }
 
     if (parser.isSet(u"verbose"_s)) {
         QLoggingCategory::setFilterRules(u"quilt.query*=true"_s);

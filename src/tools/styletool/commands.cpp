@@ -74,6 +74,13 @@ int packageFromPath(const QString& argument, std::optional<ExtractedPackage>& ex
     return 0;
 }
 
+// The path to name in messages about the package an argument gave: the
+// package file itself rather than the temporary folder it was unpacked to.
+fs::path shownPath(const QString& argument, const std::optional<ExtractedPackage>& extracted)
+{
+    return extracted ? normalisedPath(toPath(argument)) : fs::path();
+}
+
 QString pathText(const fs::path& path)
 {
     return printable(QString::fromStdString(path.native()));
@@ -104,12 +111,13 @@ int handleInstallCommand(const QList<QString>& arguments)
     if (const int failed = packageFromPath(argument, extracted, package)) {
         return failed;
     }
+    const fs::path shown = shownPath(argument, extracted);
     if (!package.isValid()) {
-        return printPackageError(package);
+        return printPackageError(package, shown);
     }
     std::error_code error;
     if (!packageHandler()->install(package, error)) {
-        return printOperationError(package, error);
+        return printOperationError(package, error, shown);
     }
     std::cout << "Installed style " << printable(package.id()) << '\n';
     return 0;
@@ -128,8 +136,9 @@ int handleUpdateCommand(const QList<QString>& arguments)
     if (const int failed = packageFromPath(argument, extracted, package)) {
         return failed;
     }
+    const fs::path shown = shownPath(argument, extracted);
     if (!package.isValid()) {
-        return printPackageError(package);
+        return printPackageError(package, shown);
     }
     PackageHandler::OperationFlags flags;
     if (parser->isSet(u"force"_s)) {
@@ -137,7 +146,7 @@ int handleUpdateCommand(const QList<QString>& arguments)
     }
     std::error_code error;
     if (!packageHandler()->update(package, error, flags)) {
-        return printOperationError(package, error);
+        return printOperationError(package, error, shown);
     }
     std::cout << "Updated style " << printable(package.id()) << " to version " << printable(package.version()) << '\n';
     return 0;
@@ -176,20 +185,20 @@ int handleInspectCommand(const QList<QString>& arguments)
     std::error_code statusError;
     std::optional<ExtractedPackage> extracted;
     StylePackage package;
-    QString shownPath;
+    fs::path shown;
     if (fs::exists(fs::symlink_status(path, statusError))) {
         if (const int failed = packageFromPath(argument, extracted, package)) {
             return failed;
         }
-        shownPath = pathText(path);
+        shown = path;
     } else {
         package = packageHandler()->package(argument);
-        shownPath = pathText(package.path());
+        shown = package.path();
     }
     if (!package.isValid()) {
-        return printPackageError(package);
+        return printPackageError(package, shown);
     }
-    printDetails(shownPath, package, "");
+    printDetails(pathText(shown), package, "");
     return 0;
 }
 
@@ -287,23 +296,39 @@ int handleCreateCommand(const QList<QString>& arguments)
     info.name = parser->value(u"name"_s);
     readInput(info.name, u"Enter the name of the style:", QString());
 
-    QString defaultId = info.name.toLower();
-    defaultId.replace(invalidIdCharacter(), u"-"_s);
-    QString id = parser->value(u"id"_s);
-    if (id.contains(invalidIdCharacter())) {
-        std::cout << idRule;
-        id.clear();
+    // The output path, when given, is the package folder: its name is the id
+    // that is made and installed, so no other id is asked for.
+    const QString outputPath = parser->value(u"output-path"_s);
+    QString id;
+    if (!outputPath.isEmpty()) {
+        info.path = withoutTrailingSeparator(toPath(outputPath).lexically_normal());
+        id = QString::fromStdString(info.path.filename().string());
+    } else {
+        // An id that begins with '-' would read as an option on the tool's
+        // own command line: such a beginning is never offered.
+        QString defaultId = info.name.toLower();
+        defaultId.replace(invalidIdCharacter(), u"-"_s);
+        while (defaultId.startsWith(u'-')) {
+            defaultId.remove(0, 1);
+        }
+        id = parser->value(u"id"_s);
+        if (id.contains(invalidIdCharacter())) {
+            std::cout << idRule;
+            id.clear();
+        }
+        readInput(
+            id, u"Enter the ID of the style:",
+            [](const QString& answer) {
+                if (answer.contains(invalidIdCharacter())) {
+                    std::cout << idRule;
+                    return false;
+                }
+                return true;
+            },
+            defaultId);
+        std::error_code error;
+        info.path = fs::current_path(error) / id.toStdString();
     }
-    readInput(
-        id, u"Enter the ID of the style:",
-        [](const QString& answer) {
-            if (answer.contains(invalidIdCharacter())) {
-                std::cout << idRule;
-                return false;
-            }
-            return true;
-        },
-        defaultId);
 
     info.description = parser->value(u"description"_s);
     readInput(info.description, u"Enter the description of the style:", QString());
@@ -318,21 +343,10 @@ int handleCreateCommand(const QList<QString>& arguments)
     info.license = parser->value(u"license"_s);
     readInput(info.license, u"Enter the license of the style:", u"BSD-2-Clause"_s);
 
-    // A trailing separator would give the new package an empty id.
-    const QString outputPath = parser->value(u"output-path"_s);
-    if (!outputPath.isEmpty()) {
-        info.path = toPath(outputPath).lexically_normal();
-        while (!info.path.has_filename() && info.path.has_relative_path()) {
-            info.path = info.path.parent_path();
-        }
-    } else {
-        std::error_code error;
-        info.path = fs::current_path(error) / id.toStdString();
-    }
-
     std::cout << "Creating style:\n"
               << "  Input Type:  " << info.inputType << '\n'
               << "  ID:          " << id << '\n'
+              << "  Path:        " << pathText(info.path) << '\n'
               << "  Name:        " << info.name << '\n'
               << "  Description: " << info.description << '\n'
               << "  Author:      " << info.authors.join(u", "_s) << '\n'
@@ -342,7 +356,8 @@ int handleCreateCommand(const QList<QString>& arguments)
     StylePackage package;
     std::error_code error;
     if (!packageHandler()->create(package, info, error)) {
-        return printOperationError(package, error);
+        // The handler fills the package in only once it is written.
+        return printOperationError(package, error, info.path);
     }
     std::cout << "Created style " << quoted(package.path()) << '\n';
     if (parser->isSet(u"install"_s)) {

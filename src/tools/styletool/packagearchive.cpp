@@ -185,7 +185,16 @@ bool splitEntryName(const std::string& name, std::vector<std::string>& component
         reason = "the name contains a backslash";
         return false;
     }
+    // What "tar -czf x.quiltstyle ./my-style" writes: the leading "./" says
+    // nothing. A "." anywhere else is still refused.
     size_t start = 0;
+    while (name.compare(start, 2, "./") == 0) {
+        start += 2;
+    }
+    if (start < name.size() && name[start] == '/') {
+        reason = "the name is absolute";
+        return false;
+    }
     while (start <= name.size()) {
         size_t end = name.find('/', start);
         if (end == std::string::npos) {
@@ -206,14 +215,6 @@ bool splitEntryName(const std::string& name, std::vector<std::string>& component
         return false;
     }
     return true;
-}
-
-fs::path withoutTrailingSeparator(fs::path path)
-{
-    if (!path.has_filename() && path.has_relative_path()) {
-        path = path.parent_path();
-    }
-    return path;
 }
 
 // The absolute, lexically normal form of a path, without a trailing
@@ -917,9 +918,22 @@ bool PackageArchive::read(std::error_code& error)
         error = makeError(std::errc::no_such_file_or_directory);
         return false;
     }
-    const int fd = ::open(archivePath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    // Without blocking, and only a regular file: a FIFO would wait for a
+    // writer that never comes, a device could stream without end.
+    const int fd = ::open(archivePath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         error = systemError(errno);
+        return false;
+    }
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0) {
+        error = systemError(errno);
+        ::close(fd);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        error = makeError(S_ISDIR(st.st_mode) ? std::errc::is_a_directory : std::errc::invalid_argument);
         return false;
     }
     TarStreamReader reader(archivePath);
@@ -994,4 +1008,12 @@ bool PackageArchive::extract(const std::string& name, const std::filesystem::pat
     }
     error = makeError(std::errc::no_such_file_or_directory);
     return false;
+}
+
+std::filesystem::path withoutTrailingSeparator(std::filesystem::path path)
+{
+    while (!path.has_filename() && path.has_relative_path()) {
+        path = path.parent_path();
+    }
+    return path;
 }

@@ -7,6 +7,11 @@
 #include <string>
 #include <system_error>
 
+// The path without a trailing separator: "mystyle/" names the folder
+// "mystyle", whose name is the package id, where a trailing separator would
+// leave an empty last element. The root stays the root.
+std::filesystem::path withoutTrailingSeparator(std::filesystem::path path);
+
 // One entry of a package file: a ustar header block followed by the file's
 // contents and the zero bytes that fill them up to a whole block.
 struct TarEntry

@@ -2,6 +2,7 @@
 
 #include "packagearchive.h"
 #include "packagehandler.h"
+#include "printabletext.h"
 #include "stylepackage.h"
 #include "styleregistry.h"
 
@@ -26,12 +27,30 @@ QTextStream& standardInput()
     return stream;
 }
 
-void appendEscape(std::string& out, unsigned code)
+constexpr qsizetype MaxAnswerLength = 1024;
+
+// Reads one whole line, keeping at most one character beyond the longest
+// answer, so that an overlong answer is seen as such and its rest does not
+// answer the next question. False at the end of the input.
+bool readAnswer(QTextStream& input, QString& line)
 {
-    static const char digits[] = "0123456789abcdef";
-    out += "\\x";
-    out += digits[(code >> 4) & 0xf];
-    out += digits[code & 0xf];
+    line.clear();
+    QString chunk;
+    bool readAny = false;
+    for (;;) {
+        if (!input.readLineInto(&chunk, MaxAnswerLength)) {
+            return readAny;
+        }
+        readAny = true;
+        if (line.size() <= MaxAnswerLength) {
+            line += chunk.left(MaxAnswerLength + 1 - line.size());
+        }
+        // A chunk of the full length may have stopped short of the line's
+        // end; the next read gives the rest, or nothing but the line end.
+        if (chunk.size() < MaxAnswerLength) {
+            return true;
+        }
+    }
 }
 } // namespace
 
@@ -42,25 +61,8 @@ std::ostream& operator<<(std::ostream& stream, const QString& text)
 
 std::string quoted(const fs::path& path)
 {
-    const std::string& bytes = path.native();
-    std::string out;
-    out.reserve(bytes.size() + 2);
-    out += '"';
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(bytes[i]);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += char(c);
-        } else if (c < 0x20 || c == 0x7f) {
-            appendEscape(out, c);
-        } else if (c == 0xc2 && i + 1 < bytes.size() && static_cast<unsigned char>(bytes[i + 1]) >= 0x80
-                   && static_cast<unsigned char>(bytes[i + 1]) <= 0x9f) {
-            // A C1 control character in UTF-8; terminals act on these too.
-            appendEscape(out, static_cast<unsigned char>(bytes[++i]));
-        } else {
-            out += char(c);
-        }
-    }
+    std::string out = "\"";
+    quilttext::appendPrintable(out, path.native(), quilttext::Quotes::Escape);
     out += '"';
     return out;
 }
@@ -89,8 +91,14 @@ std::unique_ptr<QCommandLineParser> createCommandParser(const QString& command, 
 
 void exitWithCommandHelp(QCommandLineParser* parser, const QString& command, const QString& message, int exitCode)
 {
+    // The usage line names the program as it was started; the command goes
+    // right after it. The name may stand elsewhere in the text (in the
+    // program's own path, say), which stays as it is.
     QString text = parser->helpText();
-    text.replace(u"quilt-styletool"_s, u"quilt-styletool "_s + command);
+    const QString usage = u"Usage: "_s + QCoreApplication::arguments().value(0);
+    if (text.startsWith(usage)) {
+        text.insert(usage.size(), u' ' + command);
+    }
     if (message.isEmpty()) {
         QCommandLineParser::showMessageAndExit(QCommandLineParser::MessageType::Information, text, exitCode);
     }
@@ -119,10 +127,14 @@ void readInput(QString& value, QStringView prompt, std::function<bool(QString)> 
         }
         std::cout << question.toUtf8().constData() << std::endl;
 
-        if (!input.readLineInto(&line, 1024)) {
+        if (!readAnswer(input, line)) {
             // Nothing more will come: asking again would never end.
             std::cerr << "No answer given: the input has ended.\n";
             std::exit(1);
+        }
+        if (line.size() > MaxAnswerLength) {
+            std::cout << "The answer is too long: at most " << MaxAnswerLength << " characters.\n";
+            continue;
         }
         if (line.isEmpty() && !defaultValue.isEmpty()) {
             line = defaultValue;
@@ -138,10 +150,10 @@ void readInput(QString& value, QStringView prompt, std::function<bool(QString)> 
     value = line;
 }
 
-int printPackageError(const Quilt::StylePackage& package)
+int printPackageError(const Quilt::StylePackage& package, const std::filesystem::path& shownPath)
 {
     const int error = package.error();
-    std::cerr << quoted(package.path());
+    std::cerr << quoted(shownPath.empty() ? package.path() : shownPath);
     switch (error) {
     case Quilt::StylePackage::NotFound:
         std::cerr << " does not exist.\n";
@@ -163,9 +175,11 @@ int printPackageError(const Quilt::StylePackage& package)
     }
 }
 
-int printOperationError(const Quilt::StylePackage& package, const std::error_code& error)
+int printOperationError(const Quilt::StylePackage& package, const std::error_code& error,
+                        const std::filesystem::path& shownPath)
 {
-    std::cerr << "Operation on package " << quoted(package.path()) << " failed: " << error.message() << '\n';
+    std::cerr << "Operation on package " << quoted(shownPath.empty() ? package.path() : shownPath)
+              << " failed: " << error.message() << '\n';
     return exitCodeFor(error.value());
 }
 
@@ -212,25 +226,12 @@ std::filesystem::path normalisedPath(const std::filesystem::path& path)
     if (error) {
         result = path;
     }
-    result = result.lexically_normal();
-    while (!result.has_filename() && result.has_relative_path()) {
-        result = result.parent_path();
-    }
-    return result;
+    return withoutTrailingSeparator(result.lexically_normal());
 }
 
 QString printable(const QString& text)
 {
-    QString result;
-    result.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control) {
-            result += u"\\x"_s + QString::number(c.unicode(), 16).rightJustified(2, u'0');
-        } else {
-            result += c;
-        }
-    }
-    return result;
+    return QString::fromStdString(quilttext::printable(text.toStdString()));
 }
 
 std::shared_ptr<Quilt::PackageHandler> packageHandler()

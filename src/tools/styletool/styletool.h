@@ -41,15 +41,19 @@ std::unique_ptr<QCommandLineParser> createCommandParser(const QString& command, 
                                       int exitCode);
 
 // Asks on the terminal for a value that is still empty, until the validator
-// accepts a non-empty answer. At the end of standard input the process ends
+// accepts a non-empty answer of at most 1,024 characters (a longer one is
+// refused whole, and asked for again). At the end of standard input the process ends
 // with exit code 1, since no answer can come any more.
 void readInput(QString& value, QStringView prompt, QString defaultValue);
 void readInput(QString& value, QStringView prompt, std::function<bool(QString)> validator, QString defaultValue);
 
 // Report why a package is invalid, or why an operation on it failed; both
-// return the exit code, never 0.
-int printPackageError(const Quilt::StylePackage& package);
-int printOperationError(const Quilt::StylePackage& package, const std::error_code& error);
+// return the exit code, never 0. `shownPath`, when given, is named instead of
+// the package's path: the package file the user gave rather than the
+// temporary folder it was unpacked to, which is gone by the time one reads.
+int printPackageError(const Quilt::StylePackage& package, const std::filesystem::path& shownPath = {});
+int printOperationError(const Quilt::StylePackage& package, const std::error_code& error,
+                        const std::filesystem::path& shownPath = {});
 
 ExtractedPackage extractPackage(const std::filesystem::path& archive, std::error_code& error);
 
@@ -59,7 +63,8 @@ ExtractedPackage extractPackage(const std::filesystem::path& archive, std::error
 std::ostream& operator<<(std::ostream& stream, const QString& text);
 
 // A path in double quotes, every double quote and backslash in it behind a
-// backslash, and control characters written as escapes.
+// backslash, and control characters and bidirectional overrides written as
+// escapes.
 std::string quoted(const std::filesystem::path& path);
 
 // The exit code for an error: its value when a process can report it, else 1.
@@ -71,8 +76,8 @@ int exitCodeFor(int value);
 std::filesystem::path normalisedPath(const std::filesystem::path& path);
 
 // Text that came from a package (its metadata, its folder name), made safe
-// to print: control characters are written as escapes, so that a package
-// cannot drive the terminal.
+// to print: control characters and bidirectional overrides are written as
+// escapes, so that a package cannot drive the terminal or reorder the line.
 QString printable(const QString& text);
 
 std::shared_ptr<Quilt::PackageHandler> packageHandler();

@@ -152,13 +152,17 @@ private Q_SLOTS:
     void output_data();
     void output();
     void secondRunFromCacheFile();
+    void withoutDisplay();
+    void strayArgument();
+    void version();
     void halcyonButton_data();
     void halcyonButton();
 
 private:
     // Runs the tool in the temporary XDG folders on the offscreen platform,
     // where the test platform plug-in names "halcyon" the default style.
-    Run run(const QStringList& arguments, const QString& loggingRules = QString()) const;
+    // `unset` names variables removed after the test's own settings.
+    Run run(const QStringList& arguments, const QString& loggingRules = QString(), const QStringList& unset = {}) const;
     QStringList cacheFiles() const;
 
     std::unique_ptr<QuiltTest::TemporaryXdg> m_xdg;
@@ -180,7 +184,7 @@ void tst_QuiltQuery::cleanup()
     m_xdg.reset();
 }
 
-Run tst_QuiltQuery::run(const QStringList& arguments, const QString& loggingRules) const
+Run tst_QuiltQuery::run(const QStringList& arguments, const QString& loggingRules, const QStringList& unset) const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : { "QUILT_STYLE_NAME", "QUILT_FORCE_PLATFORM", "QUILT_DISABLE_STYLE_CACHE",
@@ -192,6 +196,9 @@ Run tst_QuiltQuery::run(const QStringList& arguments, const QString& loggingRule
     environment.insert(u"QT_MESSAGE_PATTERN"_s, u"%{category} %{type}: %{message}"_s);
     if (!loggingRules.isEmpty()) {
         environment.insert(u"QT_LOGGING_RULES"_s, loggingRules);
+    }
+    for (const QString& name : unset) {
+        environment.remove(name);
     }
 
     QProcess process;
@@ -265,6 +272,31 @@ void tst_QuiltQuery::output()
     const Run result = run(arguments);
     QCOMPARE(result.out, out);
     QCOMPARE(result.exitCode, exitCode);
+}
+
+void tst_QuiltQuery::withoutDisplay()
+{
+    // No platform named and no display to reach: the tool runs offscreen.
+    const Run result = run({ u"--style"_s, u"fixture"_s, u"--type"_s, u"Button"_s }, QString(),
+                           { u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s });
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, PlainButton);
+}
+
+void tst_QuiltQuery::strayArgument()
+{
+    const Run result = run({ u"--style"_s, u"fixture"_s, u"--type"_s, u"Button"_s, u"Label"_s });
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.out, QByteArray());
+    QVERIFY2(result.err.startsWith("Unexpected argument: Label\n\nUsage: "), result.err.constData());
+    QVERIFY(result.err.contains("--attribute <attribute>"));
+}
+
+void tst_QuiltQuery::version()
+{
+    const Run result = run({ u"--version"_s });
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QByteArray("quilt-query " QUILT_VERSION "\n"));
 }
 
 void tst_QuiltQuery::secondRunFromCacheFile()

@@ -135,6 +135,9 @@ inline QMap<QString, QByteArray> snapshot(const QString& root)
             result.insert(relative, "link:" + QFile::encodeName(info.symLinkTarget()));
         } else if (info.isDir()) {
             result.insert(relative, "folder");
+        } else if (!info.isFile()) {
+            // Opening a FIFO to read it would wait for a writer.
+            result.insert(relative, "special");
         } else {
             QFile file(info.filePath());
             if (file.open(QIODevice::ReadOnly)) {

@@ -18,6 +18,8 @@
 #include <cstring>
 #include <memory>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 using namespace QuiltTest::Tar;
 
@@ -100,6 +102,7 @@ private Q_SLOTS:
     void list_data();
     void list();
     void packageMetadataCannotDriveTheTerminal();
+    void usageLineNamesTheCommandOnce();
 
     void packageCommand();
     void packageInstalledIdWins();
@@ -173,8 +176,10 @@ Run tst_StyleTool::run(const QStringList& arguments, const QByteArray& input) co
     environment.insert(u"XDG_DATA_DIRS"_s, m_systemData);
     environment.insert(u"TMPDIR"_s, m_tmp);
     environment.insert(u"QT_PLUGIN_PATH"_s,
-                       QStringLiteral("%1:%2").arg(QString::fromUtf8(QuiltTest::Fixtures::sharedLibraryPath),
-                                                   QString::fromUtf8(QuiltTest::Fixtures::refusingLibraryPath)));
+                       QStringLiteral("%1:%2:%3")
+                           .arg(QString::fromUtf8(QuiltTest::Fixtures::sharedLibraryPath),
+                                QString::fromUtf8(QuiltTest::Fixtures::buildLibraryPath),
+                                QString::fromUtf8(QuiltTest::Fixtures::refusingLibraryPath)));
 
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -300,6 +305,7 @@ void tst_StyleTool::createAsks_data()
     const QByteArray summary = "Creating style:\n"
                                "  Input Type:  testinput\n"
                                "  ID:          %1\n"
+                               "  Path:        %W/%1\n"
                                "  Name:        %2\n"
                                "  Description: %3\n"
                                "  Author:      %4\n"
@@ -358,6 +364,35 @@ void tst_StyleTool::createAsks_data()
             + "Enter the ID of the style: [Enter to use: given]\n"
             + expectedSummary(u"right"_s, u"Given"_s, u"Told"_s, u"Ann"_s, u"MIT"_s, u"3"_s)
         << u"right"_s << expectedMetadata(u"Given"_s, u"Told"_s, u"Ann"_s, u"MIT"_s, u"3"_s);
+
+    // An offered id never begins with '-', which the tool's own command
+    // line would read as an option; when nothing is left, none is offered.
+    const QStringList allButNameAndId { u"--input-type"_s,  u"testinput"_s, u"--author"_s,  u"A"_s,
+                                        u"--version"_s,     u"1"_s,         u"--license"_s, u"L"_s,
+                                        u"--description"_s, u"D"_s };
+    QTest::newRow("leading dashes dropped from the offered id")
+        << (allButNameAndId + QStringList { u"--name"_s, u"Ünder Way"_s }) << QByteArray("\n")
+        << "Enter the ID of the style: [Enter to use: nder-way]\n"
+            + expectedSummary(u"nder-way"_s, u"Ünder Way"_s, u"D"_s, u"A"_s, u"L"_s, u"1"_s)
+        << u"nder-way"_s << expectedMetadata(u"Ünder Way"_s, u"D"_s, u"A"_s, u"L"_s, u"1"_s);
+    QTest::newRow("nothing left to offer")
+        << (allButNameAndId + QStringList { u"--name"_s, u"ÄÖ"_s }) << QByteArray("\nao\n")
+        << "Enter the ID of the style:\nEnter the ID of the style:\n"
+            + expectedSummary(u"ao"_s, u"ÄÖ"_s, u"D"_s, u"A"_s, u"L"_s, u"1"_s)
+        << u"ao"_s << expectedMetadata(u"ÄÖ"_s, u"D"_s, u"A"_s, u"L"_s, u"1"_s);
+    // An overlong answer is refused whole: its rest must not answer the
+    // next question.
+    QTest::newRow("overlong answer asked again")
+        << (allButNameAndId + QStringList { u"--id"_s, u"x"_s }) << QByteArray(1500, 'n') + "\nShort\n"
+        << "Enter the name of the style:\nThe answer is too long: at most 1024 characters.\n"
+           "Enter the name of the style:\n"
+            + expectedSummary(u"x"_s, u"Short"_s, u"D"_s, u"A"_s, u"L"_s, u"1"_s)
+        << u"x"_s << expectedMetadata(u"Short"_s, u"D"_s, u"A"_s, u"L"_s, u"1"_s);
+    QTest::newRow("answer of the longest length")
+        << (allButNameAndId + QStringList { u"--id"_s, u"x"_s }) << QByteArray(1024, 'n') + "\n"
+        << "Enter the name of the style:\n"
+            + expectedSummary(u"x"_s, QString(1024, u'n'), u"D"_s, u"A"_s, u"L"_s, u"1"_s)
+        << u"x"_s << expectedMetadata(QString(1024, u'n'), u"D"_s, u"A"_s, u"L"_s, u"1"_s);
 
     QTest::newRow("empty answer without default asks again")
         << QStringList { u"--input-type"_s, u"testinput"_s, u"--id"_s,      u"x"_s, u"--author"_s,      u"A"_s,
@@ -419,10 +454,11 @@ void tst_StyleTool::createFailures_data()
     QTest::addColumn<QByteArray>("err");
 
     QTest::newRow("package exists") << QStringList { u"--output-path"_s, u"taken"_s } << 5
-                                    << QByteArray("Operation on package \"\" failed: The package already exists\n");
+                                    << QByteArray(
+                                           "Operation on package \"taken\" failed: The package already exists\n");
     QTest::newRow("unknown input type") << QStringList {
         u"--input-type"_s, u"nope"_s
-    } << 6 << QByteArray("Operation on package \"\" failed: The package uses an unknown input type\n");
+    } << 6 << QByteArray("Operation on package \"%W/fresh\" failed: The package uses an unknown input type\n");
     QTest::newRow("input plug-in fails") << QStringList { u"--input-type"_s, u"refusinginput"_s } << int(EOPNOTSUPP)
                                          << "Operation on package \"%W/fresh\" failed: " + systemMessage(EOPNOTSUPP)
             + '\n';
@@ -457,10 +493,11 @@ void tst_StyleTool::createOutputPathAndInstall()
                               u"L"_s,      u"--input-type"_s,  u"testinput"_s, u"--install"_s };
 
     // A trailing separator on the output path still names the folder, whose
-    // name becomes the id.
-    Run result = run(given + QStringList { u"--output-path"_s, u"styles/fresh/"_s });
+    // name becomes the id, whatever --id says; the summary says so.
+    Run result = run(given + QStringList { u"--output-path"_s, u"styles/fresh/"_s, u"--id"_s, u"other"_s });
     QCOMPARE(result.err, QByteArray());
     QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.out.contains("  ID:          fresh\n  Path:        styles/fresh\n"), result.out.constData());
     QVERIFY(result.out.endsWith("Created style \"styles/fresh\"\nInstalled style fresh\n"));
     QCOMPARE(QuiltTest::Tar::snapshot(installed() + u"/fresh"_s),
              QuiltTest::Tar::snapshot(m_work + u"/styles/fresh"_s));
@@ -527,6 +564,18 @@ void tst_StyleTool::invalidPackages_data()
         "\"%S/good.QUILTSTYLE\" is an invalid style because it is missing required files.\n");
     row("package file missing", "install", "%S/none.quiltstyle", ENOENT,
         "Operation on package \"%S/none.quiltstyle\" failed: " + systemMessage(ENOENT) + '\n');
+    // Errors about a package file name the file given, not the temporary
+    // folder it was unpacked to.
+    for (const char* command : { "install", "update", "inspect" }) {
+        row(qPrintable(u"package file without contents: "_s + QLatin1StringView(command)), command,
+            "%S/incomplete.quiltstyle", 2,
+            "\"%S/incomplete.quiltstyle\" is an invalid style because it is missing required files.\n");
+    }
+    // A FIFO would block the reader for ever: only a regular file is read.
+    for (const char* command : { "install", "update", "inspect" }) {
+        row(qPrintable(u"FIFO as package file: "_s + QLatin1StringView(command)), command, "%S/fifo.quiltstyle", EINVAL,
+            "Operation on package \"%S/fifo.quiltstyle\" failed: " + systemMessage(EINVAL) + '\n');
+    }
     row("inspect of nothing", "inspect", "nothing-here", 1, "\"\" does not exist.\n");
     row("package of nothing", "package", "nothing-here", 1, "\"%W/nothing-here\" does not exist.\n");
 }
@@ -547,6 +596,10 @@ void tst_StyleTool::invalidPackages()
                                  gzip(tarFolder("good/") + tarFile("good/metadata.json", metadata("Good", "1"))
                                       + tarFolder("good/contents/") + tarFile("good/contents/rules.txt", {})
                                       + endOfArchive)));
+    QVERIFY(QuiltTest::writeFile(
+        m_src + u"/incomplete.quiltstyle"_s,
+        gzip(tarFolder("incomplete/") + tarFile("incomplete/metadata.json", metadata("I", "1")) + endOfArchive)));
+    QCOMPARE(mkfifo(QFile::encodeName(m_src + u"/fifo.quiltstyle"_s).constData(), 0600), 0);
     // An installed package of the id, for update to find.
     QVERIFY(!writePackage(installed(), u"refused"_s, metadata("Installed", "0")).isEmpty());
     const auto before = QuiltTest::Tar::snapshot(m_xdg->path());
@@ -770,6 +823,22 @@ void tst_StyleTool::list()
     QCOMPARE(result.exitCode, 0);
 }
 
+void tst_StyleTool::usageLineNamesTheCommandOnce()
+{
+    // The program's path holds its name twice: only the usage line's program
+    // is followed by the command, and the path stays whole.
+    const QString folder = m_xdg->path() + u"/quilt-styletool-1"_s;
+    QVERIFY(QDir().mkpath(folder));
+    const QString program = folder + u"/quilt-styletool"_s;
+    QVERIFY(QFile::link(QStringLiteral(QUILT_STYLETOOL_PROGRAM), program));
+    QProcess process;
+    process.start(program, { u"list"_s, u"--help"_s });
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray out = process.readAllStandardOutput();
+    QVERIFY2(out.startsWith("Usage: " + QFile::encodeName(program) + " list [options]\n"), out.constData());
+}
+
 void tst_StyleTool::packageMetadataCannotDriveTheTerminal()
 {
     const QByteArray hostile = R"({"input-type": "testinput", "name": "Evil\u001b]0;owned\u0007", )"
@@ -789,6 +858,13 @@ void tst_StyleTool::packageMetadataCannotDriveTheTerminal()
                     "Version:     \n"
                     "License:     \n"
                     "Authors:     \\x1b[31mRed\n"));
+
+    // Bidirectional overrides would reorder the line around them.
+    QVERIFY(!writePackage(m_src, u"bidi"_s,
+                          R"({"input-type": "testinput", "name": "a\u202eb\u2066c\u2069", "version": "1"})")
+                 .isEmpty());
+    result = run({ u"inspect"_s, m_src + u"/bidi"_s });
+    QVERIFY2(result.out.contains("Name:        a\\u202eb\\u2066c\\u2069\n"), result.out.constData());
 
     // A message that quotes the path escapes it too.
     result = run({ u"install"_s, installed() + QString::fromUtf8("/evil\x1b[2J") });
@@ -894,6 +970,17 @@ void tst_StyleTool::systemTarPackageFileInstalls()
     QCOMPARE(result.err, QByteArray());
     QCOMPARE(result.out, QByteArray("Installed style good\n"));
     QCOMPARE(QuiltTest::Tar::snapshot(installed() + u"/good"_s), QuiltTest::Tar::snapshot(source));
+
+    // What "tar -czf x.quiltstyle ./my-style" writes: names that begin with "./".
+    const QString dotted = writePackage(m_src, u"dotted"_s, metadata("Dotted", "1.0"));
+    tar.setWorkingDirectory(m_src);
+    tar.start(u"tar"_s, { u"--format=ustar"_s, u"-czf"_s, m_work + u"/dotted.quiltstyle"_s, u"./dotted"_s });
+    QVERIFY(tar.waitForFinished());
+    QCOMPARE(tar.exitCode(), 0);
+    const Run dottedResult = run({ u"install"_s, u"dotted.quiltstyle"_s });
+    QCOMPARE(dottedResult.err, QByteArray());
+    QCOMPARE(dottedResult.out, QByteArray("Installed style dotted\n"));
+    QCOMPARE(QuiltTest::Tar::snapshot(installed() + u"/dotted"_s), QuiltTest::Tar::snapshot(dotted));
 }
 
 // ---------------------------------------------------------------------------

@@ -16,17 +16,6 @@ namespace
 {
 using AlignmentCase = PropertyCase<AlignmentPropertyGroup&, const cssparser::Property&>;
 
-// A keyword that names no key is kept as -1 rather than dropped, so a rule
-// that misspells an alignment still overrides weaker rules.
-template<typename Enum> std::optional<Enum> keywordAt(const cssparser::Property& property, std::size_t index)
-{
-    const std::string* text = rawTextAt(property, index);
-    if (!text) {
-        return std::nullopt;
-    }
-    return static_cast<Enum>(enumFromName<Enum>(*text));
-}
-
 // Only the end of the name counts, so "layout-alignment-horizontal-vertical"
 // sets the vertical alignment.
 const std::array<AlignmentCase, 4>& alignmentCases()

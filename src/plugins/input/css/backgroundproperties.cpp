@@ -46,8 +46,8 @@ bool pathExists(const std::filesystem::path& path, const std::string& url)
     return exists && !error;
 }
 
-void parseBackgroundImage(BackgroundPropertyGroup& background, const std::filesystem::path& mainStyleSheetPath,
-                          const cssparser::Property& property)
+void parseBackgroundImage(const CssLoader& loader, BackgroundPropertyGroup& background,
+                          const std::filesystem::path& mainStyleSheetPath, const cssparser::Property& property)
 {
     const cssparser::Value* first = valueAt(property, 0);
     if (!first) {
@@ -56,7 +56,11 @@ void parseBackgroundImage(BackgroundPropertyGroup& background, const std::filesy
     const std::string url
         = first->kind() == cssparser::ValueKind::Url && first->text() ? *first->text() : std::string();
     const std::filesystem::path path = resolveImagePath(mainStyleSheetPath, url);
-    if (!pathExists(path, url)) {
+    const bool found = pathExists(path, url);
+    if (!url.empty() && url.find('\0') == std::string::npos) {
+        loader.recordImage(path, found);
+    }
+    if (!found) {
         qCWarning(lcCss) << "Could not load image" << QByteArray::fromStdString(path.native());
         return;
     }
@@ -79,6 +83,7 @@ void parseBackgroundImage(BackgroundPropertyGroup& background, const std::filesy
 
 struct BackgroundContext
 {
+    const CssLoader& loader;
     BackgroundPropertyGroup& background;
     const std::filesystem::path& mainStyleSheetPath;
 };
@@ -100,7 +105,7 @@ const std::array<BackgroundCase, 4>& backgroundCases()
                   context.background.setColor(Color());
                   context.background.setImage(ImagePropertyGroup::empty());
               } else if (first->kind() == cssparser::ValueKind::Url) {
-                  parseBackgroundImage(context.background, context.mainStyleSheetPath, property);
+                  parseBackgroundImage(context.loader, context.background, context.mainStyleSheetPath, property);
               } else if (first->kind() == cssparser::ValueKind::Color) {
                   context.background.setColor(colorFromValue(*first));
               }
@@ -120,7 +125,7 @@ const std::array<BackgroundCase, 4>& backgroundCases()
               if (isKeyword(*first, QStringLiteral("none"))) {
                   context.background.setImage(ImagePropertyGroup::empty());
               } else {
-                  parseBackgroundImage(context.background, context.mainStyleSheetPath, property);
+                  parseBackgroundImage(context.loader, context.background, context.mainStyleSheetPath, property);
               }
           } },
         { PropertyMatcher::exact(QStringLiteral("background-image-mask-color")),
@@ -141,8 +146,8 @@ void parseBackgroundProperty(const CssLoader& loader, StylePropertyGroup& style,
 {
     GroupGuard background(style, &StylePropertyGroup::background, &StylePropertyGroup::setBackground);
     const std::filesystem::path mainStyleSheetPath = loader.mainStyleSheetPath();
-    runFirstCase(backgroundCases(), propertyName(property), BackgroundContext { *background, mainStyleSheetPath },
-                 property);
+    runFirstCase(backgroundCases(), propertyName(property),
+                 BackgroundContext { loader, *background, mainStyleSheetPath }, property);
 }
 
 } // namespace Quilt::Css

@@ -5,6 +5,7 @@
 #include "stylerule.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace Quilt::Css
@@ -27,16 +28,41 @@ void CssLoader::setMainStyleSheetPath(const std::filesystem::path& path)
     m_mainStyleSheetPath = path;
 }
 
+void CssLoader::recordImage(const std::filesystem::path& path, bool found) const
+{
+    if (!m_style) {
+        return;
+    }
+    if (found) {
+        m_style->addCachePath(path);
+    } else {
+        m_style->addAbsentCachePath(path);
+    }
+}
+
 bool CssLoader::load(std::shared_ptr<Style> style)
 {
     m_mainStyleSheetPath = style->path() / "contents" / "css" / "style.css";
 
     cssparser::StyleSheet sheet(m_mainStyleSheetPath);
+    // The first data folder that holds the default sheet wins. The earlier
+    // ones are recorded too: a sheet installed there later (a user's own copy
+    // in the data home) must take over, so the cache must not outlive it.
+    QString defaults;
+    const QStringList dataFolders = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    for (const QString& folder : dataFolders) {
+        const QString candidate = folder + u'/' + defaultStyleSheet;
+        if (QFileInfo(candidate).isFile()) {
+            defaults = candidate;
+            break;
+        }
+        style->addAbsentCachePath(std::filesystem::path(candidate.toStdString()));
+    }
     // An empty path, when no data folder has the default sheet, is passed on
     // as well: the parser ignores it.
-    const QString defaults
-        = QStandardPaths::locate(QStandardPaths::GenericDataLocation, defaultStyleSheet, QStandardPaths::LocateFile);
     sheet.import(std::filesystem::path(defaults.toStdString()));
+
+    m_style = style.get();
     sheet.parse();
 
     for (const std::filesystem::path& path : sheet.paths()) {
@@ -67,6 +93,8 @@ bool CssLoader::load(std::shared_ptr<Style> style)
         rule->setProperties(std::move(properties));
         style->insert(std::move(rule));
     }
+    m_style = nullptr;
+    m_refused.clear();
     return true;
 }
 

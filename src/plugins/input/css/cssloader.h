@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 namespace Quilt::Properties
@@ -41,8 +42,16 @@ public:
     void parseProperties(Properties::StylePropertyGroup& style,
                          const std::vector<cssparser::Property>& properties) const;
 
+    // An image that a rule names, found or not: its appearance, change or
+    // removal must make the style's cache file stale. Only during load().
+    void recordImage(const std::filesystem::path& path, bool found) const;
+
 private:
+    void refuseDeclaration(const cssparser::Property& property, const cssparser::Value& separator) const;
+
     std::filesystem::path m_mainStyleSheetPath;
+    mutable std::unordered_set<const cssparser::Property*> m_refused; // during load() only
+    Style* m_style = nullptr; // the style being loaded, during load() only
 };
 
 } // namespace Quilt::Css

@@ -2,6 +2,8 @@
 #include "propertyhandlers.h"
 #include "propertyhelpers.h"
 
+#include "csslogging_p.h"
+#include "style.h"
 #include "stylepropertygroup.h"
 
 namespace Quilt::Css
@@ -48,6 +50,18 @@ const std::array<Case, 15>& dispatchTable()
     } };
     return table;
 }
+
+// No property takes a list: a ',' or '/' among its values would be read as
+// a value, as 0 or an invalid colour, and shift the values after it.
+const cssparser::Value* separatorIn(const cssparser::Property& property)
+{
+    for (const cssparser::Value& value : property.values) {
+        if (value.kind() == cssparser::ValueKind::Separator) {
+            return &value;
+        }
+    }
+    return nullptr;
+}
 } // namespace
 
 void CssLoader::parseProperties(StylePropertyGroup& style, const std::vector<cssparser::Property>& properties) const
@@ -57,7 +71,28 @@ void CssLoader::parseProperties(StylePropertyGroup& style, const std::vector<css
         if (name.isEmpty()) {
             continue;
         }
+        if (const cssparser::Value* separator = separatorIn(property)) {
+            refuseDeclaration(property, *separator);
+            continue;
+        }
         runFirstCase(dispatchTable(), name, *this, style, property);
+    }
+}
+
+void CssLoader::refuseDeclaration(const cssparser::Property& property, const cssparser::Value& separator) const
+{
+    // Rules of one selector list share their declarations: one message each.
+    if (m_style && !m_refused.insert(&property).second) {
+        return;
+    }
+    const auto* character = std::get_if<cssparser::Separator>(&separator.data);
+    qCWarning(lcCss).nospace() << "Ignoring the declaration of " << propertyName(property) << ": the separator \""
+                               << (character ? character->character : ',')
+                               << "\" stands where the property takes none (its values are separated by blanks)";
+    // Like a parse error, it keeps the style out of the cache, so that the
+    // message shows at every start until the sheet is mended.
+    if (m_style) {
+        m_style->setHasErrors(true);
     }
 }
 

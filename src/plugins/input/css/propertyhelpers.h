@@ -168,4 +168,16 @@ const std::string* rawTextAt(const cssparser::Property& property, std::size_t in
 std::optional<std::int32_t> integerAt(const cssparser::Property& property, std::size_t index);
 const cssparser::Dimension* dimensionAt(const cssparser::Property& property, std::size_t index);
 
+// The key that a string's or a url's text begins (enumFromName), as the
+// enumeration. A text that begins no key is kept as -1 rather than dropped,
+// so that a rule that misspells a keyword still overrides weaker rules.
+template<typename Enum> std::optional<Enum> keywordAt(const cssparser::Property& property, std::size_t index)
+{
+    const std::string* text = rawTextAt(property, index);
+    if (!text) {
+        return std::nullopt;
+    }
+    return static_cast<Enum>(enumFromName<Enum>(*text));
+}
+
 } // namespace Quilt::Css

@@ -136,16 +136,6 @@ void parseFontProperty(TextPropertyGroup& text, const cssparser::Property& prope
     }
 }
 
-// A keyword that begins no key is kept as -1 rather than dropped.
-template<typename Enum> std::optional<Enum> keywordAt(const cssparser::Property& property, std::size_t index)
-{
-    const std::string* keyword = rawTextAt(property, index);
-    if (!keyword) {
-        return std::nullopt;
-    }
-    return static_cast<Enum>(enumFromName<Enum>(*keyword));
-}
-
 const std::array<TextCase, 5>& textCases()
 {
     static const std::array<TextCase, 5> cases { {

@@ -1,5 +1,8 @@
 #include "cssloader.h"
 
+#include "layoutpropertygroup.h"
+#include "stylecache_p.h"
+
 #include "style_p.h"
 #include "stylepropertygroup.h"
 #include "stylerule.h"
@@ -12,6 +15,7 @@
 
 using namespace Quilt;
 using namespace Quilt::Css;
+using namespace Qt::StringLiterals;
 
 namespace
 {
@@ -57,6 +61,9 @@ private Q_SLOTS:
     void parseErrorsWithWarningsOff();
     void missingMainStyleSheet();
     void loadingAgainAppends();
+    void separatorRefusesDeclaration();
+    void cacheFollowsWhatTheLoadLookedFor_data();
+    void cacheFollowsWhatTheLoadLookedFor();
 
 private:
     // A style over a package with these files below contents/css, loaded.
@@ -174,8 +181,14 @@ void TestCssLoader::sheetsAndTheirOrder()
     }
     QCOMPARE(selectorTexts(*style), rules);
 
-    // Every file read guards the cache file, the default sheet included.
+    // Every file read guards the cache file, the default sheet included; so
+    // does the nearest existing folder of each default sheet looked for in
+    // vain (the data home comes first, and the build's data folders are not
+    // searched here).
     const QStringList recorded = cachePaths(*style);
+    if (!withDefaultSheet) {
+        sources << m_xdg->dataHome() + QStringLiteral("/quilt") << m_xdg->path() + QStringLiteral("/system-data");
+    }
     QCOMPARE(recorded.size(), sources.size() + (withDefaultSheet ? 1 : 0));
     for (const QString& source : sources) {
         QVERIFY2(recorded.contains(source), qPrintable(recorded.join(u' ')));
@@ -233,6 +246,73 @@ void TestCssLoader::loadingAgainAppends()
     QVERIFY(style);
     QVERIFY(style->load());
     QCOMPARE(selectorTexts(*style), QStringList({ "SelectorList(Type(Button))", "SelectorList(Type(Button))" }));
+}
+
+void TestCssLoader::separatorRefusesDeclaration()
+{
+    // A separator would be read as a value of 0: the declaration is refused
+    // with one message, even when a selector list shares it.
+    QTest::ignoreMessage(QtWarningMsg,
+                         "Ignoring the declaration of \"padding\": the separator \",\" stands where the property "
+                         "takes none (its values are separated by blanks)");
+    QTest::ignoreMessage(QtWarningMsg,
+                         "Ignoring the declaration of \"margin\": the separator \"/\" stands where the property "
+                         "takes none (its values are separated by blanks)");
+    const auto style = load({ { "style.css", "A, B { padding: 1px, 2px; width: 3px }\nC { margin: 1px / 2px }\n" } });
+    QVERIFY(style);
+    QVERIFY(style->hasErrors());
+    QCOMPARE(style->rules().size(), 3);
+    const Properties::StylePropertyGroup* group = style->rules().first()->properties();
+    QVERIFY(group && group->layout());
+    QCOMPARE(group->layout()->width(), 3.0);
+    QVERIFY(!group->layout()->padding());
+    QVERIFY(!style->rules().last()->properties()->hasAnyValue());
+}
+
+void TestCssLoader::cacheFollowsWhatTheLoadLookedFor_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("missing image added") << "add image";
+    QTest::newRow("image removed") << "remove image";
+    QTest::newRow("image changed") << "change image";
+    QTest::newRow("default sheet added to the data home") << "add home default";
+    QTest::newRow("default sheet added to a data folder") << "add system default";
+    QTest::newRow("nothing changed") << "";
+}
+
+void TestCssLoader::cacheFollowsWhatTheLoadLookedFor()
+{
+    QFETCH(QString, change);
+
+    // The style names one image that is there and one that is not; no data
+    // folder holds a default sheet.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Could not load image .*missing\\.png\"$"));
+    const auto style = load({
+        { "style.css", "A { background-image: url(there.png) }\nB { background-image: url(sub/missing.png) }\n" },
+        { "there.png", "png" },
+    });
+    QVERIFY(style);
+    QVERIFY(!style->hasErrors());
+
+    StyleCache cache;
+    QVERIFY(cache.save(StylePrivate::get(*style)));
+    QVERIFY(cache.restore(style->path()));
+
+    // File times have the granularity of the kernel's clock tick.
+    QTest::qSleep(30);
+    const QString css = m_packagePath + QStringLiteral("/contents/css/");
+    if (change == "add image"_L1) {
+        QVERIFY(QuiltTest::writeFile(css + "sub/missing.png", "png"));
+    } else if (change == "remove image"_L1) {
+        QVERIFY(QFile::remove(css + "there.png"));
+    } else if (change == "change image"_L1) {
+        QVERIFY(QuiltTest::writeFile(css + "there.png", "other png"));
+    } else if (change == "add home default"_L1) {
+        installDefaultSheet("Defaults { width: 1px }\n");
+    } else if (change == "add system default"_L1) {
+        QVERIFY(QuiltTest::writeFile(m_xdg->path() + "/system-data/quilt/css/defaults/default.css", "X {}\n"));
+    }
+    QCOMPARE(bool(cache.restore(style->path())), change.isEmpty());
 }
 
 QTEST_MAIN(TestCssLoader)

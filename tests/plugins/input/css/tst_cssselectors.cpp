@@ -163,6 +163,19 @@ void TestCssSelectors::attributeValues_data()
     QTest::newRow("colour") << QByteArray("[tint=#ff0000]") << QVariant::fromValue(Color::rgba(255, 0, 0, 255)) << true;
     QTest::newRow("colour, other colour")
         << QByteArray("[tint=red]") << QVariant::fromValue(Color::rgba(0, 0, 255, 255)) << false;
+    QTest::newRow("colour, same colour written otherwise")
+        << QByteArray("[tint=red]") << QVariant::fromValue(Color::rgba(255, 0, 0, 255)) << true;
+    // A colour or a url has no text form: it never equals a text, the empty
+    // text included.
+    QTest::newRow("colour against empty text") << QByteArray("[tint=red]") << QVariant(QString()) << false;
+    QTest::newRow("colour against its name") << QByteArray("[tint=red]") << QVariant(QStringLiteral("red")) << false;
+    QTest::newRow("url against empty text") << QByteArray("[file=url(a.png)]") << QVariant(QString()) << false;
+    QTest::newRow("url, same path") << QByteArray("[file=url(a.png)]")
+                                    << QVariant::fromValue(std::filesystem::path("a.png")) << true;
+    QTest::newRow("url, other path") << QByteArray("[file=url(a.png)]")
+                                     << QVariant::fromValue(std::filesystem::path("b.png")) << false;
+    QTest::newRow("text against a colour")
+        << QByteArray("[tint=\"red\"]") << QVariant::fromValue(Color::rgba(255, 0, 0, 255)) << false;
     QTest::newRow("substring anywhere") << QByteArray("[position^=to]") << QVariant(QStringLiteral("bottom")) << true;
     QTest::newRow("substring absent") << QByteArray("[position$=to]") << QVariant(QStringLiteral("left")) << false;
 }
