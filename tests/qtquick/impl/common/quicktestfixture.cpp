@@ -12,7 +12,8 @@ namespace QuiltQuickTest
 bool writeCssStyle(const QuiltTest::TemporaryXdg& xdg, const QString& id, const QByteArray& css)
 {
     const QByteArray metadata = R"({"input-type": "css", "name": ")" + id.toUtf8() + R"("})";
-    return !QuiltTest::writePackage(xdg.stylesFolder(), id, metadata, { { QStringLiteral("contents/css/style.css"), css } })
+    return !QuiltTest::writePackage(xdg.stylesFolder(), id, metadata,
+                                    { { QStringLiteral("contents/css/style.css"), css } })
                 .isEmpty();
 }
 

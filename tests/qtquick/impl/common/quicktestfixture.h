@@ -50,8 +50,7 @@ void setSmoothScroll(bool smooth);
 
 // The attached object of type T (QuickElement, QuickStyle, StyleHints, ...)
 // of `object`, looked up under the key that QML files it by.
-template<typename T>
-T* attached(QObject* object, bool create = false)
+template<typename T> T* attached(QObject* object, bool create = false)
 {
     auto function = reinterpret_cast<QQmlAttachedPropertiesFunc>(&T::qmlAttachedProperties);
     return qobject_cast<T*>(qmlAttachedPropertiesObject(object, function, create));

@@ -106,7 +106,8 @@ void tst_QuickElement::attributes_data()
     QTest::addColumn<QByteArray>("entries");
     QTest::addColumn<QVariantMap>("expected");
 
-    QTest::newRow("later wins") << QByteArray(R"(A { name: "display"; value: "text" }, A { name: "display"; value: "icon" })")
+    QTest::newRow("later wins") << QByteArray(
+        R"(A { name: "display"; value: "text" }, A { name: "display"; value: "icon" })")
                                 << QVariantMap { { "display", "icon" } };
     QTest::newRow("later inactive removes")
         << QByteArray(R"(A { name: "display"; value: "icon" }, A { name: "display"; value: "text"; when: false })")
@@ -197,9 +198,9 @@ void tst_QuickElement::setActiveStates()
     QStringList order;
     for (auto signal : { &StatesGroup::hoveredChanged, &StatesGroup::enabledChanged, &StatesGroup::pressedChanged }) {
         connect(states, signal, this, [&order, signal, states] {
-            order << (signal == &StatesGroup::hoveredChanged ? "hovered"
+            order << (signal == &StatesGroup::hoveredChanged       ? "hovered"
                           : signal == &StatesGroup::enabledChanged ? "enabled"
-                                                                    : "pressed");
+                                                                   : "pressed");
             Q_UNUSED(states);
         });
     }
