@@ -26,6 +26,9 @@ Environment::Environment(const QByteArray& css)
         qputenv("QUILT_STYLE_NAME", FixtureStyle);
     }
     qputenv("QUILT_DISABLE_STYLE_CACHE", "1");
+    // Hide the installed default style sheet: its rules for every element
+    // would leave no element without matches.
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(m_xdg->path() + QStringLiteral("/no-data-dirs")));
     if (!writeStyle(QString::fromLatin1(FixtureStyle), css)) {
         qFatal("Could not write the fixture style");
     }
