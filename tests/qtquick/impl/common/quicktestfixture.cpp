@@ -66,7 +66,9 @@ QString componentErrors(QQmlEngine* engine, const QByteArray& document)
 {
     QQmlComponent component(engine);
     component.setData(document, QUrl());
-    std::unique_ptr<QObject> object(component.create());
+    if (!component.isError()) {
+        std::unique_ptr<QObject> object(component.create());
+    }
     QStringList errors;
     for (const QQmlError& error : component.errors()) {
         errors << error.description();
