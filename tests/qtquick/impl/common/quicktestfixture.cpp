@@ -4,6 +4,9 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 
+#include <dlfcn.h>
+#include <link.h>
+
 #include "platformplugin.h"
 #include "styleregistry.h"
 
@@ -95,6 +98,18 @@ void setSmoothScroll(bool smooth)
     }
 }
 
+void pinLoadedLibraries()
+{
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void*) -> int {
+            if (info->dlpi_name && *info->dlpi_name) {
+                dlopen(info->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+            }
+            return 0;
+        },
+        nullptr);
+}
+
 QmlSetup::QmlSetup()
 {
     QByteArray css;
@@ -119,5 +134,9 @@ void QmlSetup::applicationAvailable()
 void QmlSetup::qmlEngineAvailable(QQmlEngine* engine)
 {
     engine->rootContext()->setContextProperty(QStringLiteral("testPlatform"), testPlatform());
+}
+void QmlSetup::cleanupTestCase()
+{
+    pinLoadedLibraries();
 }
 } // namespace QuiltQuickTest

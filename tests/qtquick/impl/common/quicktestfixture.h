@@ -64,6 +64,10 @@ std::unique_ptr<QObject> createObject(QQmlEngine* engine, const QByteArray& body
 // The errors of a document that should not compile, joined by new lines.
 QString componentErrors(QQmlEngine* engine, const QByteArray& document);
 
+// Keeps every library loaded so far from being unloaded at exit, so that the
+// leak checker can still name the graphics drivers whose leaks it suppresses.
+void pinLoadedLibraries();
+
 // The setup object of the Qt Quick tests: the environment from the style
 // sheet named by QUILT_TEST_STYLE_SHEET, the registry loaded once the
 // application exists, and the platform fixture as the context property
@@ -79,6 +83,7 @@ public:
 public Q_SLOTS:
     void applicationAvailable();
     void qmlEngineAvailable(QQmlEngine* engine);
+    void cleanupTestCase();
 
 private:
     std::unique_ptr<Environment> m_environment;
@@ -95,5 +100,7 @@ private:
         environment.load();                                                                                            \
         TestObject test;                                                                                               \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return QTest::qExec(&test, argc, argv);                                                                        \
+        const int result = QTest::qExec(&test, argc, argv);                                                            \
+        QuiltQuickTest::pinLoadedLibraries();                                                                          \
+        return result;                                                                                                 \
     }
