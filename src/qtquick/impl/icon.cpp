@@ -6,8 +6,8 @@
 #include "quickattached_p.h"
 #include "quicklogging_p.h"
 #include "quickstyle.h"
-#include "styleregistry.h"
 #include "stylepropertygroup.h"
+#include "styleregistry.h"
 
 #include <QQmlFile>
 #include <QQmlProperty>

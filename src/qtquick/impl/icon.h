@@ -7,8 +7,8 @@
 #include <QPointer>
 #include <QQuickItem>
 #include <QString>
-#include <QUrl>
 #include <QtQml/qqmlregistration.h>
+#include <QUrl>
 
 namespace Quilt::Quick
 {

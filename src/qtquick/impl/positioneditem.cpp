@@ -8,15 +8,13 @@ int PositionedItemChangedEvent::s_type = QEvent::registerEventType();
 
 PositionedItemChangedEvent::PositionedItemChangedEvent()
     : QEvent(QEvent::Type(s_type))
-{
-}
+{ }
 
 PositionedItemChangedEvent::~PositionedItemChangedEvent() = default;
 
 PositionedItem::PositionedItem(QObject* parent)
     : QObject(parent)
-{
-}
+{ }
 
 PositionedItem::~PositionedItem() = default;
 

@@ -11,8 +11,7 @@ namespace Quilt::Quick
 namespace
 {
 // What is in `after` but not in `before`, in the order of `after`; nulls never.
-template<typename List>
-QList<QQuickItem*> missingFrom(const List& before, const List& after)
+template<typename List> QList<QQuickItem*> missingFrom(const List& before, const List& after)
 {
     QList<QQuickItem*> result;
     for (const auto& item : after) {

@@ -28,8 +28,8 @@ class QUILT_QUICK_EXPORT Positioner : public QObject
     Q_PROPERTY(double implicitWidth READ implicitWidth NOTIFY implicitWidthChanged)
     Q_PROPERTY(double implicitHeight READ implicitHeight NOTIFY implicitHeightChanged)
     Q_PROPERTY(bool debug READ debug WRITE setDebug NOTIFY debugChanged)
-    Q_PROPERTY(Qt::LayoutDirection layoutDirection READ layoutDirection WRITE setLayoutDirection NOTIFY
-                   layoutDirectionChanged)
+    Q_PROPERTY(
+        Qt::LayoutDirection layoutDirection READ layoutDirection WRITE setLayoutDirection NOTIFY layoutDirectionChanged)
 
 public:
     using ItemList = QList<QQuickItem*>;

@@ -1,17 +1,17 @@
 #include "positionerlayout_p.h"
 
-#include "elementquery.h"
-#include "layoutgeometry_p.h"
-#include "positioneditem.h"
 #include "alignmentpropertygroup.h"
+#include "elementquery.h"
 #include "iconpropertygroup.h"
+#include "layoutgeometry_p.h"
 #include "layoutpropertygroup.h"
-#include "sizepropertygroup.h"
-#include "stylepropertygroup.h"
-#include "textpropertygroup.h"
+#include "positioneditem.h"
 #include "quickattached_p.h"
 #include "quicklogging_p.h"
 #include "quickstyle.h"
+#include "sizepropertygroup.h"
+#include "stylepropertygroup.h"
+#include "textpropertygroup.h"
 
 #include <QGuiApplication>
 #include <QQmlProperty>
@@ -48,10 +48,10 @@ enum Handle
     HandleCount,
 };
 
-constexpr std::array<const char*, HandleCount> s_handleNames { "mirrored",   "spacing",     "leftPadding",
-                                                              "rightPadding", "topPadding",  "bottomPadding",
-                                                              "leftInset",    "rightInset",  "topInset",
-                                                              "bottomInset" };
+constexpr std::array<const char*, HandleCount> s_handleNames { "mirrored",     "spacing",    "leftPadding",
+                                                               "rightPadding", "topPadding", "bottomPadding",
+                                                               "leftInset",    "rightInset", "topInset",
+                                                               "bottomInset" };
 
 // Qt's fuzzy rule, with zero handled: sizes that only rounding tells apart are equal.
 bool fuzzyEqual(double a, double b)
@@ -407,8 +407,8 @@ void PositionerLayout::updatePolish()
         pass.spacing = layout ? layout->spacing().value_or(0.0) : 0.0;
     }
     if (d->has(HasPadding)) {
-        pass.padding = QMarginsF(d->read(LeftPadding), d->read(TopPadding), d->read(RightPadding),
-                                 d->read(BottomPadding));
+        pass.padding
+            = QMarginsF(d->read(LeftPadding), d->read(TopPadding), d->read(RightPadding), d->read(BottomPadding));
     } else {
         pass.padding = margins(layout ? layout->padding() : nullptr);
     }
@@ -435,7 +435,8 @@ void PositionerLayout::updatePolish()
         direction = mirrored ? Qt::RightToLeft : QGuiApplication::layoutDirection();
     }
     const double controlWidth = control->boundingRect().width();
-    for (const auto kind : { LayoutPass::ItemContainer, LayoutPass::BackgroundContainer, LayoutPass::ContentContainer }) {
+    for (const auto kind :
+         { LayoutPass::ItemContainer, LayoutPass::BackgroundContainer, LayoutPass::ContentContainer }) {
         for (const LayoutBucket& bucket : std::as_const(pass.container(kind).buckets)) {
             for (const LayoutItem& placed : std::as_const(bucket.items)) {
                 QQuickItem* item = placed.item;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "mnemonics.h"
+#include "quicktestfixture.h"
 
 using namespace Quilt;
 using namespace Qt::StringLiterals;
@@ -275,5 +276,5 @@ void tst_Mnemonics::altInInactiveWindow()
     QTest::keyRelease(&other, Qt::Key_Alt);
 }
 
-QTEST_MAIN(tst_Mnemonics)
+QUILT_QUICK_TEST_MAIN(tst_Mnemonics, "")
 #include "tst_mnemonics.moc"
