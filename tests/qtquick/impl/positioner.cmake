@@ -9,3 +9,4 @@ quilt_add_qml_test(tst_positioner DIRECTORY "${dir}" STYLE_SHEET "${dir}/positio
 add_test(NAME tst_positioner_rtl COMMAND tst_positioner -input "${dir}" -reverse)
 set_tests_properties(tst_positioner_rtl PROPERTIES TIMEOUT 300 ENVIRONMENT
     "${QUILT_TEST_ENVIRONMENT};${QUILT_QUICK_TEST_COMMON_ENVIRONMENT};${QUILT_QUICK_TEST_OFFSCREEN_ENVIRONMENT};QUILT_TEST_STYLE_SHEET=${dir}/positioner.css")
+quilt_add_quick_test(tst_positionerlayout SOURCES "${dir}/tst_positionerlayout.cpp")
