@@ -84,7 +84,8 @@ void Icon::setSource(const QUrl& source)
     if (m_source == source) {
         return;
     }
-    if (!QQmlFile::isLocalFile(source)) {
+    // No source is no icon name either: going back to none must not wipe the name.
+    if (!source.isEmpty() && !QQmlFile::isLocalFile(source)) {
         if (source.isRelative()) {
             qCWarning(lcQtQuick) << "Relative URL" << source.toString()
                                  << "used as an Icon source. This is wrong, interpreting it as icon name instead";
