@@ -1,4 +1,5 @@
 #include <QGuiApplication>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void setActiveAgain();
     void altInActiveWindow();
     void altInInactiveWindow();
+    void fromQml();
 
 private:
     static WeightList weightsOf(const Mnemonics& m)
@@ -274,6 +276,23 @@ void tst_Mnemonics::altInInactiveWindow()
     QVERIFY(!m->active());
     QCOMPARE(m->richTextLabel(), u"File"_s);
     QTest::keyRelease(&other, Qt::Key_Alt);
+}
+
+void tst_Mnemonics::fromQml()
+{
+    QQmlEngine engine;
+    auto object = QuiltQuickTest::createObject(&engine, R"(
+Item {
+    property string shown: Quilt.Mnemonics.richTextLabel
+    property var sequence: Quilt.Mnemonics.sequence
+    Quilt.Mnemonics.controlType: Quilt.Mnemonics.MenuItem
+    Quilt.Mnemonics.label: "&Edit"
+})");
+    QVERIFY(object);
+    QCOMPARE(object->property("shown").toString(), u"Edit"_s);
+    QCOMPARE(object->property("sequence").value<QKeySequence>(), QKeySequence(u"Alt+E"_s));
+    QVERIFY(QuiltQuickTest::componentErrors(&engine, "import org.vyr.quilt.impl as Quilt\nQuilt.Mnemonics {}")
+                .contains(u"Cannot create objects of type Mnemonics, use it as an attached property"_s));
 }
 
 QUILT_QUICK_TEST_MAIN(tst_Mnemonics, "")

@@ -53,6 +53,8 @@ class tst_PositionerLayout : public QObject
 private Q_SLOTS:
     void debugLines();
     void markDuringPass();
+    void uncreatable_data();
+    void uncreatable();
 
 private:
     QQmlEngine m_engine;
@@ -165,6 +167,21 @@ Item {
     QCOMPARE(passes.size(), 2);
     QCOMPARE(label->width(), 60);
     QCOMPARE(control->property("spacing").toDouble(), 6.0);
+}
+
+void tst_PositionerLayout::uncreatable_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::newRow("Positioner") << QByteArray("Positioner");
+    QTest::newRow("PositionedItem") << QByteArray("PositionedItem");
+}
+
+void tst_PositionerLayout::uncreatable()
+{
+    QFETCH(QByteArray, type);
+    const QString errors
+        = QuiltQuickTest::componentErrors(&m_engine, "import org.vyr.quilt.impl as Quilt\nQuilt." + type + " {}");
+    QVERIFY2(errors.contains(u"Attached Property"_s), qPrintable(errors));
 }
 
 QUILT_QUICK_TEST_MAIN(tst_PositionerLayout, s_css)
