@@ -8,14 +8,12 @@ namespace Quilt::Quick::detail
 // The key under which the QML engine files the attached objects of T: the
 // same function pointer that QML_ATTACHED registers, so that lookups from C++
 // find the objects a document created and the other way round.
-template<typename T>
-QQmlAttachedPropertiesFunc attachedFunction()
+template<typename T> QQmlAttachedPropertiesFunc attachedFunction()
 {
     return reinterpret_cast<QQmlAttachedPropertiesFunc>(&T::qmlAttachedProperties);
 }
 
-template<typename T>
-T* attachedObject(QObject* object, bool create)
+template<typename T> T* attachedObject(QObject* object, bool create)
 {
     if (!object) {
         return nullptr;
@@ -31,8 +29,7 @@ inline bool isEngineAttached(const QObject* attached)
     return attached && qobject_cast<const QQmlEngine*>(attached->parent());
 }
 
-template<typename T>
-T* attachedParent(const QQuickAttachedPropertyPropagator* attached)
+template<typename T> T* attachedParent(const QQuickAttachedPropertyPropagator* attached)
 {
     QQuickAttachedPropertyPropagator* parent = attached->attachedParent();
     if (!parent || isEngineAttached(parent)) {

@@ -24,8 +24,7 @@ namespace
 {
 // What a list operation works on: the owner's entries of that kind, the
 // rebuild of the element's hints or attributes, and the change signal.
-template<typename T>
-struct ListData
+template<typename T> struct ListData
 {
     QuickElement* owner;
     QList<T*>* entries;
@@ -37,10 +36,8 @@ struct ListData
 class QuickElementPrivate
 {
 public:
-    template<typename T>
-    static QQmlListProperty<T> list(QuickElement* owner);
-    template<typename T>
-    static ListData<T> listData(QQmlListProperty<T>* property);
+    template<typename T> static QQmlListProperty<T> list(QuickElement* owner);
+    template<typename T> static ListData<T> listData(QQmlListProperty<T>* property);
 
     std::shared_ptr<Quilt::Element> element = Quilt::Element::create();
     std::unique_ptr<StatesGroup> states;
@@ -54,9 +51,7 @@ public:
     bool inert = false;
 };
 
-
-template<typename T>
-ListData<T> QuickElementPrivate::listData(QQmlListProperty<T>* property)
+template<typename T> ListData<T> QuickElementPrivate::listData(QQmlListProperty<T>* property)
 {
     auto* element = static_cast<QuickElement*>(property->object);
     if constexpr (std::is_same_v<T, ElementHint>) {
@@ -66,8 +61,7 @@ ListData<T> QuickElementPrivate::listData(QQmlListProperty<T>* property)
     }
 }
 
-template<typename T>
-QQmlListProperty<T> QuickElementPrivate::list(QuickElement* owner)
+template<typename T> QQmlListProperty<T> QuickElementPrivate::list(QuickElement* owner)
 {
     using Data = ListData<T>;
     static_assert(std::is_same_v<T, ElementHint> || std::is_same_v<T, ElementAttribute>);
@@ -334,7 +328,8 @@ bool QuickElement::isCompleted() const
     return d->completed;
 }
 
-void QuickElement::classBegin() { }
+void QuickElement::classBegin()
+{ }
 
 void QuickElement::componentComplete()
 {

@@ -31,8 +31,7 @@ StyleHints* StyleHints::qmlAttachedProperties(QObject* object)
     return new StyleHints(object);
 }
 
-template<typename T>
-void StyleHints::set(T& field, const T& value, void (StyleHints::*changed)())
+template<typename T> void StyleHints::set(T& field, const T& value, void (StyleHints::*changed)())
 {
     if (field == value) {
         return;

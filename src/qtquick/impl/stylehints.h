@@ -32,8 +32,7 @@ class QUILT_QUICK_EXPORT StyleHints : public QObject
     Q_PROPERTY(int tickMarkStepSize READ tickMarkStepSize WRITE setTickMarkStepSize NOTIFY tickMarkStepSizeChanged)
     Q_PROPERTY(QString iconName READ iconName WRITE setIconName NOTIFY iconNameChanged)
     Q_PROPERTY(QUrl iconSource READ iconSource WRITE setIconSource NOTIFY iconSourceChanged)
-    Q_PROPERTY(bool spellCheckEnabled READ spellCheckEnabled WRITE setSpellCheckEnabled NOTIFY
-                   spellCheckEnabledChanged)
+    Q_PROPERTY(bool spellCheckEnabled READ spellCheckEnabled WRITE setSpellCheckEnabled NOTIFY spellCheckEnabledChanged)
     Q_PROPERTY(double animationSpeedMultiplier READ animationSpeedMultiplier NOTIFY animationSpeedMultiplierChanged)
     QML_ELEMENT
     QML_UNCREATABLE("Attached Property")
@@ -76,8 +75,7 @@ Q_SIGNALS:
     void updated();
 
 private:
-    template<typename T>
-    void set(T& field, const T& value, void (StyleHints::*changed)());
+    template<typename T> void set(T& field, const T& value, void (StyleHints::*changed)());
 
     bool m_useAlternatingColors = false;
     bool m_showFramedBackground = false;

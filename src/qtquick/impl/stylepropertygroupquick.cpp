@@ -203,8 +203,7 @@ Sides<Group>::Sides(QuickStyle* owner)
     , bottom(std::make_unique<LinePropertyGroupQuick>(owner))
 { }
 
-template<typename Group>
-void Sides<Group>::setGroup(const Group* group) const
+template<typename Group> void Sides<Group>::setGroup(const Group* group) const
 {
     left->setGroup(group ? group->left() : nullptr);
     right->setGroup(group ? group->right() : nullptr);

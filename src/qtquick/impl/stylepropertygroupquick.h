@@ -46,15 +46,13 @@ protected:
     }
 
 private:
-    template<typename T>
-    QJSValue toScriptValue(const T& value) const;
+    template<typename T> QJSValue toScriptValue(const T& value) const;
     QJSValue create(QMetaType type, const void* value) const;
 
     QuickStyle* m_owner;
 };
 
-template<typename T>
-QJSValue PropertyGroupQuick::toScriptValue(const T& value) const
+template<typename T> QJSValue PropertyGroupQuick::toScriptValue(const T& value) const
 {
     if constexpr (std::is_enum_v<T>) {
         // Numbers, so that QML compares them with its enumerations.
@@ -339,8 +337,7 @@ private:
 };
 
 // The four sides of a border or an outline, which share their shape.
-template<typename Group>
-struct Sides
+template<typename Group> struct Sides
 {
     std::unique_ptr<LinePropertyGroupQuick> left, right, top, bottom;
 

@@ -51,7 +51,8 @@ std::shared_ptr<WindowHandler> WindowHandler::instance()
     return handler;
 }
 
-void WindowHandler::initialize() { }
+void WindowHandler::initialize()
+{ }
 
 void WindowHandler::addWindow(QQuickWindow* window)
 {

@@ -12,7 +12,8 @@ namespace QuiltQuickTest
 bool writeCssStyle(const QuiltTest::TemporaryXdg& xdg, const QString& id, const QByteArray& css)
 {
     const QByteArray metadata = R"({"input-type": "css", "name": ")" + id.toUtf8() + R"("})";
-    return !QuiltTest::writePackage(xdg.stylesFolder(), id, metadata, { { QStringLiteral("contents/css/style.css"), css } })
+    return !QuiltTest::writePackage(xdg.stylesFolder(), id, metadata,
+                                    { { QStringLiteral("contents/css/style.css"), css } })
                 .isEmpty();
 }
 
@@ -25,6 +26,9 @@ Environment::Environment(const QByteArray& css)
         qputenv("QUILT_STYLE_NAME", FixtureStyle);
     }
     qputenv("QUILT_DISABLE_STYLE_CACHE", "1");
+    // Hide the installed default style sheet: its rules for every element
+    // would leave no element without matches.
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(m_xdg->path() + QStringLiteral("/no-data-dirs")));
     if (!writeStyle(QString::fromLatin1(FixtureStyle), css)) {
         qFatal("Could not write the fixture style");
     }
@@ -62,7 +66,9 @@ QString componentErrors(QQmlEngine* engine, const QByteArray& document)
 {
     QQmlComponent component(engine);
     component.setData(document, QUrl());
-    std::unique_ptr<QObject> object(component.create());
+    if (!component.isError()) {
+        std::unique_ptr<QObject> object(component.create());
+    }
     QStringList errors;
     for (const QQmlError& error : component.errors()) {
         errors << error.description();

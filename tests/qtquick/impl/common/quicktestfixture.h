@@ -22,8 +22,10 @@ inline constexpr char FixtureStyle[] = "quilt-quick-fixture";
 bool writeCssStyle(const QuiltTest::TemporaryXdg& xdg, const QString& id, const QByteArray& css);
 
 // What a Quick test needs before its application exists: a temporary XDG
-// home that holds the fixture style with `css`, that style as the default,
-// style caches off. Construct it first thing in main().
+// home that holds the fixture style with `css`, that style as the default
+// (unless QUILT_STYLE_NAME names another), style caches off, and no installed
+// default style sheet, so that the fixture's rules are the only ones.
+// Construct it first thing in main().
 class Environment
 {
 public:
@@ -50,8 +52,7 @@ void setSmoothScroll(bool smooth);
 
 // The attached object of type T (QuickElement, QuickStyle, StyleHints, ...)
 // of `object`, looked up under the key that QML files it by.
-template<typename T>
-T* attached(QObject* object, bool create = false)
+template<typename T> T* attached(QObject* object, bool create = false)
 {
     auto function = reinterpret_cast<QQmlAttachedPropertiesFunc>(&T::qmlAttachedProperties);
     return qobject_cast<T*>(qmlAttachedPropertiesObject(object, function, create));
@@ -89,7 +90,7 @@ private:
 #define QUILT_QUICK_TEST_MAIN(TestObject, css)                                                                         \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
-        QuiltQuickTest::Environment environment(css);                                                                  \
+        QuiltQuickTest::Environment environment { css };                                                               \
         QGuiApplication app(argc, argv);                                                                               \
         environment.load();                                                                                            \
         TestObject test;                                                                                               \
