@@ -3,7 +3,7 @@
 #include "conversions.h"
 #include "elementnames.h"
 #include "quiltstyle.h"
-#include "styledrect.h"
+#include "styledrectpainter.h"
 #include "widgetslogging.h"
 
 #include "elementquery.h"
