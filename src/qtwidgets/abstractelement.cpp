@@ -567,7 +567,8 @@ QString AbstractElement::elidedText(const QString& text, const QRectF& rect, con
     const Qt::TextElideMode mode = elideMode(textGroup ? textGroup->elide().value_or(Quilt::Properties::TextElide::None)
                                                        : Quilt::Properties::TextElide::None);
     const int width = int(std::min(rect.width(), double(m_option->rect.width())));
-    return m_option->fontMetrics.elidedText(text, mode, width);
+    // Measured as drawn: a mnemonic's ampersand takes no room.
+    return m_option->fontMetrics.elidedText(text, mode, width, Qt::TextShowMnemonic);
 }
 
 double AbstractElement::averagePadding() const
