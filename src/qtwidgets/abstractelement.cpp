@@ -567,7 +567,11 @@ QString AbstractElement::elidedText(const QString& text, const QRectF& rect, con
     const Qt::TextElideMode mode = elideMode(textGroup ? textGroup->elide().value_or(Quilt::Properties::TextElide::None)
                                                        : Quilt::Properties::TextElide::None);
     const int width = int(std::min(rect.width(), double(m_option->rect.width())));
-    // Measured as drawn: a mnemonic's ampersand takes no room.
+    // Measured as drawn: in the style's font where it sets one, and with a
+    // mnemonic's ampersand taking no room.
+    if (textGroup && textGroup->font()) {
+        return QFontMetrics(*textGroup->font()).elidedText(text, mode, width, Qt::TextShowMnemonic);
+    }
     return m_option->fontMetrics.elidedText(text, mode, width, Qt::TextShowMnemonic);
 }
 

@@ -11,7 +11,9 @@
 #include "conversions.h"
 #include "elementquery.h"
 #include "quiltstyle.h"
+#include "stylepropertygroup.h"
 #include "styleregistry.h"
+#include "textpropertygroup.h"
 #include "widgettest.h"
 
 using Quilt::Element;
@@ -41,8 +43,7 @@ public:
     ProbeElement(const QStyleOption* option, const QWidget* widget, const QString& type = QString())
         : AbstractElement(option, QuiltWidgetTest::style(), widget)
         , m_type(type)
-    {
-    }
+    { }
 
     QString elementType(const QStyleOption* option) const override
     {
@@ -105,6 +106,7 @@ void tst_AbstractElement::chains()
     // The own type is not repeated after a list that ends in it; extra names
     // repeated in a row are added once.
     plain.setProperty("_quilt_member_list", QStringList { "Dialog", "Button" });
+    inFrame.refresh();
     QCOMPARE(typesOf(inFrame.elementList(&button, &plain, { "Button", "Indicator", "Indicator", "Text" })),
              QStringList({ "Dialog", "Button", "Indicator", "Text" }));
 
@@ -170,8 +172,7 @@ void tst_AbstractElement::states_data()
     QTest::newRow("keyboard focus") << int(S::State_Enabled | S::State_HasFocus | S::State_KeyboardFocusChange)
                                     << int(State::ActiveFocus | State::VisualFocus);
     QTest::newRow("sunken") << int(S::State_Enabled | S::State_Sunken) << int(State::Pressed);
-    QTest::newRow("sunken and raised") << int(S::State_Enabled | S::State_Sunken | S::State_Raised)
-                                       << int(State::None);
+    QTest::newRow("sunken and raised") << int(S::State_Enabled | S::State_Sunken | S::State_Raised) << int(State::None);
     QTest::newRow("on") << int(S::State_Enabled | S::State_On) << int(State::Checked);
     QTest::newRow("on and off") << int(S::State_Enabled | S::State_On | S::State_Off) << int(State::None);
     QTest::newRow("selected") << int(S::State_Enabled | S::State_Selected) << int(State::Highlighted);
@@ -198,8 +199,8 @@ void tst_AbstractElement::sizeFromContents_data()
 
     QTest::newRow("padding and inset") << "SizeProbe" << 0 << true << QSizeF(110, 28);
     QTest::newRow("layout width") << "WideProbe" << 0 << true << QSizeF(200, 28);
-    QTest::newRow("half padding off")
-        << "HalfProbe" << int(AbstractElement::SubtractHalfPadding) << true << QSizeF(106, 14);
+    QTest::newRow("half padding off") << "HalfProbe" << int(AbstractElement::SubtractHalfPadding) << true
+                                      << QSizeF(106, 14);
     QTest::newRow("not valid") << "SizeProbe" << 0 << false << QSizeF(100, 20);
 }
 
@@ -259,9 +260,11 @@ void tst_AbstractElement::elisionBoundedByOption()
     const QString text = QStringLiteral("A text much wider than fifty pixels");
     const QString elided = element.elidedText(text, QRectF(0, 0, 1000, 20), element.ownProperties());
     QVERIFY(elided != text);
-    QVERIFY(option.fontMetrics.horizontalAdvance(elided) <= 50);
+    // In the style's font, which it is drawn in.
+    QVERIFY(QFontMetrics(*element.ownProperties()->text()->font()).horizontalAdvance(elided) <= 50);
     // A mnemonic's ampersand takes no room.
-    option.rect = QRect(0, 0, option.fontMetrics.horizontalAdvance(QStringLiteral("Open")), 20);
+    const QFontMetrics metrics(*element.ownProperties()->text()->font());
+    option.rect = QRect(0, 0, metrics.horizontalAdvance(QStringLiteral("Open")) + 1, 20);
     QCOMPARE(element.elidedText(QStringLiteral("&Open"), QRectF(option.rect), element.ownProperties()),
              QStringLiteral("&Open"));
 }

@@ -48,6 +48,10 @@ Button Indicator {
     layout-alignment-horizontal: end;
     layout-alignment-vertical: center;
     icon-name: arrow-down-symbolic;
+    font-size: 20px;
+    font-weight: bold;
+    text-alignment-horizontal: center;
+    text-alignment-vertical: center;
 }
 )";
 }
@@ -138,6 +142,7 @@ void tst_ButtonElement::withMenu()
     // The end group: right of the padding, 16 wide and spacing 4.
     const QRect indicator(ButtonSize.width() - 2 - 10 - 20, 17, 16, 16);
     QUILT_COMPARE_COLOR(colorAt(shot.image, indicator.center()), iconColor("arrow-down-symbolic"));
+    QVERIFY(containsColor(shot.image, textArea(), TextColor));
 }
 
 void tst_ButtonElement::iconAndText()
@@ -200,8 +205,9 @@ void tst_ButtonElement::sizes()
     // Contents plus padding, the larger of padding and inset on each side.
     QCOMPARE(style->sizeFromContents(QStyle::CT_PushButton, &option, QSize(50, 20)), QSize(70, 30));
     // A menu adds the spacing and the indicator's width, not its height.
-    option.features = QStyleOptionButton::HasMenu;
-    QCOMPARE(style->sizeFromContents(QStyle::CT_PushButton, &option, QSize(50, 20)), QSize(90, 30));
+    QStyleOptionButton menuButton = option;
+    menuButton.features = QStyleOptionButton::HasMenu;
+    QCOMPARE(style->sizeFromContents(QStyle::CT_PushButton, &menuButton, QSize(50, 20)), QSize(90, 30));
 
     QPushButton plain(QStringLiteral("Size"));
     QPushButton withMenu(QStringLiteral("Size"));

@@ -242,7 +242,9 @@ void tst_ElementDispatch::eviction()
     }
     QCOMPARE(elementCache().size(), 500u);
 
-    auto keyOf = [&](int i) { return siteOf(PixelMetric, QStyle::PM_ButtonIconSize, &options[i]).key(); };
+    auto keyOf = [&](int i) {
+        return siteOf(PixelMetric, QStyle::PM_ButtonIconSize, &options[i]).key();
+    };
     // A request for the oldest makes it the newest; the next oldest goes.
     style->pixelMetric(QStyle::PM_ButtonIconSize, &options[0]);
     style->pixelMetric(QStyle::PM_ButtonIconSize, &options[500]);
@@ -290,8 +292,8 @@ void tst_ElementDispatch::optionTypesAtOneAddress()
 {
     // Options of two types placed in turn at one address, as on a reused
     // stack: the element made for the first must not serve the second.
-    alignas(QStyleOptionFrame) alignas(QStyleOptionButton) unsigned char storage[std::max(
-        sizeof(QStyleOptionFrame), sizeof(QStyleOptionButton))];
+    alignas(QStyleOptionFrame) alignas(
+        QStyleOptionButton) unsigned char storage[std::max(sizeof(QStyleOptionFrame), sizeof(QStyleOptionButton))];
     QStyle* style = quiltStyle();
     QCommonStyle common;
 
