@@ -1,6 +1,7 @@
 // The style plug-in and the style class: the factory, member lists, polish,
 // the window colour, mnemonics and icons.
 
+#include "elementcache.h"
 #include "iconpropertygroup.h"
 #include "quiltstyle.h"
 #include "standins.h"
@@ -172,6 +173,7 @@ private Q_SLOTS:
     void resolveIcon_data();
     void resolveIcon();
     void factoryStyleInApplication();
+    void destructionClearsElementCache();
 };
 
 void tst_WidgetStyle::initTestCase()
@@ -532,6 +534,20 @@ void tst_WidgetStyle::factoryStyleInApplication()
     // Back to the harness's style for the rest of the program.
     auto* own = new QuiltStyle;
     QApplication::setStyle(own);
+}
+
+void tst_WidgetStyle::destructionClearsElementCache()
+{
+    // The cache is shared by every style of the process: any style's end
+    // empties it, since its elements may point at that style.
+    elementCache().put(1, {});
+    elementCache().put(2, {});
+    auto other = std::make_unique<QuiltStyle>();
+    QVERIFY(elementCache().contains(1));
+    other.reset();
+    QVERIFY(!elementCache().contains(1));
+    QVERIFY(!elementCache().contains(2));
+    QCOMPARE(elementCache().size(), 0u);
 }
 
 QUILT_WIDGET_TEST_MAIN(tst_WidgetStyle, standardStyleSheet())
