@@ -13,6 +13,7 @@
 #include "style_p.h"
 #include "stylecache_p.h"
 #include "stylepackage.h"
+#include "stylepropertygroup.h"
 #include "stylerule.h"
 
 using namespace Quilt;
@@ -178,6 +179,22 @@ private Q_SLOTS:
         {
             const auto style = std::make_shared<Style>(m_cache->restore(m_path));
             QCOMPARE(style->rules().size(), ruleCount);
+        }
+    }
+
+    // Restored, then every rule's properties read, as a style whose every
+    // rule gets used would be.
+    void restoreAndReadAllGroups()
+    {
+        const qsizetype ruleCount = m_style->rules().size();
+        QBENCHMARK
+        {
+            const auto style = std::make_shared<Style>(m_cache->restore(m_path));
+            qsizetype groups = 0;
+            for (const std::shared_ptr<StyleRule>& rule : style->rules()) {
+                groups += rule->properties() != nullptr;
+            }
+            QCOMPARE(groups, ruleCount);
         }
     }
 
