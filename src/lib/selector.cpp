@@ -296,7 +296,7 @@ template<SelectorType Kind> Selector readSelector(QDataStream& stream)
         stream >> value;
         data = Element::State(value);
     } else if constexpr (std::is_same_v<Data, std::pair<QString, QVariant>>) {
-        // The value may name any type; only those that selectors carry are read.
+        // The value may name any type; its counts are checked before Qt reads.
         stream >> data.first;
         detail::readVariant(stream, data.second);
     } else {

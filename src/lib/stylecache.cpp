@@ -14,6 +14,10 @@
 
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace Quilt
 {
 namespace
@@ -34,6 +38,53 @@ constexpr quint32 ExtendedSizeMarker = 0xfffffffeu;
 constexpr qint64 MinPathSize = 4;
 constexpr qint64 TimeSize = 8;
 constexpr qint64 MinRuleSize = 9;
+
+// Far above the file of any real style (a style of 1,000 rules takes a few
+// hundred kilobytes), far below what would exhaust memory.
+constexpr qint64 MaxCacheFileSize = 64 * 1024 * 1024;
+
+enum class FileRead
+{
+    Read,
+    NotOpened,
+    NotRegular,
+    TooLarge,
+};
+
+// Anything may stand at the cache file's path: open it without blocking (a
+// FIFO would wait for a writer) and look at what was opened, not at what the
+// name pointed to a moment before.
+FileRead readCacheFile(const fs::path& path, QByteArray& contents)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return FileRead::NotOpened;
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
+        return FileRead::NotOpened;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return FileRead::NotRegular;
+    }
+    if (info.st_size > MaxCacheFileSize) {
+        ::close(fd);
+        return FileRead::TooLarge;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return FileRead::NotOpened;
+    }
+    // The file may have grown since fstat: one byte past the limit tells.
+    contents = file.read(MaxCacheFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return FileRead::NotOpened;
+    }
+    return contents.size() > MaxCacheFileSize ? FileRead::TooLarge : FileRead::Read;
+}
 
 bool cacheDisabled()
 {
@@ -245,16 +296,20 @@ std::unique_ptr<StylePrivate> StyleCache::restore(const fs::path& stylePath) con
         return nullptr;
     }
 
-    QFile file(toQString(filePath));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return nullptr;
-    }
     // Read at once: the readers look ahead into the bytes left.
-    const QByteArray contents = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    QByteArray contents;
+    switch (readCacheFile(filePath, contents)) {
+    case FileRead::Read:
+        break;
+    case FileRead::NotOpened:
+        return nullptr;
+    case FileRead::NotRegular:
+        ignoring(stylePath, "because the cache file is not a regular file");
+        return nullptr;
+    case FileRead::TooLarge:
+        ignoring(stylePath, "because the cache file is too large");
         return nullptr;
     }
-    file.close();
 
     CacheReading reading = readCacheData(contents, stylePath, SourceCheck::Compare);
     if (!reading.style) {

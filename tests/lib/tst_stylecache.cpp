@@ -8,6 +8,8 @@
 #include "testfixture.h"
 
 #include <QBuffer>
+#include <QColor>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -18,6 +20,8 @@
 #include <QTest>
 
 #include <chrono>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace StyleFixture;
@@ -361,6 +365,9 @@ private Q_SLOTS:
     void truncatedAtEveryByte();
     void saveRefused_data();
     void saveRefused();
+    void unusableFile_data();
+    void unusableFile();
+    void attributeValuesOfAnyType();
     void environment_data();
     void environment();
     void cleanupTestCase() { m_damagedFixture.reset(); }
@@ -577,8 +584,9 @@ void tst_StyleCache::damagedFile_data()
     QTest::newRow("variant holding a string list") << fixture.withRules(record([](QDataStream& s) {
         s << qint64(1) << qint32(6) << u"key"_s << quint32(QMetaType::QStringList) << qint8(0) << quint32(0xfffffff0u);
     })) << failed;
-    QTest::newRow("variant holding a list of variants") << fixture.withRules(record([](QDataStream& s) {
-        s << qint64(1) << qint32(6) << u"key"_s << QVariant(QVariantList { 1, 2 });
+    QTest::newRow("variant holding a list with a list of too many") << fixture.withRules(record([](QDataStream& s) {
+        s << qint64(1) << qint32(6) << u"key"_s << quint32(QMetaType::QVariantList) << qint8(0) << quint32(1)
+          << quint32(QMetaType::QVariantList) << qint8(0) << quint32(0xfffffff0u);
     })) << failed;
     QTest::newRow("variant of an unknown type") << fixture.withRules(record([](QDataStream& s) {
         s << qint64(1) << qint32(6) << u"key"_s << quint32(QMetaType::User) << qint8(0) << QByteArray("NoSuchType")
@@ -702,6 +710,72 @@ void tst_StyleCache::saveRefused()
         QCOMPARE(kept.readAll(), former);
         break;
     }
+    }
+}
+
+void tst_StyleCache::unusableFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("FIFO") << u"fifo"_s << u"because the cache file is not a regular file"_s;
+    QTest::newRow("link to /dev/zero") << u"zero"_s << u"because the cache file is not a regular file"_s;
+    QTest::newRow("folder") << u"folder"_s << u"because the cache file is not a regular file"_s;
+    QTest::newRow("larger than any cache") << u"large"_s << u"because the cache file is too large"_s;
+}
+
+// Whatever stands at the cache file's path, the style loads from its sources:
+// nothing waits for a writer or reads without end.
+void tst_StyleCache::unusableFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+
+    Fixture fixture;
+    const StyleCache cache;
+    const QString file = fixture.cacheFile(cache);
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    if (kind == u"fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    } else if (kind == u"zero") {
+        QVERIFY(QFile::link(u"/dev/zero"_s, file));
+    } else if (kind == u"folder") {
+        QVERIFY(QDir().mkpath(file));
+    } else {
+        // A valid file grown sparse past the limit: the size is what counts.
+        const QByteArray valid = fixture.savedFile(cache);
+        QVERIFY(!valid.isEmpty());
+        QFile large(file);
+        QVERIFY(large.open(QIODevice::ReadWrite));
+        QVERIFY(large.resize(qint64(64) * 1024 * 1024 + 1));
+    }
+    QVERIFY(cache.hasCacheFile(fixture.stylePath));
+    LogCapture log;
+    QVERIFY(!cache.restore(fixture.stylePath));
+    QCOMPARE(log.messages(), { ignoring(fixture.stylePath, reason) });
+}
+
+// A value of any type that streams, in an attribute selector, no longer keeps
+// its style out of the cache.
+void tst_StyleCache::attributeValuesOfAnyType()
+{
+    Fixture fixture;
+    const StyleCache cache;
+    const QList<QVariant> values { QVariant(QStringList { u"a"_s, u"b"_s }), QVariant(QColor(1, 2, 3)),
+                                   QVariant(QDate(2020, 1, 31)),
+                                   QVariant(QVariantMap { { u"k"_s, QVariantList { 1, u"x"_s } } }) };
+    QList<std::shared_ptr<StyleRule>> rules;
+    for (const QVariant& value : values) {
+        rules.append(rule(u"r"_s, { attributeEquals(u"key"_s, value) }));
+    }
+    QVERIFY(cache.save(*fixture.style(rules)));
+    const std::unique_ptr<StylePrivate> restored = cache.restore(fixture.stylePath);
+    QVERIFY(restored);
+    QCOMPARE(restored->rules.size(), rules.size());
+    for (qsizetype i = 0; i < rules.size(); ++i) {
+        auto holder = Element::create();
+        holder->setAttribute(u"key"_s, values.at(i));
+        QVERIFY2(restored->rules.at(i)->selectors().matches({ holder }), qPrintable(QString::number(i)));
     }
 }
 

@@ -18,8 +18,12 @@ namespace Quilt::detail
 // streams of other versions are read by Qt alone.
 void readFont(QDataStream& stream, QFont& font);
 
-// A QVariant in Qt's stream form, limited to the types that selectors carry:
-// scalars, strings, byte arrays, URLs, colours and paths. A variant of any
-// other type (containers above all) fails the stream with ReadCorruptData.
+// A QVariant in Qt's stream form. Lists, maps, hashes and pairs of variants
+// are read element by element with their counts checked against the bytes
+// left, as are string and byte-array lists; types of libQuilt and types that
+// their owners registered with stream operators are read by their own
+// readers. A built-in type whose form holds a count that Qt would reserve
+// room for without a check (images, polygons, regions, ...) fails the stream
+// with ReadCorruptData.
 void readVariant(QDataStream& stream, QVariant& value);
 } // namespace Quilt::detail
