@@ -125,6 +125,33 @@ template class SelectorPrivateModel<SelectorType::Child, Empty>;
 template class SelectorPrivateModel<SelectorType::Descendant, Empty>;
 } // namespace detail
 
+namespace detail
+{
+const QString* SelectorAccess::text(const Selector& selector)
+{
+    const SelectorPrivateConcept* model = selector.m_model.get();
+    if (!model) {
+        return nullptr;
+    }
+    // A plug-in may bring a model of its own that claims the kind: only the
+    // template's instantiation is known to hold its value as a QString.
+    const auto textOf = [model]<SelectorType Kind>() -> const QString* {
+        const auto* typed = dynamic_cast<const SelectorPrivateModel<Kind, QString>*>(model);
+        return typed ? &typed->m_data : nullptr;
+    };
+    switch (model->type()) {
+    case SelectorType::Type:
+        return textOf.template operator()<SelectorType::Type>();
+    case SelectorType::Id:
+        return textOf.template operator()<SelectorType::Id>();
+    case SelectorType::Hint:
+        return textOf.template operator()<SelectorType::Hint>();
+    default:
+        return nullptr;
+    }
+}
+} // namespace detail
+
 Selector::Selector(std::shared_ptr<const detail::SelectorPrivateConcept> model)
     : m_model(std::move(model))
 { }

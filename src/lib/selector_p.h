@@ -19,4 +19,15 @@ enum class UnknownSelectorKinds
 // and a count that the bytes left cannot hold fail the stream with
 // ReadCorruptData.
 void readSelectorList(QDataStream& stream, SelectorList& list, UnknownSelectorKinds unknownKinds);
+
+namespace detail
+{
+class SelectorAccess
+{
+public:
+    // The value of a Type, Id or Hint selector whose model is libQuilt's own
+    // template; null for any other selector.
+    static const QString* text(const Selector& selector);
+};
+} // namespace detail
 } // namespace Quilt

@@ -1,6 +1,8 @@
 #include "stylerule.h"
 #include "stylerule_p.h"
 
+#include "ruleindex_p.h"
+
 #include <QDebugStateSaver>
 
 namespace Quilt
@@ -29,6 +31,9 @@ SelectorList StyleRule::selectors() const
 void StyleRule::setSelectors(const SelectorList& selectors)
 {
     d->selectors = selectors;
+    if (d->indexed) {
+        RuleIndex::selectorsChanged();
+    }
 }
 
 Properties::StylePropertyGroup* StyleRule::properties() const
