@@ -2,8 +2,11 @@
 
 #include "logging_p.h"
 #include "pathmetatype.h"
+#include "propertygroup_p.h"
+#include "selector_p.h"
 #include "style_p.h"
 #include "stylerule.h"
+#include "stylerule_p.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -78,12 +81,14 @@ FileRead readCacheFile(const fs::path& path, QByteArray& contents)
         ::close(fd);
         return FileRead::NotOpened;
     }
-    // The file may have grown since fstat: one byte past the limit tells.
-    contents = file.read(MaxCacheFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
+    // One byte more than fstat gave tells whether the file grew meanwhile: a
+    // file that is being written is no file to trust.
+    const qint64 size = qint64(info.st_size);
+    contents = file.read(size + 1);
+    if (file.error() != QFileDevice::NoError || contents.size() > size) {
         return FileRead::NotOpened;
     }
-    return contents.size() > MaxCacheFileSize ? FileRead::TooLarge : FileRead::Read;
+    return FileRead::Read;
 }
 
 bool cacheDisabled()
@@ -237,15 +242,34 @@ CacheReading readCacheData(const QByteArray& contents, const fs::path& stylePath
     if (stream.status() == QDataStream::Ok && (ruleCount < 0 || ruleCount > bytesLeft(stream) / MinRuleSize)) {
         stream.setStatus(QDataStream::ReadCorruptData);
     }
-    for (qint64 i = 0; i < ruleCount && stream.status() == QDataStream::Ok; ++i) {
+    if (stream.status() != QDataStream::Ok) {
+        return refuse(stylePath, "restoring cached data failed");
+    }
+
+    // The rules are read from the bytes themselves, and each property group
+    // only checked now: it is built when its rule's properties are first
+    // asked for.
+    detail::ByteReader reader(contents, stream.device()->pos());
+    const auto stored = std::make_shared<StoredGroups>();
+    stored->bytes = contents;
+    SelectorModelPool selectorModels;
+    style->rules.reserve(qsizetype(ruleCount));
+    for (qint64 i = 0; i < ruleCount && reader.ok(); ++i) {
         std::shared_ptr<StyleRule> rule = StyleRule::create();
-        readRuleRecord(stream, *rule, UnknownSelectorKinds::Reject);
-        if (stream.status() == QDataStream::Ok) {
+        StyleRulePrivate& data = StyleRulePrivate::get(*rule);
+        readSelectorList(reader, data.selectors, selectorModels);
+        const bool hasProperties = reader.readBool();
+        if (hasProperties && reader.ok()) {
+            data.storedOffset = reader.position();
+            detail::GroupAccess::skip<Properties::StylePropertyGroup>(reader);
+            data.storedGroups = stored;
+        }
+        if (reader.ok()) {
             style->rules.append(std::move(rule));
         }
     }
     // Bytes after the last rule mean the file is not what its counts claim.
-    if (stream.status() != QDataStream::Ok || !stream.atEnd()) {
+    if (!reader.ok() || !reader.atEnd()) {
         return refuse(stylePath, "restoring cached data failed");
     }
     return { std::move(style), nullptr, {} };

@@ -1,5 +1,6 @@
 #include "streamreaders_p.h"
 
+#include "bytereader_p.h"
 #include "color.h"
 #include "pathmetatype.h"
 
@@ -435,6 +436,30 @@ void readFont(QDataStream& stream, QFont& font)
         return;
     }
     stream >> font;
+}
+
+void skipFont(ByteReader& reader)
+{
+    // The form fontFits() checks before Qt reads it.
+    reader.skipString();
+    reader.skipString();
+    reader.skip(FontFixedBytes);
+    const auto count = [&](qint64 minElementSize) -> qint64 {
+        const qint64 value = reader.readSize();
+        if (reader.ok() && (value < 0 || value > reader.left() / minElementSize)) {
+            reader.fail(QDataStream::ReadCorruptData);
+        }
+        return reader.ok() ? value : 0;
+    };
+    const qint64 families = count(4);
+    for (qint64 i = 0; i < families && reader.ok(); ++i) {
+        reader.skipString();
+    }
+    const qint64 features = count(8);
+    reader.skip(features * 8);
+    // Variable axes: a tag and a double.
+    const qint64 axes = count(12);
+    reader.skip(axes * 12);
 }
 
 void readVariant(QDataStream& stream, QVariant& value)

@@ -6,10 +6,17 @@
 // of failing the stream. These readers look at the bytes ahead first and let
 // Qt read only what fits into them; otherwise they fail the stream.
 
+#include <QByteArrayView>
 #include <QDataStream>
+#include <QHash>
 
 class QFont;
 class QVariant;
+
+namespace Quilt
+{
+class Color;
+}
 
 namespace Quilt::detail
 {
@@ -26,4 +33,20 @@ void readFont(QDataStream& stream, QFont& font);
 // room for without a check (images, polygons, regions, ...) fails the stream
 // with ReadCorruptData.
 void readVariant(QDataStream& stream, QVariant& value);
+
+class ByteReader;
+
+// Colours read from one file, by the bytes of their stored form: equal bytes
+// give equal colours, which then share their nodes. The views point into the
+// file's bytes, which must outlive the pool.
+using ColorPool = QHash<QByteArrayView, Color>;
+
+// A Color in its stream form, read as operator>> reads it; with a pool, a
+// colour whose stored bytes were met before is shared instead of built again.
+void readColor(ByteReader& reader, Color& color, ColorPool* colors);
+// Moves past a stored colour, failing where readColor() fails.
+void skipColor(ByteReader& reader);
+// Moves past a stored QFont (stream version 6.7), failing where readFont()
+// fails.
+void skipFont(ByteReader& reader);
 } // namespace Quilt::detail
