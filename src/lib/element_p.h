@@ -23,6 +23,9 @@ public:
     mutable size_t lastSeed = 0;
     mutable size_t lastKey = 0;
 
+    // For the selectors, which read the fields on every query that misses.
+    static const ElementPrivate& get(const Element& element) { return *element.d; }
+
     void dropKey()
     {
         keyBytes.clear();

@@ -1,5 +1,6 @@
 #include "ruleindex_p.h"
 
+#include "element_p.h"
 #include "selector_p.h"
 #include "stylerule_p.h"
 
@@ -130,12 +131,10 @@ void RuleIndex::matches(const QList<std::shared_ptr<StyleRule>>& rules, const El
     }
     // Only the rules keyed by what the queried element has can match it.
     if (const Element* queried = chain.isEmpty() ? nullptr : chain.last().get()) {
-        const QString id = queried->id();
-        const QString type = queried->type();
-        const QStringList hints = queried->hints();
-        addBucket(KeyKind::Id, id);
-        addBucket(KeyKind::Type, type);
-        for (const QString& hint : hints) {
+        const ElementPrivate& description = ElementPrivate::get(*queried);
+        addBucket(KeyKind::Id, description.id);
+        addBucket(KeyKind::Type, description.type);
+        for (const QString& hint : description.hints) {
             addBucket(KeyKind::Hint, hint);
         }
     }

@@ -1,5 +1,6 @@
 #include "selector.h"
 #include "bytereader_p.h"
+#include "element_p.h"
 #include "selector_p.h"
 #include "streamreaders_p.h"
 
@@ -62,11 +63,11 @@ template<SelectorType Kind, typename Data> bool SelectorPrivateModel<Kind, Data>
         return false;
     }
     if constexpr (Kind == SelectorType::Type) {
-        return !m_data.isEmpty() && equalIgnoringCase(m_data, element->type());
+        return !m_data.isEmpty() && equalIgnoringCase(m_data, ElementPrivate::get(*element).type);
     } else if constexpr (Kind == SelectorType::Id) {
-        return !m_data.isEmpty() && equalIgnoringCase(m_data, element->id());
+        return !m_data.isEmpty() && equalIgnoringCase(m_data, ElementPrivate::get(*element).id);
     } else if constexpr (Kind == SelectorType::State) {
-        return m_data != Element::State::None && element->states().testAnyFlags(m_data);
+        return m_data != Element::State::None && ElementPrivate::get(*element).states.testAnyFlags(m_data);
     } else if constexpr (Kind == SelectorType::Hint) {
         return !m_data.isEmpty() && element->hasHint(m_data);
     } else if constexpr (Kind == SelectorType::AttributeExists) {
