@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
+#include <utility>
 
 namespace Quilt
 {
@@ -88,6 +90,7 @@ void RuleIndex::rebuild(const QList<std::shared_ptr<StyleRule>>& rules)
     m_weights.reserve(size_t(rules.size()));
     m_buckets.clear();
     m_unkeyed.clear();
+    m_candidates.assign(size_t((rules.size() + 63) / 64), 0);
     for (qsizetype i = 0; i < rules.size(); ++i) {
         StyleRulePrivate& rule = StyleRulePrivate::get(*rules.at(i));
         rule.indexed = true;
@@ -103,17 +106,22 @@ void RuleIndex::rebuild(const QList<std::shared_ptr<StyleRule>>& rules)
     m_valid = true;
 }
 
-void RuleIndex::addBucket(KeyKind kind, QStringView text)
+void RuleIndex::mark(const std::vector<qsizetype>& rules)
+{
+    for (const qsizetype rule : rules) {
+        m_candidates[size_t(rule) / 64] |= quint64(1) << (rule % 64);
+    }
+}
+
+void RuleIndex::markBucket(KeyKind kind, QStringView text)
 {
     if (text.isEmpty()) {
         return;
     }
     const auto bucket = m_buckets.constFind(key(kind, text));
-    if (bucket == m_buckets.cend()) {
-        return;
+    if (bucket != m_buckets.cend()) {
+        mark(*bucket);
     }
-    m_candidates.insert(m_candidates.end(), bucket->cbegin(), bucket->cend());
-    ++m_bucketsTaken;
 }
 
 void RuleIndex::matches(const QList<std::shared_ptr<StyleRule>>& rules, const ElementChain& chain,
@@ -123,31 +131,25 @@ void RuleIndex::matches(const QList<std::shared_ptr<StyleRule>>& rules, const El
         rebuild(rules);
     }
 
-    m_candidates.clear();
-    m_bucketsTaken = 0;
-    if (!m_unkeyed.empty()) {
-        m_candidates.insert(m_candidates.end(), m_unkeyed.cbegin(), m_unkeyed.cend());
-        ++m_bucketsTaken;
-    }
+    mark(m_unkeyed);
     // Only the rules keyed by what the queried element has can match it.
     if (const Element* queried = chain.isEmpty() ? nullptr : chain.last().get()) {
         const ElementPrivate& description = ElementPrivate::get(*queried);
-        addBucket(KeyKind::Id, description.id);
-        addBucket(KeyKind::Type, description.type);
+        markBucket(KeyKind::Id, description.id);
+        markBucket(KeyKind::Type, description.type);
         for (const QString& hint : description.hints) {
-            addBucket(KeyKind::Hint, hint);
+            markBucket(KeyKind::Hint, hint);
         }
     }
-    if (m_bucketsTaken > 1) {
-        // Insertion order, each rule once (an element may carry a hint twice).
-        std::sort(m_candidates.begin(), m_candidates.end());
-        m_candidates.erase(std::unique(m_candidates.begin(), m_candidates.end()), m_candidates.end());
-    }
 
+    // In insertion order, clearing the marks on the way.
     m_matched.clear();
-    for (const qsizetype candidate : m_candidates) {
-        if (StyleRulePrivate::get(*rules.at(candidate)).selectors.matches(chain)) {
-            m_matched.push_back({ m_weights[size_t(candidate)], candidate });
+    for (size_t word = 0; word < m_candidates.size(); ++word) {
+        for (quint64 bits = std::exchange(m_candidates[word], 0); bits; bits &= bits - 1) {
+            const qsizetype candidate = qsizetype(word * 64) + std::countr_zero(bits);
+            if (StyleRulePrivate::get(*rules.at(candidate)).selectors.matches(chain)) {
+                m_matched.push_back({ m_weights[size_t(candidate)], candidate });
+            }
         }
     }
     // Heaviest first, and among equal weights the rule inserted later: the

@@ -42,7 +42,8 @@ private:
 
     static quint64 key(KeyKind kind, QStringView text);
     void rebuild(const QList<std::shared_ptr<StyleRule>>& rules);
-    void addBucket(KeyKind kind, QStringView text);
+    void mark(const std::vector<qsizetype>& rules);
+    void markBucket(KeyKind kind, QStringView text);
 
     bool m_valid = false;
     quint64 m_generation = 0;
@@ -53,15 +54,16 @@ private:
     QHash<quint64, std::vector<qsizetype>> m_buckets;
     std::vector<qsizetype> m_unkeyed;
 
-    // Reused by every query, so that a miss allocates nothing of its own.
-    std::vector<qsizetype> m_candidates;
+    // Reused by every query, so that a miss allocates nothing of its own:
+    // one bit per rule marks the candidates, which then come out in
+    // insertion order and each once.
+    std::vector<quint64> m_candidates;
     struct Match
     {
         int weight;
         qsizetype rule;
     };
     std::vector<Match> m_matched;
-    int m_bucketsTaken = 0;
 };
 
 } // namespace Quilt
