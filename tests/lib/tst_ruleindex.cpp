@@ -242,6 +242,32 @@ private Q_SLOTS:
         compareAll(150);
     }
 
+    // The query category's trace names every rule, also those that the index
+    // would never have tried.
+    void traceWalksEveryRule()
+    {
+        auto s = style();
+        s->insert(rule(u"a"_s, { typeSelector(u"A"_s) }));
+        s->insert(rule(u"b"_s, { typeSelector(u"B"_s) }));
+        s->insert(rule(u"id"_s, { idSelector(u"x"_s) }));
+        const ElementChain chain { el(u"A"_s) };
+        QCOMPARE(indexed(*s, chain), QStringList { u"a"_s });
+
+        static QStringList trace;
+        trace.clear();
+        QLoggingCategory::setFilterRules(u"quilt.query.debug=true"_s);
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& message) { trace << message; });
+        const QStringList matched = names(s->matches(chain));
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(matched, QStringList { u"a"_s });
+        QCOMPARE(trace,
+                 (QStringList { u"Matches selector \"SelectorList(Type(A))\""_s,
+                                u"Does not match selectors \"SelectorList(Type(B))\""_s,
+                                u"Does not match selectors \"SelectorList(Id(x))\""_s }));
+    }
+
     // A rule that changes its selectors after the index filed it is found by
     // its new ones and no longer by its old ones.
     void selectorsChangedAfterIndexing()
