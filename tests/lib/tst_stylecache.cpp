@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <QTest>
@@ -364,6 +365,7 @@ private Q_SLOTS:
     void damagedFile_data();
     void damagedFile();
     void truncatedAtEveryByte();
+    void damagedLikeTheStreamReader();
     void saveRefused_data();
     void saveRefused();
     void unusableFile_data();
@@ -637,6 +639,65 @@ void tst_StyleCache::truncatedAtEveryByte()
     }
     QVERIFY(writeBytes(file, valid));
     QVERIFY(cache.restore(fixture.stylePath));
+}
+
+// The restore reads rule records from the file's bytes; the stream reader of
+// rule records reads the same records through QDataStream. Over files damaged
+// at random in their rules, both take and refuse the same files, and what
+// they take is the same.
+void tst_StyleCache::damagedLikeTheStreamReader()
+{
+    Fixture fixture;
+    const StyleCache cache;
+    // Twice the rich rules: a colour or selector met before is shared.
+    const QList<std::shared_ptr<StyleRule>> rules = richRules() + richRules();
+    QVERIFY(cache.save(*fixture.style(rules)));
+    QFile saved(fixture.cacheFile(cache));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray valid = saved.readAll();
+    saved.close();
+    const qsizetype ruleCountOffset = 8 + 4 + 4 + qsizetype(fixture.stylePath.native().size()) + 4 + 4
+        + qsizetype(fixture.sourcePath.native().size()) + 4 + 8;
+    const qsizetype rulesStart = ruleCountOffset + 8;
+
+    const auto streamRead = [&](const QByteArray& bytes, QList<std::shared_ptr<StyleRule>>& read) {
+        QDataStream stream(bytes);
+        stream.setVersion(QDataStream::Qt_6_7);
+        stream.skipRawData(int(ruleCountOffset));
+        qint64 count = 0;
+        stream >> count;
+        for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+            auto rule = StyleRule::create();
+            readRuleRecord(stream, *rule, UnknownSelectorKinds::Reject);
+            read.append(rule);
+        }
+        return stream.status() == QDataStream::Ok && stream.atEnd();
+    };
+
+    QRandomGenerator random(7);
+    int taken = 0;
+    for (int round = 0; round < 1500; ++round) {
+        QByteArray damaged = valid;
+        for (int changes = 1 + random.bounded(3); changes > 0; --changes) {
+            const qsizetype at = rulesStart + random.bounded(int(valid.size() - rulesStart));
+            damaged[at] = char(random.bounded(4) == 0 ? 0xff : random.bounded(256));
+        }
+        QList<std::shared_ptr<StyleRule>> expected;
+        const bool streamTakes = streamRead(damaged, expected);
+        QVERIFY(writeBytes(fixture.cacheFile(cache), damaged));
+        const std::unique_ptr<StylePrivate> restored = cache.restore(fixture.stylePath);
+        QVERIFY2(bool(restored) == streamTakes, qPrintable(u"round %1"_s.arg(round)));
+        if (!restored) {
+            continue;
+        }
+        ++taken;
+        QCOMPARE(restored->rules.size(), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            QCOMPARE(recordBytes(*restored->rules.at(i)), recordBytes(*expected.at(i)));
+        }
+    }
+    // Some damage leaves a readable file (a changed letter, number or flag).
+    QVERIFY2(taken > 20, qPrintable(QString::number(taken)));
 }
 
 enum class SaveProblem
