@@ -155,7 +155,9 @@ QImage tst_RectanglePixels::render()
     m_item->update();
     QImage image = m_window->grabWindow();
     if (qEnvironmentVariableIsSet("QUILT_TEST_SAVE_IMAGES")) {
-        image.save(QDir::temp().filePath(QStringLiteral("quilt-%1.png").arg(QTest::currentTestFunction())));
+        // Enlarged, so that single pixels can be told apart when looking.
+        image.scaled(image.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            .save(QDir::temp().filePath(QStringLiteral("quilt-%1.png").arg(QTest::currentTestFunction())));
     }
     return image;
 }
