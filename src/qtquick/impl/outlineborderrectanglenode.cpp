@@ -106,13 +106,12 @@ void OutlineBorderRectangleNode::update()
     const bool hasBorder = !bw.isNull();
     const bool hasOutline = !ow.isNull();
 
-    QString name = QStringLiteral("styledrectangle");
-    if (hasBorder) {
-        name += QLatin1String("-border");
-    }
-    if (hasOutline) {
-        name += QLatin1String("-outline");
-    }
+    // Indexed by border (1) and outline (2); static, so that a warm update
+    // allocates nothing.
+    static const QString names[4] = { QStringLiteral("styledrectangle"), QStringLiteral("styledrectangle-border"),
+                                       QStringLiteral("styledrectangle-outline"),
+                                       QStringLiteral("styledrectangle-border-outline") };
+    const QString& name = names[(hasBorder ? 1 : 0) + (hasOutline ? 2 : 0)];
     setShader(name);
     setUniformFloatCount(32);
 
