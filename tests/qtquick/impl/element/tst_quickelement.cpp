@@ -1,4 +1,5 @@
 #include <QGuiApplication>
+#include <QPointer>
 #include <QQmlListReference>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -64,6 +65,8 @@ private Q_SLOTS:
     void chainStartsAtWindowElement();
     void unknownStyleIdFallsBack();
     void defaultStyleChange();
+    void parentElementDestroyed();
+    void itemTreeDestroyed();
 };
 
 void tst_QuickElement::hints_data()
@@ -263,6 +266,7 @@ Item {
     Quilt.Element.hints: [ Quilt.ElementHint { name: "changed"; when: false }, Quilt.ElementHint { name: "flat"; when: false } ]
     property QtObject found: Quilt.Element.hint("flat")
     property QtObject missing: Quilt.Element.hint("Flat")
+    function find(name) { return Quilt.Element.hint(name) }
 })");
     QuickElement* element = elementOf(object.get());
     QVERIFY(object->property("found").value<QObject*>());
@@ -271,6 +275,21 @@ Item {
     object->property("found").value<QObject*>()->setProperty("when", true);
     QCOMPARE(element->activeHints(), QStringList { "flat" });
     QCOMPARE(width(element), 20.0);
+
+    // An entry that outside code added without a parent stays the caller's
+    // after script has seen it.
+    QPointer<ElementHint> loose = new ElementHint;
+    loose->setName("loose");
+    QQmlListReference(element, "hints").append(loose);
+    QVariant seen;
+    QVERIFY(QMetaObject::invokeMethod(object.get(), "find", Q_RETURN_ARG(QVariant, seen), Q_ARG(QVariant, "loose")));
+    QCOMPARE(seen.value<QObject*>(), loose.data());
+    seen.clear();
+    m_engine.collectGarbage();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(loose);
+    QQmlListReference(element, "hints").removeLast();
+    delete loose;
 }
 
 void tst_QuickElement::noQueryBeforeCompletion()
@@ -426,6 +445,44 @@ Item {
     QCOMPARE(childUpdated.size(), 1);
     QCOMPARE(namedUpdated.size(), 1);
     QCOMPARE(width(child), 10.0);
+}
+
+void tst_QuickElement::parentElementDestroyed()
+{
+    auto object = createObject(&m_engine, R"(
+Item {
+    Quilt.Element.type: "Frame"
+    Item { objectName: "child"; Quilt.Element.type: "Button" }
+})");
+    QuickElement* child = elementOf(object->findChild<QObject*>("child"));
+    QCOMPARE(child->query()->elements().size(), 2);
+    delete elementOf(object.get());
+    QCOMPARE(child->parentElement(), nullptr);
+    child->setType("Other");
+    QCOMPARE(child->query()->elements().size(), 1);
+    QCOMPARE(width(child), 99.0);
+}
+
+void tst_QuickElement::itemTreeDestroyed()
+{
+    // Parents and children go in whatever order their items do.
+    for (const QByteArray& body : { QByteArray(R"(
+Item {
+    Quilt.Element.type: "Frame"
+    Item { Quilt.Element.type: "Button"; Item { Quilt.Element.type: "Button" } }
+})"),
+                                    QByteArray(R"(
+Item {
+    Item { Item { Quilt.Element.type: "Button" } Quilt.Element.type: "Button" }
+    Quilt.Element.type: "Frame"
+})") }) {
+        auto object = createObject(&m_engine, body);
+        QVERIFY(object);
+        auto* middle = object->findChildren<QQuickItem*>().value(0);
+        QVERIFY(middle);
+        delete middle;
+        object.reset();
+    }
 }
 
 QUILT_QUICK_TEST_MAIN(tst_QuickElement, Css)
