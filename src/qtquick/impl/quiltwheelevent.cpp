@@ -4,8 +4,7 @@
 
 QuiltWheelEvent::QuiltWheelEvent(QObject* parent)
     : QObject(parent)
-{
-}
+{ }
 
 QuiltWheelEvent::~QuiltWheelEvent() = default;
 

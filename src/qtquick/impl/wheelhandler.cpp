@@ -89,9 +89,11 @@ WheelHandler::~WheelHandler()
     delete m_filterItem.data();
 }
 
-void WheelHandler::classBegin() { }
+void WheelHandler::classBegin()
+{ }
 
-void WheelHandler::componentComplete() { }
+void WheelHandler::componentComplete()
+{ }
 
 QQuickItem* WheelHandler::target() const
 {
@@ -166,8 +168,7 @@ void WheelHandler::_v_rebindScrollBars()
         if (ownVertical && ownHorizontal)
             disconnect(target, &QQuickItem::parentChanged, this, &WheelHandler::_v_rebindScrollBars);
         else
-            connect(target, &QQuickItem::parentChanged, this, &WheelHandler::_v_rebindScrollBars,
-                    Qt::UniqueConnection);
+            connect(target, &QQuickItem::parentChanged, this, &WheelHandler::_v_rebindScrollBars, Qt::UniqueConnection);
     } else if (m_scrollView) {
         m_scrollView->removeEventFilter(this);
         m_scrollView = nullptr;
@@ -184,8 +185,8 @@ void WheelHandler::_v_rebindScrollBars()
                     SIGNAL(horizontalChanged()));
 }
 
-void WheelHandler::rebindScrollBar(QPointer<QQuickItem>& current, QMetaObject::Connection& connection,
-                                   QQuickItem* bar, QObject* source, const char* changeSignal)
+void WheelHandler::rebindScrollBar(QPointer<QQuickItem>& current, QMetaObject::Connection& connection, QQuickItem* bar,
+                                   QObject* source, const char* changeSignal)
 {
     if (current == bar)
         return;

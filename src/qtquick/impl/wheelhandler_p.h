@@ -27,12 +27,12 @@ class WheelHandler : public QObject, public QQmlParserStatus
                    resetHorizontalStepSize NOTIFY horizontalStepSizeChanged FINAL)
     Q_PROPERTY(Qt::KeyboardModifiers pageScrollModifiers READ pageScrollModifiers WRITE setPageScrollModifiers RESET
                    resetPageScrollModifiers NOTIFY pageScrollModifiersChanged FINAL)
-    Q_PROPERTY(bool filterMouseEvents READ filterMouseEvents WRITE setFilterMouseEvents NOTIFY
-                   filterMouseEventsChanged FINAL)
+    Q_PROPERTY(
+        bool filterMouseEvents READ filterMouseEvents WRITE setFilterMouseEvents NOTIFY filterMouseEventsChanged FINAL)
     Q_PROPERTY(bool keyNavigationEnabled READ keyNavigationEnabled WRITE setKeyNavigationEnabled NOTIFY
                    keyNavigationEnabledChanged FINAL)
-    Q_PROPERTY(bool blockTargetWheel READ blockTargetWheel WRITE setBlockTargetWheel NOTIFY blockTargetWheelChanged
-                   FINAL)
+    Q_PROPERTY(
+        bool blockTargetWheel READ blockTargetWheel WRITE setBlockTargetWheel NOTIFY blockTargetWheelChanged FINAL)
     Q_PROPERTY(bool scrollFlickableTarget READ scrollFlickableTarget WRITE setScrollFlickableTarget NOTIFY
                    scrollFlickableTargetChanged FINAL)
 
@@ -90,7 +90,11 @@ private Q_SLOTS:
     void _v_rebindScrollBars();
 
 private:
-    enum class Axis { Vertical, Horizontal };
+    enum class Axis
+    {
+        Vertical,
+        Horizontal
+    };
     void storeStepSize(Axis axis, double stepSize);
     void updateDefaultStepSize(int wheelScrollLines);
     void setWheelScrolling(bool scrolling);

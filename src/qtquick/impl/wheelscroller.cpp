@@ -128,8 +128,7 @@ WheelScroller::WheelScroller()
     , m_wheelY(makeAnimation("contentY", QEasingCurve::OutCubic))
     , m_flingX(makeAnimation("contentX", QEasingCurve::OutQuad))
     , m_flingY(makeAnimation("contentY", QEasingCurve::OutQuad))
-{
-}
+{ }
 
 WheelScroller::~WheelScroller() = default;
 
@@ -181,8 +180,8 @@ bool WheelScroller::scrollFlickable(QPointF pixelDelta, QPointF angleDelta, Qt::
     const double ratio = environment.devicePixelRatio;
     const double newX = axisTarget(g.contentX, g.contentWidth, g.viewportWidth(), g.minimumX(), g.maximumX(), deltaX,
                                    m_wheelX.get(), ratio);
-    const double newY = axisTarget(g.contentY, g.contentHeight, g.viewportHeight(), g.minimumY(), g.maximumY(),
-                                   deltaY, m_wheelY.get(), ratio);
+    const double newY = axisTarget(g.contentY, g.contentHeight, g.viewportHeight(), g.minimumY(), g.maximumY(), deltaY,
+                                   m_wheelY.get(), ratio);
 
     const bool movedX = scrollAxis("contentX", m_wheelX.get(), g.contentX, newX, horizontalStepSize, environment);
     const bool movedY = scrollAxis("contentY", m_wheelY.get(), g.contentY, newY, verticalStepSize, environment);

@@ -4,8 +4,8 @@
 
 #include <QList>
 #include <QPoint>
-#include <QPointF>
 #include <QPointer>
+#include <QPointF>
 #include <QStringView>
 
 #include <algorithm>
