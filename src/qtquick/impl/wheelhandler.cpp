@@ -430,9 +430,8 @@ bool WheelHandler::eventFilter(QObject* watched, QEvent* event)
         if (m_filterMouseEvents)
             setScrollBarsInteractive(false);
         return false;
-    case QEvent::TouchEnd:
-        m_wasTouch = false;
-        return false;
+    // wasTouch stays set after the touch ends: it tells the next hover over a
+    // bar that the bars were switched off by a touch and a mouse is back.
     case QEvent::KeyPress:
         if (!m_keyNavigationEnabled)
             return false;
