@@ -89,6 +89,31 @@ TestCase {
     }
 
     Component {
+        id: contentAreaComponent
+        Flickable {
+            id: flickable
+            property alias handler: handler
+            property alias area: area
+            width: 100
+            height: 100
+            contentWidth: 1000
+            contentHeight: 1000
+            MouseArea {
+                id: area
+                property int clicks: 0
+                width: 1000
+                height: 1000
+                hoverEnabled: true
+                onClicked: ++clicks
+            }
+            Quilt.WheelHandler {
+                id: handler
+                target: flickable
+            }
+        }
+    }
+
+    Component {
         id: itemComponent
         Item {}
     }
@@ -329,6 +354,22 @@ TestCase {
         vertical.interactive = false;
         mouseWheel(view, 50, 50, 0, -120);
         compare(vertical.interactive, true);
+    }
+
+    // While the wheel scrolls, the content shows no hover but still takes clicks.
+    function test_contentDuringWheelScrolling() {
+        const flickable = createTemporaryObject(contentAreaComponent, testCase);
+        verify(flickable);
+        mouseWheel(flickable, 50, 50, 0, -120);
+        mouseMove(flickable, 60, 60);
+        verify(!flickable.area.containsMouse);
+        mouseClick(flickable, 60, 60);
+        compare(flickable.area.clicks, 1);
+
+        // The wheel-scrolling state ends after 400 ms without a wheel event.
+        wait(500);
+        mouseMove(flickable, 70, 70);
+        tryVerify(() => flickable.area.containsMouse);
     }
 
     function test_touchpadFling() {
