@@ -3,8 +3,10 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QStyleHints>
-#include <QWheelEvent>
 #include <QtQuickTest>
+#include <QWheelEvent>
+
+#include "quicktestfixture.h"
 
 // What the QML tests cannot do themselves: change the desktop's wheel step
 // and send wheel events as a touchpad does (pixel deltas, phases, synthesized).
@@ -33,14 +35,16 @@ public:
     }
 };
 
-class Setup : public QObject
+// The harness's setup (the platform fixture as `testPlatform`) and the helper
+// as the singleton WheelTest.
+class Setup : public QuiltQuickTest::QmlSetup
 {
     Q_OBJECT
 
 public Q_SLOTS:
     void qmlEngineAvailable(QQmlEngine* engine)
     {
-        Q_UNUSED(engine);
+        QmlSetup::qmlEngineAvailable(engine);
         qmlRegisterSingletonInstance("WheelTest", 1, 0, "WheelTest", &m_helper);
     }
 

@@ -120,6 +120,7 @@ TestCase {
 
     function init() {
         WheelTest.setWheelScrollLines(3);
+        testPlatform.setSmoothScroll(true);
     }
 
     function createFlickable() {
@@ -145,6 +146,18 @@ TestCase {
         tryCompare(flickable, "contentY", 120);
         wait(250);
         compare(flickable.contentY, 120);
+    }
+
+    function test_smoothScrollingOfThePlatform() {
+        const flickable = createFlickable();
+        testPlatform.setSmoothScroll(false);
+        mouseWheel(flickable, 50, 50, 0, -120);
+        compare(flickable.contentY, 60);
+
+        testPlatform.setSmoothScroll(true);
+        mouseWheel(flickable, 50, 50, 0, -120);
+        verify(flickable.contentY < 120, "the move is animated");
+        tryCompare(flickable, "contentY", 120);
     }
 
     function test_pageModifiers() {
