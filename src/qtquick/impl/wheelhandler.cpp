@@ -86,6 +86,13 @@ WheelHandler::WheelHandler(QObject* parent)
 
 WheelHandler::~WheelHandler()
 {
+    // Nothing may reach the filter of a half-destroyed handler while the
+    // filter item leaves its target.
+    for (QQuickItem* watched : { m_target.data(), m_verticalScrollBar.data(), m_horizontalScrollBar.data(),
+                                 m_scrollView.data(), m_filterItem.data() }) {
+        if (watched)
+            watched->removeEventFilter(this);
+    }
     delete m_filterItem.data();
 }
 
