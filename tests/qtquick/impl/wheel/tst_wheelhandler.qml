@@ -33,7 +33,7 @@ TestCase {
                 id: handler
                 target: flickable
                 onWheel: wheel => {
-                    flickable.wheelEvents.push({ angleDelta: wheel.angleDelta, pixelDelta: wheel.pixelDelta });
+                    flickable.wheelEvents.push({ event: wheel, angleDelta: wheel.angleDelta, pixelDelta: wheel.pixelDelta });
                     wheel.accepted = flickable.acceptWheel;
                 }
             }
@@ -136,6 +136,11 @@ TestCase {
         compare(flickable.contentX, 0);
         compare(flickable.wheelEvents.length, 1);
         compare(flickable.wheelEvents[0].angleDelta, Qt.point(0, -120));
+
+        mouseWheel(flickable, 50, 50, 0, 120);
+        compare(flickable.wheelEvents.length, 2);
+        verify(flickable.wheelEvents[1].event === flickable.wheelEvents[0].event, "one event object for all");
+        tryCompare(flickable, "contentY", 0);
     }
 
     function test_notchesAccumulate() {
@@ -300,6 +305,7 @@ TestCase {
         flickable.contentY = 100;
         verify(!handler.scrollUp(0));
         verify(!handler.scrollLeft(1e-13));
+        verify(!handler.scrollDown(NaN));
         compare(flickable.contentY, 100);
 
         // Horizontal steps are whole pixels; vertical ones are not (89.3
