@@ -56,10 +56,20 @@ BenchItem {
 
 const char* const IconTheme = "quiltbench";
 
-QByteArray gridDocument(bool quilt, bool distinctChains)
+// What each grid item carries: the plain items, or the Quick items in full,
+// or only a part of them (to see where the cost lies).
+enum class Parts
+{
+    Plain,
+    Element,
+    ElementAndRectangle,
+    Full
+};
+
+QByteArray gridDocument(Parts parts, bool distinctChains)
 {
     QByteArray item;
-    if (quilt) {
+    if (parts != Parts::Plain) {
         item = R"(
             Item {
                 id: cell
@@ -70,13 +80,17 @@ QByteArray gridDocument(bool quilt, bool distinctChains)
                 height: 14
                 Quilt.Element.type: "BenchItem"
                 %ID%
-                Quilt.StyledRectangle { anchors.fill: parent }
-                Quilt.Icon {
-                    x: 1; y: 1; width: 12; height: 12
-                    name: cell.Quilt.Style.properties.icon.name ?? ""
-                }
+                %RECTANGLE%
+                %ICON%
             })";
         item.replace("%ID%", distinctChains ? "Quilt.Element.elementId: \"cell\" + index" : "");
+        item.replace("%RECTANGLE%", parts != Parts::Element ? "Quilt.StyledRectangle { anchors.fill: parent }" : "");
+        item.replace("%ICON%",
+                     parts == Parts::Full ? R"(Quilt.Icon {
+                    x: 1; y: 1; width: 12; height: 12
+                    name: cell.Quilt.Style.properties.icon.name ?? ""
+                })"
+                                          : "");
     } else {
         item = R"(
             Item {
@@ -276,6 +290,8 @@ struct Figures
 };
 } // namespace
 
+Q_DECLARE_METATYPE(Parts)
+
 class BenchQuickItems : public QObject
 {
     Q_OBJECT
@@ -402,22 +418,29 @@ std::unique_ptr<QQuickItem> BenchQuickItems::create(const QByteArray& document, 
 
 void BenchQuickItems::record(const QString& measure, bool quilt, double value)
 {
+    // The partial rows only show where the cost lies; the table compares the
+    // full Quick items with the plain ones.
+    if (QLatin1String(QTest::currentDataTag()).startsWith(QLatin1String("quilt:")))
+        return;
     (quilt ? m_figures[measure].quilt : m_figures[measure].plain) = value;
 }
 
 void BenchQuickItems::creation_data()
 {
-    QTest::addColumn<bool>("quilt");
-    QTest::newRow("quilt") << true;
-    QTest::newRow("plain") << false;
+    QTest::addColumn<Parts>("parts");
+    QTest::newRow("quilt") << Parts::Full;
+    QTest::newRow("plain") << Parts::Plain;
+    QTest::newRow("quilt: element only") << Parts::Element;
+    QTest::newRow("quilt: element and rectangle") << Parts::ElementAndRectangle;
 }
 
 // QQmlComponent::create() of 1,000 items, then the time until their first
 // frame is swapped.
 void BenchQuickItems::creation()
 {
-    QFETCH(bool, quilt);
-    const QByteArray document = gridDocument(quilt, false);
+    QFETCH(Parts, parts);
+    const bool quilt = parts != Parts::Plain;
+    const QByteArray document = gridDocument(parts, false);
     QList<double> createTimes;
     QList<double> totalTimes;
     for (int i = 0; i < samplesPerCase; ++i) {
@@ -427,6 +450,12 @@ void BenchQuickItems::creation()
         QVERIFY(root);
         const auto swapped = waitForFrame(m_window.get());
         QVERIFY(swapped != Clock::time_point {});
+        // QUILT_BENCH_GRAB=folder keeps a picture of each scene, to check
+        // that both draw alike.
+        if (i == 0 && qEnvironmentVariableIsSet("QUILT_BENCH_GRAB")) {
+            m_window->grabWindow().save(qEnvironmentVariable("QUILT_BENCH_GRAB") + u"/creation-"
+                                        + QLatin1String(QTest::currentDataTag()) + u".png");
+        }
         createTimes.append(createMs);
         totalTimes.append(millisecondsBetween(start, swapped));
         root.reset();
@@ -449,8 +478,9 @@ void BenchQuickItems::creationMemory_data()
 // and the QObjects, per item.
 void BenchQuickItems::creationMemory()
 {
-    QFETCH(bool, quilt);
-    const QByteArray document = gridDocument(quilt, false);
+    QFETCH(Parts, parts);
+    const bool quilt = parts != Parts::Plain;
+    const QByteArray document = gridDocument(parts, false);
     // A first round warms the engine's type caches, the icon and the style.
     {
         auto warm = create(document);
@@ -489,7 +519,7 @@ void BenchQuickItems::activation_data()
 void BenchQuickItems::activation()
 {
     QFETCH(bool, distinctChains);
-    auto root = create(gridDocument(true, distinctChains));
+    auto root = create(gridDocument(Parts::Full, distinctChains));
     QVERIFY(root);
     QVERIFY(waitForFrame(m_window.get()) != Clock::time_point {});
 
@@ -524,7 +554,9 @@ void BenchQuickItems::activation()
 
 void BenchQuickItems::scrolling_data()
 {
-    creation_data();
+    QTest::addColumn<bool>("quilt");
+    QTest::newRow("quilt") << true;
+    QTest::newRow("plain") << false;
 }
 
 // A list of 10,000 delegates scrolled at a constant 1,200 px/s for three
