@@ -15,8 +15,9 @@ class QUILT_QUICK_EXPORT Alignment : public QObject
     QML_SINGLETON
 
 public:
-    // The values of the style's alignment leaves.
-    enum AlignmentType
+    // The values of the style's alignment leaves. The underlying type is fixed
+    // so that any number from QML is a value of the type.
+    enum AlignmentType : int
     {
         Unspecified = 0,
         Start = 1,

@@ -7,8 +7,8 @@
 namespace
 {
 // The meta-types that the module's values travel in, known before the first
-// document reads one, and the names under which properties declared with
-// the element's enumerations resolve.
+// document reads one. (The names of the element's enumerations come with the
+// generated type registration.)
 void registerMetaTypes()
 {
     qRegisterMetaType<QJSValue>();
@@ -21,8 +21,6 @@ void registerMetaTypes()
     qRegisterMetaType<std::filesystem::path>();
     qRegisterMetaType<QList<Quilt::Quick::Sizes>>();
     qRegisterMetaType<QList<QQuickItem*>>();
-    qRegisterMetaType<Quilt::Element::States>("Quilt::Element::State");
-    qRegisterMetaType<Quilt::Element::Changes>("Quilt::Element::Change");
 }
 } // namespace
 

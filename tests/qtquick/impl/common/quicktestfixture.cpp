@@ -4,6 +4,9 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 
+#include <dlfcn.h>
+#include <link.h>
+
 #include "platformplugin.h"
 #include "styleregistry.h"
 
@@ -26,6 +29,9 @@ Environment::Environment(const QByteArray& css)
         qputenv("QUILT_STYLE_NAME", FixtureStyle);
     }
     qputenv("QUILT_DISABLE_STYLE_CACHE", "1");
+    // Hide the installed default style sheet: its rules for every element
+    // would leave no element without matches.
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(m_xdg->path() + QStringLiteral("/no-data-dirs")));
     if (!writeStyle(QString::fromLatin1(FixtureStyle), css)) {
         qFatal("Could not write the fixture style");
     }
@@ -63,7 +69,9 @@ QString componentErrors(QQmlEngine* engine, const QByteArray& document)
 {
     QQmlComponent component(engine);
     component.setData(document, QUrl());
-    std::unique_ptr<QObject> object(component.create());
+    if (!component.isError()) {
+        std::unique_ptr<QObject> object(component.create());
+    }
     QStringList errors;
     for (const QQmlError& error : component.errors()) {
         errors << error.description();
@@ -90,6 +98,18 @@ void setSmoothScroll(bool smooth)
     }
 }
 
+void pinLoadedLibraries()
+{
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void*) -> int {
+            if (info->dlpi_name && *info->dlpi_name) {
+                dlopen(info->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+            }
+            return 0;
+        },
+        nullptr);
+}
+
 QmlSetup::QmlSetup()
 {
     QByteArray css;
@@ -114,5 +134,9 @@ void QmlSetup::applicationAvailable()
 void QmlSetup::qmlEngineAvailable(QQmlEngine* engine)
 {
     engine->rootContext()->setContextProperty(QStringLiteral("testPlatform"), testPlatform());
+}
+void QmlSetup::cleanupTestCase()
+{
+    pinLoadedLibraries();
 }
 } // namespace QuiltQuickTest

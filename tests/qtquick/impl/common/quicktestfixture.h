@@ -22,8 +22,10 @@ inline constexpr char FixtureStyle[] = "quilt-quick-fixture";
 bool writeCssStyle(const QuiltTest::TemporaryXdg& xdg, const QString& id, const QByteArray& css);
 
 // What a Quick test needs before its application exists: a temporary XDG
-// home that holds the fixture style with `css`, that style as the default,
-// style caches off. Construct it first thing in main().
+// home that holds the fixture style with `css`, that style as the default
+// (unless QUILT_STYLE_NAME names another), style caches off, and no installed
+// default style sheet, so that the fixture's rules are the only ones.
+// Construct it first thing in main().
 class Environment
 {
 public:
@@ -62,6 +64,10 @@ std::unique_ptr<QObject> createObject(QQmlEngine* engine, const QByteArray& body
 // The errors of a document that should not compile, joined by new lines.
 QString componentErrors(QQmlEngine* engine, const QByteArray& document);
 
+// Keeps every library loaded so far from being unloaded at exit, so that the
+// leak checker can still name the graphics drivers whose leaks it suppresses.
+void pinLoadedLibraries();
+
 // The setup object of the Qt Quick tests: the environment from the style
 // sheet named by QUILT_TEST_STYLE_SHEET, the registry loaded once the
 // application exists, and the platform fixture as the context property
@@ -77,6 +83,7 @@ public:
 public Q_SLOTS:
     void applicationAvailable();
     void qmlEngineAvailable(QQmlEngine* engine);
+    void cleanupTestCase();
 
 private:
     std::unique_ptr<Environment> m_environment;
@@ -88,10 +95,12 @@ private:
 #define QUILT_QUICK_TEST_MAIN(TestObject, css)                                                                         \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
-        QuiltQuickTest::Environment environment(css);                                                                  \
+        QuiltQuickTest::Environment environment { css };                                                               \
         QGuiApplication app(argc, argv);                                                                               \
         environment.load();                                                                                            \
         TestObject test;                                                                                               \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return QTest::qExec(&test, argc, argv);                                                                        \
+        const int result = QTest::qExec(&test, argc, argv);                                                            \
+        QuiltQuickTest::pinLoadedLibraries();                                                                          \
+        return result;                                                                                                 \
     }

@@ -64,6 +64,8 @@ private Q_SLOTS:
     void chainStartsAtWindowElement();
     void unknownStyleIdFallsBack();
     void defaultStyleChange();
+    void parentElementDestroyed();
+    void itemTreeDestroyed();
 };
 
 void tst_QuickElement::hints_data()
@@ -426,6 +428,44 @@ Item {
     QCOMPARE(childUpdated.size(), 1);
     QCOMPARE(namedUpdated.size(), 1);
     QCOMPARE(width(child), 10.0);
+}
+
+void tst_QuickElement::parentElementDestroyed()
+{
+    auto object = createObject(&m_engine, R"(
+Item {
+    Quilt.Element.type: "Frame"
+    Item { objectName: "child"; Quilt.Element.type: "Button" }
+})");
+    QuickElement* child = elementOf(object->findChild<QObject*>("child"));
+    QCOMPARE(child->query()->elements().size(), 2);
+    delete elementOf(object.get());
+    QCOMPARE(child->parentElement(), nullptr);
+    child->setType("Other");
+    QCOMPARE(child->query()->elements().size(), 1);
+    QCOMPARE(width(child), 99.0);
+}
+
+void tst_QuickElement::itemTreeDestroyed()
+{
+    // Parents and children go in whatever order their items do.
+    for (const QByteArray& body : { QByteArray(R"(
+Item {
+    Quilt.Element.type: "Frame"
+    Item { Quilt.Element.type: "Button"; Item { Quilt.Element.type: "Button" } }
+})"),
+                                    QByteArray(R"(
+Item {
+    Item { Item { Quilt.Element.type: "Button" } Quilt.Element.type: "Button" }
+    Quilt.Element.type: "Frame"
+})") }) {
+        auto object = createObject(&m_engine, body);
+        QVERIFY(object);
+        auto* middle = object->findChildren<QQuickItem*>().value(0);
+        QVERIFY(middle);
+        delete middle;
+        object.reset();
+    }
 }
 
 QUILT_QUICK_TEST_MAIN(tst_QuickElement, Css)
