@@ -36,14 +36,12 @@ template<typename Group> QVector4D sideWidths(const Group* group)
     if (!group) {
         return {};
     }
-    return { lineWidth(group->left()), lineWidth(group->top()), lineWidth(group->right()),
-             lineWidth(group->bottom()) };
+    return { lineWidth(group->left()), lineWidth(group->top()), lineWidth(group->right()), lineWidth(group->bottom()) };
 }
 
 template<typename Group> std::array<QVector4D, 4> sideColors(const Group* group)
 {
-    return { lineColor(group->left()), lineColor(group->top()), lineColor(group->right()),
-             lineColor(group->bottom()) };
+    return { lineColor(group->left()), lineColor(group->top()), lineColor(group->right()), lineColor(group->bottom()) };
 }
 
 QVector4D average(const QVector4D& a, const QVector4D& b)
@@ -106,13 +104,12 @@ void OutlineBorderRectangleNode::update()
     const bool hasBorder = !bw.isNull();
     const bool hasOutline = !ow.isNull();
 
-    QString name = QStringLiteral("styledrectangle");
-    if (hasBorder) {
-        name += QLatin1String("-border");
-    }
-    if (hasOutline) {
-        name += QLatin1String("-outline");
-    }
+    // Indexed by border (1) and outline (2); static, so that a warm update
+    // allocates nothing.
+    static const QString names[4]
+        = { QStringLiteral("styledrectangle"), QStringLiteral("styledrectangle-border"),
+            QStringLiteral("styledrectangle-outline"), QStringLiteral("styledrectangle-border-outline") };
+    const QString& name = names[(hasBorder ? 1 : 0) + (hasOutline ? 2 : 0)];
     setShader(name);
     setUniformFloatCount(32);
 

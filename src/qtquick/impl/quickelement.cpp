@@ -1,5 +1,6 @@
 #include "quickelement.h"
 
+#include <QtQml/QQmlEngine>
 #include <QtQuick/QQuickItem>
 
 #include "elementquery.h"
@@ -287,6 +288,11 @@ QObject* QuickElement::hint(const QString& name) const
 {
     for (ElementHint* hint : std::as_const(d->hints)) {
         if (hint->name() == name) {
+            // Handed to script: an entry without a parent must not become the
+            // garbage collector's, since the list still points to it.
+            if (!hint->parent()) {
+                QQmlEngine::setObjectOwnership(hint, QQmlEngine::CppOwnership);
+            }
             return hint;
         }
     }

@@ -53,25 +53,31 @@ void RectangleNode::update()
 {
     using Quilt::Properties::ImageFlag;
 
-    QString name = QStringLiteral("rectangle");
+    // The programs by image use; static, so that a warm update allocates nothing.
+    static const QString plain = QStringLiteral("rectangle");
+    static const QString picture = QStringLiteral("rectangle-texture");
+    static const QString mask = QStringLiteral("rectangle-mask");
+    static const QString invertedMask = QStringLiteral("rectangle-invertedmask");
+
+    const QString* name = &plain;
     QColor maskColor = Qt::transparent;
     const bool hasImage = m_image && m_image->source().has_value();
     if (hasImage && !m_image->isEmpty()) {
         if (const auto flags = m_image->flags()) {
             if (flags->testFlag(ImageFlag::Mask)) {
-                name += QLatin1String("-mask");
+                name = &mask;
             } else if (flags->testFlag(ImageFlag::InvertedMask)) {
-                name += QLatin1String("-invertedmask");
+                name = &invertedMask;
             } else {
-                name += QLatin1String("-texture");
+                name = &picture;
             }
             maskColor = m_image->maskColor().value_or(Quilt::Color()).toQColor();
         } else {
-            name += QLatin1String("-texture");
+            name = &picture;
         }
     }
 
-    setShader(name);
+    setShader(*name);
     setUniformFloatCount(32);
     setUvCount(2);
 
@@ -88,7 +94,7 @@ void RectangleNode::update()
     if (hasImage) {
         setTexture(ImageChannel, ImageBinding, *m_image->source(), m_window, r.size(), 0);
         ShaderMaterial* material = shaderMaterial();
-        if (material && !material->texture(ImageBinding) && name != QLatin1String("rectangle")) {
+        if (material && !material->texture(ImageBinding) && name != &plain) {
             setTexture(ImageChannel, ImageBinding, clearImage(), m_window, NearestFiltering);
         }
     }

@@ -38,8 +38,8 @@ void writeFloats(std::span<char> target, qsizetype word, const float* values, qs
 }
 } // namespace
 
-void writeUniformBlock(std::span<char> target, std::span<const char> source, const QMatrix4x4& matrix,
-                       float opacity, const QRectF& viewport)
+void writeUniformBlock(std::span<char> target, std::span<const char> source, const QMatrix4x4& matrix, float opacity,
+                       const QRectF& viewport)
 {
     const std::size_t bytes = std::min(target.size(), source.size());
     if (bytes > 0) {
@@ -51,8 +51,8 @@ void writeUniformBlock(std::span<char> target, std::span<const char> source, con
         std::uint32_t word;
         std::memcpy(&word, target.data() + i * 4, sizeof(word));
         if (word == ViewportMarker && i + 4 <= words) {
-            const float values[4] = { float(viewport.x()), float(viewport.y()), float(viewport.width()),
-                                      float(viewport.height()) };
+            const float values[4]
+                = { float(viewport.x()), float(viewport.y()), float(viewport.width()), float(viewport.height()) };
             writeFloats(target, i, values, 4);
         } else if (word == OpacityMarker) {
             writeFloats(target, i, &opacity, 1);
@@ -121,8 +121,7 @@ int ShaderMaterial::compare(const QSGMaterial* other) const
     auto material = static_cast<const ShaderMaterial*>(other);
     if (m_uniformData.size() == material->m_uniformData.size()
         && (m_uniformData.isEmpty()
-            || std::memcmp(m_uniformData.constData(), material->m_uniformData.constData(), m_uniformData.size())
-                == 0)
+            || std::memcmp(m_uniformData.constData(), material->m_uniformData.constData(), m_uniformData.size()) == 0)
         && m_textures == material->m_textures) {
         return 0;
     }

@@ -18,7 +18,8 @@ namespace Quilt::Quick
 {
 // Words that a node places in its uniform bytes and that the material shader
 // replaces for every draw with values only the renderer knows.
-enum UniformMarker : std::uint32_t {
+enum UniformMarker : std::uint32_t
+{
     MatrixMarker = 0x87654321u, // 16 floats: the combined matrix, column-major
     OpacityMarker = 0x12345678u, // 1 float: the inherited opacity
     ViewportMarker = 0x56784321u, // 4 floats: x, y, width and height of the viewport

@@ -214,8 +214,7 @@ std::span<char> ShaderNode::uniformData()
     return m_material->uniformData();
 }
 
-void ShaderNode::setTexture(quint8 channel, quint8 binding, const QImage& image, QQuickWindow* window,
-                           unsigned options)
+void ShaderNode::setTexture(quint8 channel, quint8 binding, const QImage& image, QQuickWindow* window, unsigned options)
 {
     auto texture = TextureCache::loadTexture(window, image, textureOptions(options));
     if (texture) {
@@ -224,7 +223,7 @@ void ShaderNode::setTexture(quint8 channel, quint8 binding, const QImage& image,
 }
 
 void ShaderNode::setTexture(quint8 channel, quint8 binding, const std::filesystem::path& path, QQuickWindow* window,
-                           const QSizeF& size, unsigned options)
+                            const QSizeF& size, unsigned options)
 {
     auto texture = TextureCache::loadTexture(window, path, size, textureOptions(options));
     if (texture) {
@@ -352,8 +351,8 @@ void ShaderNode::rebuildGeometry()
     const int stride = int(sizeof(float)) * (2 + 2 * m_uvCount + 4 * m_colorCount);
 
     m_attributes = std::move(attributes);
-    m_attributeSet = std::make_unique<QSGGeometry::AttributeSet>(
-        QSGGeometry::AttributeSet { count, stride, m_attributes.get() });
+    m_attributeSet
+        = std::make_unique<QSGGeometry::AttributeSet>(QSGGeometry::AttributeSet { count, stride, m_attributes.get() });
     setGeometry(new QSGGeometry(*m_attributeSet, m_vertexCount, 0, QSGGeometry::UnsignedShortType));
     markDirty(DirtyGeometry);
     m_layoutChanged = false;

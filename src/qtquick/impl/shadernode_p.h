@@ -6,9 +6,9 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QRectF>
-#include <QVector4D>
 #include <QtQuick/QSGGeometryNode>
 #include <QtQuick/QSGTextureProvider>
+#include <QVector4D>
 
 #include <array>
 #include <filesystem>
@@ -34,7 +34,8 @@ class QUILT_QUICK_EXPORT ShaderNode : public QSGGeometryNode
 public:
     // Texture options: bit 0 picks nearest filtering; any bit keeps the
     // texture out of the atlas.
-    enum TextureOption : unsigned {
+    enum TextureOption : unsigned
+    {
         NearestFiltering = 0x1,
     };
 

@@ -50,8 +50,7 @@ class UniformWriter
 public:
     explicit UniformWriter(std::span<char> data)
         : m_data(data)
-    {
-    }
+    { }
 
     void word(std::size_t offset, std::uint32_t value) { write(offset, &value, sizeof(value)); }
     void scalar(std::size_t offset, float value) { write(offset, &value, sizeof(value)); }

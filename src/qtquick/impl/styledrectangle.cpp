@@ -12,9 +12,9 @@
 #include "stylepropertygroup.h"
 
 #include <QtQml/QQmlEngine>
+#include <QtQuick/private/qquickitem_p.h>
 #include <QtQuick/QQuickRenderControl>
 #include <QtQuick/QQuickWindow>
-#include <QtQuick/private/qquickitem_p.h>
 
 #include <cmath>
 
@@ -111,7 +111,8 @@ QRectF StyledRectangle::snapToPixels(const QRectF& rect) const
         w = quickWindow;
     }
     const double k = double(float(w->devicePixelRatio()));
-    auto round = [](double value) { return std::round(value); }; // halves away from zero
+    // std::round takes halves away from zero.
+    using std::round;
 
     const QRectF s = mapRectToScene(rect);
     const double x = round(s.x() * k) / k;
@@ -170,8 +171,8 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
     QVector4D radius;
     if (const CornersPropertyGroup* corners = properties->corners()) {
         const CornerRadii radii = corners->radii();
-        radius = QVector4D(float(radii.bottomRight), float(radii.topRight), float(radii.bottomLeft),
-                           float(radii.topLeft));
+        radius
+            = QVector4D(float(radii.bottomRight), float(radii.topRight), float(radii.bottomLeft), float(radii.topLeft));
     }
 
     QSGNode* child = root->firstChild();

@@ -8,12 +8,9 @@ foreach(test tst_shadernode tst_shaderpacks tst_rectanglenodes)
 endforeach()
 
 quilt_add_quick_test(tst_rectanglepixels SOURCES "${dir}/tst_rectanglepixels.cpp" WINDOW LIBRARIES ${libraries})
-# The node trees are inspected after a frame: the basic loop renders on the
-# test's own thread.
-quilt_add_quick_test(tst_styledrectangle SOURCES "${dir}/tst_styledrectangle.cpp" WINDOW LIBRARIES ${libraries}
-    ENVIRONMENT "QSG_RENDER_LOOP=basic")
+quilt_add_quick_test(tst_styledrectangle SOURCES "${dir}/tst_styledrectangle.cpp" WINDOW LIBRARIES ${libraries})
 quilt_add_quick_test(tst_pixelsnapping SOURCES "${dir}/tst_pixelsnapping.cpp" WINDOW LIBRARIES ${libraries}
-    ENVIRONMENT "QSG_RENDER_LOOP=basic" "QT_SCALE_FACTOR=1.5")
+    ENVIRONMENT "QT_SCALE_FACTOR=1.5")
 # Windows render on threads of their own here, sharing the texture cache.
 quilt_add_quick_test(tst_texturecache SOURCES "${dir}/tst_texturecache.cpp" WINDOW LIBRARIES ${libraries}
     ENVIRONMENT "QSG_RENDER_LOOP=threaded")

@@ -1,4 +1,5 @@
 #include <QGuiApplication>
+#include <QPointer>
 #include <QQmlListReference>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -265,6 +266,7 @@ Item {
     Quilt.Element.hints: [ Quilt.ElementHint { name: "changed"; when: false }, Quilt.ElementHint { name: "flat"; when: false } ]
     property QtObject found: Quilt.Element.hint("flat")
     property QtObject missing: Quilt.Element.hint("Flat")
+    function find(name) { return Quilt.Element.hint(name) }
 })");
     QuickElement* element = elementOf(object.get());
     QVERIFY(object->property("found").value<QObject*>());
@@ -273,6 +275,21 @@ Item {
     object->property("found").value<QObject*>()->setProperty("when", true);
     QCOMPARE(element->activeHints(), QStringList { "flat" });
     QCOMPARE(width(element), 20.0);
+
+    // An entry that outside code added without a parent stays the caller's
+    // after script has seen it.
+    QPointer<ElementHint> loose = new ElementHint;
+    loose->setName("loose");
+    QQmlListReference(element, "hints").append(loose);
+    QVariant seen;
+    QVERIFY(QMetaObject::invokeMethod(object.get(), "find", Q_RETURN_ARG(QVariant, seen), Q_ARG(QVariant, "loose")));
+    QCOMPARE(seen.value<QObject*>(), loose.data());
+    seen.clear();
+    m_engine.collectGarbage();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(loose);
+    QQmlListReference(element, "hints").removeLast();
+    delete loose;
 }
 
 void tst_QuickElement::noQueryBeforeCompletion()

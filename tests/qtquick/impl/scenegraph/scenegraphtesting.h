@@ -2,8 +2,8 @@
 
 #include <QList>
 #include <QPair>
-#include <QtQuick/QSGNode>
 #include <QtQuick/private/qsgabstractrenderer_p.h>
+#include <QtQuick/QSGNode>
 
 #include <cstring>
 #include <span>

@@ -18,6 +18,7 @@ namespace
 {
 const QByteArray Css = "Plain { background-color: #ff0000; }";
 
+// Read after grabWindow(), while the render thread waits for the next frame.
 QRectF drawnRect(QQuickItem* item)
 {
     QSGNode* root = QQuickItemPrivate::get(item)->paintNode;

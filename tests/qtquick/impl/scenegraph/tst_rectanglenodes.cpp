@@ -166,9 +166,8 @@ void tst_RectangleNodes::rectangleProgram_data()
                              << "rectangle-texture" << halfRed;
     QTest::newRow("mask") << true << "/nonexistent/a.png" << std::optional<ImageFlags>(ImageFlag::Mask)
                           << "rectangle-mask" << halfRed;
-    QTest::newRow("inverted mask") << true << "/nonexistent/a.png"
-                                   << std::optional<ImageFlags>(ImageFlag::InvertedMask) << "rectangle-invertedmask"
-                                   << halfRed;
+    QTest::newRow("inverted mask") << true << "/nonexistent/a.png" << std::optional<ImageFlags>(ImageFlag::InvertedMask)
+                                   << "rectangle-invertedmask" << halfRed;
     QTest::newRow("both masks") << true << "/nonexistent/a.png"
                                 << std::optional<ImageFlags>(ImageFlag::Mask | ImageFlag::InvertedMask)
                                 << "rectangle-mask" << halfRed;

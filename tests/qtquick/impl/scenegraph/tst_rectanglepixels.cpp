@@ -137,6 +137,7 @@ void tst_RectanglePixels::init()
     m_window->setColor(Qt::white);
     m_window->resize(200, 160);
     m_item = new NodeRectangle;
+    m_item->setParent(m_window->contentItem());
     m_item->setParentItem(m_window->contentItem());
     m_item->setPosition(QPointF(40, 40));
     m_item->setSize(QSizeF(100, 60));

@@ -274,8 +274,8 @@ void tst_ShaderNode::uniformMarkers()
     for (int i = 0; i < 16; ++i) {
         matrix.data()[i] = float(i) + 0.5f;
     }
-    writeUniformBlock({ target.data(), std::size_t(target.size()) },
-                      { source.constData(), std::size_t(source.size()) }, matrix, 0.25f, QRectF(1, 2, 3, 4));
+    writeUniformBlock({ target.data(), std::size_t(target.size()) }, { source.constData(), std::size_t(source.size()) },
+                      matrix, 0.25f, QRectF(1, 2, 3, 4));
 
     QCOMPARE(target.size(), targetBytes);
     const int values = marker == MatrixMarker ? 16 : marker == ViewportMarker ? 4 : 1;

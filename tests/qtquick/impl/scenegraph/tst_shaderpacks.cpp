@@ -69,21 +69,21 @@ void tst_ShaderPacks::packs_data()
     QTest::addColumn<Inputs>("inputs");
     QTest::addColumn<bool>("sampler");
 
-    const Members rectangleMembers = { { "matrix", 0 },    { "opacity", 64 },   { "aspect", 72 },
-                                       { "color", 80 },    { "maskColor", 96 }, { "radius", 112 } };
+    const Members rectangleMembers = { { "matrix", 0 }, { "opacity", 64 },   { "aspect", 72 },
+                                       { "color", 80 }, { "maskColor", 96 }, { "radius", 112 } };
     const Inputs rectangleInputs = { { "in_vertex", 0 }, { "in_uv0", 1 }, { "in_uv1", 2 } };
     for (const QString& name : rectanglePacks) {
         QTest::newRow(qPrintable(name)) << name << rectangleMembers << rectangleInputs
                                         << (name != QLatin1String("rectangle"));
     }
 
-    QTest::newRow("rectangleshadow")
-        << QStringLiteral("rectangleshadow")
-        << Members { { "matrix", 0 }, { "opacity", 64 }, { "aspect", 72 }, { "spread", 80 },
-                     { "blur", 84 },  { "radius", 96 },  { "color", 112 } }
-        << Inputs { { "in_vertex", 0 }, { "in_uv", 1 } } << false;
+    QTest::newRow("rectangleshadow") << QStringLiteral("rectangleshadow")
+                                     << Members { { "matrix", 0 },  { "opacity", 64 }, { "aspect", 72 },
+                                                  { "spread", 80 }, { "blur", 84 },    { "radius", 96 },
+                                                  { "color", 112 } }
+                                     << Inputs { { "in_vertex", 0 }, { "in_uv", 1 } } << false;
 
-    const Members styledMembers = { { "matrix", 0 },       { "opacity", 64 },       { "aspect", 72 },
+    const Members styledMembers = { { "matrix", 0 },       { "opacity", 64 },      { "aspect", 72 },
                                     { "borderWidth", 80 }, { "outlineWidth", 96 }, { "radius", 112 } };
     const Inputs styledInputs
         = { { "in_vertex", 0 }, { "in_uv0", 1 }, { "in_border_color", 2 }, { "in_outline_color", 3 } };

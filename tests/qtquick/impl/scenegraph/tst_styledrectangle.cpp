@@ -8,13 +8,13 @@
 #include <QTest>
 #include <QtQuick/private/qquickitem_p.h>
 
+#include "elementquery.h"
 #include "outlineborderrectanglenode_p.h"
 #include "quickelement.h"
 #include "quicktestfixture.h"
 #include "rectanglenode_p.h"
 #include "shadermaterial_p.h"
 #include "statesgroup.h"
-#include "elementquery.h"
 #include "styledrectangle.h"
 
 using namespace Quilt::Quick;
@@ -32,6 +32,8 @@ Lines { border: 1px solid #ff0000; outline: 2px solid #0000ff; }
 Corners { background-color: #ff0000; border-top-left-radius: 4px; border-bottom-right-radius: 8px; }
 )";
 
+// Read after grabWindow(): the render thread has synchronised and rendered,
+// and waits until something asks for the next frame.
 QSGNode* paintNodeOf(QQuickItem* item)
 {
     return QQuickItemPrivate::get(item)->paintNode;
@@ -91,8 +93,8 @@ void tst_StyledRectangle::cleanup()
 
 bool tst_StyledRectangle::load(const QByteArray& body, const QByteArray& color)
 {
-    m_root = createObject(m_engine, "Window { width: 240; height: 160; visible: true; color: \"" + color + "\"\n" + body
-                                        + "\n}");
+    m_root = createObject(m_engine,
+                          "Window { width: 240; height: 160; visible: true; color: \"" + color + "\"\n" + body + "\n}");
     m_window = qobject_cast<QQuickWindow*>(m_root.get());
     return m_window && QTest::qWaitForWindowExposed(m_window);
 }
@@ -269,7 +271,9 @@ void tst_StyledRectangle::everyStyleUpdateRepaints()
     QVERIFY(load(R"(Quilt.StyledRectangle { objectName: "rect"; width: 50; height: 30 })"));
     QQuickItem* rect = item("rect");
     render();
-    auto dirty = [rect] { return QQuickItemPrivate::get(rect)->dirtyAttributes & QQuickItemPrivate::Content; };
+    auto dirty = [rect] {
+        return QQuickItemPrivate::get(rect)->dirtyAttributes & QQuickItemPrivate::Content;
+    };
     QVERIFY(!dirty());
     QuickStyleUpdatedEvent updated;
     QCoreApplication::sendEvent(rect, &updated);
