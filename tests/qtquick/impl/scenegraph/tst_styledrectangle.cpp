@@ -1,10 +1,12 @@
 #include "scenegraphtesting.h"
 
+#include <QDirIterator>
 #include <QGuiApplication>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 #include <QtQuick/private/qquickitem_p.h>
 
@@ -39,6 +41,22 @@ QSGNode* paintNodeOf(QQuickItem* item)
     return QQuickItemPrivate::get(item)->paintNode;
 }
 
+// Copies a folder with everything below it.
+bool copyFolder(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    bool copied = false;
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + QDir(from).relativeFilePath(file).prepend(u'/');
+        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(file, target)) {
+            return false;
+        }
+        copied = true;
+    }
+    return copied;
+}
+
 QList<QSGNode*> childrenOf(QSGNode* node)
 {
     QList<QSGNode*> result;
@@ -54,6 +72,7 @@ class tst_StyledRectangle : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
     void followsItsOwnStyle();
@@ -77,6 +96,16 @@ private:
 
     bool load(const QByteArray& body, const QByteArray& color = "white");
 };
+
+void tst_StyledRectangle::initTestCase()
+{
+    // The harness hides the installed data; bring the shipped "halcyon" into
+    // the test's own data home before anything looks for it.
+    const QString shipped = qEnvironmentVariable("QUILT_TEST_SHIPPED_STYLES");
+    const QString styles
+        = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quilt/styles");
+    QVERIFY(copyFolder(shipped + QStringLiteral("/halcyon"), styles + QStringLiteral("/halcyon")));
+}
 
 void tst_StyledRectangle::init()
 {
