@@ -133,6 +133,8 @@ void QmlSetup::applicationAvailable()
 
 void QmlSetup::qmlEngineAvailable(QQmlEngine* engine)
 {
+    // The build's module, also when the test runs outside CTest.
+    engine->addImportPath(QStringLiteral(QUILT_QML_IMPORT_PATH));
     engine->rootContext()->setContextProperty(QStringLiteral("testPlatform"), testPlatform());
 }
 void QmlSetup::cleanupTestCase()
