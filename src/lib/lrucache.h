@@ -51,6 +51,18 @@ public:
         m_entries.emplace(key, Entry { std::move(value), std::prev(m_keys.end()) });
     }
 
+    // Unlike get(), leaves the order of use alone.
+    bool contains(const Key& key) const { return m_entries.find(key) != m_entries.end(); }
+
+    // The values are released after the cache is already empty, so a value
+    // whose destructor reaches back into the cache finds it consistent.
+    void clear()
+    {
+        auto entries = std::move(m_entries);
+        m_entries.clear();
+        m_keys.clear();
+    }
+
     std::size_t size() const { return m_keys.size(); }
 
     static constexpr std::size_t capacity() { return Capacity; }

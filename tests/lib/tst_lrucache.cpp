@@ -16,6 +16,8 @@ private Q_SLOTS:
     void replaceKeepsEverything();
     void fullCacheDropsLeastRecentlyUsed();
     void churnReleasesValues();
+    void containsLeavesOrderAlone();
+    void clearDropsEverything();
 };
 
 void tst_LruCache::lookupCountsAsUse()
@@ -87,6 +89,49 @@ void tst_LruCache::churnReleasesValues()
         cache.put(3, nullptr);
         QVERIFY(watch.expired());
     }
+}
+
+void tst_LruCache::containsLeavesOrderAlone()
+{
+    LruCache<int, int, 3> cache;
+    QVERIFY(!cache.contains(1));
+    cache.put(1, 10);
+    cache.put(2, 20);
+    cache.put(3, 30);
+
+    // Asking after 1 does not save it: it is still the least recently used.
+    QVERIFY(cache.contains(1));
+    QVERIFY(cache.contains(3));
+    QVERIFY(!cache.contains(4));
+    cache.put(4, 40);
+    QVERIFY(!cache.contains(1));
+    QVERIFY(cache.contains(2));
+    QVERIFY(cache.contains(4));
+    QCOMPARE(cache.size(), 3u);
+}
+
+void tst_LruCache::clearDropsEverything()
+{
+    auto value = std::make_shared<int>(7);
+    std::weak_ptr<int> watch = value;
+    LruCache<int, std::shared_ptr<int>, 2> cache;
+    cache.put(1, std::move(value));
+    cache.put(2, nullptr);
+
+    cache.clear();
+    QVERIFY(watch.expired());
+    QCOMPARE(cache.size(), 0u);
+    QVERIFY(!cache.contains(1));
+    QVERIFY(!cache.get(2));
+
+    // Usable again after clearing, with its full capacity and order of use.
+    cache.put(3, nullptr);
+    cache.put(4, nullptr);
+    cache.get(3);
+    cache.put(5, nullptr);
+    QVERIFY(cache.contains(3));
+    QVERIFY(!cache.contains(4));
+    QVERIFY(cache.contains(5));
 }
 
 QTEST_GUILESS_MAIN(tst_LruCache)

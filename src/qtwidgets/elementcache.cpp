@@ -1,0 +1,7 @@
+#include "elementcache.h"
+
+ElementCache& elementCache()
+{
+    static ElementCache cache;
+    return cache;
+}

@@ -1,0 +1,360 @@
+#include "quiltstyle.h"
+
+#include "element.h"
+#include "elementcache.h"
+#include "elementnames.h"
+#include "iconpropertygroup.h"
+#include "platformplugin.h"
+#include "style.h"
+#include "stylepropertygroup.h"
+#include "styleregistry.h"
+#include "stylerule.h"
+#include "widgetslogging.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QColumnView>
+#include <QComboBox>
+#include <QDial>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDockWidget>
+#include <QFocusFrame>
+#include <QGraphicsView>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QKeySequenceEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRubberBand>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSizeGrip>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTableView>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+
+namespace
+{
+template<typename T> bool isA(const QObject* object)
+{
+    return qobject_cast<const T*>(object) != nullptr;
+}
+
+// The element type of one object of a widget's parent chain; empty for an
+// object that is none of these. The order matters: the first test that holds
+// wins, so a QToolButton is never a "Button" and most QFrame subclasses are a
+// "Frame".
+QString memberType(const QObject* object)
+{
+    using namespace ElementNames;
+    if (isA<QCheckBox>(object)) {
+        return CheckBox;
+    }
+    if (isA<QRadioButton>(object)) {
+        return RadioButton;
+    }
+    if (isA<QPushButton>(object)) {
+        return Button;
+    }
+    if (isA<QToolButton>(object)) {
+        return ToolButton;
+    }
+    if (isA<QAbstractButton>(object)) {
+        return Button;
+    }
+    if (isA<QDial>(object)) {
+        return Dial;
+    }
+    if (isA<QScrollBar>(object)) {
+        return ScrollBar;
+    }
+    if (isA<QSlider>(object) || isA<QAbstractSlider>(object)) {
+        return Slider;
+    }
+    if (isA<QColumnView>(object)) {
+        return Column;
+    }
+    if (isA<QHeaderView>(object)) {
+        return HeaderView;
+    }
+    if (isA<QTableView>(object)) {
+        return TableView;
+    }
+    if (isA<QTreeView>(object)) {
+        return TreeView;
+    }
+    if (isA<QListView>(object)) {
+        return object->inherits("QComboBoxListView") ? Popup : ListView;
+    }
+    if (isA<QPlainTextEdit>(object) || isA<QTextEdit>(object)) {
+        return TextArea;
+    }
+    if (isA<QGraphicsView>(object)) {
+        return GraphicsView;
+    }
+    if (isA<QScrollArea>(object)) {
+        return ScrollArea;
+    }
+    if (isA<QLabel>(object)) {
+        return Label;
+    }
+    if (object->inherits("LoomSideTabBar")) {
+        return TabBar;
+    }
+    if (isA<QFrame>(object)) {
+        return Frame;
+    }
+    if (isA<QAbstractSpinBox>(object)) {
+        return SpinBox;
+    }
+    if (isA<QGroupBox>(object)) {
+        return GroupBox;
+    }
+    if (isA<QKeySequenceEdit>(object)) {
+        return KeySequenceEdit;
+    }
+    if (isA<QComboBox>(object)) {
+        return ComboBox;
+    }
+    if (isA<QDialog>(object)) {
+        return Dialog;
+    }
+    if (isA<QDialogButtonBox>(object)) {
+        return DialogButtonBox;
+    }
+    if (isA<QDockWidget>(object)) {
+        return Dock;
+    }
+    if (isA<QFocusFrame>(object)) {
+        return FocusFrame;
+    }
+    if (isA<QLineEdit>(object)) {
+        return TextField;
+    }
+    if (isA<QMainWindow>(object)) {
+        return ApplicationWindow;
+    }
+    if (isA<QMdiSubWindow>(object)) {
+        return MdiSubWindow;
+    }
+    if (isA<QMenu>(object)) {
+        return Menu;
+    }
+    if (isA<QMenuBar>(object)) {
+        return MenuBar;
+    }
+    if (isA<QProgressBar>(object) || object->inherits("LoomMeterBar")) {
+        return ProgressBar;
+    }
+    if (isA<QRubberBand>(object)) {
+        return RubberBand;
+    }
+    if (isA<QSizeGrip>(object)) {
+        return SizeGrip;
+    }
+    if (isA<QStatusBar>(object)) {
+        return StatusBar;
+    }
+    if (isA<QTabBar>(object)) {
+        return TabBar;
+    }
+    if (isA<QTabWidget>(object)) {
+        return TabWidget;
+    }
+    if (isA<QToolBar>(object)) {
+        return ToolBar;
+    }
+    return QString();
+}
+
+void updateTopLevelWidgets()
+{
+    const auto widgets = QApplication::topLevelWidgets();
+    for (QWidget* widget : widgets) {
+        widget->update();
+    }
+}
+} // namespace
+
+int mnemonicTextFlags(int flags, bool mnemonicsVisible)
+{
+    constexpr int both = Qt::TextShowMnemonic | Qt::TextHideMnemonic;
+    if ((flags & Qt::TextHideMnemonic) && mnemonicsVisible) {
+        return (flags & ~both) | Qt::TextShowMnemonic;
+    }
+    if ((flags & Qt::TextShowMnemonic) && !mnemonicsVisible) {
+        return (flags & ~both) | Qt::TextHideMnemonic;
+    }
+    return flags;
+}
+
+QuiltStyle::QuiltStyle()
+{
+    if (QCoreApplication* application = QCoreApplication::instance()) {
+        application->installEventFilter(this);
+    } else {
+        qCWarning(lcQtWidgets) << "No application object: mnemonics will not follow the Alt key";
+    }
+    Quilt::StyleRegistry::instance()->load();
+}
+
+QuiltStyle::~QuiltStyle()
+{
+    // Elements keep raw pointers to the style that made them.
+    elementCache().clear();
+}
+
+bool QuiltStyle::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt) {
+            setMnemonicsVisible(true);
+        }
+        break;
+    case QEvent::KeyRelease:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt) {
+            setMnemonicsVisible(false);
+        }
+        break;
+    case QEvent::ApplicationStateChange:
+        // Alt may be released in another application, where we never see it.
+        setMnemonicsVisible(false);
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool QuiltStyle::mnemonicsVisible() const
+{
+    return m_mnemonicsVisible;
+}
+
+void QuiltStyle::setMnemonicsVisible(bool visible)
+{
+    if (m_mnemonicsVisible == visible) {
+        return;
+    }
+    m_mnemonicsVisible = visible;
+    updateTopLevelWidgets();
+}
+
+void QuiltStyle::polish(QWidget* widget)
+{
+    if (widget) {
+        widget->setAttribute(Qt::WA_Hover);
+        widget->setProperty(MemberListProperty, memberListForWidget(widget));
+        // Popups that the style paints with rounded or shadowed backgrounds.
+        if (widget->inherits("QTipLabel") || widget->inherits("QComboBoxPrivateContainer")) {
+            widget->setAttribute(Qt::WA_TranslucentBackground);
+        }
+        QObject* parent = widget->parent();
+        if (parent && parent->inherits("QComboBoxListView")) {
+            widget->setAttribute(Qt::WA_TranslucentBackground);
+            widget->setAutoFillBackground(false);
+        }
+        if (qobject_cast<QAbstractSpinBox*>(widget)) {
+            widget->setAutoFillBackground(false);
+        }
+    }
+    if (qobject_cast<QScrollBar*>(widget)) {
+        widget->setAttribute(Qt::WA_OpaquePaintEvent, false);
+    }
+    if (qobject_cast<QMenu*>(widget)) {
+        widget->setAttribute(Qt::WA_TranslucentBackground);
+    }
+    QCommonStyle::polish(widget);
+}
+
+void QuiltStyle::polish(QApplication* application)
+{
+    QCommonStyle::polish(application);
+
+    const auto element = Quilt::Element::create();
+    element->setType(ElementNames::ApplicationWindow);
+    const auto style = Quilt::StyleRegistry::instance()->defaultStyle();
+    if (!style) {
+        return;
+    }
+    const auto rules = style->matches({ element });
+    if (rules.isEmpty()) {
+        return;
+    }
+
+    // Only the heaviest rule counts, also when it sets no window colour.
+    QPalette palette;
+    const Quilt::Properties::StylePropertyGroup* properties = rules.first() ? rules.first()->properties() : nullptr;
+    if (properties && properties->background()) {
+        if (const auto color = properties->background()->color()) {
+            palette.setBrush(QPalette::All, QPalette::Window, QBrush(color->toQColor(), Qt::SolidPattern));
+        }
+    }
+    QApplication::setPalette(palette);
+}
+
+void QuiltStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
+                              const QString& text, QPalette::ColorRole textRole) const
+{
+    QCommonStyle::drawItemText(painter, rect, mnemonicTextFlags(flags, m_mnemonicsVisible), palette, enabled, text,
+                               textRole);
+}
+
+QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* properties, const QString& fallback) const
+{
+    const Quilt::Properties::IconPropertyGroup* iconGroup = properties ? properties->icon() : nullptr;
+    // A name set to an empty text still counts as set, and then falls back.
+    QString name = fallback;
+    if (iconGroup) {
+        if (auto iconName = iconGroup->name()) {
+            name = *iconName;
+        }
+    }
+    if (name.isEmpty()) {
+        return QIcon::fromTheme(fallback);
+    }
+
+    Quilt::Color color;
+    if (iconGroup) {
+        if (auto iconColor = iconGroup->color()) {
+            color = *iconColor;
+        }
+    }
+    const auto platform = Quilt::StyleRegistry::instance()->platform();
+    if (!platform) {
+        // Only after the registry's cleanup, while the application goes away.
+        return QIcon::fromTheme(name);
+    }
+    return platform->platformIcon(name, color.toQColor());
+}
+
+QStringList QuiltStyle::memberListForWidget(const QWidget* widget) const
+{
+    QStringList members;
+    for (const QObject* object = widget; object; object = object->parent()) {
+        QString type = memberType(object);
+        if (!type.isEmpty()) {
+            members.prepend(std::move(type));
+        }
+    }
+    return members;
+}

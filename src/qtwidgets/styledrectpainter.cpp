@@ -1,0 +1,402 @@
+#include "styledrectpainter.h"
+
+#include "backgroundpropertygroup.h"
+#include "borderpropertygroup.h"
+#include "conversions.h"
+#include "cornerpropertygroup.h"
+#include "imagepropertygroup.h"
+#include "layoutpropertygroup.h"
+#include "linepropertygroup.h"
+#include "sizepropertygroup.h"
+#include "stylepropertygroup.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+using namespace Quilt::Properties;
+
+namespace
+{
+// Equal within the precision of a double; two zeros are equal, and zero
+// differs from every other value.
+bool fuzzyEqual(double a, double b)
+{
+    return std::abs(a - b) * 1000000000000. <= std::min(std::abs(a), std::abs(b));
+}
+
+bool isPositive(const QRectF& rect)
+{
+    // Also false for NaN sizes.
+    return rect.width() > 0 && rect.height() > 0;
+}
+
+// A radius from 0 to half the smaller side. Written out rather than with
+// std::clamp, whose range would be inverted for a rectangle without area.
+double limitedRadius(double radius, const QRectF& rect)
+{
+    const double half = std::min(rect.width(), rect.height()) / 2;
+    return std::max(0.0, std::min(radius, half));
+}
+
+CornerRadii limitedRadii(const CornersPropertyGroup* corners, const QRectF& rect)
+{
+    if (!corners) {
+        return CornerRadii {};
+    }
+    const CornerRadii radii = corners->radii();
+    return CornerRadii { limitedRadius(radii.topLeft, rect), limitedRadius(radii.topRight, rect),
+                         limitedRadius(radii.bottomLeft, rect), limitedRadius(radii.bottomRight, rect) };
+}
+
+// Unset colours are equal to each other and to no set colour.
+bool sameColor(const std::optional<Quilt::Color>& a, const std::optional<Quilt::Color>& b)
+{
+    if (a.has_value() != b.has_value()) {
+        return false;
+    }
+    return !a || *a == *b;
+}
+
+QColor lineColor(const LinePropertyGroup* line)
+{
+    if (!line) {
+        return QColor(Qt::transparent);
+    }
+    const auto color = line->color();
+    return color ? color->toQColor() : QColor(Qt::transparent);
+}
+
+void fillPath(QPainter* painter, const QPainterPath& path, const QColor& color)
+{
+    // A transparent pen adds no pixels; leaving it out saves stroking the path.
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(color);
+    painter->drawPath(path);
+}
+
+void paintBackgroundImage(QPainter* painter, const QPainterPath& clip, const QRectF& rect,
+                          const ImagePropertyGroup& image, const LayoutPropertyGroup* layout)
+{
+    const QSizeF size(layout && layout->width() ? *layout->width() : 16.0,
+                      layout && layout->height() ? *layout->height() : 16.0);
+    const auto entry = cachedImageEntry(backgroundImageCache(), *image.source(), size);
+    if (entry->image.isNull()) {
+        return;
+    }
+
+    painter->save();
+    painter->setClipPath(clip, Qt::ReplaceClip);
+    if (image.flags().value_or(ImageFlags()) & ImageFlag::Mask) {
+        const QColor color = image.maskColor() ? image.maskColor()->toQColor() : QColor(Qt::transparent);
+        if (color.alpha() > 0) {
+            // At the image's own size, centred; the mask's set bits in the colour.
+            const QImage mask = tintedMask(*entry, color);
+            painter->drawImage(rect.center() - QPointF(mask.width() / 2.0, mask.height() / 2.0), mask);
+        }
+    } else {
+        painter->drawImage(rect, entry->image);
+    }
+    painter->restore();
+}
+} // namespace
+
+ImageCache& backgroundImageCache()
+{
+    static ImageCache cache;
+    return cache;
+}
+
+QPainterPath roundedRectPath(const QRectF& rect, CornerRadii radii)
+{
+    const double x = rect.x();
+    const double y = rect.y();
+    const double w = rect.width();
+    const double h = rect.height();
+    const double tl = radii.topLeft;
+    const double tr = radii.topRight;
+    const double bl = radii.bottomLeft;
+    const double br = radii.bottomRight;
+
+    QPainterPath path;
+    path.moveTo(x, y + h - bl);
+    path.lineTo(x, y + tl);
+    if (tl != 0) {
+        path.arcTo(QRectF(x, y, 2 * tl, 2 * tl), 180, -90);
+    }
+    path.lineTo(x + w - tr, y);
+    if (tr != 0) {
+        path.arcTo(QRectF(x + w - 2 * tr, y, 2 * tr, 2 * tr), 90, -90);
+    }
+    path.lineTo(x + w, y + h - br);
+    if (br != 0) {
+        path.arcTo(QRectF(x + w - 2 * br, y + h - 2 * br, 2 * br, 2 * br), 0, -90);
+    }
+    path.lineTo(x + bl, y + h);
+    if (bl != 0) {
+        path.arcTo(QRectF(x, y + h - 2 * bl, 2 * bl, 2 * bl), -90, -90);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+void paintBorderSide(QPainter* painter, const QRectF& rect, BorderPart side, const QMarginsF& widths,
+                     const LinePropertyGroup* line, const CornersPropertyGroup* corners)
+{
+    if (!line || !line->color()) {
+        return;
+    }
+    const CornerRadii radii = limitedRadii(corners, rect);
+    const double s = line->size().value_or(0.0);
+    const double l = widths.left();
+    const double t = widths.top();
+    const double r = widths.right();
+    const double b = widths.bottom();
+
+    QRectF part;
+    switch (side) {
+    case BorderPart::Left:
+        part = QRectF(rect.x(), rect.y() + t + radii.topLeft, s,
+                      rect.height() - t - b - radii.topLeft - radii.bottomLeft);
+        break;
+    case BorderPart::Right:
+        part = QRectF(rect.x() + rect.width() - s, rect.y() + t + radii.topRight, s,
+                      rect.height() - t - b - radii.topRight - radii.bottomRight);
+        break;
+    case BorderPart::Top:
+        part = QRectF(rect.x() + l + radii.topLeft, rect.y(), rect.width() - l - r - radii.topLeft - radii.topRight, s);
+        break;
+    case BorderPart::Bottom:
+        part = QRectF(rect.x() + l + radii.bottomLeft, rect.y() + rect.height() - s,
+                      rect.width() - l - r - radii.bottomLeft - radii.bottomRight, s);
+        break;
+    default:
+        return;
+    }
+    // Corners and opposite sides can eat a side up in a small rectangle; an
+    // inverted rectangle would paint where the side is not.
+    if (!isPositive(part)) {
+        return;
+    }
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(line->color()->toQColor());
+    painter->drawRects(&part, 1);
+}
+
+void paintBorderCorner(QPainter* painter, const QRectF& rect, BorderPart corner, const BorderPropertyGroup* border,
+                       const CornerPropertyGroup* cornerGroup)
+{
+    if (!border) {
+        return;
+    }
+    const QMarginsF widths = border->sizes();
+    const double R = cornerGroup ? limitedRadius(cornerGroup->radius().value_or(0.0), rect) : 0.0;
+
+    // Each corner is painted as the top-left corner of a rotated frame: the
+    // first side's thickness runs along the local x axis, the second's along y.
+    QPointF origin;
+    double angle = 0;
+    double a = 0;
+    double b = 0;
+    const LinePropertyGroup* first = nullptr;
+    const LinePropertyGroup* second = nullptr;
+    switch (corner) {
+    case BorderPart::TopLeft:
+        origin = rect.topLeft();
+        a = widths.left();
+        b = widths.top();
+        first = border->left();
+        second = border->top();
+        break;
+    case BorderPart::TopRight:
+        origin = QPointF(rect.x() + rect.width(), rect.y());
+        angle = 90;
+        a = widths.top();
+        b = widths.right();
+        first = border->top();
+        second = border->right();
+        break;
+    case BorderPart::BottomRight:
+        origin = QPointF(rect.x() + rect.width(), rect.y() + rect.height());
+        angle = 180;
+        a = widths.right();
+        b = widths.bottom();
+        first = border->right();
+        second = border->bottom();
+        break;
+    case BorderPart::BottomLeft:
+        origin = QPointF(rect.x(), rect.y() + rect.height());
+        angle = 270;
+        a = widths.bottom();
+        b = widths.left();
+        first = border->bottom();
+        second = border->left();
+        break;
+    default:
+        return;
+    }
+    const QColor c1 = lineColor(first);
+    const QColor c2 = lineColor(second);
+
+    QPainterPath path;
+    if (R == 0) {
+        path.addRect(QRectF(0, 0, a, b));
+    } else {
+        // Reaches R + a along the second side and R + b along the first, where
+        // the straight parts begin.
+        const double inner = std::max(0.0, R - std::min(a, b));
+        path.moveTo(R + a, 0);
+        path.lineTo(R, 0);
+        path.arcTo(QRectF(0, 0, 2 * R, 2 * R), 90, 90);
+        path.lineTo(0, R + b);
+        path.lineTo(a, R + b);
+        path.lineTo(a, b + inner);
+        if (inner != 0) {
+            path.arcTo(QRectF(a, b, 2 * inner, 2 * inner), 180, -90);
+        }
+        path.lineTo(R + a, b);
+        path.lineTo(R + a, 0);
+        path.lineTo(R, 0);
+        path.closeSubpath();
+    }
+
+    painter->save();
+    painter->translate(origin);
+    if (angle != 0) {
+        painter->rotate(angle);
+    }
+    painter->setPen(Qt::NoPen);
+    if (c1 == c2) {
+        painter->setBrush(c1);
+    } else {
+        QLinearGradient gradient(QPointF(0, R + b), QPointF(R + a, 0));
+        gradient.setColorAt(0, c1);
+        gradient.setColorAt(1, c2);
+        painter->setBrush(gradient);
+    }
+    painter->drawPath(path);
+    painter->restore();
+}
+
+void paintStyledRect(QPainter* painter, const QRectF& rect, const StylePropertyGroup* properties, StyledRectMode mode,
+                     const QColor& backgroundOverride)
+{
+    if (!properties) {
+        return;
+    }
+    const LayoutPropertyGroup* layout = properties->layout();
+
+    QRectF outer = rect;
+    if (const SizePropertyGroup* inset = layout ? layout->inset() : nullptr) {
+        const QRectF shrunk = rect.marginsRemoved(inset->toMargins());
+        // An inset that eats the rectangle keeps its size around the centre.
+        outer = isPositive(shrunk) ? shrunk : centeredRect(QRectF(shrunk.toRect()), rect.width(), rect.height());
+    }
+    // Crowded layouts hand out rectangles without area: nothing to paint, and
+    // the radius limits below need a positive size.
+    if (!isPositive(outer)) {
+        return;
+    }
+
+    const BorderPropertyGroup* border = properties->border();
+    const QMarginsF widths = border ? border->sizes() : QMarginsF();
+    const bool uniformWidths = border && fuzzyEqual(widths.left(), widths.right())
+        && fuzzyEqual(widths.top(), widths.bottom()) && fuzzyEqual(widths.left(), widths.top());
+    bool uniformColors = false;
+    if (border && border->left() && border->right() && border->top() && border->bottom()) {
+        uniformColors = sameColor(border->left()->color(), border->right()->color())
+            && sameColor(border->top()->color(), border->bottom()->color())
+            && sameColor(border->left()->color(), border->top()->color());
+    }
+
+    const QRectF backgroundRect = border ? outer.marginsRemoved(widths) : outer;
+
+    const CornersPropertyGroup* corners = properties->corners();
+    const CornerRadii outerRadii = limitedRadii(corners, outer);
+    const bool uniformRadii = corners && fuzzyEqual(outerRadii.topLeft, outerRadii.topRight)
+        && fuzzyEqual(outerRadii.bottomLeft, outerRadii.bottomRight)
+        && fuzzyEqual(outerRadii.topLeft, outerRadii.bottomRight);
+    CornerRadii innerRadii = outerRadii;
+    if (border) {
+        innerRadii.topLeft = std::max(0.0, outerRadii.topLeft - std::min(widths.left(), widths.top()));
+        innerRadii.topRight = std::max(0.0, outerRadii.topRight - std::min(widths.right(), widths.top()));
+        innerRadii.bottomLeft = std::max(0.0, outerRadii.bottomLeft - std::min(widths.left(), widths.bottom()));
+        innerRadii.bottomRight = std::max(0.0, outerRadii.bottomRight - std::min(widths.right(), widths.bottom()));
+    }
+
+    const BackgroundPropertyGroup* background = properties->background();
+    if (mode != StyledRectMode::Border && background) {
+        QPainterPath path;
+        if (uniformRadii && outerRadii.topLeft == 0) {
+            path.addRect(backgroundRect);
+        } else if (uniformRadii) {
+            path.addRoundedRect(backgroundRect, innerRadii.topLeft, innerRadii.topLeft, Qt::AbsoluteSize);
+        } else {
+            path = roundedRectPath(backgroundRect, innerRadii);
+        }
+
+        QColor fill = backgroundOverride;
+        if (!fill.isValid() && background->color()) {
+            fill = background->color()->toQColor();
+        }
+        if (fill.isValid()) {
+            fillPath(painter, path, fill);
+        }
+
+        const ImagePropertyGroup* image = background->image();
+        if (image && image->source()) {
+            paintBackgroundImage(painter, path, backgroundRect, *image, layout);
+        }
+    }
+
+    if (mode != StyledRectMode::Background && border) {
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        if (uniformWidths && uniformColors) {
+            // One ring, filled odd-even: the same pixels as the outer path
+            // minus the inner one, without the path arithmetic.
+            QPainterPath ring;
+            if (uniformRadii) {
+                ring.addRoundedRect(outer, outerRadii.topLeft, outerRadii.topLeft, Qt::AbsoluteSize);
+                ring.addRoundedRect(backgroundRect, innerRadii.topLeft, innerRadii.topLeft, Qt::AbsoluteSize);
+            } else {
+                ring.addPath(roundedRectPath(outer, outerRadii));
+                ring.addPath(roundedRectPath(backgroundRect, innerRadii));
+            }
+            ring.setFillRule(Qt::OddEvenFill);
+            if (const auto color = border->top()->color()) {
+                fillPath(painter, ring, color->toQColor());
+            }
+        } else {
+            if (border->top()) {
+                paintBorderSide(painter, outer, BorderPart::Top, widths, border->top(), corners);
+            }
+            if (border->right()) {
+                paintBorderSide(painter, outer, BorderPart::Right, widths, border->right(), corners);
+            }
+            if (border->bottom()) {
+                paintBorderSide(painter, outer, BorderPart::Bottom, widths, border->bottom(), corners);
+            }
+            if (border->left()) {
+                paintBorderSide(painter, outer, BorderPart::Left, widths, border->left(), corners);
+            }
+            if (widths.top() != 0 || widths.left() != 0) {
+                paintBorderCorner(painter, outer, BorderPart::TopLeft, border, corners ? corners->topLeft() : nullptr);
+            }
+            if (widths.top() != 0 || widths.right() != 0) {
+                paintBorderCorner(painter, outer, BorderPart::TopRight, border,
+                                  corners ? corners->topRight() : nullptr);
+            }
+            if (widths.bottom() != 0 || widths.right() != 0) {
+                paintBorderCorner(painter, outer, BorderPart::BottomRight, border,
+                                  corners ? corners->bottomRight() : nullptr);
+            }
+            if (widths.bottom() != 0 || widths.left() != 0) {
+                paintBorderCorner(painter, outer, BorderPart::BottomLeft, border,
+                                  corners ? corners->bottomLeft() : nullptr);
+            }
+        }
+    }
+}

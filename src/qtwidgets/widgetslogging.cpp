@@ -1,0 +1,3 @@
+#include "widgetslogging.h"
+
+Q_LOGGING_CATEGORY(lcQtWidgets, "quilt.qtwidgets", QtInfoMsg)

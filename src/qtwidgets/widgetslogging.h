@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// "quilt.qtwidgets": the widget style.
+Q_DECLARE_LOGGING_CATEGORY(lcQtWidgets)
