@@ -2,10 +2,20 @@
 
 #include "abstractelement.h"
 #include "buttonelement.h"
+#include "checkboxelement.h"
+#include "comboboxelement.h"
 #include "elementcache.h"
 #include "fixedanswers.h"
+#include "focuselement.h"
+#include "frameelement.h"
+#include "headerelement.h"
 #include "indicatorelement.h"
+#include "itemviewelement.h"
+#include "lineeditelement.h"
 #include "quiltstyle.h"
+#include "radiobuttonelement.h"
+#include "spinboxelement.h"
+#include "treeviewelement.h"
 #include "widgetelement.h"
 
 #include <QHash>
@@ -78,16 +88,22 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_PushButtonLabel:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
     case QStyle::CE_CheckBox:
-    case QStyle::CE_CheckBoxLabel: // check box
-    case QStyle::CE_ComboBoxLabel: // combo box
+    case QStyle::CE_CheckBoxLabel:
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
+    case QStyle::CE_ComboBoxLabel:
+        return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
     case QStyle::CE_DockWidgetTitle: // dock widget
     case QStyle::CE_FocusFrame:
-    case QStyle::CE_ShapedFrame: // frame
+    case QStyle::CE_ShapedFrame:
+        return makeElement<FrameElement, QStyleOptionFrame>(site, style);
     case QStyle::CE_Header:
     case QStyle::CE_HeaderSection:
     case QStyle::CE_HeaderLabel:
-    case QStyle::CE_HeaderEmptyArea: // header
-    case QStyle::CE_ItemViewItem: // item view
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
+    case QStyle::CE_HeaderEmptyArea:
+        return makeElement<HeaderElement, QStyleOption>(site, style);
+    case QStyle::CE_ItemViewItem:
+        return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
     case QStyle::CE_MenuBarEmptyArea: // menu bar
     case QStyle::CE_MenuBarItem: // menu bar item
     case QStyle::CE_MenuItem: // menu item
@@ -96,7 +112,8 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_ProgressBarContents:
     case QStyle::CE_ProgressBarLabel: // progress bar
     case QStyle::CE_RadioButton:
-    case QStyle::CE_RadioButtonLabel: // radio button
+    case QStyle::CE_RadioButtonLabel:
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
     case QStyle::CE_RubberBand: // rubber band
     case QStyle::CE_ScrollBarAddLine:
     case QStyle::CE_ScrollBarSubLine:
@@ -121,11 +138,13 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     }
 }
 
-Element complexElement(QStyle::ComplexControl control, const RequestSite&, const QuiltStyle*)
+Element complexElement(QStyle::ComplexControl control, const RequestSite& site, const QuiltStyle* style)
 {
     switch (control) {
-    case QStyle::CC_SpinBox: // spin box
-    case QStyle::CC_ComboBox: // combo box
+    case QStyle::CC_SpinBox:
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
+    case QStyle::CC_ComboBox:
+        return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
     case QStyle::CC_ScrollBar: // scroll bar
     case QStyle::CC_Slider: // slider
     case QStyle::CC_ToolButton: // tool button
@@ -153,26 +172,36 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
         return makeElement<IndicatorElement, QStyleOption>(site, style);
     case QStyle::PE_Widget:
         return makeElement<WidgetElement, QStyleOption>(site, style);
-    case QStyle::PE_IndicatorCheckBox: // check box
-    case QStyle::PE_FrameFocusRect: // focus
+    case QStyle::PE_IndicatorCheckBox:
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
+    case QStyle::PE_FrameFocusRect:
+        return makeElement<FocusElement, QStyleOptionFocusRect>(site, style);
     case QStyle::PE_Frame:
     case QStyle::PE_FrameDockWidget:
-    case QStyle::PE_FrameWindow: // frame
-    case QStyle::PE_FrameGroupBox: // group box
-    case QStyle::PE_IndicatorHeaderArrow: // header
-    case QStyle::PE_PanelItemViewItem: // item view
+    case QStyle::PE_FrameWindow:
+        return makeElement<FrameElement, QStyleOptionFrame>(site, style);
+    case QStyle::PE_IndicatorHeaderArrow:
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
+    case QStyle::PE_PanelItemViewItem:
+        return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
     case QStyle::PE_FrameLineEdit:
-    case QStyle::PE_PanelLineEdit: // line edit
+    case QStyle::PE_PanelLineEdit:
+        return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
+    case QStyle::PE_FrameGroupBox: // group box
     case QStyle::PE_PanelMenuBar: // menu bar
     case QStyle::PE_FrameMenu:
     case QStyle::PE_PanelMenu: // menu
     case QStyle::PE_IndicatorProgressChunk: // progress bar
-    case QStyle::PE_IndicatorRadioButton: // radio button
-    case QStyle::PE_PanelScrollAreaCorner: // scroll-area corner
+    case QStyle::PE_IndicatorRadioButton:
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
     case QStyle::PE_IndicatorSpinDown:
     case QStyle::PE_IndicatorSpinMinus:
     case QStyle::PE_IndicatorSpinPlus:
-    case QStyle::PE_IndicatorSpinUp: // spin box
+    case QStyle::PE_IndicatorSpinUp:
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
+    case QStyle::PE_IndicatorBranch:
+        return makeElement<TreeViewElement, QStyleOption>(site, style);
+    case QStyle::PE_PanelScrollAreaCorner: // scroll-area corner
     case QStyle::PE_IndicatorDockWidgetResizeHandle: // splitter
     case QStyle::PE_FrameStatusBarItem:
     case QStyle::PE_PanelStatusBar: // status bar
@@ -185,7 +214,6 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     case QStyle::PE_FrameButtonTool:
     case QStyle::PE_PanelButtonTool: // tool button
     case QStyle::PE_PanelTipLabel: // tool tip
-    case QStyle::PE_IndicatorBranch: // tree view
         return {};
     default:
         return {};
@@ -197,22 +225,29 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
     switch (type) {
     case QStyle::CT_PushButton:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
-    case QStyle::CT_CheckBox: // check box
-    case QStyle::CT_ComboBox: // combo box
+    case QStyle::CT_CheckBox:
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
+    case QStyle::CT_ComboBox:
+        return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
+    case QStyle::CT_HeaderSection:
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
+    case QStyle::CT_ItemViewItem:
+        return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
+    case QStyle::CT_LineEdit:
+        return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
+    case QStyle::CT_RadioButton:
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
+    case QStyle::CT_SpinBox:
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
     case QStyle::CT_GroupBox: // group box
-    case QStyle::CT_HeaderSection: // header
-    case QStyle::CT_ItemViewItem: // item view
-    case QStyle::CT_LineEdit: // line edit
     case QStyle::CT_MenuBar: // menu bar
     case QStyle::CT_MenuBarItem: // menu bar item
     case QStyle::CT_Menu: // menu
     case QStyle::CT_MenuItem: // menu item
     case QStyle::CT_ProgressBar: // progress bar
-    case QStyle::CT_RadioButton: // radio button
     case QStyle::CT_ScrollBar: // scroll bar
     case QStyle::CT_SizeGrip: // size grip
     case QStyle::CT_Slider: // slider
-    case QStyle::CT_SpinBox: // spin box
     case QStyle::CT_Splitter: // splitter
     case QStyle::CT_TabBarTab: // tab
     case QStyle::CT_TabWidget: // tab widget
@@ -231,23 +266,29 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     case QStyle::SE_PushButtonBevel:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
     case QStyle::SE_CheckBoxIndicator:
-    case QStyle::SE_CheckBoxContents: // check box
+    case QStyle::SE_CheckBoxContents:
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
     case QStyle::SE_DockWidgetCloseButton:
     case QStyle::SE_DockWidgetFloatButton:
     case QStyle::SE_DockWidgetTitleBarText:
     case QStyle::SE_DockWidgetIcon: // dock widget
-    case QStyle::SE_FrameContents: // frame
+    case QStyle::SE_FrameContents:
+        return makeElement<FrameElement, QStyleOptionFrame>(site, style);
     case QStyle::SE_HeaderLabel:
-    case QStyle::SE_HeaderArrow: // header
+    case QStyle::SE_HeaderArrow:
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
     case QStyle::SE_ItemViewItemCheckIndicator:
     case QStyle::SE_ItemViewItemDecoration:
-    case QStyle::SE_ItemViewItemText: // item view
-    case QStyle::SE_LineEditContents: // line edit
+    case QStyle::SE_ItemViewItemText:
+        return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
+    case QStyle::SE_LineEditContents:
+        return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
     case QStyle::SE_ProgressBarGroove:
     case QStyle::SE_ProgressBarContents:
     case QStyle::SE_ProgressBarLabel: // progress bar
     case QStyle::SE_RadioButtonIndicator:
-    case QStyle::SE_RadioButtonContents: // radio button
+    case QStyle::SE_RadioButtonContents:
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
     case QStyle::SE_ToolBoxTabContents: // tool box tab
         return {};
     default:
@@ -271,19 +312,25 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
         return makeElement<IndicatorElement, QStyleOption>(site, style);
     case QStyle::PM_IndicatorWidth:
     case QStyle::PM_IndicatorHeight:
-    case QStyle::PM_CheckBoxLabelSpacing: // check box
-    case QStyle::PM_ComboBoxFrameWidth: // combo box
+    case QStyle::PM_CheckBoxLabelSpacing:
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
+    case QStyle::PM_ComboBoxFrameWidth:
+        return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
     case QStyle::PM_DockWidgetFrameWidth: // dock widget
     case QStyle::PM_FocusFrameVMargin:
-    case QStyle::PM_FocusFrameHMargin: // focus
-    case QStyle::PM_DefaultFrameWidth: // frame
+    case QStyle::PM_FocusFrameHMargin:
+        return makeElement<FocusElement, QStyleOptionFocusRect>(site, style);
+    case QStyle::PM_DefaultFrameWidth:
+        return makeElement<FrameElement, QStyleOptionFrame>(site, style);
     case QStyle::PM_HeaderMargin:
     case QStyle::PM_HeaderMarkSize:
     case QStyle::PM_HeaderGripMargin:
     case QStyle::PM_HeaderDefaultSectionSizeHorizontal:
-    case QStyle::PM_HeaderDefaultSectionSizeVertical: // header
+    case QStyle::PM_HeaderDefaultSectionSizeVertical:
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
     case QStyle::PM_LineEditIconSize:
-    case QStyle::PM_LineEditIconMargin: // line edit
+    case QStyle::PM_LineEditIconMargin:
+        return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
     case QStyle::PM_MenuBarItemSpacing:
     case QStyle::PM_MenuBarVMargin:
     case QStyle::PM_MenuBarHMargin: // menu bar
@@ -295,14 +342,18 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_ProgressBarChunkWidth: // progress bar
     case QStyle::PM_ExclusiveIndicatorWidth:
     case QStyle::PM_ExclusiveIndicatorHeight:
-    case QStyle::PM_RadioButtonLabelSpacing: // radio button
+    case QStyle::PM_RadioButtonLabelSpacing:
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
+    case QStyle::PM_SpinBoxFrameWidth:
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
+    case QStyle::PM_TreeViewIndentation:
+        return makeElement<TreeViewElement, QStyleOption>(site, style);
     case QStyle::PM_ScrollBarExtent:
     case QStyle::PM_ScrollBarSliderMin: // scroll bar
     case QStyle::PM_SizeGripSize: // size grip
     case QStyle::PM_SliderThickness:
     case QStyle::PM_SliderControlThickness:
     case QStyle::PM_SliderLength: // slider
-    case QStyle::PM_SpinBoxFrameWidth: // spin box
     case QStyle::PM_DockWidgetSeparatorExtent:
     case QStyle::PM_SplitterWidth: // splitter
     case QStyle::PM_TabBarBaseHeight:
@@ -323,7 +374,6 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_ToolBarExtensionExtent:
     case QStyle::PM_ToolBarIconSize: // tool bar
     case QStyle::PM_ToolTipLabelFrameWidth: // tool tip
-    case QStyle::PM_TreeViewIndentation: // tree view
         return {};
     default:
         return {};
@@ -460,8 +510,8 @@ void drawPrimitive(const QuiltStyle* style, QStyle::PrimitiveElement primitive, 
         element->draw(painter, -1, -1, primitive);
         return;
     }
-    // A header option is the header element's to draw; until it exists, the
-    // common style draws its sort arrow.
+    // Without a header option the header element declines; the arrow is
+    // then drawn as a plain up or down arrow.
     if (primitive == QStyle::PE_IndicatorHeaderArrow && !qstyleoption_cast<const QStyleOptionHeader*>(option)) {
         FixedAnswers::drawHeaderArrow(style, option, painter, widget);
         return;
