@@ -120,10 +120,10 @@ QRectF ComboBoxElement::subControlRect(QStyle::SubControl control)
         const QRect inner = bounds.adjusted(int(std::lround(b.left())), int(std::lround(b.top())),
                                             -int(std::lround(b.right())), -int(std::lround(b.bottom())));
         const double width = inner.width() - subControlRect(QStyle::SC_ComboBoxArrow).width();
-        const double iconWidth = m_layout.contains(ElementNames::Icon) ? m_layout.value(ElementNames::Icon).rect.width()
-                                                                        : 0;
-        const double x = m_layout.value(ElementNames::Text).rect.x() - padding().left()
-            - (hasIcon() ? spacing() : 0) - iconWidth;
+        const double iconWidth
+            = m_layout.contains(ElementNames::Icon) ? m_layout.value(ElementNames::Icon).rect.width() : 0;
+        const double x
+            = m_layout.value(ElementNames::Text).rect.x() - padding().left() - (hasIcon() ? spacing() : 0) - iconWidth;
         const QRectF r(x, inner.top(), width, inner.height());
         return QRectF(QStyle::visualRect(direction, bounds, r.toRect()));
     }

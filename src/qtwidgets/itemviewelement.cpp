@@ -155,8 +155,7 @@ void ItemViewElement::update()
         return;
     }
     if (m_viewOption->features & QStyleOptionViewItem::HasCheckIndicator) {
-        m_secondaryElements
-            = elementList(m_option, m_widget, { ElementNames::ItemViewItem, ElementNames::CheckBox });
+        m_secondaryElements = elementList(m_option, m_widget, { ElementNames::ItemViewItem, ElementNames::CheckBox });
         if (!m_secondaryElements.isEmpty()) {
             m_secondaryProperties = queryAndKeep(m_secondaryElements, m_secondaryPropertiesHold);
         }

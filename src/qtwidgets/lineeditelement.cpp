@@ -90,8 +90,8 @@ QRectF LineEditElement::subElementRect(QStyle::SubElement element)
     const QMarginsF p = padding();
     const QRect r = contentRect(m_option, m_properties)
                         .toRect()
-                        .adjusted(int(std::lround(p.left())), int(std::lround(p.top())),
-                                  -int(std::lround(p.right())), -int(std::lround(p.bottom())));
+                        .adjusted(int(std::lround(p.left())), int(std::lround(p.top())), -int(std::lround(p.right())),
+                                  -int(std::lround(p.bottom())));
     return QRectF(r);
 }
 

@@ -51,8 +51,7 @@ void TreeViewElement::update()
 
 void TreeViewElement::query()
 {
-    m_secondaryElements
-        = elementList(m_option, m_widget, { ElementNames::TreeViewDelegate, ElementNames::Indicator });
+    m_secondaryElements = elementList(m_option, m_widget, { ElementNames::TreeViewDelegate, ElementNames::Indicator });
     m_secondaryProperties = queryAndKeep(m_secondaryElements, m_secondaryPropertiesHold);
     m_valid = true;
 }
@@ -71,8 +70,9 @@ void TreeViewElement::drawIndicator(QPainter* painter)
     }
     const QRect rect = m_treeOption->rect;
     const QSizeF size = secondarySize();
-    const QIcon icon = m_style->resolveIcon(
-        m_secondaryProperties, m_expanded ? QStringLiteral("arrow-down-symbolic") : QStringLiteral("arrow-right-symbolic"));
+    const QIcon icon = m_style->resolveIcon(m_secondaryProperties,
+                                            m_expanded ? QStringLiteral("arrow-down-symbolic")
+                                                       : QStringLiteral("arrow-right-symbolic"));
 
     // Never larger than the branch.
     const int width = std::min(qRound(size.width()), rect.width());
