@@ -70,8 +70,8 @@ QStringList hintsOf(const QStyleOptionFrame& option, const QWidget* widget)
     QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
     style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, widget);
-    const auto element = ElementDispatch::cachedElement(
-        { ElementDispatch::DrawControl, QStyle::CE_ShapedFrame, &option, widget, {} });
+    const auto element
+        = ElementDispatch::cachedElement({ ElementDispatch::DrawControl, QStyle::CE_ShapedFrame, &option, widget, {} });
     return element ? element->elementChain().last()->hints() : QStringList { QStringLiteral("no element") };
 }
 
@@ -265,8 +265,8 @@ void tst_FrameElements::shapesAndLines()
     // A shape outside the enumeration carries no attribute.
     QStyleOptionFrame odd = frameOption(&bare, QFrame::Shape(0x0f));
     hintsOf(odd, &bare);
-    const auto element = ElementDispatch::cachedElement(
-        { ElementDispatch::DrawControl, QStyle::CE_ShapedFrame, &odd, &bare, {} });
+    const auto element
+        = ElementDispatch::cachedElement({ ElementDispatch::DrawControl, QStyle::CE_ShapedFrame, &odd, &bare, {} });
     QVERIFY(element);
     QVERIFY(element->elementChain().last()->attributes().isEmpty());
 }
