@@ -139,12 +139,14 @@ QRectF HeaderElement::subElementRect(QStyle::SubElement element)
         qCWarning(lcQtWidgets) << "Subelementrect for " << element << "is not valid";
         return QRectF(0, 0, 0, 0);
     }
-    QRectF r;
-    if (element == QStyle::SE_HeaderLabel) {
-        r = m_layout.value(ElementNames::Text).rect;
-    } else if (element == QStyle::SE_HeaderArrow) {
-        r = m_layout.value(ElementNames::Indicator).rect;
+    const QString& name = element == QStyle::SE_HeaderLabel ? ElementNames::Text : ElementNames::Indicator;
+    const auto place = m_layout.constFind(name);
+    // A part that is not laid out has no place to clamp: a negative width
+    // here would shrink the section that measures it.
+    if ((element != QStyle::SE_HeaderLabel && element != QStyle::SE_HeaderArrow) || place == m_layout.constEnd()) {
+        return QRectF(0, 0, 0, 0);
     }
+    QRectF r = place->rect;
     // Kept inside the section's padding.
     const QRect bounds = m_option->rect;
     const QMarginsF p = padding();
@@ -177,12 +179,13 @@ double HeaderElement::pixelMetric(QStyle::PixelMetric metric)
 
 QSizeF HeaderElement::sizeFromContents(const QSizeF& contents)
 {
+    // Qt measures every section of a header with one option object, at one
+    // address: without an update the element would measure them all by the
+    // first.
+    refresh();
     if (!m_valid || !m_headerOption) {
         return contents;
     }
-    // Size requests come without an update, for one section after another
-    // at the same option address: the text, icon and sort indicator are read
-    // from the option of this request.
     const double arrow = subElementRect(QStyle::SE_HeaderArrow).width();
     const double s = spacing();
     const QString& text = m_headerOption->text;
