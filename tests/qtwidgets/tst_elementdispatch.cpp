@@ -10,7 +10,6 @@
 #include "quiltstyle.h"
 #include "widgettest.h"
 
-#include <memory>
 #include <new>
 
 using namespace ElementDispatch;
@@ -31,35 +30,46 @@ enum class OptionKind
     Header,
 };
 
-// A typed option of the kind, or null for the button, plain and null kinds.
-std::unique_ptr<QStyleOption> typedOption(OptionKind kind)
+// The typed options of the form and data-view elements, one of each.
+struct TypedOptions
 {
-    std::unique_ptr<QStyleOption> option;
-    switch (kind) {
-    case OptionKind::Frame:
-        option = std::make_unique<QStyleOptionFrame>();
-        break;
-    case OptionKind::FocusRect:
-        option = std::make_unique<QStyleOptionFocusRect>();
-        break;
-    case OptionKind::ComboBox:
-        option = std::make_unique<QStyleOptionComboBox>();
-        break;
-    case OptionKind::SpinBox:
-        option = std::make_unique<QStyleOptionSpinBox>();
-        break;
-    case OptionKind::ViewItem:
-        option = std::make_unique<QStyleOptionViewItem>();
-        break;
-    case OptionKind::Header:
-        option = std::make_unique<QStyleOptionHeader>();
-        break;
-    default:
+    QStyleOptionFrame frame;
+    QStyleOptionFocusRect focusRect;
+    QStyleOptionComboBox comboBox;
+    QStyleOptionSpinBox spinBox;
+    QStyleOptionViewItem viewItem;
+    QStyleOptionHeader header;
+
+    // The option of the kind, null for the button, plain and null kinds.
+    QStyleOption* of(OptionKind kind)
+    {
+        QStyleOption* option = nullptr;
+        switch (kind) {
+        case OptionKind::Frame:
+            option = &frame;
+            break;
+        case OptionKind::FocusRect:
+            option = &focusRect;
+            break;
+        case OptionKind::ComboBox:
+            option = &comboBox;
+            break;
+        case OptionKind::SpinBox:
+            option = &spinBox;
+            break;
+        case OptionKind::ViewItem:
+            option = &viewItem;
+            break;
+        case OptionKind::Header:
+            option = &header;
+            break;
+        default:
+            return nullptr;
+        }
+        option->rect = QRect(0, 0, 40, 20);
         return option;
     }
-    option->rect = QRect(0, 0, 40, 20);
-    return option;
-}
+};
 
 QuiltStyle* quiltStyle()
 {
@@ -300,8 +310,9 @@ void tst_ElementDispatch::dispatchTable()
     button.text = QStringLiteral("OK");
     QStyleOption plain;
     plain.rect = QRect(0, 0, 16, 16);
-    const std::unique_ptr<QStyleOption> typed = typedOption(optionKind);
-    const QStyleOption* option = typed ? typed.get() : optionKind == OptionKind::Button ? &button : &plain;
+    TypedOptions typedOptions;
+    const QStyleOption* typed = typedOptions.of(optionKind);
+    const QStyleOption* option = typed ? typed : optionKind == OptionKind::Button ? &button : &plain;
 
     request(quiltStyle(), kind, enumerator, option);
     QCOMPARE(classOf(cachedElement(siteOf(kind, enumerator, option))), className);

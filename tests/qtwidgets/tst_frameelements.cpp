@@ -263,7 +263,7 @@ void tst_FrameElements::shapesAndLines()
     QUILT_COMPARE_COLOR(colorAt(image, QPoint(1, 20)), QColor(Qt::transparent));
 
     // A shape outside the enumeration carries no attribute.
-    QStyleOptionFrame odd = frameOption(&bare, QFrame::Shape(0x0f));
+    QStyleOptionFrame odd = frameOption(&bare, QFrame::Shape(7));
     hintsOf(odd, &bare);
     const auto element
         = ElementDispatch::cachedElement({ ElementDispatch::DrawControl, QStyle::CE_ShapedFrame, &odd, &bare, {} });
