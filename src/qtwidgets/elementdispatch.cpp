@@ -77,8 +77,9 @@ template<typename E, typename O> Element makeElement(const RequestSite& site, co
     return element;
 }
 
-// The switches below list every enumerator that has an element class. Those
-// whose classes do not exist yet answer null, so the common style serves them.
+// The switches below list every enumerator that has an element class, each
+// group under its class and the option type its factory requires. Those whose
+// classes do not exist yet answer null, so the common style serves them.
 
 Element controlElement(QStyle::ControlElement control, const RequestSite& site, const QuiltStyle* style)
 {
@@ -87,51 +88,71 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_PushButtonBevel:
     case QStyle::CE_PushButtonLabel:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    // CheckBoxElement, QStyleOptionButton
     case QStyle::CE_CheckBox:
     case QStyle::CE_CheckBoxLabel:
         return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
+    // ComboBoxElement, QStyleOptionComboBox
     case QStyle::CE_ComboBoxLabel:
         return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
-    case QStyle::CE_DockWidgetTitle: // dock widget
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::CE_DockWidgetTitle:
+    // FrameElement, QStyleOptionFrame
     case QStyle::CE_FocusFrame:
     case QStyle::CE_ShapedFrame:
         return makeElement<FrameElement, QStyleOptionFrame>(site, style);
+    // HeaderElement, QStyleOptionHeader
     case QStyle::CE_Header:
     case QStyle::CE_HeaderSection:
     case QStyle::CE_HeaderLabel:
         return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
+    // HeaderElement, any option
     case QStyle::CE_HeaderEmptyArea:
         return makeElement<HeaderElement, QStyleOption>(site, style);
+    // ItemViewElement, QStyleOptionViewItem
     case QStyle::CE_ItemViewItem:
         return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
-    case QStyle::CE_MenuBarEmptyArea: // menu bar
-    case QStyle::CE_MenuBarItem: // menu bar item
-    case QStyle::CE_MenuItem: // menu item
+    // MenuBarElement, any option
+    case QStyle::CE_MenuBarEmptyArea:
+    // MenuBarItemElement, QStyleOptionMenuItem
+    case QStyle::CE_MenuBarItem:
+    // MenuItemElement, QStyleOptionMenuItem
+    case QStyle::CE_MenuItem:
+    // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::CE_ProgressBar:
     case QStyle::CE_ProgressBarGroove:
     case QStyle::CE_ProgressBarContents:
-    case QStyle::CE_ProgressBarLabel: // progress bar
+    case QStyle::CE_ProgressBarLabel:
+    // RadioButtonElement, QStyleOptionButton
     case QStyle::CE_RadioButton:
     case QStyle::CE_RadioButtonLabel:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
-    case QStyle::CE_RubberBand: // rubber band
+    // RubberBandElement, QStyleOptionRubberBand
+    case QStyle::CE_RubberBand:
+    // ScrollBarElement, QStyleOptionSlider
     case QStyle::CE_ScrollBarAddLine:
     case QStyle::CE_ScrollBarSubLine:
     case QStyle::CE_ScrollBarAddPage:
     case QStyle::CE_ScrollBarSubPage:
     case QStyle::CE_ScrollBarSlider:
     case QStyle::CE_ScrollBarFirst:
-    case QStyle::CE_ScrollBarLast: // scroll bar
-    case QStyle::CE_SizeGrip: // size grip
-    case QStyle::CE_Splitter: // splitter
+    case QStyle::CE_ScrollBarLast:
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::CE_SizeGrip:
+    // SplitterElement, any option
+    case QStyle::CE_Splitter:
+    // TabElement, QStyleOptionTab
     case QStyle::CE_TabBarTab:
     case QStyle::CE_TabBarTabShape:
-    case QStyle::CE_TabBarTabLabel: // tab
-    case QStyle::CE_ToolBar: // tool bar
+    case QStyle::CE_TabBarTabLabel:
+    // ToolBarElement, QStyleOptionToolBar
+    case QStyle::CE_ToolBar:
+    // ToolBoxTabElement, QStyleOptionToolBox
     case QStyle::CE_ToolBoxTab:
     case QStyle::CE_ToolBoxTabShape:
-    case QStyle::CE_ToolBoxTabLabel: // tool box tab
-    case QStyle::CE_ToolButtonLabel: // tool button
+    case QStyle::CE_ToolBoxTabLabel:
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::CE_ToolButtonLabel:
         return {};
     default:
         return {};
@@ -141,15 +162,22 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
 Element complexElement(QStyle::ComplexControl control, const RequestSite& site, const QuiltStyle* style)
 {
     switch (control) {
+    // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::CC_SpinBox:
         return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
+    // ComboBoxElement, QStyleOptionComboBox
     case QStyle::CC_ComboBox:
         return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
-    case QStyle::CC_ScrollBar: // scroll bar
-    case QStyle::CC_Slider: // slider
-    case QStyle::CC_ToolButton: // tool button
-    case QStyle::CC_TitleBar: // title bar
-    case QStyle::CC_GroupBox: // group box
+    // ScrollBarElement, QStyleOptionSlider
+    case QStyle::CC_ScrollBar:
+    // SliderElement, QStyleOptionSlider
+    case QStyle::CC_Slider:
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::CC_ToolButton:
+    // TitleBarElement, QStyleOptionTitleBar
+    case QStyle::CC_TitleBar:
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::CC_GroupBox:
         return {};
     default:
         return {};
@@ -172,48 +200,71 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
         return makeElement<IndicatorElement, QStyleOption>(site, style);
     case QStyle::PE_Widget:
         return makeElement<WidgetElement, QStyleOption>(site, style);
+    // CheckBoxElement, QStyleOptionButton
     case QStyle::PE_IndicatorCheckBox:
         return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
+    // FocusElement, QStyleOptionFocusRect
     case QStyle::PE_FrameFocusRect:
         return makeElement<FocusElement, QStyleOptionFocusRect>(site, style);
+    // FrameElement, QStyleOptionFrame
     case QStyle::PE_Frame:
     case QStyle::PE_FrameDockWidget:
     case QStyle::PE_FrameWindow:
         return makeElement<FrameElement, QStyleOptionFrame>(site, style);
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::PE_FrameGroupBox:
+    // HeaderElement, QStyleOptionHeader
     case QStyle::PE_IndicatorHeaderArrow:
         return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
+    // ItemViewElement, QStyleOptionViewItem
     case QStyle::PE_PanelItemViewItem:
         return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
+    // LineEditElement, QStyleOptionFrame
     case QStyle::PE_FrameLineEdit:
     case QStyle::PE_PanelLineEdit:
         return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
-    case QStyle::PE_FrameGroupBox: // group box
-    case QStyle::PE_PanelMenuBar: // menu bar
+    // MenuBarElement, any option
+    case QStyle::PE_PanelMenuBar:
+    // MenuElement, any option
     case QStyle::PE_FrameMenu:
-    case QStyle::PE_PanelMenu: // menu
-    case QStyle::PE_IndicatorProgressChunk: // progress bar
+    case QStyle::PE_PanelMenu:
+    // ProgressBarElement, QStyleOptionProgressBar
+    case QStyle::PE_IndicatorProgressChunk:
+    // RadioButtonElement, QStyleOptionButton
     case QStyle::PE_IndicatorRadioButton:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
+    // ScrollAreaCornerElement, any option
+    case QStyle::PE_PanelScrollAreaCorner:
+    // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::PE_IndicatorSpinDown:
     case QStyle::PE_IndicatorSpinMinus:
     case QStyle::PE_IndicatorSpinPlus:
     case QStyle::PE_IndicatorSpinUp:
         return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
+    // SplitterElement, any option
+    case QStyle::PE_IndicatorDockWidgetResizeHandle:
+    // StatusBarElement, any option
+    case QStyle::PE_FrameStatusBarItem:
+    case QStyle::PE_PanelStatusBar:
+    // TabBarElement, QStyleOptionTabBarBase
+    case QStyle::PE_FrameTabBarBase:
+    // TabCloseButtonElement, any option
+    case QStyle::PE_IndicatorTabClose:
+    // TabWidgetElement, QStyleOptionTabWidgetFrame
+    case QStyle::PE_FrameTabWidget:
+    // ToolBarElement, QStyleOptionToolBar
+    case QStyle::PE_PanelToolBar:
+    // ToolBarElement, any option
+    case QStyle::PE_IndicatorToolBarHandle:
+    case QStyle::PE_IndicatorToolBarSeparator:
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::PE_FrameButtonTool:
+    case QStyle::PE_PanelButtonTool:
+    // ToolTipElement, QStyleOptionFrame
+    case QStyle::PE_PanelTipLabel:
+    // TreeViewElement, any option
     case QStyle::PE_IndicatorBranch:
         return makeElement<TreeViewElement, QStyleOption>(site, style);
-    case QStyle::PE_PanelScrollAreaCorner: // scroll-area corner
-    case QStyle::PE_IndicatorDockWidgetResizeHandle: // splitter
-    case QStyle::PE_FrameStatusBarItem:
-    case QStyle::PE_PanelStatusBar: // status bar
-    case QStyle::PE_FrameTabBarBase: // tab bar
-    case QStyle::PE_IndicatorTabClose: // tab close button
-    case QStyle::PE_FrameTabWidget: // tab widget
-    case QStyle::PE_PanelToolBar:
-    case QStyle::PE_IndicatorToolBarHandle:
-    case QStyle::PE_IndicatorToolBarSeparator: // tool bar
-    case QStyle::PE_FrameButtonTool:
-    case QStyle::PE_PanelButtonTool: // tool button
-    case QStyle::PE_PanelTipLabel: // tool tip
         return {};
     default:
         return {};
@@ -225,33 +276,53 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
     switch (type) {
     case QStyle::CT_PushButton:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    // CheckBoxElement, QStyleOptionButton
     case QStyle::CT_CheckBox:
         return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
+    // ComboBoxElement, QStyleOptionComboBox
     case QStyle::CT_ComboBox:
         return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::CT_GroupBox:
+    // HeaderElement, QStyleOptionHeader
     case QStyle::CT_HeaderSection:
         return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
+    // ItemViewElement, QStyleOptionViewItem
     case QStyle::CT_ItemViewItem:
         return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
+    // LineEditElement, QStyleOptionFrame
     case QStyle::CT_LineEdit:
         return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
+    // MenuBarElement, any option
+    case QStyle::CT_MenuBar:
+    // MenuBarItemElement, QStyleOptionMenuItem
+    case QStyle::CT_MenuBarItem:
+    // MenuElement, any option
+    case QStyle::CT_Menu:
+    // MenuItemElement, QStyleOptionMenuItem
+    case QStyle::CT_MenuItem:
+    // ProgressBarElement, QStyleOptionProgressBar
+    case QStyle::CT_ProgressBar:
+    // RadioButtonElement, QStyleOptionButton
     case QStyle::CT_RadioButton:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
+    // ScrollBarElement, QStyleOptionSlider
+    case QStyle::CT_ScrollBar:
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::CT_SizeGrip:
+    // SliderElement, QStyleOptionSlider
+    case QStyle::CT_Slider:
+    // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::CT_SpinBox:
         return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
-    case QStyle::CT_GroupBox: // group box
-    case QStyle::CT_MenuBar: // menu bar
-    case QStyle::CT_MenuBarItem: // menu bar item
-    case QStyle::CT_Menu: // menu
-    case QStyle::CT_MenuItem: // menu item
-    case QStyle::CT_ProgressBar: // progress bar
-    case QStyle::CT_ScrollBar: // scroll bar
-    case QStyle::CT_SizeGrip: // size grip
-    case QStyle::CT_Slider: // slider
-    case QStyle::CT_Splitter: // splitter
-    case QStyle::CT_TabBarTab: // tab
-    case QStyle::CT_TabWidget: // tab widget
-    case QStyle::CT_ToolButton: // tool button
+    // SplitterElement, any option
+    case QStyle::CT_Splitter:
+    // TabElement, QStyleOptionTab
+    case QStyle::CT_TabBarTab:
+    // TabWidgetElement, QStyleOptionTabWidgetFrame
+    case QStyle::CT_TabWidget:
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::CT_ToolButton:
         return {};
     default:
         return {};
@@ -265,31 +336,40 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     case QStyle::SE_PushButtonFocusRect:
     case QStyle::SE_PushButtonBevel:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    // CheckBoxElement, QStyleOptionButton
     case QStyle::SE_CheckBoxIndicator:
     case QStyle::SE_CheckBoxContents:
         return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
+    // DockWidgetElement, QStyleOptionDockWidget
     case QStyle::SE_DockWidgetCloseButton:
     case QStyle::SE_DockWidgetFloatButton:
     case QStyle::SE_DockWidgetTitleBarText:
-    case QStyle::SE_DockWidgetIcon: // dock widget
+    case QStyle::SE_DockWidgetIcon:
+    // FrameElement, QStyleOptionFrame
     case QStyle::SE_FrameContents:
         return makeElement<FrameElement, QStyleOptionFrame>(site, style);
+    // HeaderElement, QStyleOptionHeader
     case QStyle::SE_HeaderLabel:
     case QStyle::SE_HeaderArrow:
         return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
+    // ItemViewElement, QStyleOptionViewItem
     case QStyle::SE_ItemViewItemCheckIndicator:
     case QStyle::SE_ItemViewItemDecoration:
     case QStyle::SE_ItemViewItemText:
         return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
+    // LineEditElement, QStyleOptionFrame
     case QStyle::SE_LineEditContents:
         return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
+    // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::SE_ProgressBarGroove:
     case QStyle::SE_ProgressBarContents:
-    case QStyle::SE_ProgressBarLabel: // progress bar
+    case QStyle::SE_ProgressBarLabel:
+    // RadioButtonElement, QStyleOptionButton
     case QStyle::SE_RadioButtonIndicator:
     case QStyle::SE_RadioButtonContents:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
-    case QStyle::SE_ToolBoxTabContents: // tool box tab
+    // ToolBoxTabElement, QStyleOptionToolBox
+    case QStyle::SE_ToolBoxTabContents:
         return {};
     default:
         return {};
@@ -310,70 +390,94 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_MessageBoxIconSize:
     case QStyle::PM_TextCursorWidth:
         return makeElement<IndicatorElement, QStyleOption>(site, style);
+    // CheckBoxElement, QStyleOptionButton
     case QStyle::PM_IndicatorWidth:
     case QStyle::PM_IndicatorHeight:
     case QStyle::PM_CheckBoxLabelSpacing:
         return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
+    // ComboBoxElement, QStyleOptionComboBox
     case QStyle::PM_ComboBoxFrameWidth:
         return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
-    case QStyle::PM_DockWidgetFrameWidth: // dock widget
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::PM_DockWidgetFrameWidth:
+    // FocusElement, QStyleOptionFocusRect
     case QStyle::PM_FocusFrameVMargin:
     case QStyle::PM_FocusFrameHMargin:
         return makeElement<FocusElement, QStyleOptionFocusRect>(site, style);
+    // FrameElement, QStyleOptionFrame
     case QStyle::PM_DefaultFrameWidth:
         return makeElement<FrameElement, QStyleOptionFrame>(site, style);
+    // HeaderElement, QStyleOptionHeader
     case QStyle::PM_HeaderMargin:
     case QStyle::PM_HeaderMarkSize:
     case QStyle::PM_HeaderGripMargin:
     case QStyle::PM_HeaderDefaultSectionSizeHorizontal:
     case QStyle::PM_HeaderDefaultSectionSizeVertical:
         return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
+    // LineEditElement, QStyleOptionFrame
     case QStyle::PM_LineEditIconSize:
     case QStyle::PM_LineEditIconMargin:
         return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
+    // MenuBarElement, any option
     case QStyle::PM_MenuBarItemSpacing:
     case QStyle::PM_MenuBarVMargin:
-    case QStyle::PM_MenuBarHMargin: // menu bar
+    case QStyle::PM_MenuBarHMargin:
+    // MenuElement, any option
     case QStyle::PM_MenuHMargin:
     case QStyle::PM_MenuVMargin:
     case QStyle::PM_MenuPanelWidth:
-    case QStyle::PM_MenuDesktopFrameWidth: // menu
-    case QStyle::PM_MenuButtonIndicator: // menu item
-    case QStyle::PM_ProgressBarChunkWidth: // progress bar
+    case QStyle::PM_MenuDesktopFrameWidth:
+    // MenuItemElement, QStyleOptionMenuItem
+    case QStyle::PM_MenuButtonIndicator:
+    // ProgressBarElement, QStyleOptionProgressBar
+    case QStyle::PM_ProgressBarChunkWidth:
+    // RadioButtonElement, QStyleOptionButton
     case QStyle::PM_ExclusiveIndicatorWidth:
     case QStyle::PM_ExclusiveIndicatorHeight:
     case QStyle::PM_RadioButtonLabelSpacing:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
-    case QStyle::PM_SpinBoxFrameWidth:
-        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
-    case QStyle::PM_TreeViewIndentation:
-        return makeElement<TreeViewElement, QStyleOption>(site, style);
+    // ScrollBarElement, QStyleOptionSlider
     case QStyle::PM_ScrollBarExtent:
-    case QStyle::PM_ScrollBarSliderMin: // scroll bar
-    case QStyle::PM_SizeGripSize: // size grip
+    case QStyle::PM_ScrollBarSliderMin:
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::PM_SizeGripSize:
+    // SliderElement, QStyleOptionSlider
     case QStyle::PM_SliderThickness:
     case QStyle::PM_SliderControlThickness:
-    case QStyle::PM_SliderLength: // slider
+    case QStyle::PM_SliderLength:
+    // SpinBoxElement, QStyleOptionSpinBox
+    case QStyle::PM_SpinBoxFrameWidth:
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
+    // SplitterElement, any option
     case QStyle::PM_DockWidgetSeparatorExtent:
-    case QStyle::PM_SplitterWidth: // splitter
+    case QStyle::PM_SplitterWidth:
+    // TabBarElement, QStyleOptionTabBarBase
     case QStyle::PM_TabBarBaseHeight:
     case QStyle::PM_TabBarScrollButtonWidth:
-    case QStyle::PM_TabBarIconSize: // tab bar
+    case QStyle::PM_TabBarIconSize:
+    // TabCloseButtonElement, any option
     case QStyle::PM_TabCloseIndicatorWidth:
-    case QStyle::PM_TabCloseIndicatorHeight: // tab close button
+    case QStyle::PM_TabCloseIndicatorHeight:
+    // TabElement, QStyleOptionTab
     case QStyle::PM_TabBarTabHSpace:
-    case QStyle::PM_TabBarTabVSpace: // tab
+    case QStyle::PM_TabBarTabVSpace:
+    // TitleBarElement, QStyleOptionTitleBar
     case QStyle::PM_TitleBarHeight:
     case QStyle::PM_TitleBarButtonIconSize:
-    case QStyle::PM_TitleBarButtonSize: // title bar
+    case QStyle::PM_TitleBarButtonSize:
+    // ToolBarElement, QStyleOptionToolBar
     case QStyle::PM_ToolBarFrameWidth:
     case QStyle::PM_ToolBarHandleExtent:
     case QStyle::PM_ToolBarItemSpacing:
     case QStyle::PM_ToolBarItemMargin:
     case QStyle::PM_ToolBarSeparatorExtent:
     case QStyle::PM_ToolBarExtensionExtent:
-    case QStyle::PM_ToolBarIconSize: // tool bar
-    case QStyle::PM_ToolTipLabelFrameWidth: // tool tip
+    case QStyle::PM_ToolBarIconSize:
+    // ToolTipElement, QStyleOptionFrame
+    case QStyle::PM_ToolTipLabelFrameWidth:
+    // TreeViewElement, any option
+    case QStyle::PM_TreeViewIndentation:
+        return makeElement<TreeViewElement, QStyleOption>(site, style);
         return {};
     default:
         return {};
@@ -388,8 +492,9 @@ Element hintElement(QStyle::StyleHint hint, const RequestSite& site, const Quilt
     case QStyle::SH_FormLayoutFormAlignment:
     case QStyle::SH_FormLayoutLabelAlignment:
         return makeElement<WidgetElement, QStyleOption>(site, style);
+    // TabBarElement, QStyleOptionTabBarBase
     case QStyle::SH_TabBar_Alignment:
-    case QStyle::SH_TabBar_ElideMode: // tab bar
+    case QStyle::SH_TabBar_ElideMode:
         return {};
     default:
         return {};
@@ -399,9 +504,10 @@ Element hintElement(QStyle::StyleHint hint, const RequestSite& site, const Quilt
 Element iconElement(QStyle::StandardPixmap pixmap, const RequestSite&, const QuiltStyle*)
 {
     switch (pixmap) {
+    // DockWidgetElement, QStyleOptionDockWidget
     case QStyle::SP_TitleBarCloseButton:
     case QStyle::SP_TitleBarNormalButton:
-    case QStyle::SP_DockWidgetCloseButton: // dock widget
+    case QStyle::SP_DockWidgetCloseButton:
         return {};
     default:
         return {};

@@ -48,7 +48,7 @@ std::shared_ptr<CachedImage> cachedImageEntry(ImageCache& cache, int key, const 
 {
     if (auto entry = cache.get(key)) {
         const auto& cached = *entry;
-        if (cached && cached->path == path && cached->size.width() == size.width()
+        if (cached && cached->path.native() == path.native() && cached->size.width() == size.width()
             && cached->size.height() == size.height()) {
             return cached;
         }

@@ -146,7 +146,7 @@ QPainterPath roundedRectPath(const QRectF& rect, CornerRadii radii)
 void paintBorderSide(QPainter* painter, const QRectF& rect, BorderPart side, const QMarginsF& widths,
                      const LinePropertyGroup* line, const CornersPropertyGroup* corners)
 {
-    if (!line || !line->color()) {
+    if (!line || !line->color() || !isPositive(rect)) {
         return;
     }
     const CornerRadii radii = limitedRadii(corners, rect);
@@ -189,7 +189,7 @@ void paintBorderSide(QPainter* painter, const QRectF& rect, BorderPart side, con
 void paintBorderCorner(QPainter* painter, const QRectF& rect, BorderPart corner, const BorderPropertyGroup* border,
                        const CornerPropertyGroup* cornerGroup)
 {
-    if (!border) {
+    if (!border || !isPositive(rect)) {
         return;
     }
     const QMarginsF widths = border->sizes();
