@@ -86,6 +86,7 @@ private Q_SLOTS:
     void branches();
     void branchNeverLargerThanItsPlace();
     void indentation();
+    void repaintMakesNoElements();
 };
 
 void tst_ItemViewElements::selection()
@@ -271,6 +272,24 @@ void tst_ItemViewElements::branchNeverLargerThanItsPlace()
 void tst_ItemViewElements::indentation()
 {
     QCOMPARE(style()->pixelMetric(QStyle::PM_TreeViewIndentation, nullptr, nullptr), 24);
+}
+
+void tst_ItemViewElements::repaintMakesNoElements()
+{
+    // One element serves every item of a view; once warm, painting the items
+    // again reuses its chains.
+    QTreeWidget tree;
+    for (int row = 0; row < 20; ++row) {
+        auto* item = new QTreeWidgetItem(&tree, { QStringLiteral("Row %1").arg(row) });
+        item->setCheckState(0, row % 2 ? Qt::Checked : Qt::Unchecked);
+        new QTreeWidgetItem(item, { QStringLiteral("Child") });
+    }
+    tree.setFixedSize(200, 300);
+    QVERIFY(QuiltWidgetTest::showAndWait(&tree));
+    tree.viewport()->grab();
+    const quint64 warm = AbstractElement::createdChainElements();
+    tree.viewport()->grab();
+    QCOMPARE(AbstractElement::createdChainElements(), warm);
 }
 
 QUILT_WIDGET_TEST_MAIN(tst_ItemViewElements, styleSheet())
