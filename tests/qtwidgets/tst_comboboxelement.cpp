@@ -18,11 +18,13 @@ namespace
 {
 const QColor BorderColor(0xc0, 0x20, 0x80);
 const QColor TextColor(0xf0, 0xb0, 0x10);
+const QColor PopupCurrent(0x50, 0x20, 0xa0);
 
 QByteArray styleSheet()
 {
     return QuiltWidgetTest::standardStyleSheet() + R"(
 SmallIconSize { width: 16px; height: 16px; }
+ItemViewItem.combobox:highlighted { background-color: #5020a0; }
 ComboBox {
     border: 2px solid #c02080;
     padding: 2px 4px;
@@ -211,7 +213,13 @@ void tst_ComboBoxElement::popupItems()
     combo.addItem(QStringLiteral("One"));
     QAbstractItemView* list = combo.view();
     QVERIFY(list->inherits("QComboBoxListView"));
+    combo.setFixedSize(ComboSize);
+    QVERIFY(QuiltWidgetTest::showAndWait(&combo));
     combo.showPopup();
+    // The popup's current item, drawn as an item of a combo box's list.
+    QTRY_VERIFY(list->isVisible());
+    QTRY_VERIFY(QuiltWidgetTest::fuzzyColor(
+        colorAt(list->viewport()->grab().toImage(), QPoint(list->viewport()->width() - 4, 8)), PopupCurrent));
 
     QStyleOptionViewItem option;
     option.initFrom(list);
