@@ -2,10 +2,20 @@
 
 #include "abstractelement.h"
 #include "buttonelement.h"
+#include "checkboxelement.h"
+#include "comboboxelement.h"
 #include "elementcache.h"
 #include "fixedanswers.h"
+#include "focuselement.h"
+#include "frameelement.h"
+#include "headerelement.h"
 #include "indicatorelement.h"
+#include "itemviewelement.h"
+#include "lineeditelement.h"
 #include "quiltstyle.h"
+#include "radiobuttonelement.h"
+#include "spinboxelement.h"
+#include "treeviewelement.h"
 #include "widgetelement.h"
 
 #include <QHash>
@@ -81,21 +91,27 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     // CheckBoxElement, QStyleOptionButton
     case QStyle::CE_CheckBox:
     case QStyle::CE_CheckBoxLabel:
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
     // ComboBoxElement, QStyleOptionComboBox
     case QStyle::CE_ComboBoxLabel:
+        return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
     // DockWidgetElement, QStyleOptionDockWidget
     case QStyle::CE_DockWidgetTitle:
     // FrameElement, QStyleOptionFrame
     case QStyle::CE_FocusFrame:
     case QStyle::CE_ShapedFrame:
+        return makeElement<FrameElement, QStyleOptionFrame>(site, style);
     // HeaderElement, QStyleOptionHeader
     case QStyle::CE_Header:
     case QStyle::CE_HeaderSection:
     case QStyle::CE_HeaderLabel:
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
     // HeaderElement, any option
     case QStyle::CE_HeaderEmptyArea:
+        return makeElement<HeaderElement, QStyleOption>(site, style);
     // ItemViewElement, QStyleOptionViewItem
     case QStyle::CE_ItemViewItem:
+        return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
     // MenuBarElement, any option
     case QStyle::CE_MenuBarEmptyArea:
     // MenuBarItemElement, QStyleOptionMenuItem
@@ -110,6 +126,7 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     // RadioButtonElement, QStyleOptionButton
     case QStyle::CE_RadioButton:
     case QStyle::CE_RadioButtonLabel:
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
     // RubberBandElement, QStyleOptionRubberBand
     case QStyle::CE_RubberBand:
     // ScrollBarElement, QStyleOptionSlider
@@ -142,13 +159,15 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     }
 }
 
-Element complexElement(QStyle::ComplexControl control, const RequestSite&, const QuiltStyle*)
+Element complexElement(QStyle::ComplexControl control, const RequestSite& site, const QuiltStyle* style)
 {
     switch (control) {
     // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::CC_SpinBox:
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
     // ComboBoxElement, QStyleOptionComboBox
     case QStyle::CC_ComboBox:
+        return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
     // ScrollBarElement, QStyleOptionSlider
     case QStyle::CC_ScrollBar:
     // SliderElement, QStyleOptionSlider
@@ -183,21 +202,27 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
         return makeElement<WidgetElement, QStyleOption>(site, style);
     // CheckBoxElement, QStyleOptionButton
     case QStyle::PE_IndicatorCheckBox:
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
     // FocusElement, QStyleOptionFocusRect
     case QStyle::PE_FrameFocusRect:
+        return makeElement<FocusElement, QStyleOptionFocusRect>(site, style);
     // FrameElement, QStyleOptionFrame
     case QStyle::PE_Frame:
     case QStyle::PE_FrameDockWidget:
     case QStyle::PE_FrameWindow:
+        return makeElement<FrameElement, QStyleOptionFrame>(site, style);
     // GroupBoxElement, QStyleOptionGroupBox
     case QStyle::PE_FrameGroupBox:
     // HeaderElement, QStyleOptionHeader
     case QStyle::PE_IndicatorHeaderArrow:
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
     // ItemViewElement, QStyleOptionViewItem
     case QStyle::PE_PanelItemViewItem:
+        return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
     // LineEditElement, QStyleOptionFrame
     case QStyle::PE_FrameLineEdit:
     case QStyle::PE_PanelLineEdit:
+        return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
     // MenuBarElement, any option
     case QStyle::PE_PanelMenuBar:
     // MenuElement, any option
@@ -207,6 +232,7 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     case QStyle::PE_IndicatorProgressChunk:
     // RadioButtonElement, QStyleOptionButton
     case QStyle::PE_IndicatorRadioButton:
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
     // ScrollAreaCornerElement, any option
     case QStyle::PE_PanelScrollAreaCorner:
     // SpinBoxElement, QStyleOptionSpinBox
@@ -214,6 +240,7 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     case QStyle::PE_IndicatorSpinMinus:
     case QStyle::PE_IndicatorSpinPlus:
     case QStyle::PE_IndicatorSpinUp:
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
     // SplitterElement, any option
     case QStyle::PE_IndicatorDockWidgetResizeHandle:
     // StatusBarElement, any option
@@ -237,6 +264,7 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     case QStyle::PE_PanelTipLabel:
     // TreeViewElement, any option
     case QStyle::PE_IndicatorBranch:
+        return makeElement<TreeViewElement, QStyleOption>(site, style);
         return {};
     default:
         return {};
@@ -250,16 +278,21 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
     // CheckBoxElement, QStyleOptionButton
     case QStyle::CT_CheckBox:
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
     // ComboBoxElement, QStyleOptionComboBox
     case QStyle::CT_ComboBox:
+        return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
     // GroupBoxElement, QStyleOptionGroupBox
     case QStyle::CT_GroupBox:
     // HeaderElement, QStyleOptionHeader
     case QStyle::CT_HeaderSection:
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
     // ItemViewElement, QStyleOptionViewItem
     case QStyle::CT_ItemViewItem:
+        return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
     // LineEditElement, QStyleOptionFrame
     case QStyle::CT_LineEdit:
+        return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
     // MenuBarElement, any option
     case QStyle::CT_MenuBar:
     // MenuBarItemElement, QStyleOptionMenuItem
@@ -272,6 +305,7 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
     case QStyle::CT_ProgressBar:
     // RadioButtonElement, QStyleOptionButton
     case QStyle::CT_RadioButton:
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
     // ScrollBarElement, QStyleOptionSlider
     case QStyle::CT_ScrollBar:
     // SizeGripElement, QStyleOptionSizeGrip
@@ -280,6 +314,7 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
     case QStyle::CT_Slider:
     // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::CT_SpinBox:
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
     // SplitterElement, any option
     case QStyle::CT_Splitter:
     // TabElement, QStyleOptionTab
@@ -304,6 +339,7 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     // CheckBoxElement, QStyleOptionButton
     case QStyle::SE_CheckBoxIndicator:
     case QStyle::SE_CheckBoxContents:
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
     // DockWidgetElement, QStyleOptionDockWidget
     case QStyle::SE_DockWidgetCloseButton:
     case QStyle::SE_DockWidgetFloatButton:
@@ -311,15 +347,19 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     case QStyle::SE_DockWidgetIcon:
     // FrameElement, QStyleOptionFrame
     case QStyle::SE_FrameContents:
+        return makeElement<FrameElement, QStyleOptionFrame>(site, style);
     // HeaderElement, QStyleOptionHeader
     case QStyle::SE_HeaderLabel:
     case QStyle::SE_HeaderArrow:
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
     // ItemViewElement, QStyleOptionViewItem
     case QStyle::SE_ItemViewItemCheckIndicator:
     case QStyle::SE_ItemViewItemDecoration:
     case QStyle::SE_ItemViewItemText:
+        return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
     // LineEditElement, QStyleOptionFrame
     case QStyle::SE_LineEditContents:
+        return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
     // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::SE_ProgressBarGroove:
     case QStyle::SE_ProgressBarContents:
@@ -327,6 +367,7 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     // RadioButtonElement, QStyleOptionButton
     case QStyle::SE_RadioButtonIndicator:
     case QStyle::SE_RadioButtonContents:
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
     // ToolBoxTabElement, QStyleOptionToolBox
     case QStyle::SE_ToolBoxTabContents:
         return {};
@@ -353,24 +394,30 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_IndicatorWidth:
     case QStyle::PM_IndicatorHeight:
     case QStyle::PM_CheckBoxLabelSpacing:
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
     // ComboBoxElement, QStyleOptionComboBox
     case QStyle::PM_ComboBoxFrameWidth:
+        return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
     // DockWidgetElement, QStyleOptionDockWidget
     case QStyle::PM_DockWidgetFrameWidth:
     // FocusElement, QStyleOptionFocusRect
     case QStyle::PM_FocusFrameVMargin:
     case QStyle::PM_FocusFrameHMargin:
+        return makeElement<FocusElement, QStyleOptionFocusRect>(site, style);
     // FrameElement, QStyleOptionFrame
     case QStyle::PM_DefaultFrameWidth:
+        return makeElement<FrameElement, QStyleOptionFrame>(site, style);
     // HeaderElement, QStyleOptionHeader
     case QStyle::PM_HeaderMargin:
     case QStyle::PM_HeaderMarkSize:
     case QStyle::PM_HeaderGripMargin:
     case QStyle::PM_HeaderDefaultSectionSizeHorizontal:
     case QStyle::PM_HeaderDefaultSectionSizeVertical:
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
     // LineEditElement, QStyleOptionFrame
     case QStyle::PM_LineEditIconSize:
     case QStyle::PM_LineEditIconMargin:
+        return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
     // MenuBarElement, any option
     case QStyle::PM_MenuBarItemSpacing:
     case QStyle::PM_MenuBarVMargin:
@@ -388,6 +435,7 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_ExclusiveIndicatorWidth:
     case QStyle::PM_ExclusiveIndicatorHeight:
     case QStyle::PM_RadioButtonLabelSpacing:
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
     // ScrollBarElement, QStyleOptionSlider
     case QStyle::PM_ScrollBarExtent:
     case QStyle::PM_ScrollBarSliderMin:
@@ -399,6 +447,7 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_SliderLength:
     // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::PM_SpinBoxFrameWidth:
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
     // SplitterElement, any option
     case QStyle::PM_DockWidgetSeparatorExtent:
     case QStyle::PM_SplitterWidth:
@@ -428,6 +477,7 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_ToolTipLabelFrameWidth:
     // TreeViewElement, any option
     case QStyle::PM_TreeViewIndentation:
+        return makeElement<TreeViewElement, QStyleOption>(site, style);
         return {};
     default:
         return {};
@@ -566,8 +616,8 @@ void drawPrimitive(const QuiltStyle* style, QStyle::PrimitiveElement primitive, 
         element->draw(painter, -1, -1, primitive);
         return;
     }
-    // A header option is the header element's to draw; until it exists, the
-    // common style draws its sort arrow.
+    // Without a header option the header element declines; the arrow is
+    // then drawn as a plain up or down arrow.
     if (primitive == QStyle::PE_IndicatorHeaderArrow && !qstyleoption_cast<const QStyleOptionHeader*>(option)) {
         FixedAnswers::drawHeaderArrow(style, option, painter, widget);
         return;
