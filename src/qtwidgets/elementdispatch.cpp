@@ -7,6 +7,22 @@
 #include "indicatorelement.h"
 #include "quiltstyle.h"
 #include "widgetelement.h"
+// Tabs, group boxes, tool boxes, status bars, title bars, dock widgets and the
+// small elements.
+#include "dockwidgetelement.h"
+#include "groupboxelement.h"
+#include "rubberbandelement.h"
+#include "scrollareacornerelement.h"
+#include "sizegripelement.h"
+#include "splitterelement.h"
+#include "statusbarelement.h"
+#include "tabbarelement.h"
+#include "tabclosebuttonelement.h"
+#include "tabelement.h"
+#include "tabwidgetelement.h"
+#include "titlebarelement.h"
+#include "toolboxtabelement.h"
+#include "tooltipelement.h"
 
 #include <QHash>
 #include <QHashSeed>
@@ -73,6 +89,23 @@ template<typename E, typename O> Element makeElement(const RequestSite& site, co
 Element controlElement(QStyle::ControlElement control, const RequestSite& site, const QuiltStyle* style)
 {
     switch (control) {
+    // Tabs, dock widgets, tool boxes and the small elements.
+    case QStyle::CE_TabBarTab:
+    case QStyle::CE_TabBarTabShape:
+    case QStyle::CE_TabBarTabLabel:
+        return makeElement<TabElement, QStyleOptionTab>(site, style);
+    case QStyle::CE_DockWidgetTitle:
+        return makeElement<DockWidgetElement, QStyleOptionDockWidget>(site, style);
+    case QStyle::CE_ToolBoxTab:
+    case QStyle::CE_ToolBoxTabShape:
+    case QStyle::CE_ToolBoxTabLabel:
+        return makeElement<ToolBoxTabElement, QStyleOptionToolBox>(site, style);
+    case QStyle::CE_RubberBand:
+        return makeElement<RubberBandElement, QStyleOptionRubberBand>(site, style);
+    case QStyle::CE_SizeGrip:
+        return makeElement<SizeGripElement, QStyleOptionSizeGrip>(site, style);
+    case QStyle::CE_Splitter:
+        return makeElement<SplitterElement, QStyleOption>(site, style);
     case QStyle::CE_PushButton:
     case QStyle::CE_PushButtonBevel:
     case QStyle::CE_PushButtonLabel:
@@ -80,7 +113,6 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_CheckBox:
     case QStyle::CE_CheckBoxLabel: // check box
     case QStyle::CE_ComboBoxLabel: // combo box
-    case QStyle::CE_DockWidgetTitle: // dock widget
     case QStyle::CE_FocusFrame:
     case QStyle::CE_ShapedFrame: // frame
     case QStyle::CE_Header:
@@ -97,7 +129,6 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_ProgressBarLabel: // progress bar
     case QStyle::CE_RadioButton:
     case QStyle::CE_RadioButtonLabel: // radio button
-    case QStyle::CE_RubberBand: // rubber band
     case QStyle::CE_ScrollBarAddLine:
     case QStyle::CE_ScrollBarSubLine:
     case QStyle::CE_ScrollBarAddPage:
@@ -105,15 +136,7 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_ScrollBarSlider:
     case QStyle::CE_ScrollBarFirst:
     case QStyle::CE_ScrollBarLast: // scroll bar
-    case QStyle::CE_SizeGrip: // size grip
-    case QStyle::CE_Splitter: // splitter
-    case QStyle::CE_TabBarTab:
-    case QStyle::CE_TabBarTabShape:
-    case QStyle::CE_TabBarTabLabel: // tab
     case QStyle::CE_ToolBar: // tool bar
-    case QStyle::CE_ToolBoxTab:
-    case QStyle::CE_ToolBoxTabShape:
-    case QStyle::CE_ToolBoxTabLabel: // tool box tab
     case QStyle::CE_ToolButtonLabel: // tool button
         return {};
     default:
@@ -121,16 +144,19 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     }
 }
 
-Element complexElement(QStyle::ComplexControl control, const RequestSite&, const QuiltStyle*)
+Element complexElement(QStyle::ComplexControl control, const RequestSite& site, const QuiltStyle* style)
 {
     switch (control) {
+    // Title bars and group boxes.
+    case QStyle::CC_TitleBar:
+        return makeElement<TitleBarElement, QStyleOptionTitleBar>(site, style);
+    case QStyle::CC_GroupBox:
+        return makeElement<GroupBoxElement, QStyleOptionGroupBox>(site, style);
     case QStyle::CC_SpinBox: // spin box
     case QStyle::CC_ComboBox: // combo box
     case QStyle::CC_ScrollBar: // scroll bar
     case QStyle::CC_Slider: // slider
     case QStyle::CC_ToolButton: // tool button
-    case QStyle::CC_TitleBar: // title bar
-    case QStyle::CC_GroupBox: // group box
         return {};
     default:
         return {};
@@ -140,6 +166,25 @@ Element complexElement(QStyle::ComplexControl control, const RequestSite&, const
 Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& site, const QuiltStyle* style)
 {
     switch (primitive) {
+    // Tab bars, tab widgets, close buttons, group boxes, status bars and the
+    // small elements.
+    case QStyle::PE_FrameTabBarBase:
+        return makeElement<TabBarElement, QStyleOptionTabBarBase>(site, style);
+    case QStyle::PE_FrameTabWidget:
+        return makeElement<TabWidgetElement, QStyleOptionTabWidgetFrame>(site, style);
+    case QStyle::PE_IndicatorTabClose:
+        return makeElement<TabCloseButtonElement, QStyleOption>(site, style);
+    case QStyle::PE_FrameGroupBox:
+        return makeElement<GroupBoxElement, QStyleOptionGroupBox>(site, style);
+    case QStyle::PE_FrameStatusBarItem:
+    case QStyle::PE_PanelStatusBar:
+        return makeElement<StatusBarElement, QStyleOption>(site, style);
+    case QStyle::PE_PanelScrollAreaCorner:
+        return makeElement<ScrollAreaCornerElement, QStyleOption>(site, style);
+    case QStyle::PE_IndicatorDockWidgetResizeHandle:
+        return makeElement<SplitterElement, QStyleOption>(site, style);
+    case QStyle::PE_PanelTipLabel:
+        return makeElement<ToolTipElement, QStyleOptionFrame>(site, style);
     case QStyle::PE_FrameDefaultButton:
     case QStyle::PE_FrameButtonBevel:
     case QStyle::PE_PanelButtonCommand:
@@ -158,7 +203,6 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     case QStyle::PE_Frame:
     case QStyle::PE_FrameDockWidget:
     case QStyle::PE_FrameWindow: // frame
-    case QStyle::PE_FrameGroupBox: // group box
     case QStyle::PE_IndicatorHeaderArrow: // header
     case QStyle::PE_PanelItemViewItem: // item view
     case QStyle::PE_FrameLineEdit:
@@ -168,23 +212,15 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     case QStyle::PE_PanelMenu: // menu
     case QStyle::PE_IndicatorProgressChunk: // progress bar
     case QStyle::PE_IndicatorRadioButton: // radio button
-    case QStyle::PE_PanelScrollAreaCorner: // scroll-area corner
     case QStyle::PE_IndicatorSpinDown:
     case QStyle::PE_IndicatorSpinMinus:
     case QStyle::PE_IndicatorSpinPlus:
     case QStyle::PE_IndicatorSpinUp: // spin box
-    case QStyle::PE_IndicatorDockWidgetResizeHandle: // splitter
-    case QStyle::PE_FrameStatusBarItem:
-    case QStyle::PE_PanelStatusBar: // status bar
-    case QStyle::PE_FrameTabBarBase: // tab bar
-    case QStyle::PE_IndicatorTabClose: // tab close button
-    case QStyle::PE_FrameTabWidget: // tab widget
     case QStyle::PE_PanelToolBar:
     case QStyle::PE_IndicatorToolBarHandle:
     case QStyle::PE_IndicatorToolBarSeparator: // tool bar
     case QStyle::PE_FrameButtonTool:
     case QStyle::PE_PanelButtonTool: // tool button
-    case QStyle::PE_PanelTipLabel: // tool tip
     case QStyle::PE_IndicatorBranch: // tree view
         return {};
     default:
@@ -195,11 +231,21 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
 Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const QuiltStyle* style)
 {
     switch (type) {
+    // Tabs, tab widgets, group boxes, size grips and splitters.
+    case QStyle::CT_TabBarTab:
+        return makeElement<TabElement, QStyleOptionTab>(site, style);
+    case QStyle::CT_TabWidget:
+        return makeElement<TabWidgetElement, QStyleOptionTabWidgetFrame>(site, style);
+    case QStyle::CT_GroupBox:
+        return makeElement<GroupBoxElement, QStyleOptionGroupBox>(site, style);
+    case QStyle::CT_SizeGrip:
+        return makeElement<SizeGripElement, QStyleOptionSizeGrip>(site, style);
+    case QStyle::CT_Splitter:
+        return makeElement<SplitterElement, QStyleOption>(site, style);
     case QStyle::CT_PushButton:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
     case QStyle::CT_CheckBox: // check box
     case QStyle::CT_ComboBox: // combo box
-    case QStyle::CT_GroupBox: // group box
     case QStyle::CT_HeaderSection: // header
     case QStyle::CT_ItemViewItem: // item view
     case QStyle::CT_LineEdit: // line edit
@@ -210,12 +256,8 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
     case QStyle::CT_ProgressBar: // progress bar
     case QStyle::CT_RadioButton: // radio button
     case QStyle::CT_ScrollBar: // scroll bar
-    case QStyle::CT_SizeGrip: // size grip
     case QStyle::CT_Slider: // slider
     case QStyle::CT_SpinBox: // spin box
-    case QStyle::CT_Splitter: // splitter
-    case QStyle::CT_TabBarTab: // tab
-    case QStyle::CT_TabWidget: // tab widget
     case QStyle::CT_ToolButton: // tool button
         return {};
     default:
@@ -226,16 +268,20 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
 Element subElementElement(QStyle::SubElement element, const RequestSite& site, const QuiltStyle* style)
 {
     switch (element) {
+    // Dock widgets and tool box tabs.
+    case QStyle::SE_DockWidgetCloseButton:
+    case QStyle::SE_DockWidgetFloatButton:
+    case QStyle::SE_DockWidgetTitleBarText:
+    case QStyle::SE_DockWidgetIcon:
+        return makeElement<DockWidgetElement, QStyleOptionDockWidget>(site, style);
+    case QStyle::SE_ToolBoxTabContents:
+        return makeElement<ToolBoxTabElement, QStyleOptionToolBox>(site, style);
     case QStyle::SE_PushButtonContents:
     case QStyle::SE_PushButtonFocusRect:
     case QStyle::SE_PushButtonBevel:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
     case QStyle::SE_CheckBoxIndicator:
     case QStyle::SE_CheckBoxContents: // check box
-    case QStyle::SE_DockWidgetCloseButton:
-    case QStyle::SE_DockWidgetFloatButton:
-    case QStyle::SE_DockWidgetTitleBarText:
-    case QStyle::SE_DockWidgetIcon: // dock widget
     case QStyle::SE_FrameContents: // frame
     case QStyle::SE_HeaderLabel:
     case QStyle::SE_HeaderArrow: // header
@@ -248,7 +294,6 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     case QStyle::SE_ProgressBarLabel: // progress bar
     case QStyle::SE_RadioButtonIndicator:
     case QStyle::SE_RadioButtonContents: // radio button
-    case QStyle::SE_ToolBoxTabContents: // tool box tab
         return {};
     default:
         return {};
@@ -258,6 +303,31 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
 Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const QuiltStyle* style)
 {
     switch (metric) {
+    // Tabs, tab bars, close buttons, title bars, dock widgets and the small
+    // elements.
+    case QStyle::PM_TabBarTabHSpace:
+    case QStyle::PM_TabBarTabVSpace:
+        return makeElement<TabElement, QStyleOptionTab>(site, style);
+    case QStyle::PM_TabBarBaseHeight:
+    case QStyle::PM_TabBarScrollButtonWidth:
+    case QStyle::PM_TabBarIconSize:
+        return makeElement<TabBarElement, QStyleOptionTabBarBase>(site, style);
+    case QStyle::PM_TabCloseIndicatorWidth:
+    case QStyle::PM_TabCloseIndicatorHeight:
+        return makeElement<TabCloseButtonElement, QStyleOption>(site, style);
+    case QStyle::PM_TitleBarHeight:
+    case QStyle::PM_TitleBarButtonIconSize:
+    case QStyle::PM_TitleBarButtonSize:
+        return makeElement<TitleBarElement, QStyleOptionTitleBar>(site, style);
+    case QStyle::PM_DockWidgetFrameWidth:
+        return makeElement<DockWidgetElement, QStyleOptionDockWidget>(site, style);
+    case QStyle::PM_SizeGripSize:
+        return makeElement<SizeGripElement, QStyleOptionSizeGrip>(site, style);
+    case QStyle::PM_DockWidgetSeparatorExtent:
+    case QStyle::PM_SplitterWidth:
+        return makeElement<SplitterElement, QStyleOption>(site, style);
+    case QStyle::PM_ToolTipLabelFrameWidth:
+        return makeElement<ToolTipElement, QStyleOptionFrame>(site, style);
     case QStyle::PM_ButtonMargin:
     case QStyle::PM_ButtonDefaultIndicator:
     case QStyle::PM_ButtonIconSize:
@@ -273,7 +343,6 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_IndicatorHeight:
     case QStyle::PM_CheckBoxLabelSpacing: // check box
     case QStyle::PM_ComboBoxFrameWidth: // combo box
-    case QStyle::PM_DockWidgetFrameWidth: // dock widget
     case QStyle::PM_FocusFrameVMargin:
     case QStyle::PM_FocusFrameHMargin: // focus
     case QStyle::PM_DefaultFrameWidth: // frame
@@ -298,23 +367,10 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_RadioButtonLabelSpacing: // radio button
     case QStyle::PM_ScrollBarExtent:
     case QStyle::PM_ScrollBarSliderMin: // scroll bar
-    case QStyle::PM_SizeGripSize: // size grip
     case QStyle::PM_SliderThickness:
     case QStyle::PM_SliderControlThickness:
     case QStyle::PM_SliderLength: // slider
     case QStyle::PM_SpinBoxFrameWidth: // spin box
-    case QStyle::PM_DockWidgetSeparatorExtent:
-    case QStyle::PM_SplitterWidth: // splitter
-    case QStyle::PM_TabBarBaseHeight:
-    case QStyle::PM_TabBarScrollButtonWidth:
-    case QStyle::PM_TabBarIconSize: // tab bar
-    case QStyle::PM_TabCloseIndicatorWidth:
-    case QStyle::PM_TabCloseIndicatorHeight: // tab close button
-    case QStyle::PM_TabBarTabHSpace:
-    case QStyle::PM_TabBarTabVSpace: // tab
-    case QStyle::PM_TitleBarHeight:
-    case QStyle::PM_TitleBarButtonIconSize:
-    case QStyle::PM_TitleBarButtonSize: // title bar
     case QStyle::PM_ToolBarFrameWidth:
     case QStyle::PM_ToolBarHandleExtent:
     case QStyle::PM_ToolBarItemSpacing:
@@ -322,7 +378,6 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_ToolBarSeparatorExtent:
     case QStyle::PM_ToolBarExtensionExtent:
     case QStyle::PM_ToolBarIconSize: // tool bar
-    case QStyle::PM_ToolTipLabelFrameWidth: // tool tip
     case QStyle::PM_TreeViewIndentation: // tree view
         return {};
     default:
@@ -333,26 +388,28 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
 Element hintElement(QStyle::StyleHint hint, const RequestSite& site, const QuiltStyle* style)
 {
     switch (hint) {
+    // Tab bars.
+    case QStyle::SH_TabBar_Alignment:
+    case QStyle::SH_TabBar_ElideMode:
+        return makeElement<TabBarElement, QStyleOptionTabBarBase>(site, style);
     case QStyle::SH_FormLayoutWrapPolicy:
     case QStyle::SH_FormLayoutFieldGrowthPolicy:
     case QStyle::SH_FormLayoutFormAlignment:
     case QStyle::SH_FormLayoutLabelAlignment:
         return makeElement<WidgetElement, QStyleOption>(site, style);
-    case QStyle::SH_TabBar_Alignment:
-    case QStyle::SH_TabBar_ElideMode: // tab bar
-        return {};
     default:
         return {};
     }
 }
 
-Element iconElement(QStyle::StandardPixmap pixmap, const RequestSite&, const QuiltStyle*)
+Element iconElement(QStyle::StandardPixmap pixmap, const RequestSite& site, const QuiltStyle* style)
 {
     switch (pixmap) {
+    // Dock widgets.
     case QStyle::SP_TitleBarCloseButton:
     case QStyle::SP_TitleBarNormalButton:
-    case QStyle::SP_DockWidgetCloseButton: // dock widget
-        return {};
+    case QStyle::SP_DockWidgetCloseButton:
+        return makeElement<DockWidgetElement, QStyleOptionDockWidget>(site, style);
     default:
         return {};
     }
