@@ -4,8 +4,7 @@
 
 #include <QStyleOption>
 
-ScrollAreaCornerElement::ScrollAreaCornerElement(const QStyleOption* option, QuiltStyle* style,
-                                                 const QWidget* widget)
+ScrollAreaCornerElement::ScrollAreaCornerElement(const QStyleOption* option, QuiltStyle* style, const QWidget* widget)
     : AbstractElement(option, style, widget)
     , m_ownOption(option)
 {

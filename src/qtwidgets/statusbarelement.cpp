@@ -44,8 +44,8 @@ void StatusBarElement::draw(QPainter* painter, int, int, int primitive)
         return;
     case QStyle::PE_FrameStatusBarItem:
         if (m_statusOption) {
-            paintStyledRect(painter, QRectF(m_statusOption->rect), m_subProperties,
-                            StyledRectMode::BackgroundAndBorder, QColor());
+            paintStyledRect(painter, QRectF(m_statusOption->rect), m_subProperties, StyledRectMode::BackgroundAndBorder,
+                            QColor());
         }
         return;
     default:

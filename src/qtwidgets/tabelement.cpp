@@ -202,6 +202,9 @@ QTransform TabElement::labelTransform(int shape, const QRect& rect)
 void TabElement::paintLabel(QPainter* painter, bool withIndicator)
 {
     painter->save();
+    // A tab too narrow for its buttons has no room for its label: what does
+    // not fit must not spill over the neighbouring tabs.
+    painter->setClipRect(m_tabOption->rect, Qt::IntersectClip);
     if (m_vertical) {
         painter->setTransform(labelTransform(m_tabOption->shape, m_tabOption->rect), true);
     }
@@ -261,7 +264,18 @@ void TabElement::drawText(QPainter* painter)
         rect.moveLeft(r.right() - w);
         break;
     }
+    if (!m_vertical) {
+        AbstractElement::drawText(painter, m_text, rect, m_properties);
+        return;
+    }
+    // The text is elided to the option's width; a vertical tab's text runs
+    // along the option's height, so it is painted with the upright option.
+    QStyleOptionTab upright(*m_tabOption);
+    upright.rect = QRect(0, 0, m_tabOption->rect.height(), m_tabOption->rect.width());
+    const QStyleOption* own = m_option;
+    m_option = &upright;
     AbstractElement::drawText(painter, m_text, rect, m_properties);
+    m_option = own;
 }
 
 QSizeF TabElement::sizeFromContents(const QSizeF& contents)

@@ -5,8 +5,7 @@
 
 #include <QStyleOption>
 
-TabWidgetElement::TabWidgetElement(const QStyleOptionTabWidgetFrame* option, QuiltStyle* style,
-                                   const QWidget* widget)
+TabWidgetElement::TabWidgetElement(const QStyleOptionTabWidgetFrame* option, QuiltStyle* style, const QWidget* widget)
     : AbstractElement(option, style, widget)
     , m_frameOption(option)
 {

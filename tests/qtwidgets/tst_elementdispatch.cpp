@@ -539,8 +539,8 @@ void tst_ElementDispatch::dispatchTableTabsAndPanels()
     // An option of another type gets no element: the common style answers
     // (and may ask the style for other things on the way).
     elementCache().clear();
-    const auto other = optionOfType(optionType == QStyleOption::SO_Frame ? QStyleOption::SO_Default
-                                                                         : QStyleOption::SO_Frame);
+    const auto other
+        = optionOfType(optionType == QStyleOption::SO_Frame ? QStyleOption::SO_Default : QStyleOption::SO_Frame);
     requestAny(quiltStyle(), kind, enumerator, other.get());
     QVERIFY(!cachedElement(siteOf(kind, enumerator, other.get())));
 }
