@@ -39,6 +39,25 @@ QString TitleBarElement::elementType(const QStyleOption*) const
     return ElementNames::TitleBar;
 }
 
+SubElementLayout TitleBarElement::layout(const Quilt::ElementChain& chain, const QStyleOption* option,
+                                         const QStringList& names)
+{
+    const auto* titleBar = qstyleoption_cast<const QStyleOptionTitleBar*>(option);
+    if (!titleBar) {
+        return AbstractElement::layout(chain, option, names);
+    }
+    // The layout measures the text of the option types that carry one, and a
+    // title bar's is not among them: without this its title would get a place
+    // without width and run under the buttons. A dock widget's title is
+    // measured, and its icon size is unset like the title bar's.
+    QStyleOptionDockWidget measured;
+    static_cast<QStyleOption&>(measured) = *titleBar;
+    measured.type = QStyleOptionDockWidget::Type;
+    measured.version = QStyleOptionDockWidget::Version;
+    measured.title = titleBar->text;
+    return AbstractElement::layout(chain, &measured, names);
+}
+
 QStringList TitleBarElement::hints() const
 {
     QStringList result;

@@ -22,6 +22,8 @@ public:
     QStringList hints() const override;
     void updateSubElementNames() override;
     QString elementType(const QStyleOption* option) const override;
+    SubElementLayout layout(const Quilt::ElementChain& chain, const QStyleOption* option,
+                            const QStringList& names) override;
 
 private:
     bool showsTitle() const;
