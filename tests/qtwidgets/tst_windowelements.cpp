@@ -1,5 +1,7 @@
 #include <QAbstractButton>
 #include <QDockWidget>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -7,8 +9,12 @@
 #include <QRubberBand>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStyleOption>
+#include <QTabWidget>
 #include <QTest>
+#include <QToolBox>
+#include <QVBoxLayout>
 
 #include "abstractelement.h"
 #include "elementcache.h"
@@ -136,6 +142,8 @@ private Q_SLOTS:
 
     void smallWidgets();
     void toolTip();
+
+    void application();
 };
 
 void tst_WindowElements::init()
@@ -400,6 +408,59 @@ void tst_WindowElements::toolTip()
     QCOMPARE(element->elementChain().last()->hints(), QStringList { QStringLiteral("top-edge") });
     // A border of 1 on two sides is half a pixel on average: none.
     QCOMPARE(quiltStyle()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, &option), 0);
+}
+
+void tst_WindowElements::application()
+{
+    // Everything at once, drawn and sized from the fixture style.
+    QMainWindow window;
+    auto* area = new QMdiArea;
+    window.setCentralWidget(area);
+    QList<QTabWidget*> tabWidgets;
+    for (QTabWidget::TabPosition position :
+         { QTabWidget::North, QTabWidget::South, QTabWidget::West, QTabWidget::East }) {
+        auto* tabs = new QTabWidget;
+        tabs->setTabPosition(position);
+        tabs->setTabsClosable(position == QTabWidget::North);
+        tabs->addTab(new QLabel(QStringLiteral("Page")), QIcon::fromTheme(QStringLiteral("arrow-up-symbolic")),
+                     QStringLiteral("First"));
+        tabs->addTab(new QWidget, QStringLiteral("Second"));
+        QMdiSubWindow* sub = area->addSubWindow(tabs);
+        sub->setWindowTitle(QStringLiteral("Tabs %1").arg(int(position)));
+        sub->resize(220, 150);
+        tabWidgets.append(tabs);
+    }
+    area->tileSubWindows();
+
+    auto* dock = new QDockWidget(QStringLiteral("Panels"));
+    auto* panels = new QWidget;
+    auto* layout = new QVBoxLayout(panels);
+    auto* group = new QGroupBox(QStringLiteral("Group"));
+    group->setCheckable(true);
+    (new QVBoxLayout(group))->addWidget(new QLabel(QStringLiteral("Inside")));
+    layout->addWidget(group);
+    auto* toolBox = new QToolBox;
+    toolBox->addItem(new QLabel(QStringLiteral("One")), QStringLiteral("First page"));
+    toolBox->addItem(new QLabel(QStringLiteral("Two")), QStringLiteral("Second page"));
+    layout->addWidget(toolBox);
+    dock->setWidget(panels);
+    window.addDockWidget(Qt::LeftDockWidgetArea, dock);
+    window.statusBar()->addWidget(new QLabel(QStringLiteral("Ready")));
+    window.statusBar()->addPermanentWidget(new QLabel(QStringLiteral("Permanent")));
+    window.resize(900, 600);
+    QVERIFY(QuiltWidgetTest::showAndWait(&window));
+    const QImage image = QuiltWidgetTest::grabImage(&window);
+
+    for (QTabWidget* tabs : tabWidgets) {
+        const QRect current = tabs->tabBar()->tabRect(tabs->currentIndex());
+        const QRect inWindow(tabs->tabBar()->mapTo(&window, current.topLeft()), current.size());
+        QVERIFY(QuiltWidgetTest::containsColor(image, inWindow, fixtureColor("TabButton:checked"))
+                || QuiltWidgetTest::containsColor(image, inWindow, fixtureColor("TabButton:hover")));
+    }
+    // Title bars of the style's height, the dock separator of its width.
+    QMdiSubWindow* first = area->subWindowList().first();
+    QCOMPARE(first->widget()->mapTo(first, QPoint(0, 0)).y() >= 24, true);
+    QCOMPARE(window.style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, &window), 7);
 }
 
 QUILT_WIDGET_TEST_MAIN(tst_WindowElements, styleSheet())
