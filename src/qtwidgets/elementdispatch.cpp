@@ -83,61 +83,82 @@ template<typename E, typename O> Element makeElement(const RequestSite& site, co
     return element;
 }
 
-// The switches below list every enumerator that has an element class. Those
-// whose classes do not exist yet answer null, so the common style serves them.
+// The switches below list every enumerator that has an element class, each
+// group under its class and the option type its factory requires. Those whose
+// classes do not exist yet answer null, so the common style serves them.
 
 Element controlElement(QStyle::ControlElement control, const RequestSite& site, const QuiltStyle* style)
 {
     switch (control) {
     // Tabs, dock widgets, tool boxes and the small elements.
+    // TabElement, QStyleOptionTab
     case QStyle::CE_TabBarTab:
     case QStyle::CE_TabBarTabShape:
     case QStyle::CE_TabBarTabLabel:
         return makeElement<TabElement, QStyleOptionTab>(site, style);
+    // DockWidgetElement, QStyleOptionDockWidget
     case QStyle::CE_DockWidgetTitle:
         return makeElement<DockWidgetElement, QStyleOptionDockWidget>(site, style);
+    // ToolBoxTabElement, QStyleOptionToolBox
     case QStyle::CE_ToolBoxTab:
     case QStyle::CE_ToolBoxTabShape:
     case QStyle::CE_ToolBoxTabLabel:
         return makeElement<ToolBoxTabElement, QStyleOptionToolBox>(site, style);
+    // RubberBandElement, QStyleOptionRubberBand
     case QStyle::CE_RubberBand:
         return makeElement<RubberBandElement, QStyleOptionRubberBand>(site, style);
+    // SizeGripElement, QStyleOptionSizeGrip
     case QStyle::CE_SizeGrip:
         return makeElement<SizeGripElement, QStyleOptionSizeGrip>(site, style);
+    // SplitterElement, any option
     case QStyle::CE_Splitter:
         return makeElement<SplitterElement, QStyleOption>(site, style);
     case QStyle::CE_PushButton:
     case QStyle::CE_PushButtonBevel:
     case QStyle::CE_PushButtonLabel:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    // CheckBoxElement, QStyleOptionButton
     case QStyle::CE_CheckBox:
-    case QStyle::CE_CheckBoxLabel: // check box
-    case QStyle::CE_ComboBoxLabel: // combo box
+    case QStyle::CE_CheckBoxLabel:
+    // ComboBoxElement, QStyleOptionComboBox
+    case QStyle::CE_ComboBoxLabel:
+    // FrameElement, QStyleOptionFrame
     case QStyle::CE_FocusFrame:
-    case QStyle::CE_ShapedFrame: // frame
+    case QStyle::CE_ShapedFrame:
+    // HeaderElement, QStyleOptionHeader
     case QStyle::CE_Header:
     case QStyle::CE_HeaderSection:
     case QStyle::CE_HeaderLabel:
-    case QStyle::CE_HeaderEmptyArea: // header
-    case QStyle::CE_ItemViewItem: // item view
-    case QStyle::CE_MenuBarEmptyArea: // menu bar
-    case QStyle::CE_MenuBarItem: // menu bar item
-    case QStyle::CE_MenuItem: // menu item
+    // HeaderElement, any option
+    case QStyle::CE_HeaderEmptyArea:
+    // ItemViewElement, QStyleOptionViewItem
+    case QStyle::CE_ItemViewItem:
+    // MenuBarElement, any option
+    case QStyle::CE_MenuBarEmptyArea:
+    // MenuBarItemElement, QStyleOptionMenuItem
+    case QStyle::CE_MenuBarItem:
+    // MenuItemElement, QStyleOptionMenuItem
+    case QStyle::CE_MenuItem:
+    // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::CE_ProgressBar:
     case QStyle::CE_ProgressBarGroove:
     case QStyle::CE_ProgressBarContents:
-    case QStyle::CE_ProgressBarLabel: // progress bar
+    case QStyle::CE_ProgressBarLabel:
+    // RadioButtonElement, QStyleOptionButton
     case QStyle::CE_RadioButton:
-    case QStyle::CE_RadioButtonLabel: // radio button
+    case QStyle::CE_RadioButtonLabel:
+    // ScrollBarElement, QStyleOptionSlider
     case QStyle::CE_ScrollBarAddLine:
     case QStyle::CE_ScrollBarSubLine:
     case QStyle::CE_ScrollBarAddPage:
     case QStyle::CE_ScrollBarSubPage:
     case QStyle::CE_ScrollBarSlider:
     case QStyle::CE_ScrollBarFirst:
-    case QStyle::CE_ScrollBarLast: // scroll bar
-    case QStyle::CE_ToolBar: // tool bar
-    case QStyle::CE_ToolButtonLabel: // tool button
+    case QStyle::CE_ScrollBarLast:
+    // ToolBarElement, QStyleOptionToolBar
+    case QStyle::CE_ToolBar:
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::CE_ToolButtonLabel:
         return {};
     default:
         return {};
@@ -148,15 +169,22 @@ Element complexElement(QStyle::ComplexControl control, const RequestSite& site, 
 {
     switch (control) {
     // Title bars and group boxes.
+    // TitleBarElement, QStyleOptionTitleBar
     case QStyle::CC_TitleBar:
         return makeElement<TitleBarElement, QStyleOptionTitleBar>(site, style);
+    // GroupBoxElement, QStyleOptionGroupBox
     case QStyle::CC_GroupBox:
         return makeElement<GroupBoxElement, QStyleOptionGroupBox>(site, style);
-    case QStyle::CC_SpinBox: // spin box
-    case QStyle::CC_ComboBox: // combo box
-    case QStyle::CC_ScrollBar: // scroll bar
-    case QStyle::CC_Slider: // slider
-    case QStyle::CC_ToolButton: // tool button
+    // SpinBoxElement, QStyleOptionSpinBox
+    case QStyle::CC_SpinBox:
+    // ComboBoxElement, QStyleOptionComboBox
+    case QStyle::CC_ComboBox:
+    // ScrollBarElement, QStyleOptionSlider
+    case QStyle::CC_ScrollBar:
+    // SliderElement, QStyleOptionSlider
+    case QStyle::CC_Slider:
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::CC_ToolButton:
         return {};
     default:
         return {};
@@ -168,21 +196,29 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     switch (primitive) {
     // Tab bars, tab widgets, close buttons, group boxes, status bars and the
     // small elements.
+    // TabBarElement, QStyleOptionTabBarBase
     case QStyle::PE_FrameTabBarBase:
         return makeElement<TabBarElement, QStyleOptionTabBarBase>(site, style);
+    // TabWidgetElement, QStyleOptionTabWidgetFrame
     case QStyle::PE_FrameTabWidget:
         return makeElement<TabWidgetElement, QStyleOptionTabWidgetFrame>(site, style);
+    // TabCloseButtonElement, any option
     case QStyle::PE_IndicatorTabClose:
         return makeElement<TabCloseButtonElement, QStyleOption>(site, style);
+    // GroupBoxElement, QStyleOptionGroupBox
     case QStyle::PE_FrameGroupBox:
         return makeElement<GroupBoxElement, QStyleOptionGroupBox>(site, style);
+    // StatusBarElement, any option
     case QStyle::PE_FrameStatusBarItem:
     case QStyle::PE_PanelStatusBar:
         return makeElement<StatusBarElement, QStyleOption>(site, style);
+    // ScrollAreaCornerElement, any option
     case QStyle::PE_PanelScrollAreaCorner:
         return makeElement<ScrollAreaCornerElement, QStyleOption>(site, style);
+    // SplitterElement, any option
     case QStyle::PE_IndicatorDockWidgetResizeHandle:
         return makeElement<SplitterElement, QStyleOption>(site, style);
+    // ToolTipElement, QStyleOptionFrame
     case QStyle::PE_PanelTipLabel:
         return makeElement<ToolTipElement, QStyleOptionFrame>(site, style);
     case QStyle::PE_FrameDefaultButton:
@@ -198,30 +234,45 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
         return makeElement<IndicatorElement, QStyleOption>(site, style);
     case QStyle::PE_Widget:
         return makeElement<WidgetElement, QStyleOption>(site, style);
-    case QStyle::PE_IndicatorCheckBox: // check box
-    case QStyle::PE_FrameFocusRect: // focus
+    // CheckBoxElement, QStyleOptionButton
+    case QStyle::PE_IndicatorCheckBox:
+    // FocusElement, QStyleOptionFocusRect
+    case QStyle::PE_FrameFocusRect:
+    // FrameElement, QStyleOptionFrame
     case QStyle::PE_Frame:
     case QStyle::PE_FrameDockWidget:
-    case QStyle::PE_FrameWindow: // frame
-    case QStyle::PE_IndicatorHeaderArrow: // header
-    case QStyle::PE_PanelItemViewItem: // item view
+    case QStyle::PE_FrameWindow:
+    // HeaderElement, QStyleOptionHeader
+    case QStyle::PE_IndicatorHeaderArrow:
+    // ItemViewElement, QStyleOptionViewItem
+    case QStyle::PE_PanelItemViewItem:
+    // LineEditElement, QStyleOptionFrame
     case QStyle::PE_FrameLineEdit:
-    case QStyle::PE_PanelLineEdit: // line edit
-    case QStyle::PE_PanelMenuBar: // menu bar
+    case QStyle::PE_PanelLineEdit:
+    // MenuBarElement, any option
+    case QStyle::PE_PanelMenuBar:
+    // MenuElement, any option
     case QStyle::PE_FrameMenu:
-    case QStyle::PE_PanelMenu: // menu
-    case QStyle::PE_IndicatorProgressChunk: // progress bar
-    case QStyle::PE_IndicatorRadioButton: // radio button
+    case QStyle::PE_PanelMenu:
+    // ProgressBarElement, QStyleOptionProgressBar
+    case QStyle::PE_IndicatorProgressChunk:
+    // RadioButtonElement, QStyleOptionButton
+    case QStyle::PE_IndicatorRadioButton:
+    // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::PE_IndicatorSpinDown:
     case QStyle::PE_IndicatorSpinMinus:
     case QStyle::PE_IndicatorSpinPlus:
-    case QStyle::PE_IndicatorSpinUp: // spin box
+    case QStyle::PE_IndicatorSpinUp:
+    // ToolBarElement, QStyleOptionToolBar
     case QStyle::PE_PanelToolBar:
+    // ToolBarElement, any option
     case QStyle::PE_IndicatorToolBarHandle:
-    case QStyle::PE_IndicatorToolBarSeparator: // tool bar
+    case QStyle::PE_IndicatorToolBarSeparator:
+    // ToolButtonElement, QStyleOptionToolButton
     case QStyle::PE_FrameButtonTool:
-    case QStyle::PE_PanelButtonTool: // tool button
-    case QStyle::PE_IndicatorBranch: // tree view
+    case QStyle::PE_PanelButtonTool:
+    // TreeViewElement, any option
+    case QStyle::PE_IndicatorBranch:
         return {};
     default:
         return {};
@@ -232,33 +283,53 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
 {
     switch (type) {
     // Tabs, tab widgets, group boxes, size grips and splitters.
+    // TabElement, QStyleOptionTab
     case QStyle::CT_TabBarTab:
         return makeElement<TabElement, QStyleOptionTab>(site, style);
+    // TabWidgetElement, QStyleOptionTabWidgetFrame
     case QStyle::CT_TabWidget:
         return makeElement<TabWidgetElement, QStyleOptionTabWidgetFrame>(site, style);
+    // GroupBoxElement, QStyleOptionGroupBox
     case QStyle::CT_GroupBox:
         return makeElement<GroupBoxElement, QStyleOptionGroupBox>(site, style);
+    // SizeGripElement, QStyleOptionSizeGrip
     case QStyle::CT_SizeGrip:
         return makeElement<SizeGripElement, QStyleOptionSizeGrip>(site, style);
+    // SplitterElement, any option
     case QStyle::CT_Splitter:
         return makeElement<SplitterElement, QStyleOption>(site, style);
     case QStyle::CT_PushButton:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
-    case QStyle::CT_CheckBox: // check box
-    case QStyle::CT_ComboBox: // combo box
-    case QStyle::CT_HeaderSection: // header
-    case QStyle::CT_ItemViewItem: // item view
-    case QStyle::CT_LineEdit: // line edit
-    case QStyle::CT_MenuBar: // menu bar
-    case QStyle::CT_MenuBarItem: // menu bar item
-    case QStyle::CT_Menu: // menu
-    case QStyle::CT_MenuItem: // menu item
-    case QStyle::CT_ProgressBar: // progress bar
-    case QStyle::CT_RadioButton: // radio button
-    case QStyle::CT_ScrollBar: // scroll bar
-    case QStyle::CT_Slider: // slider
-    case QStyle::CT_SpinBox: // spin box
-    case QStyle::CT_ToolButton: // tool button
+    // CheckBoxElement, QStyleOptionButton
+    case QStyle::CT_CheckBox:
+    // ComboBoxElement, QStyleOptionComboBox
+    case QStyle::CT_ComboBox:
+    // HeaderElement, QStyleOptionHeader
+    case QStyle::CT_HeaderSection:
+    // ItemViewElement, QStyleOptionViewItem
+    case QStyle::CT_ItemViewItem:
+    // LineEditElement, QStyleOptionFrame
+    case QStyle::CT_LineEdit:
+    // MenuBarElement, any option
+    case QStyle::CT_MenuBar:
+    // MenuBarItemElement, QStyleOptionMenuItem
+    case QStyle::CT_MenuBarItem:
+    // MenuElement, any option
+    case QStyle::CT_Menu:
+    // MenuItemElement, QStyleOptionMenuItem
+    case QStyle::CT_MenuItem:
+    // ProgressBarElement, QStyleOptionProgressBar
+    case QStyle::CT_ProgressBar:
+    // RadioButtonElement, QStyleOptionButton
+    case QStyle::CT_RadioButton:
+    // ScrollBarElement, QStyleOptionSlider
+    case QStyle::CT_ScrollBar:
+    // SliderElement, QStyleOptionSlider
+    case QStyle::CT_Slider:
+    // SpinBoxElement, QStyleOptionSpinBox
+    case QStyle::CT_SpinBox:
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::CT_ToolButton:
         return {};
     default:
         return {};
@@ -269,31 +340,40 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
 {
     switch (element) {
     // Dock widgets and tool box tabs.
+    // DockWidgetElement, QStyleOptionDockWidget
     case QStyle::SE_DockWidgetCloseButton:
     case QStyle::SE_DockWidgetFloatButton:
     case QStyle::SE_DockWidgetTitleBarText:
     case QStyle::SE_DockWidgetIcon:
         return makeElement<DockWidgetElement, QStyleOptionDockWidget>(site, style);
+    // ToolBoxTabElement, QStyleOptionToolBox
     case QStyle::SE_ToolBoxTabContents:
         return makeElement<ToolBoxTabElement, QStyleOptionToolBox>(site, style);
     case QStyle::SE_PushButtonContents:
     case QStyle::SE_PushButtonFocusRect:
     case QStyle::SE_PushButtonBevel:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    // CheckBoxElement, QStyleOptionButton
     case QStyle::SE_CheckBoxIndicator:
-    case QStyle::SE_CheckBoxContents: // check box
-    case QStyle::SE_FrameContents: // frame
+    case QStyle::SE_CheckBoxContents:
+    // FrameElement, QStyleOptionFrame
+    case QStyle::SE_FrameContents:
+    // HeaderElement, QStyleOptionHeader
     case QStyle::SE_HeaderLabel:
-    case QStyle::SE_HeaderArrow: // header
+    case QStyle::SE_HeaderArrow:
+    // ItemViewElement, QStyleOptionViewItem
     case QStyle::SE_ItemViewItemCheckIndicator:
     case QStyle::SE_ItemViewItemDecoration:
-    case QStyle::SE_ItemViewItemText: // item view
-    case QStyle::SE_LineEditContents: // line edit
+    case QStyle::SE_ItemViewItemText:
+    // LineEditElement, QStyleOptionFrame
+    case QStyle::SE_LineEditContents:
+    // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::SE_ProgressBarGroove:
     case QStyle::SE_ProgressBarContents:
-    case QStyle::SE_ProgressBarLabel: // progress bar
+    case QStyle::SE_ProgressBarLabel:
+    // RadioButtonElement, QStyleOptionButton
     case QStyle::SE_RadioButtonIndicator:
-    case QStyle::SE_RadioButtonContents: // radio button
+    case QStyle::SE_RadioButtonContents:
         return {};
     default:
         return {};
@@ -305,27 +385,35 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     switch (metric) {
     // Tabs, tab bars, close buttons, title bars, dock widgets and the small
     // elements.
+    // TabElement, QStyleOptionTab
     case QStyle::PM_TabBarTabHSpace:
     case QStyle::PM_TabBarTabVSpace:
         return makeElement<TabElement, QStyleOptionTab>(site, style);
+    // TabBarElement, QStyleOptionTabBarBase
     case QStyle::PM_TabBarBaseHeight:
     case QStyle::PM_TabBarScrollButtonWidth:
     case QStyle::PM_TabBarIconSize:
         return makeElement<TabBarElement, QStyleOptionTabBarBase>(site, style);
+    // TabCloseButtonElement, any option
     case QStyle::PM_TabCloseIndicatorWidth:
     case QStyle::PM_TabCloseIndicatorHeight:
         return makeElement<TabCloseButtonElement, QStyleOption>(site, style);
+    // TitleBarElement, QStyleOptionTitleBar
     case QStyle::PM_TitleBarHeight:
     case QStyle::PM_TitleBarButtonIconSize:
     case QStyle::PM_TitleBarButtonSize:
         return makeElement<TitleBarElement, QStyleOptionTitleBar>(site, style);
+    // DockWidgetElement, QStyleOptionDockWidget
     case QStyle::PM_DockWidgetFrameWidth:
         return makeElement<DockWidgetElement, QStyleOptionDockWidget>(site, style);
+    // SizeGripElement, QStyleOptionSizeGrip
     case QStyle::PM_SizeGripSize:
         return makeElement<SizeGripElement, QStyleOptionSizeGrip>(site, style);
+    // SplitterElement, any option
     case QStyle::PM_DockWidgetSeparatorExtent:
     case QStyle::PM_SplitterWidth:
         return makeElement<SplitterElement, QStyleOption>(site, style);
+    // ToolTipElement, QStyleOptionFrame
     case QStyle::PM_ToolTipLabelFrameWidth:
         return makeElement<ToolTipElement, QStyleOptionFrame>(site, style);
     case QStyle::PM_ButtonMargin:
@@ -339,46 +427,62 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_MessageBoxIconSize:
     case QStyle::PM_TextCursorWidth:
         return makeElement<IndicatorElement, QStyleOption>(site, style);
+    // CheckBoxElement, QStyleOptionButton
     case QStyle::PM_IndicatorWidth:
     case QStyle::PM_IndicatorHeight:
-    case QStyle::PM_CheckBoxLabelSpacing: // check box
-    case QStyle::PM_ComboBoxFrameWidth: // combo box
+    case QStyle::PM_CheckBoxLabelSpacing:
+    // ComboBoxElement, QStyleOptionComboBox
+    case QStyle::PM_ComboBoxFrameWidth:
+    // FocusElement, QStyleOptionFocusRect
     case QStyle::PM_FocusFrameVMargin:
-    case QStyle::PM_FocusFrameHMargin: // focus
-    case QStyle::PM_DefaultFrameWidth: // frame
+    case QStyle::PM_FocusFrameHMargin:
+    // FrameElement, QStyleOptionFrame
+    case QStyle::PM_DefaultFrameWidth:
+    // HeaderElement, QStyleOptionHeader
     case QStyle::PM_HeaderMargin:
     case QStyle::PM_HeaderMarkSize:
     case QStyle::PM_HeaderGripMargin:
     case QStyle::PM_HeaderDefaultSectionSizeHorizontal:
-    case QStyle::PM_HeaderDefaultSectionSizeVertical: // header
+    case QStyle::PM_HeaderDefaultSectionSizeVertical:
+    // LineEditElement, QStyleOptionFrame
     case QStyle::PM_LineEditIconSize:
-    case QStyle::PM_LineEditIconMargin: // line edit
+    case QStyle::PM_LineEditIconMargin:
+    // MenuBarElement, any option
     case QStyle::PM_MenuBarItemSpacing:
     case QStyle::PM_MenuBarVMargin:
-    case QStyle::PM_MenuBarHMargin: // menu bar
+    case QStyle::PM_MenuBarHMargin:
+    // MenuElement, any option
     case QStyle::PM_MenuHMargin:
     case QStyle::PM_MenuVMargin:
     case QStyle::PM_MenuPanelWidth:
-    case QStyle::PM_MenuDesktopFrameWidth: // menu
-    case QStyle::PM_MenuButtonIndicator: // menu item
-    case QStyle::PM_ProgressBarChunkWidth: // progress bar
+    case QStyle::PM_MenuDesktopFrameWidth:
+    // MenuItemElement, QStyleOptionMenuItem
+    case QStyle::PM_MenuButtonIndicator:
+    // ProgressBarElement, QStyleOptionProgressBar
+    case QStyle::PM_ProgressBarChunkWidth:
+    // RadioButtonElement, QStyleOptionButton
     case QStyle::PM_ExclusiveIndicatorWidth:
     case QStyle::PM_ExclusiveIndicatorHeight:
-    case QStyle::PM_RadioButtonLabelSpacing: // radio button
+    case QStyle::PM_RadioButtonLabelSpacing:
+    // ScrollBarElement, QStyleOptionSlider
     case QStyle::PM_ScrollBarExtent:
-    case QStyle::PM_ScrollBarSliderMin: // scroll bar
+    case QStyle::PM_ScrollBarSliderMin:
+    // SliderElement, QStyleOptionSlider
     case QStyle::PM_SliderThickness:
     case QStyle::PM_SliderControlThickness:
-    case QStyle::PM_SliderLength: // slider
-    case QStyle::PM_SpinBoxFrameWidth: // spin box
+    case QStyle::PM_SliderLength:
+    // SpinBoxElement, QStyleOptionSpinBox
+    case QStyle::PM_SpinBoxFrameWidth:
+    // ToolBarElement, QStyleOptionToolBar
     case QStyle::PM_ToolBarFrameWidth:
     case QStyle::PM_ToolBarHandleExtent:
     case QStyle::PM_ToolBarItemSpacing:
     case QStyle::PM_ToolBarItemMargin:
     case QStyle::PM_ToolBarSeparatorExtent:
     case QStyle::PM_ToolBarExtensionExtent:
-    case QStyle::PM_ToolBarIconSize: // tool bar
-    case QStyle::PM_TreeViewIndentation: // tree view
+    case QStyle::PM_ToolBarIconSize:
+    // TreeViewElement, any option
+    case QStyle::PM_TreeViewIndentation:
         return {};
     default:
         return {};
@@ -389,6 +493,7 @@ Element hintElement(QStyle::StyleHint hint, const RequestSite& site, const Quilt
 {
     switch (hint) {
     // Tab bars.
+    // TabBarElement, QStyleOptionTabBarBase
     case QStyle::SH_TabBar_Alignment:
     case QStyle::SH_TabBar_ElideMode:
         return makeElement<TabBarElement, QStyleOptionTabBarBase>(site, style);
@@ -406,6 +511,7 @@ Element iconElement(QStyle::StandardPixmap pixmap, const RequestSite& site, cons
 {
     switch (pixmap) {
     // Dock widgets.
+    // DockWidgetElement, QStyleOptionDockWidget
     case QStyle::SP_TitleBarCloseButton:
     case QStyle::SP_TitleBarNormalButton:
     case QStyle::SP_DockWidgetCloseButton:
