@@ -26,7 +26,6 @@ const QColor TextColor(0xf0, 0xb0, 0x10);
 const QColor BorderColor(0xc0, 0x20, 0x80);
 const QColor TabColor(0x20, 0xc0, 0xb0);
 const QColor ItemColor(0x90, 0x50, 0xf0);
-const QColor CheckColor(0x10, 0xa0, 0xf0);
 
 QByteArray styleSheet()
 {
@@ -38,13 +37,9 @@ GroupBox {
     color: #f0b010;
     font-size: 24px;
     text-alignment-horizontal: start;
-    text-alignment-vertical: start;
     icon-size: 16px;
     icon-alignment-horizontal: start;
-    icon-alignment-vertical: start;
 }
-CheckBox Indicator { width: 16px; height: 16px; background-color: #10a0f0; }
-CheckBox { background-color: #10a0f0; }
 ToolBox TabButton, ToolBox TabButton:highlighted, ToolBox TabButton:hover {
     background-color: #20c0b0;
     color: #f0b010;
@@ -86,6 +81,31 @@ QStyleOptionGroupBox groupBoxOption(const QRect& rect, const QString& text)
     return option;
 }
 
+// Records the check boxes that the style is asked to draw.
+class RecordingStyle : public QuiltStyle
+{
+public:
+    struct CheckBox
+    {
+        bool buttonOption = false;
+        const QWidget* widget = nullptr;
+        QRect rect;
+        QStyle::State state;
+    };
+
+    void drawPrimitive(PrimitiveElement primitive, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override
+    {
+        if (primitive == PE_IndicatorCheckBox) {
+            checkBoxes.append({ qstyleoption_cast<const QStyleOptionButton*>(option) != nullptr, widget, option->rect,
+                                option->state });
+        }
+        QuiltStyle::drawPrimitive(primitive, option, painter, widget);
+    }
+
+    mutable QList<CheckBox> checkBoxes;
+};
+
 QRect groupBoxRect(const QStyleOptionGroupBox& option, QStyle::SubControl control, const QWidget* widget)
 {
     return quiltStyle()->subControlRect(QStyle::CC_GroupBox, &option, control, widget);
@@ -101,6 +121,7 @@ private Q_SLOTS:
     void init();
 
     void checkableGroupBox();
+    void groupBoxCheckBoxRequest();
     void groupBoxContents_data();
     void groupBoxContents();
     void groupBoxHintsAndFrame();
@@ -147,6 +168,33 @@ void tst_PanelElements::checkableGroupBox()
     QVERIFY(!QuiltWidgetTest::containsColor(image, QRect(0, label.bottom() + 2, 200, 40), TextColor, 40));
 }
 
+void tst_PanelElements::groupBoxCheckBoxRequest()
+{
+    // Drawn through the style with a button option and no widget, so that
+    // rules for a check box on its own style it; the box's state checks it.
+    RecordingStyle recording;
+    QGroupBox box(QStringLiteral("Title"));
+    box.setCheckable(true);
+    QStyleOptionGroupBox option = groupBoxOption(QRect(0, 0, 200, 120), QStringLiteral("Title"));
+    option.state |= QStyle::State_On;
+    QuiltWidgetTest::paintImage(QSize(200, 120), [&](QPainter* painter) {
+        recording.drawComplexControl(QStyle::CC_GroupBox, &option, painter, &box);
+    });
+    QCOMPARE(recording.checkBoxes.size(), 1);
+    const auto& checkBox = recording.checkBoxes.first();
+    QVERIFY(checkBox.buttonOption);
+    QCOMPARE(checkBox.widget, nullptr);
+    QCOMPARE(checkBox.rect, recording.subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxCheckBox, &box));
+    QVERIFY(checkBox.state & QStyle::State_On);
+
+    // A box that is not checkable draws none.
+    QGroupBox plain(QStringLiteral("Title"));
+    QuiltWidgetTest::paintImage(QSize(200, 120), [&](QPainter* painter) {
+        recording.drawComplexControl(QStyle::CC_GroupBox, &option, painter, &plain);
+    });
+    QCOMPARE(recording.checkBoxes.size(), 1);
+}
+
 void tst_PanelElements::groupBoxContents_data()
 {
     QTest::addColumn<bool>("checkable");
@@ -170,6 +218,11 @@ void tst_PanelElements::groupBoxContents()
     const int indicator = checkable ? quiltStyle()->pixelMetric(QStyle::PM_IndicatorHeight, &option, &box) : 0;
     const int band = title.isEmpty() ? std::max(indicator, option.fontMetrics.height()) : indicator;
     QCOMPARE(label.height() > 0, !title.isEmpty());
+    if (checkable && title.isEmpty()) {
+        // Without a title there is nothing to centre the check box on: it
+        // stays inside the padding.
+        QCOMPARE(groupBoxRect(option, QStyle::SC_GroupBoxCheckBox, &box).top(), 4);
+    }
 
     // Below the title band, inside the padding (4, 6, 8, 10).
     const int top = label.height() + band + 4;

@@ -64,6 +64,24 @@ std::shared_ptr<AbstractElement> paintedTab(const QStyleOptionTab& option, const
     return cachedElement({ DrawControl, QStyle::CE_TabBarTabLabel, &option, widget, {} });
 }
 
+// How far along the tab the colour reaches: from its first to its last pixel
+// in the direction the text runs.
+int extentOf(const QImage& image, const QRect& rect, const QColor& color, bool vertical)
+{
+    int first = -1;
+    int last = -1;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            if (QuiltWidgetTest::fuzzyColor(QuiltWidgetTest::colorAt(image, QPoint(x, y)), color, 40)) {
+                const int along = vertical ? y : x;
+                first = first < 0 ? along : std::min(first, along);
+                last = std::max(last, along);
+            }
+        }
+    }
+    return first < 0 ? 0 : last - first + 1;
+}
+
 QStyleOptionTab tabOption(QTabBar::Shape shape, const QRect& rect, bool icon, bool text)
 {
     QStyleOptionTab option;
@@ -152,6 +170,11 @@ void tst_TabElements::tabBarPaints()
     QVERIFY(QuiltWidgetTest::containsColor(image, current, TextColor, 40));
     QVERIFY(QuiltWidgetTest::containsColor(image, other, TextColor, 40));
     QVERIFY(!QuiltWidgetTest::containsColor(image, other, iconColor("arrow-up-symbolic")));
+    // The whole text, not elided to the tab's thickness.
+    const bool vertical = other.height() > other.width();
+    const int thickness = vertical ? other.width() : other.height();
+    QVERIFY(extentOf(image, other, TextColor, vertical) > thickness + 10);
+    QVERIFY(extentOf(image, other, TextColor, vertical) >= bar.fontMetrics().horizontalAdvance(bar.tabText(1)) - 4);
 }
 
 void tst_TabElements::rotatedFrame()
