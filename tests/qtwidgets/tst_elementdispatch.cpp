@@ -353,59 +353,60 @@ void tst_ElementDispatch::collisionMakesItsOwnElement()
 
 namespace
 {
-// An option of the type, with what its element needs to be valid.
-std::unique_ptr<QStyleOption> optionOfType(int type)
+// An option of the type, with what its element needs to be valid. (Shared:
+// it deletes the option as the type it was made, which QStyleOption cannot.)
+std::shared_ptr<QStyleOption> optionOfType(int type)
 {
-    std::unique_ptr<QStyleOption> option;
+    std::shared_ptr<QStyleOption> option;
     switch (type) {
     case QStyleOption::SO_Tab: {
-        auto tab = std::make_unique<QStyleOptionTab>();
+        auto tab = std::make_shared<QStyleOptionTab>();
         tab->text = QStringLiteral("Tab");
         option = std::move(tab);
         break;
     }
     case QStyleOption::SO_TabBarBase:
-        option = std::make_unique<QStyleOptionTabBarBase>();
+        option = std::make_shared<QStyleOptionTabBarBase>();
         break;
     case QStyleOption::SO_TabWidgetFrame:
-        option = std::make_unique<QStyleOptionTabWidgetFrame>();
+        option = std::make_shared<QStyleOptionTabWidgetFrame>();
         break;
     case QStyleOption::SO_GroupBox: {
-        auto groupBox = std::make_unique<QStyleOptionGroupBox>();
+        auto groupBox = std::make_shared<QStyleOptionGroupBox>();
         groupBox->text = QStringLiteral("Group");
         option = std::move(groupBox);
         break;
     }
     case QStyleOption::SO_ToolBox: {
-        auto toolBox = std::make_unique<QStyleOptionToolBox>();
+        auto toolBox = std::make_shared<QStyleOptionToolBox>();
         toolBox->text = QStringLiteral("Page");
         option = std::move(toolBox);
         break;
     }
     case QStyleOption::SO_TitleBar: {
-        auto titleBar = std::make_unique<QStyleOptionTitleBar>();
+        auto titleBar = std::make_shared<QStyleOptionTitleBar>();
         titleBar->text = QStringLiteral("Title");
         titleBar->titleBarFlags = Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
         option = std::move(titleBar);
         break;
     }
     case QStyleOption::SO_DockWidget: {
-        auto dock = std::make_unique<QStyleOptionDockWidget>();
+        auto dock = std::make_shared<QStyleOptionDockWidget>();
         dock->title = QStringLiteral("Dock");
         option = std::move(dock);
         break;
     }
     case QStyleOption::SO_RubberBand:
-        option = std::make_unique<QStyleOptionRubberBand>();
+        option = std::make_shared<QStyleOptionRubberBand>();
         break;
     case QStyleOption::SO_SizeGrip:
-        option = std::make_unique<QStyleOptionSizeGrip>();
+        option = std::make_shared<QStyleOptionSizeGrip>();
         break;
     case QStyleOption::SO_Frame:
-        option = std::make_unique<QStyleOptionFrame>();
+        option = std::make_shared<QStyleOptionFrame>();
         break;
     default:
-        option = std::make_unique<QStyleOption>();
+        option = std::make_shared<QStyleOption>();
         break;
     }
     option->rect = QRect(0, 0, 40, 20);
