@@ -41,6 +41,8 @@ TabBar.LoomSideTabBar[direction=right] { border: 3px solid #20c0b0; }
 TabBar TabScrollButton { width: 12.7px; }
 SmallIconSize { width: 16px; height: 16px; }
 TabBar TabButton CloseButton { width: 16px; height: 16px; }
+TabButton[direction=bottom] { border-bottom: 3px solid #c02080; }
+TabButton[display=icon-only] { border-top: 3px solid #20c0b0; }
 )";
 }
 
@@ -114,6 +116,8 @@ private Q_SLOTS:
     void roomForButtons();
     void hints_data();
     void hints();
+    void immutable_data();
+    void immutable();
     void statesAndAttributes_data();
     void statesAndAttributes();
     void sizes_data();
@@ -256,6 +260,43 @@ void tst_TabElements::hints()
     QCOMPARE(paintedTab(option)->elementChain().last()->hints(), QStringList());
 }
 
+void tst_TabElements::immutable_data()
+{
+    QTest::addColumn<bool>("documentMode");
+    QTest::addColumn<bool>("expanding");
+    QTest::addColumn<bool>("closable");
+    QTest::addColumn<QTabBar::Shape>("shape");
+    QTest::addColumn<bool>("immutable");
+
+    QTest::newRow("document, expanding") << true << true << false << QTabBar::RoundedNorth << true;
+    QTest::newRow("document, vertical") << true << false << false << QTabBar::RoundedWest << true;
+    QTest::newRow("document, not expanding") << true << false << false << QTabBar::RoundedNorth << false;
+    QTest::newRow("closable") << true << true << true << QTabBar::RoundedNorth << false;
+    QTest::newRow("not document") << false << true << false << QTabBar::RoundedNorth << false;
+}
+
+void tst_TabElements::immutable()
+{
+    QFETCH(bool, documentMode);
+    QFETCH(bool, expanding);
+    QFETCH(bool, closable);
+    QFETCH(QTabBar::Shape, shape);
+    QFETCH(bool, immutable);
+
+    QTabBar bar;
+    bar.setDocumentMode(documentMode);
+    bar.setExpanding(expanding);
+    bar.setTabsClosable(closable);
+    bar.addTab(QStringLiteral("One"));
+    bar.addTab(QStringLiteral("Two"));
+    QStyleOptionTab option = tabOption(shape, QRect(0, 0, 80, 30), false, true);
+    option.documentMode = documentMode;
+    option.tabIndex = 1;
+    const QStringList hints = paintedTab(option, &bar)->elementChain().last()->hints();
+    QCOMPARE(hints.contains(QStringLiteral("immutable")), immutable);
+    QCOMPARE(hints.last(), QStringLiteral("last"));
+}
+
 void tst_TabElements::statesAndAttributes_data()
 {
     QTest::addColumn<QTabBar::Shape>("shape");
@@ -299,6 +340,16 @@ void tst_TabElements::statesAndAttributes()
     QCOMPARE(own->attributes(), attributes);
     QCOMPARE(bool(own->states() & Quilt::Element::State::Checked), checked);
     QVERIFY(!(own->states() & Quilt::Element::State::Highlighted));
+
+    // Rules select on them.
+    const QImage image = QuiltWidgetTest::paintImage(QSize(80, 30), [&](QPainter* painter) {
+        quiltStyle()->drawControl(QStyle::CE_TabBarTabShape, &option, painter, nullptr);
+    });
+    const auto display = attributes.value(QStringLiteral("display"));
+    QCOMPARE(QuiltWidgetTest::fuzzyColor(QuiltWidgetTest::colorAt(image, QPoint(40, 29)), BaseColor),
+             attributes.value(QStringLiteral("direction")) == QStringLiteral("bottom"));
+    QCOMPARE(QuiltWidgetTest::fuzzyColor(QuiltWidgetTest::colorAt(image, QPoint(40, 0)), SideColor),
+             display == QStringLiteral("icon-only"));
 }
 
 void tst_TabElements::sizes_data()
