@@ -35,7 +35,7 @@ TabButton {
     icon-alignment-horizontal: start;
     icon-alignment-vertical: center;
 }
-TabBar { border-bottom: 2px solid #c02080; }
+TabBar { border-bottom: 2px solid #c02080; icon-width: 20px; }
 TabBar[direction=bottom] { text-elide: middle; layout-alignment-horizontal: center; }
 TabBar.LoomSideTabBar[direction=right] { border: 3px solid #20c0b0; }
 TabBar TabScrollButton { width: 12.7px; }
@@ -425,6 +425,11 @@ void tst_TabElements::tabBarBase()
     QUILT_COMPARE_COLOR(QuiltWidgetTest::colorAt(image, QPoint(30, 9)), BaseColor);
     QCOMPARE(QuiltWidgetTest::colorAt(image, QPoint(30, 3)).alpha(), 0);
     QCOMPARE(quiltStyle()->pixelMetric(QStyle::PM_TabBarScrollButtonWidth, &option), 12);
+    QCOMPARE(quiltStyle()->pixelMetric(QStyle::PM_TabBarIconSize, &option), 20);
+    QCOMPARE(quiltStyle()->pixelMetric(QStyle::PM_TabBarBaseHeight, &option), 0);
+    // Tab bars ask for their icon size without an option: the common style
+    // answers, from the small icon size.
+    QCOMPARE(quiltStyle()->pixelMetric(QStyle::PM_TabBarIconSize, nullptr), 16);
 
     const auto element = cachedElement({ DrawPrimitive, QStyle::PE_FrameTabBarBase, &option, nullptr, {} });
     QCOMPARE(element->elementChain().last()->attributes().value(QStringLiteral("direction")), QStringLiteral("top"));
