@@ -17,6 +17,22 @@
 #include "spinboxelement.h"
 #include "treeviewelement.h"
 #include "widgetelement.h"
+// Tabs, group boxes, tool boxes, status bars, title bars, dock widgets and the
+// small elements.
+#include "dockwidgetelement.h"
+#include "groupboxelement.h"
+#include "rubberbandelement.h"
+#include "scrollareacornerelement.h"
+#include "sizegripelement.h"
+#include "splitterelement.h"
+#include "statusbarelement.h"
+#include "tabbarelement.h"
+#include "tabclosebuttonelement.h"
+#include "tabelement.h"
+#include "tabwidgetelement.h"
+#include "titlebarelement.h"
+#include "toolboxtabelement.h"
+#include "tooltipelement.h"
 
 #include <QHash>
 #include <QHashSeed>
@@ -84,6 +100,29 @@ template<typename E, typename O> Element makeElement(const RequestSite& site, co
 Element controlElement(QStyle::ControlElement control, const RequestSite& site, const QuiltStyle* style)
 {
     switch (control) {
+    // Tabs, dock widgets, tool boxes and the small elements.
+    // TabElement, QStyleOptionTab
+    case QStyle::CE_TabBarTab:
+    case QStyle::CE_TabBarTabShape:
+    case QStyle::CE_TabBarTabLabel:
+        return makeElement<TabElement, QStyleOptionTab>(site, style);
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::CE_DockWidgetTitle:
+        return makeElement<DockWidgetElement, QStyleOptionDockWidget>(site, style);
+    // ToolBoxTabElement, QStyleOptionToolBox
+    case QStyle::CE_ToolBoxTab:
+    case QStyle::CE_ToolBoxTabShape:
+    case QStyle::CE_ToolBoxTabLabel:
+        return makeElement<ToolBoxTabElement, QStyleOptionToolBox>(site, style);
+    // RubberBandElement, QStyleOptionRubberBand
+    case QStyle::CE_RubberBand:
+        return makeElement<RubberBandElement, QStyleOptionRubberBand>(site, style);
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::CE_SizeGrip:
+        return makeElement<SizeGripElement, QStyleOptionSizeGrip>(site, style);
+    // SplitterElement, any option
+    case QStyle::CE_Splitter:
+        return makeElement<SplitterElement, QStyleOption>(site, style);
     case QStyle::CE_PushButton:
     case QStyle::CE_PushButtonBevel:
     case QStyle::CE_PushButtonLabel:
@@ -95,8 +134,6 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     // ComboBoxElement, QStyleOptionComboBox
     case QStyle::CE_ComboBoxLabel:
         return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
-    // DockWidgetElement, QStyleOptionDockWidget
-    case QStyle::CE_DockWidgetTitle:
     // FrameElement, QStyleOptionFrame
     case QStyle::CE_FocusFrame:
     case QStyle::CE_ShapedFrame:
@@ -127,8 +164,6 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_RadioButton:
     case QStyle::CE_RadioButtonLabel:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
-    // RubberBandElement, QStyleOptionRubberBand
-    case QStyle::CE_RubberBand:
     // ScrollBarElement, QStyleOptionSlider
     case QStyle::CE_ScrollBarAddLine:
     case QStyle::CE_ScrollBarSubLine:
@@ -137,20 +172,8 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_ScrollBarSlider:
     case QStyle::CE_ScrollBarFirst:
     case QStyle::CE_ScrollBarLast:
-    // SizeGripElement, QStyleOptionSizeGrip
-    case QStyle::CE_SizeGrip:
-    // SplitterElement, any option
-    case QStyle::CE_Splitter:
-    // TabElement, QStyleOptionTab
-    case QStyle::CE_TabBarTab:
-    case QStyle::CE_TabBarTabShape:
-    case QStyle::CE_TabBarTabLabel:
     // ToolBarElement, QStyleOptionToolBar
     case QStyle::CE_ToolBar:
-    // ToolBoxTabElement, QStyleOptionToolBox
-    case QStyle::CE_ToolBoxTab:
-    case QStyle::CE_ToolBoxTabShape:
-    case QStyle::CE_ToolBoxTabLabel:
     // ToolButtonElement, QStyleOptionToolButton
     case QStyle::CE_ToolButtonLabel:
         return {};
@@ -162,6 +185,13 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
 Element complexElement(QStyle::ComplexControl control, const RequestSite& site, const QuiltStyle* style)
 {
     switch (control) {
+    // Title bars and group boxes.
+    // TitleBarElement, QStyleOptionTitleBar
+    case QStyle::CC_TitleBar:
+        return makeElement<TitleBarElement, QStyleOptionTitleBar>(site, style);
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::CC_GroupBox:
+        return makeElement<GroupBoxElement, QStyleOptionGroupBox>(site, style);
     // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::CC_SpinBox:
         return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
@@ -174,10 +204,6 @@ Element complexElement(QStyle::ComplexControl control, const RequestSite& site, 
     case QStyle::CC_Slider:
     // ToolButtonElement, QStyleOptionToolButton
     case QStyle::CC_ToolButton:
-    // TitleBarElement, QStyleOptionTitleBar
-    case QStyle::CC_TitleBar:
-    // GroupBoxElement, QStyleOptionGroupBox
-    case QStyle::CC_GroupBox:
         return {};
     default:
         return {};
@@ -187,6 +213,33 @@ Element complexElement(QStyle::ComplexControl control, const RequestSite& site, 
 Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& site, const QuiltStyle* style)
 {
     switch (primitive) {
+    // Tab bars, tab widgets, close buttons, group boxes, status bars and the
+    // small elements.
+    // TabBarElement, QStyleOptionTabBarBase
+    case QStyle::PE_FrameTabBarBase:
+        return makeElement<TabBarElement, QStyleOptionTabBarBase>(site, style);
+    // TabWidgetElement, QStyleOptionTabWidgetFrame
+    case QStyle::PE_FrameTabWidget:
+        return makeElement<TabWidgetElement, QStyleOptionTabWidgetFrame>(site, style);
+    // TabCloseButtonElement, any option
+    case QStyle::PE_IndicatorTabClose:
+        return makeElement<TabCloseButtonElement, QStyleOption>(site, style);
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::PE_FrameGroupBox:
+        return makeElement<GroupBoxElement, QStyleOptionGroupBox>(site, style);
+    // StatusBarElement, any option
+    case QStyle::PE_FrameStatusBarItem:
+    case QStyle::PE_PanelStatusBar:
+        return makeElement<StatusBarElement, QStyleOption>(site, style);
+    // ScrollAreaCornerElement, any option
+    case QStyle::PE_PanelScrollAreaCorner:
+        return makeElement<ScrollAreaCornerElement, QStyleOption>(site, style);
+    // SplitterElement, any option
+    case QStyle::PE_IndicatorDockWidgetResizeHandle:
+        return makeElement<SplitterElement, QStyleOption>(site, style);
+    // ToolTipElement, QStyleOptionFrame
+    case QStyle::PE_PanelTipLabel:
+        return makeElement<ToolTipElement, QStyleOptionFrame>(site, style);
     case QStyle::PE_FrameDefaultButton:
     case QStyle::PE_FrameButtonBevel:
     case QStyle::PE_PanelButtonCommand:
@@ -211,8 +264,6 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     case QStyle::PE_FrameDockWidget:
     case QStyle::PE_FrameWindow:
         return makeElement<FrameElement, QStyleOptionFrame>(site, style);
-    // GroupBoxElement, QStyleOptionGroupBox
-    case QStyle::PE_FrameGroupBox:
     // HeaderElement, QStyleOptionHeader
     case QStyle::PE_IndicatorHeaderArrow:
         return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
@@ -233,25 +284,12 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     // RadioButtonElement, QStyleOptionButton
     case QStyle::PE_IndicatorRadioButton:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
-    // ScrollAreaCornerElement, any option
-    case QStyle::PE_PanelScrollAreaCorner:
     // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::PE_IndicatorSpinDown:
     case QStyle::PE_IndicatorSpinMinus:
     case QStyle::PE_IndicatorSpinPlus:
     case QStyle::PE_IndicatorSpinUp:
         return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
-    // SplitterElement, any option
-    case QStyle::PE_IndicatorDockWidgetResizeHandle:
-    // StatusBarElement, any option
-    case QStyle::PE_FrameStatusBarItem:
-    case QStyle::PE_PanelStatusBar:
-    // TabBarElement, QStyleOptionTabBarBase
-    case QStyle::PE_FrameTabBarBase:
-    // TabCloseButtonElement, any option
-    case QStyle::PE_IndicatorTabClose:
-    // TabWidgetElement, QStyleOptionTabWidgetFrame
-    case QStyle::PE_FrameTabWidget:
     // ToolBarElement, QStyleOptionToolBar
     case QStyle::PE_PanelToolBar:
     // ToolBarElement, any option
@@ -260,8 +298,6 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     // ToolButtonElement, QStyleOptionToolButton
     case QStyle::PE_FrameButtonTool:
     case QStyle::PE_PanelButtonTool:
-    // ToolTipElement, QStyleOptionFrame
-    case QStyle::PE_PanelTipLabel:
     // TreeViewElement, any option
     case QStyle::PE_IndicatorBranch:
         return makeElement<TreeViewElement, QStyleOption>(site, style);
@@ -274,6 +310,22 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
 Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const QuiltStyle* style)
 {
     switch (type) {
+    // Tabs, tab widgets, group boxes, size grips and splitters.
+    // TabElement, QStyleOptionTab
+    case QStyle::CT_TabBarTab:
+        return makeElement<TabElement, QStyleOptionTab>(site, style);
+    // TabWidgetElement, QStyleOptionTabWidgetFrame
+    case QStyle::CT_TabWidget:
+        return makeElement<TabWidgetElement, QStyleOptionTabWidgetFrame>(site, style);
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::CT_GroupBox:
+        return makeElement<GroupBoxElement, QStyleOptionGroupBox>(site, style);
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::CT_SizeGrip:
+        return makeElement<SizeGripElement, QStyleOptionSizeGrip>(site, style);
+    // SplitterElement, any option
+    case QStyle::CT_Splitter:
+        return makeElement<SplitterElement, QStyleOption>(site, style);
     case QStyle::CT_PushButton:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
     // CheckBoxElement, QStyleOptionButton
@@ -282,8 +334,6 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
     // ComboBoxElement, QStyleOptionComboBox
     case QStyle::CT_ComboBox:
         return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
-    // GroupBoxElement, QStyleOptionGroupBox
-    case QStyle::CT_GroupBox:
     // HeaderElement, QStyleOptionHeader
     case QStyle::CT_HeaderSection:
         return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
@@ -308,19 +358,11 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
     // ScrollBarElement, QStyleOptionSlider
     case QStyle::CT_ScrollBar:
-    // SizeGripElement, QStyleOptionSizeGrip
-    case QStyle::CT_SizeGrip:
     // SliderElement, QStyleOptionSlider
     case QStyle::CT_Slider:
     // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::CT_SpinBox:
         return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
-    // SplitterElement, any option
-    case QStyle::CT_Splitter:
-    // TabElement, QStyleOptionTab
-    case QStyle::CT_TabBarTab:
-    // TabWidgetElement, QStyleOptionTabWidgetFrame
-    case QStyle::CT_TabWidget:
     // ToolButtonElement, QStyleOptionToolButton
     case QStyle::CT_ToolButton:
         return {};
@@ -332,6 +374,16 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
 Element subElementElement(QStyle::SubElement element, const RequestSite& site, const QuiltStyle* style)
 {
     switch (element) {
+    // Dock widgets and tool box tabs.
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::SE_DockWidgetCloseButton:
+    case QStyle::SE_DockWidgetFloatButton:
+    case QStyle::SE_DockWidgetTitleBarText:
+    case QStyle::SE_DockWidgetIcon:
+        return makeElement<DockWidgetElement, QStyleOptionDockWidget>(site, style);
+    // ToolBoxTabElement, QStyleOptionToolBox
+    case QStyle::SE_ToolBoxTabContents:
+        return makeElement<ToolBoxTabElement, QStyleOptionToolBox>(site, style);
     case QStyle::SE_PushButtonContents:
     case QStyle::SE_PushButtonFocusRect:
     case QStyle::SE_PushButtonBevel:
@@ -340,11 +392,6 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     case QStyle::SE_CheckBoxIndicator:
     case QStyle::SE_CheckBoxContents:
         return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
-    // DockWidgetElement, QStyleOptionDockWidget
-    case QStyle::SE_DockWidgetCloseButton:
-    case QStyle::SE_DockWidgetFloatButton:
-    case QStyle::SE_DockWidgetTitleBarText:
-    case QStyle::SE_DockWidgetIcon:
     // FrameElement, QStyleOptionFrame
     case QStyle::SE_FrameContents:
         return makeElement<FrameElement, QStyleOptionFrame>(site, style);
@@ -368,8 +415,6 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     case QStyle::SE_RadioButtonIndicator:
     case QStyle::SE_RadioButtonContents:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
-    // ToolBoxTabElement, QStyleOptionToolBox
-    case QStyle::SE_ToolBoxTabContents:
         return {};
     default:
         return {};
@@ -379,6 +424,39 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
 Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const QuiltStyle* style)
 {
     switch (metric) {
+    // Tabs, tab bars, close buttons, title bars, dock widgets and the small
+    // elements.
+    // TabElement, QStyleOptionTab
+    case QStyle::PM_TabBarTabHSpace:
+    case QStyle::PM_TabBarTabVSpace:
+        return makeElement<TabElement, QStyleOptionTab>(site, style);
+    // TabBarElement, QStyleOptionTabBarBase
+    case QStyle::PM_TabBarBaseHeight:
+    case QStyle::PM_TabBarScrollButtonWidth:
+    case QStyle::PM_TabBarIconSize:
+        return makeElement<TabBarElement, QStyleOptionTabBarBase>(site, style);
+    // TabCloseButtonElement, any option
+    case QStyle::PM_TabCloseIndicatorWidth:
+    case QStyle::PM_TabCloseIndicatorHeight:
+        return makeElement<TabCloseButtonElement, QStyleOption>(site, style);
+    // TitleBarElement, QStyleOptionTitleBar
+    case QStyle::PM_TitleBarHeight:
+    case QStyle::PM_TitleBarButtonIconSize:
+    case QStyle::PM_TitleBarButtonSize:
+        return makeElement<TitleBarElement, QStyleOptionTitleBar>(site, style);
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::PM_DockWidgetFrameWidth:
+        return makeElement<DockWidgetElement, QStyleOptionDockWidget>(site, style);
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::PM_SizeGripSize:
+        return makeElement<SizeGripElement, QStyleOptionSizeGrip>(site, style);
+    // SplitterElement, any option
+    case QStyle::PM_DockWidgetSeparatorExtent:
+    case QStyle::PM_SplitterWidth:
+        return makeElement<SplitterElement, QStyleOption>(site, style);
+    // ToolTipElement, QStyleOptionFrame
+    case QStyle::PM_ToolTipLabelFrameWidth:
+        return makeElement<ToolTipElement, QStyleOptionFrame>(site, style);
     case QStyle::PM_ButtonMargin:
     case QStyle::PM_ButtonDefaultIndicator:
     case QStyle::PM_ButtonIconSize:
@@ -398,8 +476,6 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     // ComboBoxElement, QStyleOptionComboBox
     case QStyle::PM_ComboBoxFrameWidth:
         return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
-    // DockWidgetElement, QStyleOptionDockWidget
-    case QStyle::PM_DockWidgetFrameWidth:
     // FocusElement, QStyleOptionFocusRect
     case QStyle::PM_FocusFrameVMargin:
     case QStyle::PM_FocusFrameHMargin:
@@ -439,8 +515,6 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     // ScrollBarElement, QStyleOptionSlider
     case QStyle::PM_ScrollBarExtent:
     case QStyle::PM_ScrollBarSliderMin:
-    // SizeGripElement, QStyleOptionSizeGrip
-    case QStyle::PM_SizeGripSize:
     // SliderElement, QStyleOptionSlider
     case QStyle::PM_SliderThickness:
     case QStyle::PM_SliderControlThickness:
@@ -448,23 +522,6 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::PM_SpinBoxFrameWidth:
         return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
-    // SplitterElement, any option
-    case QStyle::PM_DockWidgetSeparatorExtent:
-    case QStyle::PM_SplitterWidth:
-    // TabBarElement, QStyleOptionTabBarBase
-    case QStyle::PM_TabBarBaseHeight:
-    case QStyle::PM_TabBarScrollButtonWidth:
-    case QStyle::PM_TabBarIconSize:
-    // TabCloseButtonElement, any option
-    case QStyle::PM_TabCloseIndicatorWidth:
-    case QStyle::PM_TabCloseIndicatorHeight:
-    // TabElement, QStyleOptionTab
-    case QStyle::PM_TabBarTabHSpace:
-    case QStyle::PM_TabBarTabVSpace:
-    // TitleBarElement, QStyleOptionTitleBar
-    case QStyle::PM_TitleBarHeight:
-    case QStyle::PM_TitleBarButtonIconSize:
-    case QStyle::PM_TitleBarButtonSize:
     // ToolBarElement, QStyleOptionToolBar
     case QStyle::PM_ToolBarFrameWidth:
     case QStyle::PM_ToolBarHandleExtent:
@@ -473,8 +530,6 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_ToolBarSeparatorExtent:
     case QStyle::PM_ToolBarExtensionExtent:
     case QStyle::PM_ToolBarIconSize:
-    // ToolTipElement, QStyleOptionFrame
-    case QStyle::PM_ToolTipLabelFrameWidth:
     // TreeViewElement, any option
     case QStyle::PM_TreeViewIndentation:
         return makeElement<TreeViewElement, QStyleOption>(site, style);
@@ -487,28 +542,30 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
 Element hintElement(QStyle::StyleHint hint, const RequestSite& site, const QuiltStyle* style)
 {
     switch (hint) {
+    // Tab bars.
+    // TabBarElement, QStyleOptionTabBarBase
+    case QStyle::SH_TabBar_Alignment:
+    case QStyle::SH_TabBar_ElideMode:
+        return makeElement<TabBarElement, QStyleOptionTabBarBase>(site, style);
     case QStyle::SH_FormLayoutWrapPolicy:
     case QStyle::SH_FormLayoutFieldGrowthPolicy:
     case QStyle::SH_FormLayoutFormAlignment:
     case QStyle::SH_FormLayoutLabelAlignment:
         return makeElement<WidgetElement, QStyleOption>(site, style);
-    // TabBarElement, QStyleOptionTabBarBase
-    case QStyle::SH_TabBar_Alignment:
-    case QStyle::SH_TabBar_ElideMode:
-        return {};
     default:
         return {};
     }
 }
 
-Element iconElement(QStyle::StandardPixmap pixmap, const RequestSite&, const QuiltStyle*)
+Element iconElement(QStyle::StandardPixmap pixmap, const RequestSite& site, const QuiltStyle* style)
 {
     switch (pixmap) {
+    // Dock widgets.
     // DockWidgetElement, QStyleOptionDockWidget
     case QStyle::SP_TitleBarCloseButton:
     case QStyle::SP_TitleBarNormalButton:
     case QStyle::SP_DockWidgetCloseButton:
-        return {};
+        return makeElement<DockWidgetElement, QStyleOptionDockWidget>(site, style);
     default:
         return {};
     }

@@ -159,6 +159,10 @@ private Q_SLOTS:
     void destructorEmptiesCache();
     void optionTypesAtOneAddress();
     void collisionMakesItsOwnElement();
+    // Tabs, group boxes, tool boxes, status bars, title bars, dock widgets and
+    // the small elements.
+    void dispatchTableTabsAndPanels_data();
+    void dispatchTableTabsAndPanels();
 };
 
 void tst_ElementDispatch::init()
@@ -506,6 +510,201 @@ void tst_ElementDispatch::collisionMakesItsOwnElement()
     const auto element = cachedElement(siteOf(PixelMetric, QStyle::PM_ButtonIconSize, &second));
     QVERIFY(element);
     QVERIFY(element != entry->element);
+}
+
+namespace
+{
+// An option of the type, with what its element needs to be valid. (Shared:
+// it deletes the option as the type it was made, which QStyleOption cannot.)
+std::shared_ptr<QStyleOption> optionOfType(int type)
+{
+    std::shared_ptr<QStyleOption> option;
+    switch (type) {
+    case QStyleOption::SO_Tab: {
+        auto tab = std::make_shared<QStyleOptionTab>();
+        tab->text = QStringLiteral("Tab");
+        option = std::move(tab);
+        break;
+    }
+    case QStyleOption::SO_TabBarBase:
+        option = std::make_shared<QStyleOptionTabBarBase>();
+        break;
+    case QStyleOption::SO_TabWidgetFrame:
+        option = std::make_shared<QStyleOptionTabWidgetFrame>();
+        break;
+    case QStyleOption::SO_GroupBox: {
+        auto groupBox = std::make_shared<QStyleOptionGroupBox>();
+        groupBox->text = QStringLiteral("Group");
+        option = std::move(groupBox);
+        break;
+    }
+    case QStyleOption::SO_ToolBox: {
+        auto toolBox = std::make_shared<QStyleOptionToolBox>();
+        toolBox->text = QStringLiteral("Page");
+        option = std::move(toolBox);
+        break;
+    }
+    case QStyleOption::SO_TitleBar: {
+        auto titleBar = std::make_shared<QStyleOptionTitleBar>();
+        titleBar->text = QStringLiteral("Title");
+        titleBar->titleBarFlags = Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        option = std::move(titleBar);
+        break;
+    }
+    case QStyleOption::SO_DockWidget: {
+        auto dock = std::make_shared<QStyleOptionDockWidget>();
+        dock->title = QStringLiteral("Dock");
+        option = std::move(dock);
+        break;
+    }
+    case QStyleOption::SO_RubberBand:
+        option = std::make_shared<QStyleOptionRubberBand>();
+        break;
+    case QStyleOption::SO_SizeGrip:
+        option = std::make_shared<QStyleOptionSizeGrip>();
+        break;
+    case QStyleOption::SO_Frame:
+        option = std::make_shared<QStyleOptionFrame>();
+        break;
+    default:
+        option = std::make_shared<QStyleOption>();
+        break;
+    }
+    option->rect = QRect(0, 0, 40, 20);
+    option->state = QStyle::State_Enabled;
+    return option;
+}
+
+// As request(), with the complex-control and standard-icon kinds too.
+QVariant requestAny(const QStyle* style, int kind, int enumerator, const QStyleOption* option,
+                    const QWidget* widget = nullptr)
+{
+    const auto* complex = static_cast<const QStyleOptionComplex*>(option);
+    switch (kind) {
+    case DrawComplexControl: {
+        QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        style->drawComplexControl(QStyle::ComplexControl(enumerator), complex, &painter, widget);
+        return {};
+    }
+    case StandardIcon:
+        return style->standardIcon(QStyle::StandardPixmap(enumerator), option, widget).isNull();
+    default:
+        return request(style, kind, enumerator, option, widget);
+    }
+}
+} // namespace
+
+void tst_ElementDispatch::dispatchTableTabsAndPanels_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("enumerator");
+    QTest::addColumn<int>("optionType");
+    QTest::addColumn<QString>("className");
+
+    auto row = [](const char* name, int kind, int enumerator, int optionType, const char* className) {
+        QTest::newRow(name) << kind << enumerator << optionType << QString::fromLatin1(className);
+    };
+    const int P = QStyleOption::SO_Default;
+
+    const int Tab = QStyleOption::SO_Tab;
+    row("CE_TabBarTab", DrawControl, QStyle::CE_TabBarTab, Tab, "TabElement");
+    row("CE_TabBarTabShape", DrawControl, QStyle::CE_TabBarTabShape, Tab, "TabElement");
+    row("CE_TabBarTabLabel", DrawControl, QStyle::CE_TabBarTabLabel, Tab, "TabElement");
+    row("CT_TabBarTab", SizeFromContents, QStyle::CT_TabBarTab, Tab, "TabElement");
+    row("PM_TabBarTabHSpace", PixelMetric, QStyle::PM_TabBarTabHSpace, Tab, "TabElement");
+    row("PM_TabBarTabVSpace", PixelMetric, QStyle::PM_TabBarTabVSpace, Tab, "TabElement");
+
+    const int Base = QStyleOption::SO_TabBarBase;
+    row("PE_FrameTabBarBase", DrawPrimitive, QStyle::PE_FrameTabBarBase, Base, "TabBarElement");
+    row("PM_TabBarBaseHeight", PixelMetric, QStyle::PM_TabBarBaseHeight, Base, "TabBarElement");
+    row("PM_TabBarScrollButtonWidth", PixelMetric, QStyle::PM_TabBarScrollButtonWidth, Base, "TabBarElement");
+    row("PM_TabBarIconSize", PixelMetric, QStyle::PM_TabBarIconSize, Base, "TabBarElement");
+    row("SH_TabBar_Alignment", StyleHint, QStyle::SH_TabBar_Alignment, Base, "TabBarElement");
+    row("SH_TabBar_ElideMode", StyleHint, QStyle::SH_TabBar_ElideMode, Base, "TabBarElement");
+
+    const int TabFrame = QStyleOption::SO_TabWidgetFrame;
+    row("PE_FrameTabWidget", DrawPrimitive, QStyle::PE_FrameTabWidget, TabFrame, "TabWidgetElement");
+    row("CT_TabWidget", SizeFromContents, QStyle::CT_TabWidget, TabFrame, "TabWidgetElement");
+
+    row("PE_IndicatorTabClose", DrawPrimitive, QStyle::PE_IndicatorTabClose, P, "TabCloseButtonElement");
+    row("PM_TabCloseIndicatorWidth", PixelMetric, QStyle::PM_TabCloseIndicatorWidth, P, "TabCloseButtonElement");
+    row("PM_TabCloseIndicatorHeight", PixelMetric, QStyle::PM_TabCloseIndicatorHeight, P, "TabCloseButtonElement");
+
+    const int Group = QStyleOption::SO_GroupBox;
+    row("CC_GroupBox", DrawComplexControl, QStyle::CC_GroupBox, Group, "GroupBoxElement");
+    row("PE_FrameGroupBox", DrawPrimitive, QStyle::PE_FrameGroupBox, Group, "GroupBoxElement");
+    row("CT_GroupBox", SizeFromContents, QStyle::CT_GroupBox, Group, "GroupBoxElement");
+
+    const int ToolBox = QStyleOption::SO_ToolBox;
+    row("CE_ToolBoxTab", DrawControl, QStyle::CE_ToolBoxTab, ToolBox, "ToolBoxTabElement");
+    row("CE_ToolBoxTabShape", DrawControl, QStyle::CE_ToolBoxTabShape, ToolBox, "ToolBoxTabElement");
+    row("CE_ToolBoxTabLabel", DrawControl, QStyle::CE_ToolBoxTabLabel, ToolBox, "ToolBoxTabElement");
+    row("SE_ToolBoxTabContents", SubElementRect, QStyle::SE_ToolBoxTabContents, ToolBox, "ToolBoxTabElement");
+
+    row("PE_FrameStatusBarItem", DrawPrimitive, QStyle::PE_FrameStatusBarItem, P, "StatusBarElement");
+    row("PE_PanelStatusBar", DrawPrimitive, QStyle::PE_PanelStatusBar, P, "StatusBarElement");
+
+    const int Title = QStyleOption::SO_TitleBar;
+    row("CC_TitleBar", DrawComplexControl, QStyle::CC_TitleBar, Title, "TitleBarElement");
+    row("PM_TitleBarHeight", PixelMetric, QStyle::PM_TitleBarHeight, Title, "TitleBarElement");
+    row("PM_TitleBarButtonIconSize", PixelMetric, QStyle::PM_TitleBarButtonIconSize, Title, "TitleBarElement");
+    row("PM_TitleBarButtonSize", PixelMetric, QStyle::PM_TitleBarButtonSize, Title, "TitleBarElement");
+
+    const int Dock = QStyleOption::SO_DockWidget;
+    row("CE_DockWidgetTitle", DrawControl, QStyle::CE_DockWidgetTitle, Dock, "DockWidgetElement");
+    row("SE_DockWidgetCloseButton", SubElementRect, QStyle::SE_DockWidgetCloseButton, Dock, "DockWidgetElement");
+    row("SE_DockWidgetFloatButton", SubElementRect, QStyle::SE_DockWidgetFloatButton, Dock, "DockWidgetElement");
+    row("SE_DockWidgetTitleBarText", SubElementRect, QStyle::SE_DockWidgetTitleBarText, Dock, "DockWidgetElement");
+    row("SE_DockWidgetIcon", SubElementRect, QStyle::SE_DockWidgetIcon, Dock, "DockWidgetElement");
+    row("PM_DockWidgetFrameWidth", PixelMetric, QStyle::PM_DockWidgetFrameWidth, Dock, "DockWidgetElement");
+    row("SP_TitleBarCloseButton", StandardIcon, QStyle::SP_TitleBarCloseButton, Dock, "DockWidgetElement");
+    row("SP_TitleBarNormalButton", StandardIcon, QStyle::SP_TitleBarNormalButton, Dock, "DockWidgetElement");
+    row("SP_DockWidgetCloseButton", StandardIcon, QStyle::SP_DockWidgetCloseButton, Dock, "DockWidgetElement");
+
+    row("CE_RubberBand", DrawControl, QStyle::CE_RubberBand, QStyleOption::SO_RubberBand, "RubberBandElement");
+    row("PE_PanelScrollAreaCorner", DrawPrimitive, QStyle::PE_PanelScrollAreaCorner, P, "ScrollAreaCornerElement");
+    const int Grip = QStyleOption::SO_SizeGrip;
+    row("CE_SizeGrip", DrawControl, QStyle::CE_SizeGrip, Grip, "SizeGripElement");
+    row("CT_SizeGrip", SizeFromContents, QStyle::CT_SizeGrip, Grip, "SizeGripElement");
+    row("PM_SizeGripSize", PixelMetric, QStyle::PM_SizeGripSize, Grip, "SizeGripElement");
+    row("CE_Splitter", DrawControl, QStyle::CE_Splitter, P, "SplitterElement");
+    row("PE_IndicatorDockWidgetResizeHandle", DrawPrimitive, QStyle::PE_IndicatorDockWidgetResizeHandle, P,
+        "SplitterElement");
+    row("CT_Splitter", SizeFromContents, QStyle::CT_Splitter, P, "SplitterElement");
+    row("PM_DockWidgetSeparatorExtent", PixelMetric, QStyle::PM_DockWidgetSeparatorExtent, P, "SplitterElement");
+    row("PM_SplitterWidth", PixelMetric, QStyle::PM_SplitterWidth, P, "SplitterElement");
+    row("PE_PanelTipLabel", DrawPrimitive, QStyle::PE_PanelTipLabel, QStyleOption::SO_Frame, "ToolTipElement");
+    row("PM_ToolTipLabelFrameWidth", PixelMetric, QStyle::PM_ToolTipLabelFrameWidth, QStyleOption::SO_Frame,
+        "ToolTipElement");
+}
+
+void tst_ElementDispatch::dispatchTableTabsAndPanels()
+{
+    QFETCH(int, kind);
+    QFETCH(int, enumerator);
+    QFETCH(int, optionType);
+    QFETCH(QString, className);
+
+    const auto option = optionOfType(optionType);
+    requestAny(quiltStyle(), kind, enumerator, option.get());
+    QCOMPARE(classOf(cachedElement(siteOf(kind, enumerator, option.get()))), className);
+
+    if (optionType == QStyleOption::SO_Default) {
+        // No test of the option: a null option gets an element too.
+        requestAny(quiltStyle(), kind, enumerator, nullptr);
+        QCOMPARE(classOf(cachedElement(siteOf(kind, enumerator, nullptr))), className);
+        return;
+    }
+
+    // An option of another type gets no element: the common style answers
+    // (and may ask the style for other things on the way).
+    elementCache().clear();
+    const auto other
+        = optionOfType(optionType == QStyleOption::SO_Frame ? QStyleOption::SO_Default : QStyleOption::SO_Frame);
+    requestAny(quiltStyle(), kind, enumerator, other.get());
+    QVERIFY(!cachedElement(siteOf(kind, enumerator, other.get())));
 }
 
 QUILT_WIDGET_TEST_MAIN(tst_ElementDispatch, "")
