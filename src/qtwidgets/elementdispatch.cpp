@@ -5,6 +5,14 @@
 #include "elementcache.h"
 #include "fixedanswers.h"
 #include "indicatorelement.h"
+#include "menubarelement.h"
+#include "menuelement.h"
+#include "menuitemelement.h"
+#include "progressbarelement.h"
+#include "scrollbarelement.h"
+#include "sliderelement.h"
+#include "toolbarelement.h"
+#include "toolbuttonelement.h"
 #include "quiltstyle.h"
 #include "widgetelement.h"
 
@@ -77,6 +85,31 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_PushButtonBevel:
     case QStyle::CE_PushButtonLabel:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    // Scroll bars, sliders, progress bars, menus, menu bars, tool bars and
+    // tool buttons.
+    case QStyle::CE_MenuBarEmptyArea:
+        return makeElement<MenuBarElement, QStyleOption>(site, style);
+    case QStyle::CE_MenuBarItem:
+        return makeElement<MenuBarItemElement, QStyleOptionMenuItem>(site, style);
+    case QStyle::CE_MenuItem:
+        return makeElement<MenuItemElement, QStyleOptionMenuItem>(site, style);
+    case QStyle::CE_ProgressBar:
+    case QStyle::CE_ProgressBarGroove:
+    case QStyle::CE_ProgressBarContents:
+    case QStyle::CE_ProgressBarLabel:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
+    case QStyle::CE_ScrollBarAddLine:
+    case QStyle::CE_ScrollBarSubLine:
+    case QStyle::CE_ScrollBarAddPage:
+    case QStyle::CE_ScrollBarSubPage:
+    case QStyle::CE_ScrollBarSlider:
+    case QStyle::CE_ScrollBarFirst:
+    case QStyle::CE_ScrollBarLast:
+        return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
+    case QStyle::CE_ToolBar:
+        return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
+    case QStyle::CE_ToolButtonLabel:
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
     case QStyle::CE_CheckBox:
     case QStyle::CE_CheckBoxLabel: // check box
     case QStyle::CE_ComboBoxLabel: // combo box
@@ -88,47 +121,36 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_HeaderLabel:
     case QStyle::CE_HeaderEmptyArea: // header
     case QStyle::CE_ItemViewItem: // item view
-    case QStyle::CE_MenuBarEmptyArea: // menu bar
-    case QStyle::CE_MenuBarItem: // menu bar item
-    case QStyle::CE_MenuItem: // menu item
-    case QStyle::CE_ProgressBar:
-    case QStyle::CE_ProgressBarGroove:
-    case QStyle::CE_ProgressBarContents:
-    case QStyle::CE_ProgressBarLabel: // progress bar
     case QStyle::CE_RadioButton:
     case QStyle::CE_RadioButtonLabel: // radio button
     case QStyle::CE_RubberBand: // rubber band
-    case QStyle::CE_ScrollBarAddLine:
-    case QStyle::CE_ScrollBarSubLine:
-    case QStyle::CE_ScrollBarAddPage:
-    case QStyle::CE_ScrollBarSubPage:
-    case QStyle::CE_ScrollBarSlider:
-    case QStyle::CE_ScrollBarFirst:
-    case QStyle::CE_ScrollBarLast: // scroll bar
     case QStyle::CE_SizeGrip: // size grip
     case QStyle::CE_Splitter: // splitter
     case QStyle::CE_TabBarTab:
     case QStyle::CE_TabBarTabShape:
     case QStyle::CE_TabBarTabLabel: // tab
-    case QStyle::CE_ToolBar: // tool bar
     case QStyle::CE_ToolBoxTab:
     case QStyle::CE_ToolBoxTabShape:
     case QStyle::CE_ToolBoxTabLabel: // tool box tab
-    case QStyle::CE_ToolButtonLabel: // tool button
         return {};
     default:
         return {};
     }
 }
 
-Element complexElement(QStyle::ComplexControl control, const RequestSite&, const QuiltStyle*)
+Element complexElement(QStyle::ComplexControl control, const RequestSite& site, const QuiltStyle* style)
 {
     switch (control) {
+    // Scroll bars, sliders, progress bars, menus, menu bars, tool bars and
+    // tool buttons.
+    case QStyle::CC_ScrollBar:
+        return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
+    case QStyle::CC_Slider:
+        return makeElement<SliderElement, QStyleOptionSlider>(site, style);
+    case QStyle::CC_ToolButton:
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
     case QStyle::CC_SpinBox: // spin box
     case QStyle::CC_ComboBox: // combo box
-    case QStyle::CC_ScrollBar: // scroll bar
-    case QStyle::CC_Slider: // slider
-    case QStyle::CC_ToolButton: // tool button
     case QStyle::CC_TitleBar: // title bar
     case QStyle::CC_GroupBox: // group box
         return {};
@@ -153,6 +175,23 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
         return makeElement<IndicatorElement, QStyleOption>(site, style);
     case QStyle::PE_Widget:
         return makeElement<WidgetElement, QStyleOption>(site, style);
+    // Scroll bars, sliders, progress bars, menus, menu bars, tool bars and
+    // tool buttons.
+    case QStyle::PE_PanelMenuBar:
+        return makeElement<MenuBarElement, QStyleOption>(site, style);
+    case QStyle::PE_FrameMenu:
+    case QStyle::PE_PanelMenu:
+        return makeElement<MenuElement, QStyleOption>(site, style);
+    case QStyle::PE_IndicatorProgressChunk:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
+    case QStyle::PE_PanelToolBar:
+        return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
+    case QStyle::PE_IndicatorToolBarHandle:
+    case QStyle::PE_IndicatorToolBarSeparator:
+        return makeElement<ToolBarElement, QStyleOption>(site, style);
+    case QStyle::PE_FrameButtonTool:
+    case QStyle::PE_PanelButtonTool:
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
     case QStyle::PE_IndicatorCheckBox: // check box
     case QStyle::PE_FrameFocusRect: // focus
     case QStyle::PE_Frame:
@@ -163,10 +202,6 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     case QStyle::PE_PanelItemViewItem: // item view
     case QStyle::PE_FrameLineEdit:
     case QStyle::PE_PanelLineEdit: // line edit
-    case QStyle::PE_PanelMenuBar: // menu bar
-    case QStyle::PE_FrameMenu:
-    case QStyle::PE_PanelMenu: // menu
-    case QStyle::PE_IndicatorProgressChunk: // progress bar
     case QStyle::PE_IndicatorRadioButton: // radio button
     case QStyle::PE_PanelScrollAreaCorner: // scroll-area corner
     case QStyle::PE_IndicatorSpinDown:
@@ -179,11 +214,6 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     case QStyle::PE_FrameTabBarBase: // tab bar
     case QStyle::PE_IndicatorTabClose: // tab close button
     case QStyle::PE_FrameTabWidget: // tab widget
-    case QStyle::PE_PanelToolBar:
-    case QStyle::PE_IndicatorToolBarHandle:
-    case QStyle::PE_IndicatorToolBarSeparator: // tool bar
-    case QStyle::PE_FrameButtonTool:
-    case QStyle::PE_PanelButtonTool: // tool button
     case QStyle::PE_PanelTipLabel: // tool tip
     case QStyle::PE_IndicatorBranch: // tree view
         return {};
@@ -197,26 +227,36 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
     switch (type) {
     case QStyle::CT_PushButton:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    // Scroll bars, sliders, progress bars, menus, menu bars, tool bars and
+    // tool buttons.
+    case QStyle::CT_MenuBar:
+        return makeElement<MenuBarElement, QStyleOption>(site, style);
+    case QStyle::CT_MenuBarItem:
+        return makeElement<MenuBarItemElement, QStyleOptionMenuItem>(site, style);
+    case QStyle::CT_Menu:
+        return makeElement<MenuElement, QStyleOption>(site, style);
+    case QStyle::CT_MenuItem:
+        return makeElement<MenuItemElement, QStyleOptionMenuItem>(site, style);
+    case QStyle::CT_ProgressBar:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
+    case QStyle::CT_ScrollBar:
+        return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
+    case QStyle::CT_Slider:
+        return makeElement<SliderElement, QStyleOptionSlider>(site, style);
+    case QStyle::CT_ToolButton:
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
     case QStyle::CT_CheckBox: // check box
     case QStyle::CT_ComboBox: // combo box
     case QStyle::CT_GroupBox: // group box
     case QStyle::CT_HeaderSection: // header
     case QStyle::CT_ItemViewItem: // item view
     case QStyle::CT_LineEdit: // line edit
-    case QStyle::CT_MenuBar: // menu bar
-    case QStyle::CT_MenuBarItem: // menu bar item
-    case QStyle::CT_Menu: // menu
-    case QStyle::CT_MenuItem: // menu item
-    case QStyle::CT_ProgressBar: // progress bar
     case QStyle::CT_RadioButton: // radio button
-    case QStyle::CT_ScrollBar: // scroll bar
     case QStyle::CT_SizeGrip: // size grip
-    case QStyle::CT_Slider: // slider
     case QStyle::CT_SpinBox: // spin box
     case QStyle::CT_Splitter: // splitter
     case QStyle::CT_TabBarTab: // tab
     case QStyle::CT_TabWidget: // tab widget
-    case QStyle::CT_ToolButton: // tool button
         return {};
     default:
         return {};
@@ -230,6 +270,12 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     case QStyle::SE_PushButtonFocusRect:
     case QStyle::SE_PushButtonBevel:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    // Scroll bars, sliders, progress bars, menus, menu bars, tool bars and
+    // tool buttons.
+    case QStyle::SE_ProgressBarGroove:
+    case QStyle::SE_ProgressBarContents:
+    case QStyle::SE_ProgressBarLabel:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
     case QStyle::SE_CheckBoxIndicator:
     case QStyle::SE_CheckBoxContents: // check box
     case QStyle::SE_DockWidgetCloseButton:
@@ -243,9 +289,6 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     case QStyle::SE_ItemViewItemDecoration:
     case QStyle::SE_ItemViewItemText: // item view
     case QStyle::SE_LineEditContents: // line edit
-    case QStyle::SE_ProgressBarGroove:
-    case QStyle::SE_ProgressBarContents:
-    case QStyle::SE_ProgressBarLabel: // progress bar
     case QStyle::SE_RadioButtonIndicator:
     case QStyle::SE_RadioButtonContents: // radio button
     case QStyle::SE_ToolBoxTabContents: // tool box tab
@@ -269,6 +312,36 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_MessageBoxIconSize:
     case QStyle::PM_TextCursorWidth:
         return makeElement<IndicatorElement, QStyleOption>(site, style);
+    // Scroll bars, sliders, progress bars, menus, menu bars, tool bars and
+    // tool buttons.
+    case QStyle::PM_MenuBarItemSpacing:
+    case QStyle::PM_MenuBarVMargin:
+    case QStyle::PM_MenuBarHMargin:
+        return makeElement<MenuBarElement, QStyleOption>(site, style);
+    case QStyle::PM_MenuHMargin:
+    case QStyle::PM_MenuVMargin:
+    case QStyle::PM_MenuPanelWidth:
+    case QStyle::PM_MenuDesktopFrameWidth:
+        return makeElement<MenuElement, QStyleOption>(site, style);
+    case QStyle::PM_MenuButtonIndicator:
+        return makeElement<MenuItemElement, QStyleOptionMenuItem>(site, style);
+    case QStyle::PM_ProgressBarChunkWidth:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
+    case QStyle::PM_ScrollBarExtent:
+    case QStyle::PM_ScrollBarSliderMin:
+        return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
+    case QStyle::PM_SliderThickness:
+    case QStyle::PM_SliderControlThickness:
+    case QStyle::PM_SliderLength:
+        return makeElement<SliderElement, QStyleOptionSlider>(site, style);
+    case QStyle::PM_ToolBarFrameWidth:
+    case QStyle::PM_ToolBarHandleExtent:
+    case QStyle::PM_ToolBarItemSpacing:
+    case QStyle::PM_ToolBarItemMargin:
+    case QStyle::PM_ToolBarSeparatorExtent:
+    case QStyle::PM_ToolBarExtensionExtent:
+    case QStyle::PM_ToolBarIconSize:
+        return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
     case QStyle::PM_IndicatorWidth:
     case QStyle::PM_IndicatorHeight:
     case QStyle::PM_CheckBoxLabelSpacing: // check box
@@ -284,24 +357,10 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_HeaderDefaultSectionSizeVertical: // header
     case QStyle::PM_LineEditIconSize:
     case QStyle::PM_LineEditIconMargin: // line edit
-    case QStyle::PM_MenuBarItemSpacing:
-    case QStyle::PM_MenuBarVMargin:
-    case QStyle::PM_MenuBarHMargin: // menu bar
-    case QStyle::PM_MenuHMargin:
-    case QStyle::PM_MenuVMargin:
-    case QStyle::PM_MenuPanelWidth:
-    case QStyle::PM_MenuDesktopFrameWidth: // menu
-    case QStyle::PM_MenuButtonIndicator: // menu item
-    case QStyle::PM_ProgressBarChunkWidth: // progress bar
     case QStyle::PM_ExclusiveIndicatorWidth:
     case QStyle::PM_ExclusiveIndicatorHeight:
     case QStyle::PM_RadioButtonLabelSpacing: // radio button
-    case QStyle::PM_ScrollBarExtent:
-    case QStyle::PM_ScrollBarSliderMin: // scroll bar
     case QStyle::PM_SizeGripSize: // size grip
-    case QStyle::PM_SliderThickness:
-    case QStyle::PM_SliderControlThickness:
-    case QStyle::PM_SliderLength: // slider
     case QStyle::PM_SpinBoxFrameWidth: // spin box
     case QStyle::PM_DockWidgetSeparatorExtent:
     case QStyle::PM_SplitterWidth: // splitter
@@ -315,13 +374,6 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_TitleBarHeight:
     case QStyle::PM_TitleBarButtonIconSize:
     case QStyle::PM_TitleBarButtonSize: // title bar
-    case QStyle::PM_ToolBarFrameWidth:
-    case QStyle::PM_ToolBarHandleExtent:
-    case QStyle::PM_ToolBarItemSpacing:
-    case QStyle::PM_ToolBarItemMargin:
-    case QStyle::PM_ToolBarSeparatorExtent:
-    case QStyle::PM_ToolBarExtensionExtent:
-    case QStyle::PM_ToolBarIconSize: // tool bar
     case QStyle::PM_ToolTipLabelFrameWidth: // tool tip
     case QStyle::PM_TreeViewIndentation: // tree view
         return {};
