@@ -117,7 +117,6 @@ void ScrollBarElement::drawIndicator(QPainter* painter)
     focus.direction = m_sliderOption->direction;
     focus.fontMetrics = m_sliderOption->fontMetrics;
     focus.styleObject = m_sliderOption->styleObject;
-    focus.backgroundColor = m_sliderOption->palette.color(QPalette::Window);
     m_style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, nullptr);
 }
 
