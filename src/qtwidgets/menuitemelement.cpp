@@ -183,7 +183,9 @@ void MenuItemElement::drawBackgroundAndBorder(QPainter* painter)
         if (!horizontal || *horizontal == Quilt::Properties::Alignment::Fill) {
             const double width = layout && layout->width() ? *layout->width() : m_option->rect.width();
             const double height = layout && layout->height() ? *layout->height() : 1.0;
-            bar = centeredRect(bar, width, height);
+            // On whole pixels: a thin bar centred between them would blur
+            // over two rows.
+            bar = QRectF(centeredRect(bar, width, height).toRect());
         }
     }
     paintStyledRect(painter, bar, m_separatorProperties, StyledRectMode::BackgroundAndBorder, QColor());
@@ -210,6 +212,10 @@ QSizeF MenuItemElement::sizeFromContents(const QSizeF& contents)
     if (!m_menuItemOption) {
         return contents;
     }
+    // A menu measures all its items with one option object, so two items of
+    // equal contents size meet this element under one key: what was derived
+    // from the item measured before (its icon, arrow and layout) is stale.
+    refresh();
     const QStyleOptionMenuItem& o = *m_menuItemOption;
     if (m_isSeparator) {
         const auto* layout = m_separatorProperties ? m_separatorProperties->layout() : nullptr;
@@ -250,6 +256,10 @@ QSizeF MenuItemElement::sizeFromContents(const QSizeF& contents)
 
 double MenuItemElement::pixelMetric(QStyle::PixelMetric metric)
 {
+    // Stale for the same reason as the size.
+    if (m_menuItemOption) {
+        refresh();
+    }
     if (metric == QStyle::PM_MenuButtonIndicator && m_hasSubmenu) {
         return m_layout.value(ElementNames::Arrow).rect.width();
     }
