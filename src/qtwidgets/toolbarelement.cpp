@@ -8,6 +8,15 @@
 
 #include <QStyleOption>
 
+namespace
+{
+// Thin bars centred between two pixels would blur over both.
+QRectF wholePixels(const QRectF& rect)
+{
+    return QRectF(rect.toRect());
+}
+} // namespace
+
 ToolBarElement::ToolBarElement(const QStyleOption* option, QuiltStyle* style, const QWidget* widget)
     : AbstractElement(option, style, widget)
     , m_toolBarOption(qstyleoption_cast<const QStyleOptionToolBar*>(option))
@@ -95,12 +104,12 @@ void ToolBarElement::draw(QPainter* painter, int control, int, int primitive)
         drawBackgroundAndBorder(painter);
     } else if (primitive == QStyle::PE_IndicatorToolBarHandle) {
         if (m_option && m_handleProperties) {
-            paintStyledRect(painter, barRect(handleExtent()), m_handleProperties, StyledRectMode::BackgroundAndBorder,
-                            QColor());
+            paintStyledRect(painter, wholePixels(barRect(handleExtent())), m_handleProperties,
+                            StyledRectMode::BackgroundAndBorder, QColor());
         }
     } else if (primitive == QStyle::PE_IndicatorToolBarSeparator) {
         if (m_option && m_separatorProperties) {
-            paintStyledRect(painter, barRect(separatorExtent()), m_separatorProperties,
+            paintStyledRect(painter, wholePixels(barRect(separatorExtent())), m_separatorProperties,
                             StyledRectMode::BackgroundAndBorder, QColor());
         }
     }

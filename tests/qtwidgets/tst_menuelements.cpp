@@ -281,12 +281,22 @@ void tst_MenuElements::menuBar()
     QUILT_COMPARE_COLOR(colorAt(image, fileRect.topLeft() + QPoint(1, 1)), MenuBarColor);
     QVERIFY(containsColor(image, fileRect, TextColor, 40));
 
-    // The hovered item over the bar.
-    QTest::mouseMove(bar, fileRect.center());
-    QTRY_VERIFY(containsColor(QuiltWidgetTest::grabImage(bar), fileRect, MenuBarItemHoverColor));
-    image = QuiltWidgetTest::grabImage(bar);
-    QUILT_COMPARE_COLOR(colorAt(image, fileRect.topLeft() + QPoint(1, 1)), MenuBarItemHoverColor);
-    QUILT_COMPARE_COLOR(colorAt(image, QPoint(bar->width() - 3, bar->height() / 2)), MenuBarColor);
+    // The highlighted item over the bar, its text over both.
+    QStyleOptionMenuItem item;
+    item.initFrom(bar);
+    item.rect = QRect(0, 0, 60, 24);
+    item.menuItemType = QStyleOptionMenuItem::Normal;
+    item.text = QStringLiteral("File");
+    const auto paintItem = [&](QStyle::State extra) {
+        item.state = QStyle::State_Enabled | extra;
+        return QuiltWidgetTest::paintImage(
+            QSize(60, 24), [&](QPainter* painter) { style->drawControl(QStyle::CE_MenuBarItem, &item, painter, bar); });
+    };
+    image = paintItem(QStyle::State_None);
+    QUILT_COMPARE_COLOR(colorAt(image, QPoint(1, 1)), MenuBarColor);
+    image = paintItem(QStyle::State_Selected);
+    QUILT_COMPARE_COLOR(colorAt(image, QPoint(1, 1)), MenuBarItemHoverColor);
+    QVERIFY(containsColor(image, image.rect(), TextColor, 40));
 }
 
 QUILT_WIDGET_TEST_MAIN(tst_MenuElements, styleSheet())
