@@ -38,6 +38,9 @@ Element::~Element() = default;
 
 void Element::announce(Change change)
 {
+    // Before anything else: owners re-query, and so re-read the key, from
+    // inside their filters of the event below.
+    d->dropKey();
     // The event goes first: owners filtering the element's events must see the
     // change before anything bound to the signals re-reads the element.
     sendChangeEvent(change);
@@ -272,24 +275,42 @@ void writeAttributeValue(QDataStream& stream, const QVariant& value)
         stream << value.toString();
     }
 }
-} // namespace
-
-size_t Element::cacheKey(size_t seed) const
+// The five fields that selectors see, in a fixed layout.
+QByteArray serializedKey(const ElementPrivate& d)
 {
-    // Reserved up front: this runs for every element of a chain on every query.
+    // Reserved up front so that the writes below never grow it.
     QByteArray bytes;
     bytes.reserve(1000);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QDataStream stream(&buffer);
-    stream << d->type << d->id << qint32(d->states.toInt()) << d->hints;
+    stream << d.type << d.id << qint32(d.states.toInt()) << d.hints;
     // Laid out as a streamed QVariantMap: count, then key and value in key order.
-    stream << quint32(d->attributes.size());
-    for (auto it = d->attributes.cbegin(); it != d->attributes.cend(); ++it) {
+    stream << quint32(d.attributes.size());
+    for (auto it = d.attributes.cbegin(); it != d.attributes.cend(); ++it) {
         stream << it.key();
         writeAttributeValue(stream, it.value());
     }
-    return qHash(QByteArrayView(bytes), seed);
+    buffer.close();
+    // Kept for the element's life: no need for the room reserved above.
+    bytes.squeeze();
+    return bytes;
+}
+} // namespace
+
+size_t Element::cacheKey(size_t seed) const
+{
+    if (d->hasLastKey && d->lastSeed == seed) {
+        return d->lastKey;
+    }
+    if (!d->hasKeyBytes) {
+        d->keyBytes = serializedKey(*d);
+        d->hasKeyBytes = true;
+    }
+    d->lastSeed = seed;
+    d->lastKey = qHash(QByteArrayView(d->keyBytes), seed);
+    d->hasLastKey = true;
+    return d->lastKey;
 }
 
 QDebug operator<<(QDebug debug, const std::shared_ptr<Element>& element)

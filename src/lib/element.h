@@ -120,6 +120,8 @@ Q_SIGNALS:
     void updated();
 
 private:
+    friend class ElementPrivate;
+
     void announce(Change change);
 
     std::unique_ptr<ElementPrivate> d;

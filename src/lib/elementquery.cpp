@@ -78,6 +78,17 @@ bool ElementQuery::execute()
         return false;
     }
 
+    // A chain is described by its elements; a null one describes nothing, and
+    // no answer is cached for it.
+    for (const auto& element : std::as_const(d->elements)) {
+        if (!element) {
+            qCWarning(lcQuery) << "Not matching a chain that holds a null element:" << d->elements;
+            d->matches.clear();
+            d->properties.reset();
+            return false;
+        }
+    }
+
     QueryResultCache& cache = queryResultCache();
     const size_t key = queryCacheKey(*d->style, d->elements);
     if (auto cached = cache.get(key)) {

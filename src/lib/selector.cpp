@@ -1,5 +1,7 @@
 #include "selector.h"
 #include "attributevalue_p.h"
+#include "bytereader_p.h"
+#include "element_p.h"
 #include "selector_p.h"
 #include "streamreaders_p.h"
 
@@ -25,6 +27,13 @@ QString stateNames(Element::State state)
     return QString::fromLatin1(stateEnum.valueToKeys(qint32(state)));
 }
 } // namespace
+
+// Folding maps each UTF-16 unit to one unit, so texts of different lengths
+// never compare equal; most texts that do are written alike.
+static bool equalIgnoringCase(const QString& a, const QString& b)
+{
+    return a.size() == b.size() && (a == b || a.compare(b, Qt::CaseInsensitive) == 0);
+}
 
 template<SelectorType Kind, typename Data> int SelectorPrivateModel<Kind, Data>::weight() const
 {
@@ -55,11 +64,11 @@ template<SelectorType Kind, typename Data> bool SelectorPrivateModel<Kind, Data>
         return false;
     }
     if constexpr (Kind == SelectorType::Type) {
-        return !m_data.isEmpty() && m_data.compare(element->type(), Qt::CaseInsensitive) == 0;
+        return !m_data.isEmpty() && equalIgnoringCase(m_data, ElementPrivate::get(*element).type);
     } else if constexpr (Kind == SelectorType::Id) {
-        return !m_data.isEmpty() && m_data.compare(element->id(), Qt::CaseInsensitive) == 0;
+        return !m_data.isEmpty() && equalIgnoringCase(m_data, ElementPrivate::get(*element).id);
     } else if constexpr (Kind == SelectorType::State) {
-        return m_data != Element::State::None && element->states().testAnyFlags(m_data);
+        return m_data != Element::State::None && ElementPrivate::get(*element).states.testAnyFlags(m_data);
     } else if constexpr (Kind == SelectorType::Hint) {
         return !m_data.isEmpty() && element->hasHint(m_data);
     } else if constexpr (Kind == SelectorType::AttributeExists) {
@@ -121,6 +130,33 @@ template class SelectorPrivateModel<SelectorType::AttributeSubstringMatch, std::
 template class SelectorPrivateModel<SelectorType::AnyElement, Empty>;
 template class SelectorPrivateModel<SelectorType::Child, Empty>;
 template class SelectorPrivateModel<SelectorType::Descendant, Empty>;
+} // namespace detail
+
+namespace detail
+{
+const QString* SelectorAccess::text(const Selector& selector)
+{
+    const SelectorPrivateConcept* model = selector.m_model.get();
+    if (!model) {
+        return nullptr;
+    }
+    // A plug-in may bring a model of its own that claims the kind: only the
+    // template's instantiation is known to hold its value as a QString.
+    const auto textOf = [model]<SelectorType Kind>() -> const QString* {
+        const auto* typed = dynamic_cast<const SelectorPrivateModel<Kind, QString>*>(model);
+        return typed ? &typed->m_data : nullptr;
+    };
+    switch (model->type()) {
+    case SelectorType::Type:
+        return textOf.template operator()<SelectorType::Type>();
+    case SelectorType::Id:
+        return textOf.template operator()<SelectorType::Id>();
+    case SelectorType::Hint:
+        return textOf.template operator()<SelectorType::Hint>();
+    default:
+        return nullptr;
+    }
+}
 } // namespace detail
 
 Selector::Selector(std::shared_ptr<const detail::SelectorPrivateConcept> model)
@@ -294,7 +330,7 @@ template<SelectorType Kind> Selector readSelector(QDataStream& stream)
         stream >> value;
         data = Element::State(value);
     } else if constexpr (std::is_same_v<Data, std::pair<QString, QVariant>>) {
-        // The value may name any type; only those that selectors carry are read.
+        // The value may name any type; its counts are checked before Qt reads.
         stream >> data.first;
         detail::readVariant(stream, data.second);
     } else {
@@ -306,6 +342,143 @@ template<SelectorType Kind> Selector readSelector(QDataStream& stream)
     return makeSelector<Kind>(std::move(data));
 }
 } // namespace
+
+Selector SelectorModelPool::text(SelectorType kind, const QString& value)
+{
+    Selector& selector = m_texts[{ qint32(kind), value }];
+    if (!selector.isValid()) {
+        switch (kind) {
+        case SelectorType::Type:
+            selector = makeSelector<SelectorType::Type>(value);
+            break;
+        case SelectorType::Id:
+            selector = makeSelector<SelectorType::Id>(value);
+            break;
+        case SelectorType::Hint:
+            selector = makeSelector<SelectorType::Hint>(value);
+            break;
+        case SelectorType::AttributeExists:
+            selector = makeSelector<SelectorType::AttributeExists>(value);
+            break;
+        default:
+            break;
+        }
+    }
+    return selector;
+}
+
+Selector SelectorModelPool::state(qint32 value)
+{
+    Selector& selector = m_states[value];
+    if (!selector.isValid()) {
+        selector = makeSelector<SelectorType::State>(Element::State(value));
+    }
+    return selector;
+}
+
+Selector SelectorModelPool::substring(const QString& key, const QString& value)
+{
+    Selector& selector = m_substrings[{ key, value }];
+    if (!selector.isValid()) {
+        selector = makeSelector<SelectorType::AttributeSubstringMatch>(std::pair<QString, QString>(key, value));
+    }
+    return selector;
+}
+
+Selector SelectorModelPool::empty(SelectorType kind)
+{
+    Selector& selector = m_empty[qint32(kind)];
+    if (!selector.isValid()) {
+        switch (kind) {
+        case SelectorType::AnyElement:
+            selector = makeSelector<SelectorType::AnyElement>(detail::Empty {});
+            break;
+        case SelectorType::Child:
+            selector = makeSelector<SelectorType::Child>(detail::Empty {});
+            break;
+        case SelectorType::Descendant:
+            selector = makeSelector<SelectorType::Descendant>(detail::Empty {});
+            break;
+        default:
+            break;
+        }
+    }
+    return selector;
+}
+
+void readSelectorList(detail::ByteReader& reader, SelectorList& list, SelectorModelPool& pool)
+{
+    const qint64 count = reader.read<qint64>();
+    // Every selector takes at least its kind.
+    if (reader.ok() && (count < 0 || count > reader.left() / qint64(sizeof(qint32)))) {
+        reader.fail(QDataStream::ReadCorruptData);
+    }
+    if (!reader.ok()) {
+        return;
+    }
+    list.reserve(list.size() + qsizetype(count));
+    for (qint64 i = 0; i < count && reader.ok(); ++i) {
+        const qint32 kind = reader.read<qint32>();
+        if (!reader.ok()) {
+            break;
+        }
+        Selector selector;
+        switch (kind) {
+        case 0:
+            list.append(Selector());
+            continue;
+        case qint32(SelectorType::Type):
+        case qint32(SelectorType::Id):
+        case qint32(SelectorType::Hint):
+        case qint32(SelectorType::AttributeExists): {
+            QString text;
+            reader.readString(text);
+            if (reader.ok()) {
+                selector = pool.text(SelectorType(kind), text);
+            }
+            break;
+        }
+        case qint32(SelectorType::State): {
+            const qint32 value = reader.read<qint32>();
+            if (reader.ok()) {
+                selector = pool.state(value);
+            }
+            break;
+        }
+        case qint32(SelectorType::AttributeEquals): {
+            std::pair<QString, QVariant> data;
+            reader.readString(data.first);
+            reader.withStream([&](QDataStream& stream) { detail::readVariant(stream, data.second); });
+            if (reader.ok()) {
+                selector = makeSelector<SelectorType::AttributeEquals>(std::move(data));
+            }
+            break;
+        }
+        case qint32(SelectorType::AttributeSubstringMatch): {
+            QString key;
+            QString value;
+            reader.readString(key);
+            reader.readString(value);
+            if (reader.ok()) {
+                selector = pool.substring(key, value);
+            }
+            break;
+        }
+        case qint32(SelectorType::AnyElement):
+        case qint32(SelectorType::Child):
+        case qint32(SelectorType::Descendant):
+            selector = pool.empty(SelectorType(kind));
+            break;
+        default:
+            reader.fail(QDataStream::ReadCorruptData);
+            return;
+        }
+        if (!selector.isValid()) {
+            break;
+        }
+        list.append(selector);
+    }
+}
 
 QDataStream& operator>>(QDataStream& stream, SelectorList& list)
 {

@@ -35,6 +35,9 @@ namespace detail
 struct Empty
 { };
 
+// libQuilt's own look at a selector's model and value.
+class SelectorAccess;
+
 // Immutable; shared between copies of a selector and of its list.
 class QUILT_EXPORT SelectorPrivateConcept
 {
@@ -100,6 +103,8 @@ public:
     }
 
 private:
+    friend class SelectorAccess;
+
     Data m_data;
 };
 
@@ -133,6 +138,8 @@ public:
     void writeToDataStream(QDataStream& stream) const;
 
 private:
+    friend class detail::SelectorAccess;
+
     std::shared_ptr<const detail::SelectorPrivateConcept> m_model;
 };
 

@@ -136,6 +136,7 @@ void Style::insert(std::shared_ptr<StyleRule> rule)
 {
     qCInfo(lcQuery) << "Insert" << rule;
     d->rules.append(std::move(rule));
+    d->index.invalidate();
 }
 
 QList<std::shared_ptr<StyleRule>> Style::rules() const
@@ -148,6 +149,13 @@ QList<std::shared_ptr<StyleRule>> Style::matches(const ElementChain& chain) cons
     QList<std::shared_ptr<StyleRule>> result;
     if (d->rules.isEmpty()) {
         qCInfo(lcQuery) << "No style rules found for style" << id() << "so we will never match anything!";
+        return result;
+    }
+
+    // The index tries only the rules that can match; the trace of every rule
+    // tried needs the full walk.
+    if (!lcQuery().isDebugEnabled()) {
+        d->index.matches(d->rules, chain, result);
         return result;
     }
 

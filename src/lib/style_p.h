@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ruleindex_p.h"
 #include "selector_p.h"
 #include "style.h"
 
@@ -23,6 +24,8 @@ public:
     QList<std::filesystem::path> cachePaths;
     QList<std::filesystem::file_time_type> cacheTimes;
     QList<std::shared_ptr<StyleRule>> rules;
+    // Built from the rules on the first query that needs it.
+    RuleIndex index;
 
     // For the registry, which hands a style's data to the style cache.
     static const StylePrivate& get(const Style& style) { return *style.d; }

@@ -2,8 +2,11 @@
 
 #include "logging_p.h"
 #include "pathmetatype.h"
+#include "propertygroup_p.h"
+#include "selector_p.h"
 #include "style_p.h"
 #include "stylerule.h"
+#include "stylerule_p.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -13,6 +16,10 @@
 #include <QStandardPaths>
 
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Quilt
 {
@@ -34,6 +41,55 @@ constexpr quint32 ExtendedSizeMarker = 0xfffffffeu;
 constexpr qint64 MinPathSize = 4;
 constexpr qint64 TimeSize = 8;
 constexpr qint64 MinRuleSize = 9;
+
+// Far above the file of any real style (a style of 1,000 rules takes a few
+// hundred kilobytes), far below what would exhaust memory.
+constexpr qint64 MaxCacheFileSize = 64 * 1024 * 1024;
+
+enum class FileRead
+{
+    Read,
+    NotOpened,
+    NotRegular,
+    TooLarge,
+};
+
+// Anything may stand at the cache file's path: open it without blocking (a
+// FIFO would wait for a writer) and look at what was opened, not at what the
+// name pointed to a moment before.
+FileRead readCacheFile(const fs::path& path, QByteArray& contents)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return FileRead::NotOpened;
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
+        return FileRead::NotOpened;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return FileRead::NotRegular;
+    }
+    if (info.st_size > MaxCacheFileSize) {
+        ::close(fd);
+        return FileRead::TooLarge;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return FileRead::NotOpened;
+    }
+    // One byte more than fstat gave tells whether the file grew meanwhile: a
+    // file that is being written is no file to trust.
+    const qint64 size = qint64(info.st_size);
+    contents = file.read(size + 1);
+    if (file.error() != QFileDevice::NoError || contents.size() > size) {
+        return FileRead::NotOpened;
+    }
+    return FileRead::Read;
+}
 
 bool cacheDisabled()
 {
@@ -186,15 +242,34 @@ CacheReading readCacheData(const QByteArray& contents, const fs::path& stylePath
     if (stream.status() == QDataStream::Ok && (ruleCount < 0 || ruleCount > bytesLeft(stream) / MinRuleSize)) {
         stream.setStatus(QDataStream::ReadCorruptData);
     }
-    for (qint64 i = 0; i < ruleCount && stream.status() == QDataStream::Ok; ++i) {
+    if (stream.status() != QDataStream::Ok) {
+        return refuse(stylePath, "restoring cached data failed");
+    }
+
+    // The rules are read from the bytes themselves, and each property group
+    // only checked now: it is built when its rule's properties are first
+    // asked for.
+    detail::ByteReader reader(contents, stream.device()->pos());
+    const auto stored = std::make_shared<StoredGroups>();
+    stored->bytes = contents;
+    SelectorModelPool selectorModels;
+    style->rules.reserve(qsizetype(ruleCount));
+    for (qint64 i = 0; i < ruleCount && reader.ok(); ++i) {
         std::shared_ptr<StyleRule> rule = StyleRule::create();
-        readRuleRecord(stream, *rule, UnknownSelectorKinds::Reject);
-        if (stream.status() == QDataStream::Ok) {
+        StyleRulePrivate& data = StyleRulePrivate::get(*rule);
+        readSelectorList(reader, data.selectors, selectorModels);
+        const bool hasProperties = reader.readBool();
+        if (hasProperties && reader.ok()) {
+            data.storedOffset = reader.position();
+            detail::GroupAccess::skip<Properties::StylePropertyGroup>(reader);
+            data.storedGroups = stored;
+        }
+        if (reader.ok()) {
             style->rules.append(std::move(rule));
         }
     }
     // Bytes after the last rule mean the file is not what its counts claim.
-    if (stream.status() != QDataStream::Ok || !stream.atEnd()) {
+    if (!reader.ok() || !reader.atEnd()) {
         return refuse(stylePath, "restoring cached data failed");
     }
     return { std::move(style), nullptr, {} };
@@ -245,16 +320,20 @@ std::unique_ptr<StylePrivate> StyleCache::restore(const fs::path& stylePath) con
         return nullptr;
     }
 
-    QFile file(toQString(filePath));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return nullptr;
-    }
     // Read at once: the readers look ahead into the bytes left.
-    const QByteArray contents = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    QByteArray contents;
+    switch (readCacheFile(filePath, contents)) {
+    case FileRead::Read:
+        break;
+    case FileRead::NotOpened:
+        return nullptr;
+    case FileRead::NotRegular:
+        ignoring(stylePath, "because the cache file is not a regular file");
+        return nullptr;
+    case FileRead::TooLarge:
+        ignoring(stylePath, "because the cache file is too large");
         return nullptr;
     }
-    file.close();
 
     CacheReading reading = readCacheData(contents, stylePath, SourceCheck::Compare);
     if (!reading.style) {

@@ -9,11 +9,11 @@
 #include "menuelement.h"
 #include "menuitemelement.h"
 #include "progressbarelement.h"
+#include "quiltstyle.h"
 #include "scrollbarelement.h"
 #include "sliderelement.h"
 #include "toolbarelement.h"
 #include "toolbuttonelement.h"
-#include "quiltstyle.h"
 #include "widgetelement.h"
 
 #include <QHash>
@@ -75,8 +75,9 @@ template<typename E, typename O> Element makeElement(const RequestSite& site, co
     return element;
 }
 
-// The switches below list every enumerator that has an element class. Those
-// whose classes do not exist yet answer null, so the common style serves them.
+// The switches below list every enumerator that has an element class, each
+// group under its class and the option type its factory requires. Those whose
+// classes do not exist yet answer null, so the common style serves them.
 
 Element controlElement(QStyle::ControlElement control, const RequestSite& site, const QuiltStyle* style)
 {
@@ -85,19 +86,47 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_PushButtonBevel:
     case QStyle::CE_PushButtonLabel:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
-    // Scroll bars, sliders, progress bars, menus, menu bars, tool bars and
-    // tool buttons.
+    // CheckBoxElement, QStyleOptionButton
+    case QStyle::CE_CheckBox:
+    case QStyle::CE_CheckBoxLabel:
+    // ComboBoxElement, QStyleOptionComboBox
+    case QStyle::CE_ComboBoxLabel:
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::CE_DockWidgetTitle:
+    // FrameElement, QStyleOptionFrame
+    case QStyle::CE_FocusFrame:
+    case QStyle::CE_ShapedFrame:
+    // HeaderElement, QStyleOptionHeader
+    case QStyle::CE_Header:
+    case QStyle::CE_HeaderSection:
+    case QStyle::CE_HeaderLabel:
+    // HeaderElement, any option
+    case QStyle::CE_HeaderEmptyArea:
+    // ItemViewElement, QStyleOptionViewItem
+    case QStyle::CE_ItemViewItem:
+        return {};
+    // MenuBarElement, any option
     case QStyle::CE_MenuBarEmptyArea:
         return makeElement<MenuBarElement, QStyleOption>(site, style);
+    // MenuBarItemElement, QStyleOptionMenuItem
     case QStyle::CE_MenuBarItem:
         return makeElement<MenuBarItemElement, QStyleOptionMenuItem>(site, style);
+    // MenuItemElement, QStyleOptionMenuItem
     case QStyle::CE_MenuItem:
         return makeElement<MenuItemElement, QStyleOptionMenuItem>(site, style);
+    // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::CE_ProgressBar:
     case QStyle::CE_ProgressBarGroove:
     case QStyle::CE_ProgressBarContents:
     case QStyle::CE_ProgressBarLabel:
         return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
+    // RadioButtonElement, QStyleOptionButton
+    case QStyle::CE_RadioButton:
+    case QStyle::CE_RadioButtonLabel:
+    // RubberBandElement, QStyleOptionRubberBand
+    case QStyle::CE_RubberBand:
+        return {};
+    // ScrollBarElement, QStyleOptionSlider
     case QStyle::CE_ScrollBarAddLine:
     case QStyle::CE_ScrollBarSubLine:
     case QStyle::CE_ScrollBarAddPage:
@@ -106,33 +135,26 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_ScrollBarFirst:
     case QStyle::CE_ScrollBarLast:
         return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
-    case QStyle::CE_ToolBar:
-        return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
-    case QStyle::CE_ToolButtonLabel:
-        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
-    case QStyle::CE_CheckBox:
-    case QStyle::CE_CheckBoxLabel: // check box
-    case QStyle::CE_ComboBoxLabel: // combo box
-    case QStyle::CE_DockWidgetTitle: // dock widget
-    case QStyle::CE_FocusFrame:
-    case QStyle::CE_ShapedFrame: // frame
-    case QStyle::CE_Header:
-    case QStyle::CE_HeaderSection:
-    case QStyle::CE_HeaderLabel:
-    case QStyle::CE_HeaderEmptyArea: // header
-    case QStyle::CE_ItemViewItem: // item view
-    case QStyle::CE_RadioButton:
-    case QStyle::CE_RadioButtonLabel: // radio button
-    case QStyle::CE_RubberBand: // rubber band
-    case QStyle::CE_SizeGrip: // size grip
-    case QStyle::CE_Splitter: // splitter
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::CE_SizeGrip:
+    // SplitterElement, any option
+    case QStyle::CE_Splitter:
+    // TabElement, QStyleOptionTab
     case QStyle::CE_TabBarTab:
     case QStyle::CE_TabBarTabShape:
-    case QStyle::CE_TabBarTabLabel: // tab
+    case QStyle::CE_TabBarTabLabel:
+        return {};
+    // ToolBarElement, QStyleOptionToolBar
+    case QStyle::CE_ToolBar:
+        return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
+    // ToolBoxTabElement, QStyleOptionToolBox
     case QStyle::CE_ToolBoxTab:
     case QStyle::CE_ToolBoxTabShape:
-    case QStyle::CE_ToolBoxTabLabel: // tool box tab
+    case QStyle::CE_ToolBoxTabLabel:
         return {};
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::CE_ToolButtonLabel:
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
     default:
         return {};
     }
@@ -141,18 +163,24 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
 Element complexElement(QStyle::ComplexControl control, const RequestSite& site, const QuiltStyle* style)
 {
     switch (control) {
-    // Scroll bars, sliders, progress bars, menus, menu bars, tool bars and
-    // tool buttons.
+    // SpinBoxElement, QStyleOptionSpinBox
+    case QStyle::CC_SpinBox:
+    // ComboBoxElement, QStyleOptionComboBox
+    case QStyle::CC_ComboBox:
+        return {};
+    // ScrollBarElement, QStyleOptionSlider
     case QStyle::CC_ScrollBar:
         return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
+    // SliderElement, QStyleOptionSlider
     case QStyle::CC_Slider:
         return makeElement<SliderElement, QStyleOptionSlider>(site, style);
+    // ToolButtonElement, QStyleOptionToolButton
     case QStyle::CC_ToolButton:
         return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
-    case QStyle::CC_SpinBox: // spin box
-    case QStyle::CC_ComboBox: // combo box
-    case QStyle::CC_TitleBar: // title bar
-    case QStyle::CC_GroupBox: // group box
+    // TitleBarElement, QStyleOptionTitleBar
+    case QStyle::CC_TitleBar:
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::CC_GroupBox:
         return {};
     default:
         return {};
@@ -175,47 +203,70 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
         return makeElement<IndicatorElement, QStyleOption>(site, style);
     case QStyle::PE_Widget:
         return makeElement<WidgetElement, QStyleOption>(site, style);
-    // Scroll bars, sliders, progress bars, menus, menu bars, tool bars and
-    // tool buttons.
+    // CheckBoxElement, QStyleOptionButton
+    case QStyle::PE_IndicatorCheckBox:
+    // FocusElement, QStyleOptionFocusRect
+    case QStyle::PE_FrameFocusRect:
+    // FrameElement, QStyleOptionFrame
+    case QStyle::PE_Frame:
+    case QStyle::PE_FrameDockWidget:
+    case QStyle::PE_FrameWindow:
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::PE_FrameGroupBox:
+    // HeaderElement, QStyleOptionHeader
+    case QStyle::PE_IndicatorHeaderArrow:
+    // ItemViewElement, QStyleOptionViewItem
+    case QStyle::PE_PanelItemViewItem:
+    // LineEditElement, QStyleOptionFrame
+    case QStyle::PE_FrameLineEdit:
+    case QStyle::PE_PanelLineEdit:
+        return {};
+    // MenuBarElement, any option
     case QStyle::PE_PanelMenuBar:
         return makeElement<MenuBarElement, QStyleOption>(site, style);
+    // MenuElement, any option
     case QStyle::PE_FrameMenu:
     case QStyle::PE_PanelMenu:
         return makeElement<MenuElement, QStyleOption>(site, style);
+    // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::PE_IndicatorProgressChunk:
         return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
-    case QStyle::PE_PanelToolBar:
-        return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
-    case QStyle::PE_IndicatorToolBarHandle:
-    case QStyle::PE_IndicatorToolBarSeparator:
-        return makeElement<ToolBarElement, QStyleOption>(site, style);
-    case QStyle::PE_FrameButtonTool:
-    case QStyle::PE_PanelButtonTool:
-        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
-    case QStyle::PE_IndicatorCheckBox: // check box
-    case QStyle::PE_FrameFocusRect: // focus
-    case QStyle::PE_Frame:
-    case QStyle::PE_FrameDockWidget:
-    case QStyle::PE_FrameWindow: // frame
-    case QStyle::PE_FrameGroupBox: // group box
-    case QStyle::PE_IndicatorHeaderArrow: // header
-    case QStyle::PE_PanelItemViewItem: // item view
-    case QStyle::PE_FrameLineEdit:
-    case QStyle::PE_PanelLineEdit: // line edit
-    case QStyle::PE_IndicatorRadioButton: // radio button
-    case QStyle::PE_PanelScrollAreaCorner: // scroll-area corner
+    // RadioButtonElement, QStyleOptionButton
+    case QStyle::PE_IndicatorRadioButton:
+    // ScrollAreaCornerElement, any option
+    case QStyle::PE_PanelScrollAreaCorner:
+    // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::PE_IndicatorSpinDown:
     case QStyle::PE_IndicatorSpinMinus:
     case QStyle::PE_IndicatorSpinPlus:
-    case QStyle::PE_IndicatorSpinUp: // spin box
-    case QStyle::PE_IndicatorDockWidgetResizeHandle: // splitter
+    case QStyle::PE_IndicatorSpinUp:
+    // SplitterElement, any option
+    case QStyle::PE_IndicatorDockWidgetResizeHandle:
+    // StatusBarElement, any option
     case QStyle::PE_FrameStatusBarItem:
-    case QStyle::PE_PanelStatusBar: // status bar
-    case QStyle::PE_FrameTabBarBase: // tab bar
-    case QStyle::PE_IndicatorTabClose: // tab close button
-    case QStyle::PE_FrameTabWidget: // tab widget
-    case QStyle::PE_PanelTipLabel: // tool tip
-    case QStyle::PE_IndicatorBranch: // tree view
+    case QStyle::PE_PanelStatusBar:
+    // TabBarElement, QStyleOptionTabBarBase
+    case QStyle::PE_FrameTabBarBase:
+    // TabCloseButtonElement, any option
+    case QStyle::PE_IndicatorTabClose:
+    // TabWidgetElement, QStyleOptionTabWidgetFrame
+    case QStyle::PE_FrameTabWidget:
+        return {};
+    // ToolBarElement, QStyleOptionToolBar
+    case QStyle::PE_PanelToolBar:
+        return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
+    // ToolBarElement, any option
+    case QStyle::PE_IndicatorToolBarHandle:
+    case QStyle::PE_IndicatorToolBarSeparator:
+        return makeElement<ToolBarElement, QStyleOption>(site, style);
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::PE_FrameButtonTool:
+    case QStyle::PE_PanelButtonTool:
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
+    // ToolTipElement, QStyleOptionFrame
+    case QStyle::PE_PanelTipLabel:
+    // TreeViewElement, any option
+    case QStyle::PE_IndicatorBranch:
         return {};
     default:
         return {};
@@ -227,37 +278,58 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
     switch (type) {
     case QStyle::CT_PushButton:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
-    // Scroll bars, sliders, progress bars, menus, menu bars, tool bars and
-    // tool buttons.
+    // CheckBoxElement, QStyleOptionButton
+    case QStyle::CT_CheckBox:
+    // ComboBoxElement, QStyleOptionComboBox
+    case QStyle::CT_ComboBox:
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::CT_GroupBox:
+    // HeaderElement, QStyleOptionHeader
+    case QStyle::CT_HeaderSection:
+    // ItemViewElement, QStyleOptionViewItem
+    case QStyle::CT_ItemViewItem:
+    // LineEditElement, QStyleOptionFrame
+    case QStyle::CT_LineEdit:
+        return {};
+    // MenuBarElement, any option
     case QStyle::CT_MenuBar:
         return makeElement<MenuBarElement, QStyleOption>(site, style);
+    // MenuBarItemElement, QStyleOptionMenuItem
     case QStyle::CT_MenuBarItem:
         return makeElement<MenuBarItemElement, QStyleOptionMenuItem>(site, style);
+    // MenuElement, any option
     case QStyle::CT_Menu:
         return makeElement<MenuElement, QStyleOption>(site, style);
+    // MenuItemElement, QStyleOptionMenuItem
     case QStyle::CT_MenuItem:
         return makeElement<MenuItemElement, QStyleOptionMenuItem>(site, style);
+    // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::CT_ProgressBar:
         return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
+    // RadioButtonElement, QStyleOptionButton
+    case QStyle::CT_RadioButton:
+        return {};
+    // ScrollBarElement, QStyleOptionSlider
     case QStyle::CT_ScrollBar:
         return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::CT_SizeGrip:
+        return {};
+    // SliderElement, QStyleOptionSlider
     case QStyle::CT_Slider:
         return makeElement<SliderElement, QStyleOptionSlider>(site, style);
+    // SpinBoxElement, QStyleOptionSpinBox
+    case QStyle::CT_SpinBox:
+    // SplitterElement, any option
+    case QStyle::CT_Splitter:
+    // TabElement, QStyleOptionTab
+    case QStyle::CT_TabBarTab:
+    // TabWidgetElement, QStyleOptionTabWidgetFrame
+    case QStyle::CT_TabWidget:
+        return {};
+    // ToolButtonElement, QStyleOptionToolButton
     case QStyle::CT_ToolButton:
         return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
-    case QStyle::CT_CheckBox: // check box
-    case QStyle::CT_ComboBox: // combo box
-    case QStyle::CT_GroupBox: // group box
-    case QStyle::CT_HeaderSection: // header
-    case QStyle::CT_ItemViewItem: // item view
-    case QStyle::CT_LineEdit: // line edit
-    case QStyle::CT_RadioButton: // radio button
-    case QStyle::CT_SizeGrip: // size grip
-    case QStyle::CT_SpinBox: // spin box
-    case QStyle::CT_Splitter: // splitter
-    case QStyle::CT_TabBarTab: // tab
-    case QStyle::CT_TabWidget: // tab widget
-        return {};
     default:
         return {};
     }
@@ -270,28 +342,36 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     case QStyle::SE_PushButtonFocusRect:
     case QStyle::SE_PushButtonBevel:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
-    // Scroll bars, sliders, progress bars, menus, menu bars, tool bars and
-    // tool buttons.
+    // CheckBoxElement, QStyleOptionButton
+    case QStyle::SE_CheckBoxIndicator:
+    case QStyle::SE_CheckBoxContents:
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::SE_DockWidgetCloseButton:
+    case QStyle::SE_DockWidgetFloatButton:
+    case QStyle::SE_DockWidgetTitleBarText:
+    case QStyle::SE_DockWidgetIcon:
+    // FrameElement, QStyleOptionFrame
+    case QStyle::SE_FrameContents:
+    // HeaderElement, QStyleOptionHeader
+    case QStyle::SE_HeaderLabel:
+    case QStyle::SE_HeaderArrow:
+    // ItemViewElement, QStyleOptionViewItem
+    case QStyle::SE_ItemViewItemCheckIndicator:
+    case QStyle::SE_ItemViewItemDecoration:
+    case QStyle::SE_ItemViewItemText:
+    // LineEditElement, QStyleOptionFrame
+    case QStyle::SE_LineEditContents:
+        return {};
+    // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::SE_ProgressBarGroove:
     case QStyle::SE_ProgressBarContents:
     case QStyle::SE_ProgressBarLabel:
         return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
-    case QStyle::SE_CheckBoxIndicator:
-    case QStyle::SE_CheckBoxContents: // check box
-    case QStyle::SE_DockWidgetCloseButton:
-    case QStyle::SE_DockWidgetFloatButton:
-    case QStyle::SE_DockWidgetTitleBarText:
-    case QStyle::SE_DockWidgetIcon: // dock widget
-    case QStyle::SE_FrameContents: // frame
-    case QStyle::SE_HeaderLabel:
-    case QStyle::SE_HeaderArrow: // header
-    case QStyle::SE_ItemViewItemCheckIndicator:
-    case QStyle::SE_ItemViewItemDecoration:
-    case QStyle::SE_ItemViewItemText: // item view
-    case QStyle::SE_LineEditContents: // line edit
+    // RadioButtonElement, QStyleOptionButton
     case QStyle::SE_RadioButtonIndicator:
-    case QStyle::SE_RadioButtonContents: // radio button
-    case QStyle::SE_ToolBoxTabContents: // tool box tab
+    case QStyle::SE_RadioButtonContents:
+    // ToolBoxTabElement, QStyleOptionToolBox
+    case QStyle::SE_ToolBoxTabContents:
         return {};
     default:
         return {};
@@ -312,28 +392,84 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_MessageBoxIconSize:
     case QStyle::PM_TextCursorWidth:
         return makeElement<IndicatorElement, QStyleOption>(site, style);
-    // Scroll bars, sliders, progress bars, menus, menu bars, tool bars and
-    // tool buttons.
+    // CheckBoxElement, QStyleOptionButton
+    case QStyle::PM_IndicatorWidth:
+    case QStyle::PM_IndicatorHeight:
+    case QStyle::PM_CheckBoxLabelSpacing:
+    // ComboBoxElement, QStyleOptionComboBox
+    case QStyle::PM_ComboBoxFrameWidth:
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::PM_DockWidgetFrameWidth:
+    // FocusElement, QStyleOptionFocusRect
+    case QStyle::PM_FocusFrameVMargin:
+    case QStyle::PM_FocusFrameHMargin:
+    // FrameElement, QStyleOptionFrame
+    case QStyle::PM_DefaultFrameWidth:
+    // HeaderElement, QStyleOptionHeader
+    case QStyle::PM_HeaderMargin:
+    case QStyle::PM_HeaderMarkSize:
+    case QStyle::PM_HeaderGripMargin:
+    case QStyle::PM_HeaderDefaultSectionSizeHorizontal:
+    case QStyle::PM_HeaderDefaultSectionSizeVertical:
+    // LineEditElement, QStyleOptionFrame
+    case QStyle::PM_LineEditIconSize:
+    case QStyle::PM_LineEditIconMargin:
+        return {};
+    // MenuBarElement, any option
     case QStyle::PM_MenuBarItemSpacing:
     case QStyle::PM_MenuBarVMargin:
     case QStyle::PM_MenuBarHMargin:
         return makeElement<MenuBarElement, QStyleOption>(site, style);
+    // MenuElement, any option
     case QStyle::PM_MenuHMargin:
     case QStyle::PM_MenuVMargin:
     case QStyle::PM_MenuPanelWidth:
     case QStyle::PM_MenuDesktopFrameWidth:
         return makeElement<MenuElement, QStyleOption>(site, style);
+    // MenuItemElement, QStyleOptionMenuItem
     case QStyle::PM_MenuButtonIndicator:
         return makeElement<MenuItemElement, QStyleOptionMenuItem>(site, style);
+    // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::PM_ProgressBarChunkWidth:
         return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
+    // RadioButtonElement, QStyleOptionButton
+    case QStyle::PM_ExclusiveIndicatorWidth:
+    case QStyle::PM_ExclusiveIndicatorHeight:
+    case QStyle::PM_RadioButtonLabelSpacing:
+        return {};
+    // ScrollBarElement, QStyleOptionSlider
     case QStyle::PM_ScrollBarExtent:
     case QStyle::PM_ScrollBarSliderMin:
         return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::PM_SizeGripSize:
+        return {};
+    // SliderElement, QStyleOptionSlider
     case QStyle::PM_SliderThickness:
     case QStyle::PM_SliderControlThickness:
     case QStyle::PM_SliderLength:
         return makeElement<SliderElement, QStyleOptionSlider>(site, style);
+    // SpinBoxElement, QStyleOptionSpinBox
+    case QStyle::PM_SpinBoxFrameWidth:
+    // SplitterElement, any option
+    case QStyle::PM_DockWidgetSeparatorExtent:
+    case QStyle::PM_SplitterWidth:
+    // TabBarElement, QStyleOptionTabBarBase
+    case QStyle::PM_TabBarBaseHeight:
+    case QStyle::PM_TabBarScrollButtonWidth:
+    case QStyle::PM_TabBarIconSize:
+    // TabCloseButtonElement, any option
+    case QStyle::PM_TabCloseIndicatorWidth:
+    case QStyle::PM_TabCloseIndicatorHeight:
+    // TabElement, QStyleOptionTab
+    case QStyle::PM_TabBarTabHSpace:
+    case QStyle::PM_TabBarTabVSpace:
+    // TitleBarElement, QStyleOptionTitleBar
+    case QStyle::PM_TitleBarHeight:
+    case QStyle::PM_TitleBarButtonIconSize:
+    case QStyle::PM_TitleBarButtonSize:
+        return {};
+    // ToolBarElement, QStyleOptionToolBar
     case QStyle::PM_ToolBarFrameWidth:
     case QStyle::PM_ToolBarHandleExtent:
     case QStyle::PM_ToolBarItemSpacing:
@@ -342,40 +478,10 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_ToolBarExtensionExtent:
     case QStyle::PM_ToolBarIconSize:
         return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
-    case QStyle::PM_IndicatorWidth:
-    case QStyle::PM_IndicatorHeight:
-    case QStyle::PM_CheckBoxLabelSpacing: // check box
-    case QStyle::PM_ComboBoxFrameWidth: // combo box
-    case QStyle::PM_DockWidgetFrameWidth: // dock widget
-    case QStyle::PM_FocusFrameVMargin:
-    case QStyle::PM_FocusFrameHMargin: // focus
-    case QStyle::PM_DefaultFrameWidth: // frame
-    case QStyle::PM_HeaderMargin:
-    case QStyle::PM_HeaderMarkSize:
-    case QStyle::PM_HeaderGripMargin:
-    case QStyle::PM_HeaderDefaultSectionSizeHorizontal:
-    case QStyle::PM_HeaderDefaultSectionSizeVertical: // header
-    case QStyle::PM_LineEditIconSize:
-    case QStyle::PM_LineEditIconMargin: // line edit
-    case QStyle::PM_ExclusiveIndicatorWidth:
-    case QStyle::PM_ExclusiveIndicatorHeight:
-    case QStyle::PM_RadioButtonLabelSpacing: // radio button
-    case QStyle::PM_SizeGripSize: // size grip
-    case QStyle::PM_SpinBoxFrameWidth: // spin box
-    case QStyle::PM_DockWidgetSeparatorExtent:
-    case QStyle::PM_SplitterWidth: // splitter
-    case QStyle::PM_TabBarBaseHeight:
-    case QStyle::PM_TabBarScrollButtonWidth:
-    case QStyle::PM_TabBarIconSize: // tab bar
-    case QStyle::PM_TabCloseIndicatorWidth:
-    case QStyle::PM_TabCloseIndicatorHeight: // tab close button
-    case QStyle::PM_TabBarTabHSpace:
-    case QStyle::PM_TabBarTabVSpace: // tab
-    case QStyle::PM_TitleBarHeight:
-    case QStyle::PM_TitleBarButtonIconSize:
-    case QStyle::PM_TitleBarButtonSize: // title bar
-    case QStyle::PM_ToolTipLabelFrameWidth: // tool tip
-    case QStyle::PM_TreeViewIndentation: // tree view
+    // ToolTipElement, QStyleOptionFrame
+    case QStyle::PM_ToolTipLabelFrameWidth:
+    // TreeViewElement, any option
+    case QStyle::PM_TreeViewIndentation:
         return {};
     default:
         return {};
@@ -390,8 +496,9 @@ Element hintElement(QStyle::StyleHint hint, const RequestSite& site, const Quilt
     case QStyle::SH_FormLayoutFormAlignment:
     case QStyle::SH_FormLayoutLabelAlignment:
         return makeElement<WidgetElement, QStyleOption>(site, style);
+    // TabBarElement, QStyleOptionTabBarBase
     case QStyle::SH_TabBar_Alignment:
-    case QStyle::SH_TabBar_ElideMode: // tab bar
+    case QStyle::SH_TabBar_ElideMode:
         return {};
     default:
         return {};
@@ -401,9 +508,10 @@ Element hintElement(QStyle::StyleHint hint, const RequestSite& site, const Quilt
 Element iconElement(QStyle::StandardPixmap pixmap, const RequestSite&, const QuiltStyle*)
 {
     switch (pixmap) {
+    // DockWidgetElement, QStyleOptionDockWidget
     case QStyle::SP_TitleBarCloseButton:
     case QStyle::SP_TitleBarNormalButton:
-    case QStyle::SP_DockWidgetCloseButton: // dock widget
+    case QStyle::SP_DockWidgetCloseButton:
         return {};
     default:
         return {};

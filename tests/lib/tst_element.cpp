@@ -44,6 +44,8 @@ public:
     QStringList log;
     // What the element looked like when each event arrived.
     QStringList seenByFilter;
+    // Its cache key (seed 7) when each event arrived.
+    QList<size_t> keysSeenByFilter;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -53,6 +55,7 @@ protected:
             const QMetaEnum meta = QMetaEnum::fromType<Element::Changes>();
             log << u"event:"_s + QString::fromLatin1(meta.valueToKeys(changes.toInt()));
             seenByFilter << m_element->toString();
+            keysSeenByFilter << m_element->cacheKey(7);
         }
         return false;
     }
@@ -425,6 +428,51 @@ private Q_SLOTS:
         QCOMPARE(first->cacheKey(7) == second->cacheKey(7), equal);
         QCOMPARE(first->cacheKey(0) == second->cacheKey(0), equal);
         QCOMPARE(first->cacheKey(7), first->cacheKey(7));
+    }
+
+    void keyReadInsideFilter_data()
+    {
+        QTest::addColumn<ElementAction>("change");
+
+        QTest::newRow("type") << ElementAction([](Element& e) { e.setType(u"Label"_s); });
+        QTest::newRow("type in case only") << ElementAction([](Element& e) { e.setType(u"button"_s); });
+        QTest::newRow("id") << ElementAction([](Element& e) { e.setId(u"cancel"_s); });
+        QTest::newRow("states") << ElementAction([](Element& e) { e.setStates(Element::State::Checked); });
+        QTest::newRow("hints") << ElementAction([](Element& e) { e.setHints({ u"default"_s, u"flat"_s }); });
+        QTest::newRow("hint added") << ElementAction([](Element& e) { e.setHint(u"round"_s, true); });
+        QTest::newRow("hint removed") << ElementAction([](Element& e) { e.setHint(u"flat"_s, false); });
+        QTest::newRow("attributes") << ElementAction([](Element& e) { e.setAttributes({ { u"side"_s, 2 } }); });
+        QTest::newRow("attribute") << ElementAction([](Element& e) { e.setAttribute(u"position"_s, u"left"_s); });
+    }
+
+    // Owners re-query from inside their filter of the change event: the key
+    // they read there must already describe the element as changed, however
+    // often it was read before.
+    void keyReadInsideFilter()
+    {
+        QFETCH(ElementAction, change);
+
+        auto element = buttonElement();
+        const size_t before = element->cacheKey(7);
+        QCOMPARE(element->cacheKey(7), before);
+        QCOMPARE(element->cacheKey(3), buttonElement()->cacheKey(3));
+        ElementLog log(element.get());
+        change(*element);
+
+        auto expected = buttonElement();
+        change(*expected);
+        QCOMPARE(log.keysSeenByFilter, QList<size_t> { expected->cacheKey(7) });
+        QVERIFY(log.keysSeenByFilter.first() != before);
+        QCOMPARE(element->cacheKey(7), expected->cacheKey(7));
+        QCOMPARE(element->cacheKey(3), expected->cacheKey(3));
+    }
+
+    void keyKeptAcrossColorSet()
+    {
+        auto element = buttonElement();
+        const size_t before = element->cacheKey(7);
+        element->setColorSet(Element::ColorSet::Tooltip);
+        QCOMPARE(element->cacheKey(7), before);
     }
 };
 

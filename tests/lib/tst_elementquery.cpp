@@ -1,4 +1,5 @@
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cstddef>
@@ -94,6 +95,8 @@ private Q_SLOTS:
     void noMatchIsCachedToo();
     void successorAtSameAddress();
     void nullStyle();
+    void nullElementInChain_data();
+    void nullElementInChain();
     void sharedResultOutlivesEviction();
 };
 
@@ -282,6 +285,33 @@ void tst_ElementQuery::nullStyle()
     QVERIFY(!query.hasMatches());
     QVERIFY(!query.properties());
     QVERIFY(!query.sharedProperties());
+}
+
+void tst_ElementQuery::nullElementInChain_data()
+{
+    QTest::addColumn<ElementChain>("chain");
+    const ElementChain button = buttonChain();
+    QTest::newRow("queried element") << ElementChain { button.first(), nullptr };
+    QTest::newRow("ancestor") << ElementChain { nullptr, button.last() };
+    QTest::newRow("only element") << ElementChain { nullptr };
+}
+
+void tst_ElementQuery::nullElementInChain()
+{
+    QFETCH(ElementChain, chain);
+    // A rule without selectors matches every chain, but a chain with a hole
+    // describes no element: nothing matches, and nothing is cached for it.
+    auto s = styleWithRules({ rule(u"any"_s, {}, group(6, 0.75)) });
+    ElementQuery query(s);
+    query.setElements(buttonChain());
+    QVERIFY(query.execute());
+    query.setElements(chain);
+    for (int run = 0; run < 2; ++run) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Not matching a chain that holds a null element"_s));
+        QVERIFY(!query.execute());
+        QVERIFY(!query.hasMatches());
+        QVERIFY(!query.properties());
+    }
 }
 
 void tst_ElementQuery::sharedResultOutlivesEviction()

@@ -1,6 +1,13 @@
 #include <QBuffer>
+#include <QColor>
 #include <QDataStream>
+#include <QDate>
+#include <QFont>
+#include <QPolygon>
 #include <QTest>
+
+#include "color.h"
+#include "pathmetatype.h"
 
 #include "element.h"
 #include "selector.h"
@@ -440,6 +447,116 @@ private Q_SLOTS:
         stream >> list;
         QCOMPARE(stream.status(), status);
         QCOMPARE(list.toString(), text);
+    }
+
+    void streamVariantTypes_data()
+    {
+        QTest::addColumn<QVariant>("value");
+
+        QTest::newRow("string list") << QVariant(QStringList { u"a"_s, u"bc"_s });
+        QTest::newRow("byte array list") << QVariant::fromValue(QByteArrayList { "a", "" });
+        QTest::newRow("colour of Qt's") << QVariant(QColor(10, 20, 30, 40));
+        QTest::newRow("date") << QVariant(QDate(2024, 2, 29));
+        QTest::newRow("date and time") << QVariant(QDateTime(QDate(2024, 2, 29), QTime(23, 59, 1), QTimeZone::UTC));
+        QTest::newRow("point") << QVariant(QPointF(1.5, -2));
+        QTest::newRow("font") << QVariant(QFont(u"Serif"_s, 11));
+        QTest::newRow("list of variants")
+            << QVariant(QVariantList { 1, u"two"_s, QVariantList { 3.5 }, QVariantMap { { u"k"_s, true } } });
+        QTest::newRow("map") << QVariant(QVariantMap { { u"a"_s, QStringList { u"x"_s } }, { u"b"_s, QVariant() } });
+        QTest::newRow("hash") << QVariant(QVariantHash { { u"a"_s, 1 } });
+        QTest::newRow("pair") << QVariant::fromValue(QVariantPair(1, u"b"_s));
+        QTest::newRow("list of integers") << QVariant::fromValue(QList<int> { 1, 2, 3 });
+        QTest::newRow("colour of the library's") << QVariant::fromValue(Quilt::Color::rgba(1, 2, 3, 4));
+        QTest::newRow("path") << QVariant::fromValue(std::filesystem::path("/a/b.png"));
+    }
+
+    // Whatever a plug-in puts into an attribute selector comes back from the
+    // stream as it went in.
+    void streamVariantTypes()
+    {
+        QFETCH(QVariant, value);
+
+        const SelectorList written { attributeEquals(u"key"_s, value), type(u"After"_s) };
+        const QByteArray bytes = bytesOf(written);
+        QDataStream stream(bytes);
+        SelectorList read;
+        stream >> read;
+        QCOMPARE(stream.status(), QDataStream::Ok);
+        QVERIFY(stream.atEnd());
+        QCOMPARE(read.toString(), written.toString());
+        QCOMPARE(bytesOf(read), bytes);
+        const std::shared_ptr<Element> holder = el(u"T"_s).attributes({ { u"key"_s, value } });
+        QVERIFY(read.first().matches(holder.get()));
+    }
+
+    void streamVariantCounts_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+
+        // The variant's data after its type id and null flag.
+        const auto variant = [](quint32 id, auto&& writeData) {
+            QByteArray bytes;
+            QDataStream stream(&bytes, QIODevice::WriteOnly);
+            stream << id << qint8(0);
+            writeData(stream);
+            return bytes;
+        };
+        const auto named = [](const char* name, auto&& writeData) {
+            QByteArray bytes;
+            QDataStream stream(&bytes, QIODevice::WriteOnly);
+            stream << quint32(QMetaType::User) << qint8(0) << name;
+            writeData(stream);
+            return bytes;
+        };
+        for (const quint32 count : { 0xfffffff0u, 0xffffffffu }) {
+            const QByteArray hex = QByteArray::number(count, 16);
+            QTest::addRow("string list %s", hex.constData())
+                << variant(QMetaType::QStringList, [&](QDataStream& s) { s << count; });
+            QTest::addRow("list of variants %s", hex.constData())
+                << variant(QMetaType::QVariantList, [&](QDataStream& s) { s << count; });
+            QTest::addRow("map %s", hex.constData())
+                << variant(QMetaType::QVariantMap, [&](QDataStream& s) { s << count; });
+            QTest::addRow("list inside a list %s", hex.constData())
+                << variant(QMetaType::QVariantList, [&](QDataStream& s) {
+                       s << quint32(1) << quint32(QMetaType::QVariantList) << qint8(0) << count;
+                   });
+            QTest::addRow("list of integers %s", hex.constData())
+                << named("QList<int>", [&](QDataStream& s) { s << count; });
+        }
+        QTest::newRow("extended count") << variant(QMetaType::QStringList,
+                                                   [](QDataStream& s) { s << quint32(0xfffffffeu) << qint64(1) << 5; });
+        QTest::newRow("lists nested beyond the bound") << variant(QMetaType::QVariantList, [](QDataStream& s) {
+            for (int i = 0; i < 40; ++i) {
+                s << quint32(1) << quint32(QMetaType::QVariantList) << qint8(0);
+            }
+            s << quint32(0);
+        });
+        QTest::newRow("polygon") << variant(QMetaType::QPolygon, [](QDataStream& s) { s << quint32(0xfffffff0u); });
+        QTest::newRow("list of lists by name")
+            << named("QList<QList<int>>", [](QDataStream& s) { s << quint32(1) << quint32(0xfffffff0u); });
+        QTest::newRow("string list by name") << named("QStringList", [](QDataStream& s) { s << quint32(0xfffffff0u); });
+    }
+
+    // Counts that the bytes left cannot hold fail the stream before anything
+    // is reserved for them.
+    void streamVariantCounts()
+    {
+        QFETCH(QByteArray, value);
+        // Known to the process, as it would be once a plug-in used it.
+        QMetaType::fromType<QList<int>>().id();
+        QMetaType::fromType<QList<QList<int>>>().id();
+
+        QByteArray bytes;
+        {
+            QDataStream stream(&bytes, QIODevice::WriteOnly);
+            stream << qint64(1) << qint32(SelectorType::AttributeEquals) << u"key"_s;
+        }
+        bytes += value;
+        QDataStream stream(bytes);
+        SelectorList read;
+        stream >> read;
+        QVERIFY(stream.status() != QDataStream::Ok);
+        QVERIFY(read.isEmpty());
     }
 
     void streamTruncated()

@@ -5,19 +5,25 @@
 #include "properties.h"
 #include "style_p.h"
 #include "stylefixture.h"
+#include "stylerule_p.h"
 #include "testfixture.h"
 
 #include <QBuffer>
+#include <QColor>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <QTest>
 
 #include <chrono>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace StyleFixture;
@@ -359,8 +365,12 @@ private Q_SLOTS:
     void damagedFile_data();
     void damagedFile();
     void truncatedAtEveryByte();
+    void damagedLikeTheStreamReader();
     void saveRefused_data();
     void saveRefused();
+    void unusableFile_data();
+    void unusableFile();
+    void attributeValuesOfAnyType();
     void environment_data();
     void environment();
     void cleanupTestCase() { m_damagedFixture.reset(); }
@@ -415,7 +425,12 @@ void tst_StyleCache::roundTrip()
     QCOMPARE(restored->cachePaths, saved->cachePaths);
     QCOMPARE(restored->cacheTimes, saved->cacheTimes);
     QCOMPARE(restored->rules.size(), saved->rules.size());
+    // Groups are checked on restore and built when first asked for, in
+    // whatever order that happens.
     for (qsizetype i = 0; i < saved->rules.size(); ++i) {
+        QCOMPARE(bool(StyleRulePrivate::get(*restored->rules[i]).storedGroups), bool(saved->rules[i]->properties()));
+    }
+    for (qsizetype i = saved->rules.size() - 1; i >= 0; --i) {
         QCOMPARE(restored->rules[i]->selectors().toString(), saved->rules[i]->selectors().toString());
         QCOMPARE(bool(restored->rules[i]->properties()), bool(saved->rules[i]->properties()));
         if (saved->rules[i]->properties()) {
@@ -577,8 +592,9 @@ void tst_StyleCache::damagedFile_data()
     QTest::newRow("variant holding a string list") << fixture.withRules(record([](QDataStream& s) {
         s << qint64(1) << qint32(6) << u"key"_s << quint32(QMetaType::QStringList) << qint8(0) << quint32(0xfffffff0u);
     })) << failed;
-    QTest::newRow("variant holding a list of variants") << fixture.withRules(record([](QDataStream& s) {
-        s << qint64(1) << qint32(6) << u"key"_s << QVariant(QVariantList { 1, 2 });
+    QTest::newRow("variant holding a list with a list of too many") << fixture.withRules(record([](QDataStream& s) {
+        s << qint64(1) << qint32(6) << u"key"_s << quint32(QMetaType::QVariantList) << qint8(0) << quint32(1)
+          << quint32(QMetaType::QVariantList) << qint8(0) << quint32(0xfffffff0u);
     })) << failed;
     QTest::newRow("variant of an unknown type") << fixture.withRules(record([](QDataStream& s) {
         s << qint64(1) << qint32(6) << u"key"_s << quint32(QMetaType::User) << qint8(0) << QByteArray("NoSuchType")
@@ -623,6 +639,65 @@ void tst_StyleCache::truncatedAtEveryByte()
     }
     QVERIFY(writeBytes(file, valid));
     QVERIFY(cache.restore(fixture.stylePath));
+}
+
+// The restore reads rule records from the file's bytes; the stream reader of
+// rule records reads the same records through QDataStream. Over files damaged
+// at random in their rules, both take and refuse the same files, and what
+// they take is the same.
+void tst_StyleCache::damagedLikeTheStreamReader()
+{
+    Fixture fixture;
+    const StyleCache cache;
+    // Twice the rich rules: a colour or selector met before is shared.
+    const QList<std::shared_ptr<StyleRule>> rules = richRules() + richRules();
+    QVERIFY(cache.save(*fixture.style(rules)));
+    QFile saved(fixture.cacheFile(cache));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray valid = saved.readAll();
+    saved.close();
+    const qsizetype ruleCountOffset = 8 + 4 + 4 + qsizetype(fixture.stylePath.native().size()) + 4 + 4
+        + qsizetype(fixture.sourcePath.native().size()) + 4 + 8;
+    const qsizetype rulesStart = ruleCountOffset + 8;
+
+    const auto streamRead = [&](const QByteArray& bytes, QList<std::shared_ptr<StyleRule>>& read) {
+        QDataStream stream(bytes);
+        stream.setVersion(QDataStream::Qt_6_7);
+        stream.skipRawData(int(ruleCountOffset));
+        qint64 count = 0;
+        stream >> count;
+        for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+            auto rule = StyleRule::create();
+            readRuleRecord(stream, *rule, UnknownSelectorKinds::Reject);
+            read.append(rule);
+        }
+        return stream.status() == QDataStream::Ok && stream.atEnd();
+    };
+
+    QRandomGenerator random(7);
+    int taken = 0;
+    for (int round = 0; round < 1500; ++round) {
+        QByteArray damaged = valid;
+        for (int changes = 1 + random.bounded(3); changes > 0; --changes) {
+            const qsizetype at = rulesStart + random.bounded(int(valid.size() - rulesStart));
+            damaged[at] = char(random.bounded(4) == 0 ? 0xff : random.bounded(256));
+        }
+        QList<std::shared_ptr<StyleRule>> expected;
+        const bool streamTakes = streamRead(damaged, expected);
+        QVERIFY(writeBytes(fixture.cacheFile(cache), damaged));
+        const std::unique_ptr<StylePrivate> restored = cache.restore(fixture.stylePath);
+        QVERIFY2(bool(restored) == streamTakes, qPrintable(u"round %1"_s.arg(round)));
+        if (!restored) {
+            continue;
+        }
+        ++taken;
+        QCOMPARE(restored->rules.size(), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            QCOMPARE(recordBytes(*restored->rules.at(i)), recordBytes(*expected.at(i)));
+        }
+    }
+    // Some damage leaves a readable file (a changed letter, number or flag).
+    QVERIFY2(taken > 20, qPrintable(QString::number(taken)));
 }
 
 enum class SaveProblem
@@ -702,6 +777,72 @@ void tst_StyleCache::saveRefused()
         QCOMPARE(kept.readAll(), former);
         break;
     }
+    }
+}
+
+void tst_StyleCache::unusableFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("FIFO") << u"fifo"_s << u"because the cache file is not a regular file"_s;
+    QTest::newRow("link to /dev/zero") << u"zero"_s << u"because the cache file is not a regular file"_s;
+    QTest::newRow("folder") << u"folder"_s << u"because the cache file is not a regular file"_s;
+    QTest::newRow("larger than any cache") << u"large"_s << u"because the cache file is too large"_s;
+}
+
+// Whatever stands at the cache file's path, the style loads from its sources:
+// nothing waits for a writer or reads without end.
+void tst_StyleCache::unusableFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+
+    Fixture fixture;
+    const StyleCache cache;
+    const QString file = fixture.cacheFile(cache);
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    if (kind == u"fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    } else if (kind == u"zero") {
+        QVERIFY(QFile::link(u"/dev/zero"_s, file));
+    } else if (kind == u"folder") {
+        QVERIFY(QDir().mkpath(file));
+    } else {
+        // A valid file grown sparse past the limit: the size is what counts.
+        const QByteArray valid = fixture.savedFile(cache);
+        QVERIFY(!valid.isEmpty());
+        QFile large(file);
+        QVERIFY(large.open(QIODevice::ReadWrite));
+        QVERIFY(large.resize(qint64(64) * 1024 * 1024 + 1));
+    }
+    QVERIFY(cache.hasCacheFile(fixture.stylePath));
+    LogCapture log;
+    QVERIFY(!cache.restore(fixture.stylePath));
+    QCOMPARE(log.messages(), { ignoring(fixture.stylePath, reason) });
+}
+
+// A value of any type that streams, in an attribute selector, no longer keeps
+// its style out of the cache.
+void tst_StyleCache::attributeValuesOfAnyType()
+{
+    Fixture fixture;
+    const StyleCache cache;
+    const QList<QVariant> values { QVariant(QStringList { u"a"_s, u"b"_s }), QVariant(QColor(1, 2, 3)),
+                                   QVariant(QDate(2020, 1, 31)),
+                                   QVariant(QVariantMap { { u"k"_s, QVariantList { 1, u"x"_s } } }) };
+    QList<std::shared_ptr<StyleRule>> rules;
+    for (const QVariant& value : values) {
+        rules.append(rule(u"r"_s, { attributeEquals(u"key"_s, value) }));
+    }
+    QVERIFY(cache.save(*fixture.style(rules)));
+    const std::unique_ptr<StylePrivate> restored = cache.restore(fixture.stylePath);
+    QVERIFY(restored);
+    QCOMPARE(restored->rules.size(), rules.size());
+    for (qsizetype i = 0; i < rules.size(); ++i) {
+        auto holder = Element::create();
+        holder->setAttribute(u"key"_s, values.at(i));
+        QVERIFY2(restored->rules.at(i)->selectors().matches({ holder }), qPrintable(QString::number(i)));
     }
 }
 

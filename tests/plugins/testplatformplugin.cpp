@@ -13,12 +13,34 @@ double TestPlatformPlugin::animationSpeedMultiplier() const
 {
     bool ok = false;
     const double speed = qEnvironmentVariable("QUILT_TEST_ANIMATION_SPEED").toDouble(&ok);
-    return ok ? speed : 1.0;
+    return ok ? speed : m_animationSpeedMultiplier;
 }
 
 QString TestPlatformPlugin::defaultStyleName() const
 {
     return QStringLiteral(QUILT_TEST_DEFAULT_STYLE);
+}
+
+bool TestPlatformPlugin::smoothScroll() const
+{
+    return m_smoothScroll;
+}
+
+void TestPlatformPlugin::setSmoothScroll(bool smooth)
+{
+    if (smooth != m_smoothScroll) {
+        m_smoothScroll = smooth;
+        Q_EMIT smoothScrollChanged();
+    }
+}
+
+void TestPlatformPlugin::setAnimationSpeedMultiplier(double multiplier)
+{
+    if (multiplier != m_animationSpeedMultiplier) {
+        m_animationSpeedMultiplier = multiplier;
+        Q_EMIT animationSpeedMultiplierChanged();
+        sendAnimationSpeedMultiplierChangedEvent();
+    }
 }
 
 #if defined(QUILT_TEST_PACKAGE_FOLDER)

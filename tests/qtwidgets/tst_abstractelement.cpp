@@ -33,6 +33,8 @@ WideProbe { padding: 4px; inset-left: 6px; width: 200px; }
 HalfProbe { padding: 0 4px 0 8px; }
 TextProbe { color: #e01030; text-elide: right; font-size: 40px; font-weight: bold; }
 Button { icon-width: 18px; }
+PlaceProbe { padding: 2px; }
+PlaceProbe Widget { width: 30px; height: 12px; }
 )";
 }
 
@@ -57,6 +59,19 @@ private:
     QString m_type;
 };
 
+// Other test programs share the X server and activate windows of their own:
+// ask again until this one holds the focus.
+bool activate(QWidget* window)
+{
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        window->activateWindow();
+        if (QTest::qWaitForWindowActive(window, 1000)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QStringList typesOf(const Quilt::ElementChain& chain)
 {
     QStringList types;
@@ -80,6 +95,7 @@ private Q_SLOTS:
     void states();
     void sizeFromContents_data();
     void sizeFromContents();
+    void placeholderPart();
     void textColour();
     void elisionBoundedByOption();
     void keptResults();
@@ -126,8 +142,7 @@ void tst_AbstractElement::inactiveWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&first));
     QVERIFY(QTest::qWaitForWindowExposed(&second));
 
-    second.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&second));
+    QVERIFY(activate(&second));
 
     QStyleOptionButton option;
     option.state = QStyle::State_Enabled;
@@ -138,8 +153,7 @@ void tst_AbstractElement::inactiveWindow()
     QCOMPARE(chain.first()->hints(), QStringList({ "inactive" }));
     QCOMPARE(chain.last()->hints(), QStringList());
 
-    first.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&first));
+    QVERIFY(activate(&first));
     element.refresh();
     QCOMPARE(element.elementChain().first()->hints(), QStringList());
 }
@@ -221,6 +235,19 @@ void tst_AbstractElement::sizeFromContents()
     QCOMPARE(element.sizeFromContents(QSizeF(100, 20)), expected);
 }
 
+void tst_AbstractElement::placeholderPart()
+{
+    // An element without part names lays out the placeholder "Widget", sized
+    // by the chain extended by it.
+    QStyleOption option;
+    option.rect = QRect(0, 0, 100, 40);
+    ProbeElement element(&option, nullptr, QStringLiteral("PlaceProbe"));
+    element.refresh();
+    const SubElementLayout layout = element.subElementLayout();
+    QCOMPARE(layout.keys(), QStringList({ "Widget" }));
+    QCOMPARE(layout.value("Widget").rect, QRectF(2, 2, 30, 12));
+}
+
 void tst_AbstractElement::textColour()
 {
     QStyleOption option;
@@ -271,7 +298,10 @@ void tst_AbstractElement::elisionBoundedByOption()
 
 void tst_AbstractElement::keptResults()
 {
+    // With a text, the element's last query is for its "Text" chain: the own
+    // result is held by nothing else.
     QStyleOptionButton option;
+    option.text = QStringLiteral("Kept");
     QStyle* style = QuiltWidgetTest::style();
     QCOMPARE(style->pixelMetric(QStyle::PM_ButtonIconSize, &option), 18);
 

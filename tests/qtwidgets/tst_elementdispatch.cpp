@@ -10,6 +10,7 @@
 #include "quiltstyle.h"
 #include "widgettest.h"
 
+#include <cstring>
 #include <new>
 
 using namespace ElementDispatch;
@@ -408,7 +409,8 @@ void tst_ElementDispatch::destructorEmptiesCache()
 void tst_ElementDispatch::optionTypesAtOneAddress()
 {
     // Options of two types placed in turn at one address, as on a reused
-    // stack: the element made for the first must not serve the second.
+    // stack: the element made for the first must not serve the second, whose
+    // memory holds no button's text and icon.
     alignas(QStyleOptionFrame) alignas(
         QStyleOptionButton) unsigned char storage[std::max(sizeof(QStyleOptionFrame), sizeof(QStyleOptionButton))];
     QStyle* style = quiltStyle();
@@ -417,25 +419,28 @@ void tst_ElementDispatch::optionTypesAtOneAddress()
     auto* button = new (storage) QStyleOptionButton;
     button->rect = QRect(0, 0, 60, 24);
     button->text = QStringLiteral("Button");
-    style->subElementRect(QStyle::SE_PushButtonFocusRect, button);
-    QCOMPARE(classOf(cachedElement(siteOf(SubElementRect, QStyle::SE_PushButtonFocusRect, button))),
+    request(style, DrawControl, QStyle::CE_PushButton, button);
+    request(style, SubElementRect, QStyle::SE_PushButtonFocusRect, button);
+    QCOMPARE(classOf(cachedElement(siteOf(DrawControl, QStyle::CE_PushButton, button))),
              QStringLiteral("ButtonElement"));
     button->~QStyleOptionButton();
 
+    std::memset(storage, 0xab, sizeof(storage));
     auto* frame = new (storage) QStyleOptionFrame;
     frame->rect = QRect(0, 0, 60, 24);
+    request(style, DrawControl, QStyle::CE_PushButton, frame);
     QCOMPARE(style->subElementRect(QStyle::SE_PushButtonFocusRect, frame),
              common.subElementRect(QStyle::SE_PushButtonFocusRect, frame));
-    QVERIFY(!cachedElement(siteOf(SubElementRect, QStyle::SE_PushButtonFocusRect, frame)));
+    QVERIFY(!cachedElement(siteOf(DrawControl, QStyle::CE_PushButton, frame)));
     frame->~QStyleOptionFrame();
 
-    // A button again: a fresh element replaces the entry.
+    // A button at that address again finds its element.
     button = new (storage) QStyleOptionButton;
     button->rect = QRect(0, 0, 60, 24);
-    style->subElementRect(QStyle::SE_PushButtonFocusRect, button);
-    QCOMPARE(classOf(cachedElement(siteOf(SubElementRect, QStyle::SE_PushButtonFocusRect, button))),
+    request(style, DrawControl, QStyle::CE_PushButton, button);
+    QCOMPARE(classOf(cachedElement(siteOf(DrawControl, QStyle::CE_PushButton, button))),
              QStringLiteral("ButtonElement"));
-    QCOMPARE(elementCache().size(), 1u);
+    QCOMPARE(elementCache().size(), 2u);
     button->~QStyleOptionButton();
 }
 

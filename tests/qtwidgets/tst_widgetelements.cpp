@@ -1,6 +1,7 @@
 #include <QFormLayout>
 #include <QPainter>
 #include <QStyleOption>
+#include <QTabBar>
 #include <QTest>
 
 #include "indicatorelement.h"
@@ -27,6 +28,23 @@ IndicatorArrowLeft { icon-name: window-close-symbolic; }
 )";
 }
 
+// Records the tab-bar base that the side tab bar is drawn as.
+class RecordingStyle : public QuiltStyle
+{
+public:
+    void drawPrimitive(PrimitiveElement primitive, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override
+    {
+        if (const auto* base = qstyleoption_cast<const QStyleOptionTabBarBase*>(option);
+            base && primitive == PE_FrameTabBarBase) {
+            shapes.append(base->shape);
+        }
+        QuiltStyle::drawPrimitive(primitive, option, painter, widget);
+    }
+
+    mutable QList<QTabBar::Shape> shapes;
+};
+
 QImage paintPrimitive(QStyle::PrimitiveElement primitive, const QStyleOption& option)
 {
     return QuiltWidgetTest::paintImage(option.rect.size(), [&](QPainter* painter) {
@@ -48,6 +66,8 @@ private Q_SLOTS:
     void arrows();
     void otherPrimitivesPaintNothing();
     void styledBackground();
+    void sideTabBarShape_data();
+    void sideTabBarShape();
     void sideTabBarIsNoPlainWidget();
 };
 
@@ -142,6 +162,32 @@ void tst_WidgetElements::styledBackground()
     QVERIFY(QuiltWidgetTest::showAndWait(&plain));
     QVERIFY(!QuiltWidgetTest::fuzzyColor(colorAt(QuiltWidgetTest::grabImage(&plain), QPoint(30, 20)),
                                          fixtureColor("Widget")));
+}
+
+void tst_WidgetElements::sideTabBarShape_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QTabBar::Shape>("shape");
+
+    QTest::newRow("0") << 0 << QTabBar::RoundedWest;
+    QTest::newRow("1") << 1 << QTabBar::RoundedEast;
+    QTest::newRow("2") << 2 << QTabBar::RoundedNorth;
+    QTest::newRow("3") << 3 << QTabBar::RoundedSouth;
+    QTest::newRow("7 keeps the default") << 7 << QStyleOptionTabBarBase().shape;
+}
+
+void tst_WidgetElements::sideTabBarShape()
+{
+    QFETCH(int, position);
+    QFETCH(QTabBar::Shape, shape);
+
+    RecordingStyle recording;
+    LoomSideTabBar bar;
+    bar.setStyle(&recording);
+    bar.setProperty("position", position);
+    bar.resize(60, 40);
+    QuiltWidgetTest::grabImage(&bar);
+    QCOMPARE(recording.shapes, QList<QTabBar::Shape>({ shape }));
 }
 
 void tst_WidgetElements::sideTabBarIsNoPlainWidget()

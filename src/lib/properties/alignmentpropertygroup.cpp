@@ -129,3 +129,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<AlignmentPropertyGr
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::AlignmentPropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::AlignmentPropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

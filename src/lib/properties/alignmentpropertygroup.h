@@ -48,6 +48,7 @@ public:
 
 private:
     friend class AlignmentPropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const AlignmentPropertyGroup& a, const AlignmentPropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const AlignmentPropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<AlignmentPropertyGroup>& group);

@@ -109,3 +109,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<BackgroundPropertyG
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::BackgroundPropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::BackgroundPropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

@@ -45,6 +45,7 @@ public:
 
 private:
     friend class BackgroundPropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const BackgroundPropertyGroup& a, const BackgroundPropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const BackgroundPropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<BackgroundPropertyGroup>& group);

@@ -136,3 +136,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<BorderPropertyGroup
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::BorderPropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::BorderPropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

@@ -52,6 +52,7 @@ public:
 
 private:
     friend class BorderPropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const BorderPropertyGroup& a, const BorderPropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const BorderPropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<BorderPropertyGroup>& group);

@@ -1,6 +1,8 @@
 #include "color.h"
+#include "bytereader_p.h"
 #include "color_p.h"
 #include "colorprovider_p.h"
+#include "streamreaders_p.h"
 
 #include <QDataStream>
 #include <QDebug>
@@ -198,7 +200,230 @@ void readColor(QDataStream& stream, Color& color, int depth)
     }
 }
 
+// The count in front of a stored string list, as readStringList() takes it.
+qint64 readStringListCount(detail::ByteReader& reader)
+{
+    const quint32 count32 = reader.read<quint32>();
+    qint64 count = count32;
+    if (count32 == 0xfffffffeu) {
+        count = reader.read<qint64>();
+    }
+    if (reader.ok() && count < 0) {
+        reader.fail(QDataStream::ReadCorruptData);
+    }
+    return reader.ok() ? count : 0;
+}
+
+void skipColorAt(detail::ByteReader& reader, int depth);
+
+void skipOperand(detail::ByteReader& reader, int depth)
+{
+    if (depth + 1 > MaxOperandDepth) {
+        reader.fail(QDataStream::ReadCorruptData);
+        return;
+    }
+    skipColorAt(reader, depth + 1);
+}
+
+void skipChannel(detail::ByteReader& reader)
+{
+    if (reader.read<quint8>() != 0) {
+        reader.skip(1);
+    }
+}
+
+void skipColorAt(detail::ByteReader& reader, int depth)
+{
+    const qint32 tag = reader.read<qint32>();
+    if (!reader.ok()) {
+        return;
+    }
+    switch (tag) {
+    case Color::Empty:
+        return;
+    case Color::Rgba:
+        reader.skip(4);
+        return;
+    case Color::Custom: {
+        reader.skipString();
+        const qint64 count = readStringListCount(reader);
+        for (qint64 i = 0; i < count && reader.ok(); ++i) {
+            reader.skipString();
+        }
+        return;
+    }
+    case Color::Add:
+    case Color::Subtract:
+    case Color::Multiply:
+        skipOperand(reader, depth);
+        skipOperand(reader, depth);
+        return;
+    case Color::Set:
+        skipOperand(reader, depth);
+        for (int channel = 0; channel < 4; ++channel) {
+            skipChannel(reader);
+        }
+        return;
+    case Color::Mix:
+        skipOperand(reader, depth);
+        skipOperand(reader, depth);
+        reader.skip(8);
+        return;
+    default:
+        reader.fail(QDataStream::ReadCorruptData);
+        return;
+    }
+}
+
+std::optional<quint8> readChannel(detail::ByteReader& reader)
+{
+    if (reader.read<quint8>() == 0) {
+        return std::nullopt;
+    }
+    return reader.read<quint8>();
+}
+
+void readColorAt(detail::ByteReader& reader, Color& color, int depth, detail::ColorPool* colors);
+
+bool readOperand(detail::ByteReader& reader, Color& operand, int depth, detail::ColorPool* colors)
+{
+    if (depth + 1 > MaxOperandDepth) {
+        reader.fail(QDataStream::ReadCorruptData);
+        return false;
+    }
+    readColorAt(reader, operand, depth + 1, colors);
+    return reader.ok();
+}
+
+// Builds the colour stored at the reader's position.
+void buildColor(detail::ByteReader& reader, Color& color, int depth, detail::ColorPool* colors)
+{
+    const qint32 tag = reader.read<qint32>();
+    if (!reader.ok()) {
+        return;
+    }
+    switch (tag) {
+    case Color::Empty:
+        color = Color();
+        return;
+    case Color::Rgba: {
+        const quint8 r = reader.read<quint8>();
+        const quint8 g = reader.read<quint8>();
+        const quint8 b = reader.read<quint8>();
+        const quint8 a = reader.read<quint8>();
+        if (reader.ok()) {
+            color = Color::rgba(r, g, b, a);
+        }
+        return;
+    }
+    case Color::Custom: {
+        QString source;
+        reader.readString(source);
+        const qint64 count = readStringListCount(reader);
+        QStringList arguments;
+        for (qint64 i = 0; i < count && reader.ok(); ++i) {
+            QString item;
+            reader.readString(item);
+            if (reader.ok()) {
+                arguments.append(item);
+            }
+        }
+        if (reader.ok()) {
+            color = Color::custom(source, arguments);
+        }
+        return;
+    }
+    case Color::Add:
+    case Color::Subtract:
+    case Color::Multiply: {
+        Color first;
+        Color second;
+        if (!readOperand(reader, first, depth, colors) || !readOperand(reader, second, depth, colors)) {
+            return;
+        }
+        if (tag == Color::Add) {
+            color = Color::add(first, second);
+        } else if (tag == Color::Subtract) {
+            color = Color::subtract(first, second);
+        } else {
+            color = Color::multiply(first, second);
+        }
+        return;
+    }
+    case Color::Set: {
+        Color base;
+        if (!readOperand(reader, base, depth, colors)) {
+            return;
+        }
+        const std::optional<quint8> r = readChannel(reader);
+        const std::optional<quint8> g = readChannel(reader);
+        const std::optional<quint8> b = readChannel(reader);
+        const std::optional<quint8> a = readChannel(reader);
+        if (reader.ok()) {
+            color = Color::set(base, r, g, b, a);
+        }
+        return;
+    }
+    case Color::Mix: {
+        Color first;
+        Color second;
+        if (!readOperand(reader, first, depth, colors) || !readOperand(reader, second, depth, colors)) {
+            return;
+        }
+        const double amount = reader.readDouble();
+        if (reader.ok()) {
+            color = Color::mix(first, second, amount);
+        }
+        return;
+    }
+    default:
+        reader.fail(QDataStream::ReadCorruptData);
+        return;
+    }
+}
+
+void readColorAt(detail::ByteReader& reader, Color& color, int depth, detail::ColorPool* colors)
+{
+    if (!colors) {
+        buildColor(reader, color, depth, colors);
+        return;
+    }
+    // Found by its bytes: a colour stored before is shared, not built again.
+    const qint64 start = reader.position();
+    skipColorAt(reader, depth);
+    if (!reader.ok()) {
+        return;
+    }
+    const qint64 end = reader.position();
+    const QByteArrayView stored = reader.span(start, end);
+    const auto known = colors->constFind(stored);
+    if (known != colors->cend()) {
+        color = *known;
+        return;
+    }
+    reader.rewind(start);
+    Color built;
+    buildColor(reader, built, depth, colors);
+    if (reader.ok()) {
+        colors->insert(stored, built);
+        color = built;
+    }
+}
+
 } // namespace
+
+namespace detail
+{
+void readColor(ByteReader& reader, Color& color, ColorPool* colors)
+{
+    readColorAt(reader, color, 0, colors);
+}
+
+void skipColor(ByteReader& reader)
+{
+    skipColorAt(reader, 0);
+}
+} // namespace detail
 
 // ColorData
 

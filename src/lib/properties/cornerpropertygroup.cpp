@@ -98,3 +98,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<CornerPropertyGroup
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::CornerPropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::CornerPropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

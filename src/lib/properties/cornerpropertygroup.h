@@ -41,6 +41,7 @@ public:
 
 private:
     friend class CornerPropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const CornerPropertyGroup& a, const CornerPropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const CornerPropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<CornerPropertyGroup>& group);

@@ -136,3 +136,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<CornersPropertyGrou
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::CornersPropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::CornersPropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

@@ -59,6 +59,7 @@ public:
 
 private:
     friend class CornersPropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const CornersPropertyGroup& a, const CornersPropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const CornersPropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<CornersPropertyGroup>& group);

@@ -108,3 +108,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<DisplayPropertyGrou
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::DisplayPropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::DisplayPropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

@@ -43,6 +43,7 @@ public:
 
 private:
     friend class DisplayPropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const DisplayPropertyGroup& a, const DisplayPropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const DisplayPropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<DisplayPropertyGroup>& group);

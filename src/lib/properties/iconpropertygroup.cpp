@@ -148,3 +148,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<IconPropertyGroup>&
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::IconPropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::IconPropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

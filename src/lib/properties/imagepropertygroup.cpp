@@ -158,3 +158,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<ImagePropertyGroup>
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::ImagePropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::ImagePropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

@@ -55,6 +55,7 @@ public:
 
 private:
     friend class ImagePropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const ImagePropertyGroup& a, const ImagePropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const ImagePropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<ImagePropertyGroup>& group);

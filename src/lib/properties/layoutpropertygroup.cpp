@@ -158,3 +158,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<LayoutPropertyGroup
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::LayoutPropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::LayoutPropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

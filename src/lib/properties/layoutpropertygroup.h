@@ -55,6 +55,7 @@ public:
 
 private:
     friend class LayoutPropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const LayoutPropertyGroup& a, const LayoutPropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const LayoutPropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<LayoutPropertyGroup>& group);

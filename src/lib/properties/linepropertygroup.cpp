@@ -118,3 +118,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<LinePropertyGroup>&
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::LinePropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::LinePropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

@@ -46,6 +46,7 @@ public:
 
 private:
     friend class LinePropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const LinePropertyGroup& a, const LinePropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const LinePropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<LinePropertyGroup>& group);

@@ -113,3 +113,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<OffsetPropertyGroup
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::OffsetPropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::OffsetPropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

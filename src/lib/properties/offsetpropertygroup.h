@@ -48,6 +48,7 @@ public:
 
 private:
     friend class OffsetPropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const OffsetPropertyGroup& a, const OffsetPropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const OffsetPropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<OffsetPropertyGroup>& group);

@@ -128,3 +128,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<OutlinePropertyGrou
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::OutlinePropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::OutlinePropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

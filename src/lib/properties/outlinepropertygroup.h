@@ -47,6 +47,7 @@ public:
 
 private:
     friend class OutlinePropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const OutlinePropertyGroup& a, const OutlinePropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const OutlinePropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<OutlinePropertyGroup>& group);

@@ -4,6 +4,7 @@
 // slot list (slotlist.h). A group's private object derives from GroupData over
 // its list; the group's members forward to it.
 
+#include "bytereader_p.h"
 #include "color.h"
 #include "pathmetatype.h"
 #include "properties.h"
@@ -26,8 +27,53 @@
 #include <type_traits>
 #include <utility>
 
+namespace Quilt::Properties
+{
+class AlignmentPropertyGroup;
+class BackgroundPropertyGroup;
+class BorderPropertyGroup;
+class CornerPropertyGroup;
+class CornersPropertyGroup;
+class DisplayPropertyGroup;
+class IconPropertyGroup;
+class ImagePropertyGroup;
+class LayoutPropertyGroup;
+class LinePropertyGroup;
+class OffsetPropertyGroup;
+class OutlinePropertyGroup;
+class ShadowPropertyGroup;
+class SizePropertyGroup;
+class StylePropertyGroup;
+class TextPropertyGroup;
+} // namespace Quilt::Properties
+
 namespace Quilt::detail
 {
+
+struct GroupAccess
+{
+    // Walks a stored group of that class, building nothing.
+    template<typename Group> static void skip(ByteReader& reader);
+
+    // Reads a stored group of each class; each is defined with its class.
+    static void read(ByteReader& reader, std::unique_ptr<Properties::AlignmentPropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::BackgroundPropertyGroup>& group,
+                     ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::BorderPropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::CornerPropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::CornersPropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::DisplayPropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::IconPropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::ImagePropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::LayoutPropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::LinePropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::OffsetPropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::OutlinePropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::ShadowPropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::SizePropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::StylePropertyGroup>& group, ColorPool* colors);
+    static void read(ByteReader& reader, std::unique_ptr<Properties::TextPropertyGroup>& group, ColorPool* colors);
+};
 
 // What each value type brings: its text, its stream encoding and its empty value.
 // The empty value of every type is its value-initialised one (0, false, the
@@ -104,6 +150,59 @@ template<typename T> void readValue(QDataStream& stream, T& value)
     } else {
         stream >> value;
     }
+}
+
+// The byte readers of the same values: what readValue() reads, from the bytes.
+template<typename T> void readValueFrom(ByteReader& reader, T& value, ColorPool* colors)
+{
+    if constexpr (std::is_same_v<T, int> || std::is_enum_v<T>)
+        value = T(reader.read<qint32>());
+    else if constexpr (std::is_same_v<T, Properties::ImageFlags>)
+        value = T::fromInt(reader.read<qint32>());
+    else if constexpr (std::is_same_v<T, bool>)
+        value = reader.readBool();
+    else if constexpr (std::is_same_v<T, double>)
+        value = reader.readDouble();
+    else if constexpr (std::is_same_v<T, QString>)
+        reader.readString(value);
+    else if constexpr (std::is_same_v<T, Color>)
+        readColor(reader, value, colors);
+    else if constexpr (std::is_same_v<T, QFont>)
+        reader.withStream([&](QDataStream& stream) { readFont(stream, value); });
+    else if constexpr (std::is_same_v<T, QUrl>)
+        reader.withStream([&](QDataStream& stream) { stream >> value; });
+    else if constexpr (std::is_same_v<T, std::filesystem::path>) {
+        QByteArray text;
+        reader.readByteArray(text);
+        value = text.toStdString();
+    } else
+        static_assert(!sizeof(T), "no byte reader for this value type");
+}
+
+// Moves past a value as readValueFrom() would, failing where it would.
+template<typename T> void skipValue(ByteReader& reader)
+{
+    if constexpr (std::is_same_v<T, int> || std::is_enum_v<T> || std::is_same_v<T, Properties::ImageFlags>)
+        reader.skip(4);
+    else if constexpr (std::is_same_v<T, bool>)
+        reader.skip(1);
+    else if constexpr (std::is_same_v<T, double>)
+        reader.skip(8);
+    else if constexpr (std::is_same_v<T, QString>)
+        reader.skipString();
+    else if constexpr (std::is_same_v<T, Color>)
+        skipColor(reader);
+    else if constexpr (std::is_same_v<T, QFont>)
+        skipFont(reader);
+    else if constexpr (std::is_same_v<T, QUrl>)
+        reader.withStream([](QDataStream& stream) {
+            QUrl url;
+            stream >> url;
+        });
+    else if constexpr (std::is_same_v<T, std::filesystem::path>)
+        reader.skipByteArray();
+    else
+        static_assert(!sizeof(T), "no byte reader for this value type");
 }
 
 inline QLatin1StringView latin1(std::string_view text)
@@ -312,7 +411,45 @@ public:
         });
     }
 
+    // The same as read(), from the bytes of a stored group.
+    void readFrom(ByteReader& reader, ColorPool* colors)
+    {
+        forEach([&](auto slot, auto& storage) {
+            using Slot = decltype(slot);
+            const bool present = reader.readBool();
+            if constexpr (Slot::isSubGroup) {
+                if (!present)
+                    return;
+                std::unique_ptr<typename Slot::Type> group;
+                GroupAccess::read(reader, group, colors);
+                storage = std::move(group);
+            } else {
+                if (!present) {
+                    storage.reset();
+                    return;
+                }
+                typename Slot::Type value {};
+                readValueFrom(reader, value, colors);
+                storage = std::move(value);
+            }
+        });
+    }
+
+    // Checks the bytes of a stored group as readFrom() reads them, building
+    // nothing.
+    static void skip(ByteReader& reader) { (skipSlot<Slots>(reader), ...); }
+
 private:
+    template<typename Slot> static void skipSlot(ByteReader& reader)
+    {
+        if (!reader.ok() || !reader.readBool())
+            return;
+        if constexpr (Slot::isSubGroup)
+            GroupAccess::skip<typename Slot::Type>(reader);
+        else
+            skipValue<typename Slot::Type>(reader);
+    }
+
     template<std::size_t I> bool slotEquals(const GroupData& other) const
     {
         const auto& a = std::get<I>(m_slots);
@@ -380,6 +517,11 @@ private:
 
     std::tuple<typename Slots::Storage...> m_slots;
 };
+
+template<typename Group> void GroupAccess::skip(ByteReader& reader)
+{
+    GroupData<typename Group::Slots>::skip(reader);
+}
 
 // The shared bodies of the groups' members that need the private object.
 template<typename Private> std::unique_ptr<Private> copyPrivate(const std::unique_ptr<Private>& other)

@@ -128,3 +128,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<ShadowPropertyGroup
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::ShadowPropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::ShadowPropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

@@ -49,6 +49,7 @@ public:
 
 private:
     friend class ShadowPropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const ShadowPropertyGroup& a, const ShadowPropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const ShadowPropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<ShadowPropertyGroup>& group);

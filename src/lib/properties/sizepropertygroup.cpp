@@ -133,3 +133,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<SizePropertyGroup>&
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::SizePropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::SizePropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

@@ -52,6 +52,7 @@ public:
 
 private:
     friend class SizePropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const SizePropertyGroup& a, const SizePropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const SizePropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<SizePropertyGroup>& group);

@@ -44,6 +44,10 @@ template<SlotName Name, typename Group> struct SubGroup
     using Storage = std::unique_ptr<Group>;
 };
 
+// libQuilt's own access to a group's slot list and data, for its readers of
+// stored groups; every group befriends it.
+struct GroupAccess;
+
 // The class name (as the text form prints it) followed by the slots in order.
 template<SlotName ClassName, typename... Slots> struct SlotList
 {

@@ -1,5 +1,6 @@
 #include "streamreaders_p.h"
 
+#include "bytereader_p.h"
 #include "color.h"
 #include "pathmetatype.h"
 
@@ -7,6 +8,9 @@
 #include <QFont>
 #include <QtEndian>
 #include <QVariant>
+
+#include <array>
+#include <type_traits>
 
 namespace Quilt::detail
 {
@@ -162,7 +166,9 @@ bool fontFits(QDataStream& stream)
     return ahead.readCount(offset, axes, 4 + floatSize) && ahead.skip(offset, axes * (4 + floatSize));
 }
 
-// Types whose stream form holds no element count that Qt would reserve for.
+// Types whose stream form holds no element count that Qt would reserve room
+// for: fixed forms, strings and byte arrays (which Qt reads in bounded steps),
+// and forms whose counts Qt caps itself.
 bool isSafeBuiltinType(quint32 id)
 {
     switch (id) {
@@ -184,7 +190,35 @@ bool isSafeBuiltinType(quint32 id)
     case QMetaType::QChar:
     case QMetaType::QString:
     case QMetaType::QByteArray:
+    case QMetaType::QBitArray:
     case QMetaType::QUrl:
+    case QMetaType::QUuid:
+    case QMetaType::QDate:
+    case QMetaType::QTime:
+    case QMetaType::QDateTime:
+    case QMetaType::QLocale:
+    case QMetaType::QRegularExpression:
+    case QMetaType::QPoint:
+    case QMetaType::QPointF:
+    case QMetaType::QSize:
+    case QMetaType::QSizeF:
+    case QMetaType::QRect:
+    case QMetaType::QRectF:
+    case QMetaType::QLine:
+    case QMetaType::QLineF:
+    case QMetaType::QJsonValue:
+    case QMetaType::QJsonObject:
+    case QMetaType::QJsonArray:
+    case QMetaType::QJsonDocument:
+    case QMetaType::QColor:
+    case QMetaType::QKeySequence:
+    case QMetaType::QSizePolicy:
+    case QMetaType::QTransform:
+    case QMetaType::QMatrix4x4:
+    case QMetaType::QVector2D:
+    case QMetaType::QVector3D:
+    case QMetaType::QVector4D:
+    case QMetaType::QQuaternion:
         return true;
     default:
         return false;
@@ -193,27 +227,203 @@ bool isSafeBuiltinType(quint32 id)
 
 // Type names are short; anything longer is not a name.
 constexpr qint64 MaxTypeNameLength = 256;
+// Variants inside variants: deeper than any value a selector holds.
+constexpr int MaxVariantDepth = 32;
 
-bool variantIsSafe(QDataStream& stream)
+// The smallest stream form of a string (its length) and of a variant (its
+// type id and null flag).
+constexpr qint64 MinStringSize = 4;
+constexpr qint64 MinVariantSize = 5;
+
+// What lies ahead of a variant's data: its type, and for a type written by
+// name, the name and the size of the header.
+struct VariantHead
+{
+    quint32 id = QMetaType::UnknownType;
+    bool byName = false;
+    QByteArray name;
+    qint64 size = 5;
+};
+
+bool peekVariantHead(QDataStream& stream, VariantHead& head)
 {
     Lookahead ahead(stream);
     qint64 offset = 0;
-    quint32 id = 0;
-    if (!ahead.readUInt32(offset, id)) {
+    if (!ahead.readUInt32(offset, head.id)) {
         return false;
     }
-    if (id != QMetaType::User) {
-        return isSafeBuiltinType(id);
+    if (head.id != QMetaType::User) {
+        return true;
     }
-    // A type outside Qt's own: the null flag, then the type's name.
-    QByteArray name;
-    if (!ahead.skip(offset, 1) || !ahead.readBytes(offset, name, MaxTypeNameLength)) {
+    // The null flag, then the type's name.
+    if (!ahead.skip(offset, 1) || !ahead.readBytes(offset, head.name, MaxTypeNameLength)) {
         return false;
     }
-    const QMetaType type = QMetaType::fromName(name);
-    return type.isValid()
-        && (type == QMetaType::fromType<Color>() || type == QMetaType::fromType<std::filesystem::path>());
+    head.byName = true;
+    head.size = offset;
+    const QMetaType type = QMetaType::fromName(head.name);
+    head.id = type.isValid() ? quint32(type.id()) : quint32(QMetaType::UnknownType);
+    return type.isValid();
 }
+
+// A sequence or associative container of Qt's over one plain element type,
+// such as QList<int>: its count is checked, its elements are not.
+bool isFlatContainerName(QByteArrayView name)
+{
+    static constexpr std::array<QByteArrayView, 6> templates
+        = { "QList<", "QSet<", "QMap<", "QHash<", "QMultiMap<", "QMultiHash<" };
+    for (const QByteArrayView prefix : templates) {
+        if (name.startsWith(prefix)) {
+            const QByteArrayView arguments = name.sliced(prefix.size());
+            return !arguments.contains('<');
+        }
+    }
+    return false;
+}
+
+// A container count ahead that the bytes left can hold.
+bool containerFits(QDataStream& stream, qint64 headerSize, qint64 minElementSize)
+{
+    Lookahead ahead(stream);
+    qint64 offset = 0;
+    qint64 count = 0;
+    return ahead.skip(offset, headerSize) && ahead.readCount(offset, count, minElementSize);
+}
+
+// The count in front of a container, once containerFits() has vouched for it.
+qint64 readCount(QDataStream& stream)
+{
+    quint32 first = 0;
+    stream >> first;
+    if (first == ExtendedMarker && stream.version() >= QDataStream::Qt_6_7) {
+        qint64 count = 0;
+        stream >> count;
+        return count;
+    }
+    return first;
+}
+
+void readVariantAt(QDataStream& stream, QVariant& value, int depth);
+
+// A variant of variants: read element by element, so that each element's
+// counts are checked as well.
+template<typename Container> void readVariantContainer(QDataStream& stream, QVariant& value, int depth)
+{
+    constexpr bool keyed = !std::is_same_v<Container, QVariantList>;
+    const qint64 minElementSize = keyed ? MinStringSize + MinVariantSize : MinVariantSize;
+    // The type id and the null flag come first.
+    if (!containerFits(stream, 5, minElementSize)) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
+    quint32 id = 0;
+    qint8 isNull = 0;
+    stream >> id >> isNull;
+    const qint64 count = readCount(stream);
+    Container container;
+    for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        QString key;
+        if constexpr (keyed) {
+            stream >> key;
+        }
+        QVariant element;
+        readVariantAt(stream, element, depth + 1);
+        if (stream.status() != QDataStream::Ok) {
+            return;
+        }
+        if constexpr (keyed) {
+            container.insert(key, element);
+        } else {
+            container.append(element);
+        }
+    }
+    value = QVariant::fromValue(std::move(container));
+}
+
+void readVariantAt(QDataStream& stream, QVariant& value, int depth)
+{
+    if (stream.status() != QDataStream::Ok) {
+        return;
+    }
+    VariantHead head;
+    if (depth > MaxVariantDepth || !peekVariantHead(stream, head)) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
+    if (head.byName) {
+        // Qt's own types are written by id; one of them by name is only read
+        // when nothing in its form needs checking.
+        bool known = false;
+        if (head.id < QMetaType::User) {
+            known = isSafeBuiltinType(head.id);
+        } else if (isFlatContainerName(head.name)) {
+            known = containerFits(stream, head.size, 1);
+        } else {
+            // A type of libQuilt's or of a plug-in's, registered with its
+            // stream operators: its own reader answers for its form.
+            known = QMetaType(int(head.id)).hasRegisteredDataStreamOperators();
+        }
+        if (!known) {
+            stream.setStatus(QDataStream::ReadCorruptData);
+            return;
+        }
+        stream >> value;
+        return;
+    }
+    switch (head.id) {
+    case QMetaType::QVariantList:
+        readVariantContainer<QVariantList>(stream, value, depth);
+        return;
+    case QMetaType::QVariantMap:
+        readVariantContainer<QVariantMap>(stream, value, depth);
+        return;
+    case QMetaType::QVariantHash:
+        readVariantContainer<QVariantHash>(stream, value, depth);
+        return;
+    case QMetaType::QVariantPair: {
+        quint32 typeId = 0;
+        qint8 isNull = 0;
+        stream >> typeId >> isNull;
+        QVariant first;
+        QVariant second;
+        readVariantAt(stream, first, depth + 1);
+        readVariantAt(stream, second, depth + 1);
+        if (stream.status() == QDataStream::Ok) {
+            value = QVariant::fromValue(QVariantPair(first, second));
+        }
+        return;
+    }
+    case QMetaType::QStringList:
+    case QMetaType::QByteArrayList:
+        // Strings and byte arrays are read in bounded steps; only the count
+        // needs a check.
+        if (!containerFits(stream, 5, MinStringSize)) {
+            stream.setStatus(QDataStream::ReadCorruptData);
+            return;
+        }
+        stream >> value;
+        return;
+    case QMetaType::QFont: {
+        quint32 typeId = 0;
+        qint8 isNull = 0;
+        stream >> typeId >> isNull;
+        QFont font;
+        readFont(stream, font);
+        if (stream.status() == QDataStream::Ok) {
+            value = QVariant::fromValue(font);
+        }
+        return;
+    }
+    default:
+        if (!isSafeBuiltinType(head.id)) {
+            stream.setStatus(QDataStream::ReadCorruptData);
+            return;
+        }
+        stream >> value;
+        return;
+    }
+}
+
 } // namespace
 
 void readFont(QDataStream& stream, QFont& font)
@@ -228,16 +438,33 @@ void readFont(QDataStream& stream, QFont& font)
     stream >> font;
 }
 
+void skipFont(ByteReader& reader)
+{
+    // The form fontFits() checks before Qt reads it.
+    reader.skipString();
+    reader.skipString();
+    reader.skip(FontFixedBytes);
+    const auto count = [&](qint64 minElementSize) -> qint64 {
+        const qint64 value = reader.readSize();
+        if (reader.ok() && (value < 0 || value > reader.left() / minElementSize)) {
+            reader.fail(QDataStream::ReadCorruptData);
+        }
+        return reader.ok() ? value : 0;
+    };
+    const qint64 families = count(4);
+    for (qint64 i = 0; i < families && reader.ok(); ++i) {
+        reader.skipString();
+    }
+    const qint64 features = count(8);
+    reader.skip(features * 8);
+    // Variable axes: a tag and a double.
+    const qint64 axes = count(12);
+    reader.skip(axes * 12);
+}
+
 void readVariant(QDataStream& stream, QVariant& value)
 {
-    if (stream.status() != QDataStream::Ok) {
-        return;
-    }
-    if (!variantIsSafe(stream)) {
-        stream.setStatus(QDataStream::ReadCorruptData);
-        return;
-    }
-    stream >> value;
+    readVariantAt(stream, value, 0);
 }
 
 } // namespace Quilt::detail

@@ -178,3 +178,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<StylePropertyGroup>
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::StylePropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::StylePropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

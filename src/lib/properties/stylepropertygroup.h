@@ -65,6 +65,7 @@ public:
 
 private:
     friend class StylePropertyGroupPrivate;
+    friend struct detail::GroupAccess;
     friend QUILT_EXPORT bool operator==(const StylePropertyGroup& a, const StylePropertyGroup& b);
     friend QUILT_EXPORT QDataStream& operator<<(QDataStream& stream, const StylePropertyGroup* group);
     friend QUILT_EXPORT QDataStream& operator>>(QDataStream& stream, std::unique_ptr<StylePropertyGroup>& group);

@@ -138,3 +138,11 @@ QDataStream& operator>>(QDataStream& stream, std::unique_ptr<TextPropertyGroup>&
 }
 
 } // namespace Quilt::Properties
+
+void Quilt::detail::GroupAccess::read(ByteReader& reader, std::unique_ptr<Properties::TextPropertyGroup>& group,
+                                      ColorPool* colors)
+{
+    if (!group)
+        group = std::make_unique<Properties::TextPropertyGroup>();
+    group->d->readFrom(reader, colors);
+}

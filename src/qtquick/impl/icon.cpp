@@ -1,0 +1,300 @@
+#include "icon.h"
+
+#include "elementquery.h"
+#include "iconpropertygroup.h"
+#include "platformplugin.h"
+#include "quickattached_p.h"
+#include "quicklogging_p.h"
+#include "quickstyle.h"
+#include "stylepropertygroup.h"
+#include "styleregistry.h"
+
+#include <QQmlFile>
+#include <QQmlProperty>
+#include <QQuickRenderControl>
+#include <QQuickWindow>
+#include <QSGImageNode>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace Quilt::Quick
+{
+namespace
+{
+// Halves away from zero, saturating at the limits of int.
+int roundToInt(double v)
+{
+    const double r = std::round(v);
+    if (!(r > double(INT_MIN))) {
+        return std::isnan(r) ? 0 : INT_MIN;
+    }
+    return r >= double(INT_MAX) ? INT_MAX : int(r);
+}
+
+QVariant gadgetProperty(const QVariant& gadget, const char* name)
+{
+    const QMetaObject* meta = gadget.metaType().metaObject();
+    if (!meta) {
+        return {};
+    }
+    const int index = meta->indexOfProperty(name);
+    return index < 0 ? QVariant() : meta->property(index).readOnGadget(gadget.constData());
+}
+} // namespace
+
+Icon::Icon(QQuickItem* parent)
+    : QQuickItem(parent)
+{
+    setFlag(ItemHasContents);
+    setFlag(ItemObservesViewport);
+    setSmooth(false);
+}
+
+Icon::~Icon() = default;
+
+QString Icon::name() const
+{
+    return m_name;
+}
+
+void Icon::setName(const QString& name)
+{
+    if (m_name == name) {
+        return;
+    }
+    m_name = name;
+    polish();
+    Q_EMIT nameChanged();
+}
+
+void Icon::resetName()
+{
+    setName(QString());
+}
+
+QUrl Icon::source() const
+{
+    return m_source;
+}
+
+void Icon::setSource(const QUrl& source)
+{
+    if (m_source == source) {
+        return;
+    }
+    // No source is no icon name either: going back to none must not wipe the name.
+    if (!source.isEmpty() && !QQmlFile::isLocalFile(source)) {
+        if (source.isRelative()) {
+            qCWarning(lcQtQuick) << "Relative URL" << source.toString()
+                                 << "used as an Icon source. This is wrong, interpreting it as icon name instead";
+            setName(source.toString());
+        } else {
+            qCDebug(lcQtQuick) << "Non-local source URL" << source << "used as Icon source is unsupported";
+        }
+    }
+    m_source = source;
+    Q_EMIT sourceChanged();
+    polish();
+}
+
+void Icon::resetSource()
+{
+    setSource(QUrl());
+}
+
+QColor Icon::color() const
+{
+    return m_color;
+}
+
+void Icon::setColor(const QColor& color)
+{
+    if (m_color == color) {
+        return;
+    }
+    m_color = color;
+    polish();
+    Q_EMIT colorChanged();
+}
+
+void Icon::resetColor()
+{
+    setColor(Qt::transparent);
+}
+
+QQuickItem* Icon::control() const
+{
+    return m_control;
+}
+
+void Icon::setControl(QQuickItem* control)
+{
+    if (m_control.data() == control) {
+        return;
+    }
+    if (m_control) {
+        disconnect(m_control, nullptr, this, nullptr);
+    }
+    if (m_style) {
+        m_style->removeEventFilter(this);
+    }
+    m_control = control;
+    if (control) {
+        QQmlProperty(control, QStringLiteral("icon")).connectNotifySignal(this, SLOT(onControlIconChanged()));
+        m_style = detail::attachedObject<QuickStyle>(this, true);
+        if (m_style) {
+            m_style->installEventFilter(this);
+        }
+        onControlIconChanged();
+    }
+    Q_EMIT controlChanged();
+}
+
+void Icon::resetControl()
+{
+    setControl(nullptr);
+}
+
+void Icon::onControlIconChanged()
+{
+    if (!m_control) {
+        return;
+    }
+    // The meta-object comes with the value: looking the type up by name fails
+    // for good when it runs before Quick Controls registered it.
+    const QVariant icon = m_control->property("icon");
+    if (!icon.isValid()) {
+        return;
+    }
+
+    double width = gadgetProperty(icon, "width").toReal();
+    double height = gadgetProperty(icon, "height").toReal();
+    if (width <= 0 || height <= 0) {
+        ElementQuery* query = m_style ? m_style->query() : nullptr;
+        const Properties::StylePropertyGroup* properties = query ? query->properties() : nullptr;
+        if (properties && properties->icon()) {
+            width = properties->icon()->width().value_or(0.0);
+            height = properties->icon()->height().value_or(0.0);
+        }
+    }
+    setImplicitSize(width, height);
+
+    const QString name = gadgetProperty(icon, "name").toString();
+    if (name != m_name) {
+        m_name = name;
+        polish();
+        Q_EMIT nameChanged();
+    }
+    setSource(gadgetProperty(icon, "source").toUrl());
+    const QColor color = gadgetProperty(icon, "color").value<QColor>();
+    if (color != m_color) {
+        m_color = color;
+        polish();
+        Q_EMIT colorChanged();
+    }
+}
+
+bool Icon::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QuickStyleUpdatedEvent::s_type) {
+        onControlIconChanged();
+        return false;
+    }
+    return QQuickItem::eventFilter(watched, event);
+}
+
+void Icon::itemChange(ItemChange change, const ItemChangeData& value)
+{
+    if (change == ItemTransformHasChanged) {
+        update();
+    } else if (change == ItemEnabledHasChanged) {
+        m_textureDirty = true;
+        update();
+    }
+    QQuickItem::itemChange(change, value);
+}
+
+void Icon::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry)
+{
+    const QSize size = chooseIconSize(newGeometry.size());
+    if (size != m_iconSize) {
+        m_iconSize = size;
+        m_textureDirty = true;
+    }
+    update();
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
+}
+
+void Icon::updatePolish()
+{
+    if (m_source.isEmpty() || !QQmlFile::isLocalFile(m_source)) {
+        const auto platform = StyleRegistry::instance()->platform();
+        m_icon = platform ? platform->platformIcon(m_name, m_color) : QIcon();
+    } else {
+        m_icon = QIcon(QQmlFile::urlToLocalFileOrQrc(m_source));
+    }
+    m_iconSize = chooseIconSize(boundingRect().size());
+    m_textureDirty = true;
+    update();
+}
+
+QSize Icon::chooseIconSize(const QSizeF& size) const
+{
+    QList<QSize> sizes = m_icon.availableSizes(QIcon::Normal, QIcon::Off);
+    if (!sizes.isEmpty()) {
+        std::stable_sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+        const auto larger = std::find_if(sizes.cbegin(), sizes.cend(), [&size](QSize s) {
+            return s.width() > size.width() || s.height() > size.height();
+        });
+        if (larger != sizes.cend() && larger != sizes.cbegin()) {
+            return *(larger - 1);
+        }
+    }
+    return m_icon.actualSize(QSize(roundToInt(size.width()), roundToInt(size.height())), QIcon::Normal, QIcon::Off);
+}
+
+QSGNode* Icon::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
+{
+    auto* node = static_cast<QSGImageNode*>(oldNode);
+    // Nothing to draw: no icon, or no size to draw it at. An image node never
+    // gets a null texture.
+    if (m_icon.isNull() || m_iconSize.isEmpty()) {
+        delete node;
+        return nullptr;
+    }
+    if (!node) {
+        node = window()->createImageNode();
+    }
+
+    QWindow* renderWindow = QQuickRenderControl::renderWindowFor(window());
+    const double ratio = renderWindow ? renderWindow->devicePixelRatio() : window()->devicePixelRatio();
+
+    const QRectF bounds = boundingRect();
+    QPointF corner(std::round(bounds.x() + (bounds.width() - m_iconSize.width()) / 2.0),
+                   std::round(bounds.y() + (bounds.height() - m_iconSize.height()) / 2.0));
+    // Whole device pixels in the scene, so that the texture is not resampled.
+    const double k = float(ratio);
+    const QPointF scene = mapToScene(corner);
+    corner = mapFromScene(QPointF(std::round(scene.x() * k) / k, std::round(scene.y() * k) / k));
+
+    node->setRect(QRectF(corner, QSizeF(m_iconSize)));
+    node->setOwnsTexture(true);
+    node->setFiltering(smooth() ? QSGTexture::Linear : QSGTexture::Nearest);
+
+    if (!m_textureDirty && node->texture() && qFuzzyCompare(m_textureRatio, ratio)) {
+        return node;
+    }
+
+    const QPixmap pixmap = m_icon.pixmap(m_iconSize, ratio, isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+    if (pixmap.isNull()) {
+        delete node;
+        return nullptr;
+    }
+    node->setTexture(window()->createTextureFromImage(pixmap.toImage(), QQuickWindow::TextureCanUseAtlas));
+    m_textureDirty = false;
+    m_textureRatio = ratio;
+    return node;
+}
+} // namespace Quilt::Quick

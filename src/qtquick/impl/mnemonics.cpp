@@ -1,0 +1,482 @@
+#include "mnemonics.h"
+#include "mnemonics_p.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QKeyEvent>
+#include <QQuickItem>
+#include <QQuickRenderControl>
+#include <QQuickWindow>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace Quilt
+{
+namespace
+{
+// Who holds which Alt+letter; no two objects hold the same sequence.
+QHash<QKeySequence, Mnemonics*>& mnemonicTable()
+{
+    static QHash<QKeySequence, Mnemonics*> table;
+    return table;
+}
+
+bool isLetterOrNumber(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80) {
+        return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z');
+    }
+    return c.isLetterOrNumber();
+}
+
+int baseWeightOf(Mnemonics::ControlType type)
+{
+    switch (type) {
+    case Mnemonics::ActionElement:
+        return 50;
+    case Mnemonics::DialogButton:
+        return 300;
+    case Mnemonics::MenuItem:
+        return 250;
+    case Mnemonics::FormLabel:
+        return 20;
+    default:
+        return 10;
+    }
+}
+
+// A bracketed letter such as the "(F)" of East Asian labels stands for the
+// marker, so it goes with it when it sits at one end of the text.
+QString removeBracketMnemonic(const QString& text, qsizetype p)
+{
+    if (p < 1 || p + 1 >= text.size() || text.at(p - 1) != u'(' || text.at(p + 1) != u')'
+        || !isLetterOrNumber(text.at(p))) {
+        return text;
+    }
+    const qsizetype open = p - 1;
+    const qsizetype close = p + 1;
+    qsizetype lastBefore = -1;
+    for (qsizetype i = open - 1; i >= 0; --i) {
+        if (isLetterOrNumber(text.at(i))) {
+            lastBefore = i;
+            break;
+        }
+    }
+    qsizetype firstAfter = -1;
+    for (qsizetype i = close + 1; i < text.size(); ++i) {
+        if (isLetterOrNumber(text.at(i))) {
+            firstAfter = i;
+            break;
+        }
+    }
+    if (lastBefore < 0) {
+        return text.left(open) + (firstAfter >= 0 ? text.mid(firstAfter) : QString());
+    }
+    if (firstAfter < 0) {
+        return text.left(lastBefore + 1) + text.mid(close + 1);
+    }
+    return text;
+}
+
+QString withoutMarkers(const QString& text)
+{
+    static const QRegularExpression marker(u"\\&([^\\&])"_s);
+    QString result = text;
+    return result.replace(marker, u"\\1"_s);
+}
+
+QWindow* windowOf(const QQuickItem* item)
+{
+    QQuickWindow* window = item->window();
+    if (!window) {
+        return nullptr;
+    }
+    if (QWindow* renderWindow = QQuickRenderControl::renderWindowFor(window)) {
+        return renderWindow;
+    }
+    return window;
+}
+} // namespace
+
+MnemonicEventFilter* MnemonicEventFilter::instance()
+{
+    // Lives until the process ends, like the table it serves.
+    static MnemonicEventFilter* filter = [] {
+        auto* f = new MnemonicEventFilter;
+        if (QCoreApplication* app = QCoreApplication::instance()) {
+            app->installEventFilter(f);
+        }
+        return f;
+    }();
+    return filter;
+}
+
+bool MnemonicEventFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt) {
+            m_altDown = true;
+            Q_EMIT altPressed();
+        }
+        break;
+    case QEvent::KeyRelease:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt) {
+            m_altDown = false;
+            Q_EMIT altReleased();
+        }
+        break;
+    case QEvent::ApplicationStateChange:
+        // Alt released in another application never reaches us.
+        if (m_altDown) {
+            m_altDown = false;
+            Q_EMIT altReleased();
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+Mnemonics::Mnemonics(QObject* parent)
+    : QObject(parent)
+{
+    MnemonicEventFilter* filter = MnemonicEventFilter::instance();
+    connect(filter, &MnemonicEventFilter::altPressed, this, &Mnemonics::onAltPressed);
+    connect(filter, &MnemonicEventFilter::altReleased, this, &Mnemonics::onAltReleased);
+}
+
+Mnemonics::~Mnemonics()
+{
+    auto& table = mnemonicTable();
+    const auto it = table.constFind(m_sequence);
+    if (!m_sequence.isEmpty() && it != table.constEnd() && it.value() == this) {
+        table.erase(it);
+    }
+}
+
+Mnemonics* Mnemonics::qmlAttachedProperties(QObject* object)
+{
+    return new Mnemonics(object);
+}
+
+QString Mnemonics::label() const
+{
+    return m_label;
+}
+
+void Mnemonics::setLabel(const QString& label)
+{
+    if (m_label == label) {
+        return;
+    }
+    m_label = label;
+    updateMnemonic(m_sequence);
+    Q_EMIT labelChanged();
+    Q_EMIT plainTextLabelChanged();
+}
+
+QString Mnemonics::richTextLabel() const
+{
+    return m_richTextLabel.isEmpty() ? stripMnemonicMarkers(m_label) : m_richTextLabel;
+}
+
+QString Mnemonics::mnemonicLabel() const
+{
+    return m_mnemonicLabel;
+}
+
+QString Mnemonics::plainTextLabel() const
+{
+    return stripMnemonicMarkers(m_label);
+}
+
+bool Mnemonics::enabled() const
+{
+    return m_enabled;
+}
+
+void Mnemonics::setEnabled(bool enabled)
+{
+    if (m_enabled == enabled) {
+        return;
+    }
+    m_enabled = enabled;
+    updateMnemonic(m_sequence);
+    Q_EMIT enabledChanged();
+}
+
+Mnemonics::ControlType Mnemonics::controlType() const
+{
+    return m_controlType;
+}
+
+void Mnemonics::setControlType(ControlType type)
+{
+    if (m_controlType == type) {
+        return;
+    }
+    m_controlType = type;
+    m_baseWeight = baseWeightOf(type);
+    m_weight = m_baseWeight + (m_weights.isEmpty() ? 0 : m_weights.lastKey());
+    Q_EMIT controlTypeChanged();
+}
+
+QKeySequence Mnemonics::sequence() const
+{
+    return m_sequence;
+}
+
+bool Mnemonics::active() const
+{
+    return m_active;
+}
+
+void Mnemonics::setActive(bool active)
+{
+    if (!m_active && !active) {
+        return;
+    }
+    m_active = active;
+    if (active) {
+        // Without a letter there is nothing to show but the plain label.
+        if (!m_activeRichTextLabel.isEmpty() && m_richTextLabel != m_activeRichTextLabel) {
+            m_richTextLabel = m_activeRichTextLabel;
+            Q_EMIT richTextLabelChanged();
+        }
+    } else {
+        m_richTextLabel = stripMnemonicMarkers(m_escapedLabel);
+        Q_EMIT richTextLabelChanged();
+    }
+    Q_EMIT activeChanged();
+}
+
+int Mnemonics::weight() const
+{
+    return m_weight;
+}
+
+void Mnemonics::computeWeights()
+{
+    m_weights.clear();
+    bool wordStart = true;
+    bool marked = false;
+    qsizetype i = 0;
+    const qsizetype size = m_label.size();
+
+    while (i < size) {
+        const QChar c = m_label.at(i);
+        if (!isLetterOrNumber(c) && c != u'&') {
+            wordStart = true;
+            ++i;
+            continue;
+        }
+        // The name of a tag is no text: go on at its '>', which is no letter.
+        if (i > 0 && m_label.at(i - 1) == u'<') {
+            const qsizetype close = m_label.indexOf(u'>', i);
+            if (close >= 0) {
+                i = close;
+                continue;
+            }
+        }
+        if (c == u'&') {
+            // An entity such as "&amp;" is skipped up to its ';'.
+            const qsizetype semicolon = m_label.indexOf(u';', i);
+            if (semicolon >= 0 && semicolon - i < 5) {
+                i = semicolon;
+                continue;
+            }
+            if (i + 1 < size && m_label.at(i + 1) == u'&') {
+                i += 2;
+                continue;
+            }
+        }
+
+        int weight = 1;
+        if (i == 0 || wordStart) {
+            weight += 50;
+        }
+        if (marked) {
+            weight += 150;
+        }
+        if (i < 50) {
+            weight += 50 - int(i);
+        }
+        // The first character leaves the word open, so the one after it still
+        // counts as a word start.
+        if (i != 0) {
+            wordStart = false;
+        }
+
+        if (c == u'&') {
+            marked = i + 1 < size && isLetterOrNumber(m_label.at(i + 1));
+            ++i;
+            continue;
+        }
+        while (m_weights.contains(weight)) {
+            ++weight;
+        }
+        m_weights.insert(weight, c);
+        marked = false;
+        ++i;
+    }
+
+    m_weight = m_baseWeight + (m_weights.isEmpty() ? 0 : m_weights.lastKey());
+}
+
+void Mnemonics::updateMnemonic(QKeySequence formerSequence)
+{
+    auto& table = mnemonicTable();
+    if (!m_sequence.isEmpty()) {
+        const auto it = table.constFind(m_sequence);
+        if (it != table.constEnd() && it.value() == this) {
+            table.erase(it);
+        }
+        m_sequence = QKeySequence();
+    }
+
+    computeWeights();
+
+    static const QRegularExpression entity(u"&([a-zA-Z#]{1,4});"_s);
+    m_escapedLabel = m_label;
+    m_escapedLabel.replace(u"& "_s, u"&& "_s);
+    m_escapedLabel.replace(entity, u"&&\\1;"_s);
+    m_richTextLabel = stripMnemonicMarkers(m_escapedLabel);
+
+    if (!m_enabled) {
+        // Nothing is held, so nothing may be underlined.
+        m_activeRichTextLabel.clear();
+        if (m_mnemonicLabel != m_richTextLabel) {
+            m_mnemonicLabel = m_richTextLabel;
+            Q_EMIT mnemonicLabelChanged();
+            Q_EMIT richTextLabelChanged();
+        }
+        if (m_sequence != formerSequence) {
+            Q_EMIT sequenceChanged();
+        }
+        return;
+    }
+
+    m_mnemonicLabel = withoutMarkers(m_escapedLabel);
+
+    Mnemonics* robbed = nullptr;
+    QKeySequence robbedSequence;
+    QChar letter;
+    for (auto it = m_weights.constEnd(); it != m_weights.constBegin();) {
+        --it;
+        const QKeySequence candidate(u"Alt+"_s + it.value(), QKeySequence::NativeText);
+        Mnemonics* holder = table.value(candidate);
+        if (holder && holder != this && holder->m_weight >= m_weight) {
+            continue;
+        }
+        if (holder && holder != this) {
+            robbed = holder;
+            robbedSequence = holder->m_sequence;
+            holder->m_sequence = QKeySequence();
+        }
+        table.insert(candidate, this);
+        m_sequence = candidate;
+        letter = it.value();
+        break;
+    }
+
+    if (!m_sequence.isEmpty()) {
+        m_activeRichTextLabel = withoutMarkers(m_escapedLabel);
+        const qsizetype at = m_activeRichTextLabel.indexOf(letter);
+        if (at >= 0) {
+            m_activeRichTextLabel.replace(at, 1, u"<u>"_s + letter + u"</u>"_s);
+        }
+        m_mnemonicLabel = m_escapedLabel;
+        const qsizetype mark = m_mnemonicLabel.indexOf(letter);
+        const bool alreadyMarked
+            = mark >= 1 && m_mnemonicLabel.at(mark - 1) == u'&' && (mark < 2 || m_mnemonicLabel.at(mark - 2) != u'&');
+        if (mark >= 0 && !alreadyMarked) {
+            m_mnemonicLabel.insert(mark, u'&');
+        }
+        if (robbed) {
+            robbed->updateMnemonic(robbedSequence);
+        }
+    } else {
+        // Whatever an earlier letter left here is no longer ours to underline.
+        m_activeRichTextLabel.clear();
+    }
+
+    if (m_sequence != formerSequence) {
+        Q_EMIT sequenceChanged();
+    }
+    Q_EMIT richTextLabelChanged();
+    Q_EMIT mnemonicLabelChanged();
+}
+
+void Mnemonics::onAltPressed()
+{
+    if (m_active || !m_enabled || m_activeRichTextLabel.isEmpty()) {
+        return;
+    }
+    const auto* item = qobject_cast<QQuickItem*>(parent());
+    if (!item) {
+        return;
+    }
+    QWindow* window = windowOf(item);
+    if (!window || !window->isActive()) {
+        return;
+    }
+    m_richTextLabel = m_activeRichTextLabel;
+    Q_EMIT richTextLabelChanged();
+    m_active = true;
+    Q_EMIT activeChanged();
+}
+
+void Mnemonics::onAltReleased()
+{
+    // Active with nothing to underline happens when the letter was lost while
+    // Alt was held; the release must still end it.
+    if (!m_active) {
+        return;
+    }
+    m_richTextLabel = stripMnemonicMarkers(m_escapedLabel);
+    Q_EMIT richTextLabelChanged();
+    m_active = false;
+    Q_EMIT activeChanged();
+}
+
+QString Mnemonics::stripMnemonicMarkers(const QString& text)
+{
+    QString result = text;
+    bool removedMarker = false;
+    qsizetype i = 0;
+    while ((i = result.indexOf(u'&', i)) >= 0 && i + 1 < result.size()) {
+        const QChar next = result.at(i + 1);
+        if (isLetterOrNumber(next)) {
+            result.remove(i, 1);
+            const qsizetype before = result.size();
+            result = removeBracketMnemonic(result, i);
+            removedMarker = true;
+            // When the bracket went, so did the letter: go on where it stood.
+            i = result.size() == before ? i + 1 : std::max<qsizetype>(i - 1, 0);
+        } else if (next == u'&') {
+            result.remove(i, 1);
+            ++i;
+        } else {
+            ++i;
+        }
+    }
+
+    if (!removedMarker) {
+        const bool wide = std::any_of(result.cbegin(), result.cend(), [](QChar c) { return c.unicode() >= 0x2E00; });
+        if (wide) {
+            qsizetype open = 0;
+            while ((open = result.indexOf(u'(', open)) >= 0) {
+                result = removeBracketMnemonic(result, open + 1);
+                ++open;
+            }
+        }
+    }
+    return result;
+}
+} // namespace Quilt

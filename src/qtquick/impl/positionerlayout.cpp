@@ -1,0 +1,464 @@
+#include "positionerlayout_p.h"
+
+#include "alignmentpropertygroup.h"
+#include "elementquery.h"
+#include "iconpropertygroup.h"
+#include "layoutgeometry_p.h"
+#include "layoutpropertygroup.h"
+#include "positioneditem.h"
+#include "quickattached_p.h"
+#include "quicklogging_p.h"
+#include "quickstyle.h"
+#include "sizepropertygroup.h"
+#include "stylepropertygroup.h"
+#include "textpropertygroup.h"
+
+#include <QGuiApplication>
+#include <QQmlProperty>
+
+#include <array>
+#include <cmath>
+
+namespace Quilt::Quick
+{
+namespace
+{
+enum Flag : quint8
+{
+    Dirty = 0x1,
+    Polishing = 0x2,
+    DirtyWhilePolishing = 0x4,
+    Placing = 0x8,
+    HasPadding = 0x10,
+    HasInset = 0x20,
+};
+
+enum Handle
+{
+    Mirrored,
+    Spacing,
+    LeftPadding,
+    RightPadding,
+    TopPadding,
+    BottomPadding,
+    LeftInset,
+    RightInset,
+    TopInset,
+    BottomInset,
+    HandleCount,
+};
+
+constexpr std::array<const char*, HandleCount> s_handleNames { "mirrored",     "spacing",    "leftPadding",
+                                                               "rightPadding", "topPadding", "bottomPadding",
+                                                               "leftInset",    "rightInset", "topInset",
+                                                               "bottomInset" };
+
+// Qt's fuzzy rule, with zero handled: sizes that only rounding tells apart are equal.
+bool fuzzyEqual(double a, double b)
+{
+    if (a == 0 || b == 0) {
+        return std::abs(a - b) <= 1e-12;
+    }
+    return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
+}
+
+bool fuzzyEqual(const QSizeF& a, const QSizeF& b)
+{
+    return fuzzyEqual(a.width(), b.width()) && fuzzyEqual(a.height(), b.height());
+}
+
+// The positioner's traces go straight to the message logger under their own
+// name: they are asked for with the `debug` property, not a logging rule.
+QDebug trace()
+{
+    return QMessageLogger(nullptr, 0, nullptr, "quilt.quick").debug();
+}
+
+Properties::AlignmentPropertyGroup* alignmentGroup(const Properties::StylePropertyGroup* style,
+                                                   PositionerSource::Source source)
+{
+    switch (source) {
+    case PositionerSource::Source::Icon:
+        return style->icon() ? style->icon()->alignment() : nullptr;
+    case PositionerSource::Source::Text:
+        return style->text() ? style->text()->alignment() : nullptr;
+    case PositionerSource::Source::Layout:
+        return style->layout() ? style->layout()->alignment() : nullptr;
+    }
+    return nullptr;
+}
+
+const Properties::StylePropertyGroup* resolvedProperties(QObject* object)
+{
+    QuickStyle* style = detail::attachedObject<QuickStyle>(object, true);
+    ElementQuery* query = style ? style->query() : nullptr;
+    return query ? query->properties() : nullptr;
+}
+
+QMarginsF margins(const Properties::SizePropertyGroup* group)
+{
+    return group ? group->toMargins() : QMarginsF();
+}
+} // namespace
+
+class PositionerLayoutPrivate
+{
+public:
+    QQuickItem* control = nullptr;
+    // The managed items, in the order they are collected.
+    QList<QQuickItem*> items;
+    QSizeF implicitSize { -1, -1 };
+    QSizeF controlSize { -1, -1 };
+    Qt::LayoutDirection layoutDirection = Qt::LayoutDirectionAuto;
+    quint8 flags = Dirty;
+    std::array<QQmlProperty, HandleCount> handles;
+
+    bool has(Flag flag) const { return flags & flag; }
+    void set(Flag flag) { flags |= flag; }
+    void clear(Flag flag) { flags &= ~flag; }
+
+    double read(Handle h) const { return handles[h].isValid() ? handles[h].read().toReal() : 0.0; }
+};
+
+PositionerLayout::PositionerLayout(QQuickItem* control)
+    : QQuickItem(control)
+    , d(std::make_unique<PositionerLayoutPrivate>())
+{
+    d->control = control;
+    if (control) {
+        const auto checkSize = [this] {
+            const QSizeF size = d->control->boundingRect().size();
+            if (fuzzyEqual(size, d->controlSize)) {
+                return;
+            }
+            d->controlSize = size;
+            markDirty();
+        };
+        connect(control, &QQuickItem::widthChanged, this, checkSize);
+        connect(control, &QQuickItem::heightChanged, this, checkSize);
+        control->installEventFilter(this);
+
+        for (int h = 0; h < HandleCount; ++h) {
+            d->handles[h] = QQmlProperty(control, QString::fromLatin1(s_handleNames[h]));
+            d->handles[h].connectNotifySignal(this, SLOT(markDirty()));
+        }
+        const auto anyValid = [this](Handle first) {
+            for (int h = first; h < first + 4; ++h) {
+                if (d->handles[h].isValid()) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        if (anyValid(LeftPadding)) {
+            d->set(HasPadding);
+        }
+        if (anyValid(LeftInset)) {
+            d->set(HasInset);
+        }
+    }
+    polish();
+}
+
+PositionerLayout::~PositionerLayout() = default;
+
+void PositionerLayout::addItem(QQuickItem* item)
+{
+    if (!item || d->items.contains(item)) {
+        return;
+    }
+    connect(item, &QQuickItem::implicitWidthChanged, this, &PositionerLayout::markDirty);
+    connect(item, &QQuickItem::implicitHeightChanged, this, &PositionerLayout::markDirty);
+    connect(item, &QQuickItem::visibleChanged, this, &PositionerLayout::markDirty);
+    const auto moved = [this] {
+        if (!d->has(Placing)) {
+            markDirty();
+        }
+    };
+    connect(item, &QQuickItem::xChanged, this, moved);
+    connect(item, &QQuickItem::yChanged, this, moved);
+    // The pointer is only a key by then: an item a Loader or a script destroys
+    // must not be touched by the next pass.
+    connect(item, &QObject::destroyed, this, [this, item] {
+        if (d->items.removeAll(item) > 0) {
+            markDirty();
+        }
+    });
+    item->installEventFilter(this);
+    d->items.append(item);
+    if (m_debug) {
+        trace() << "Add item to layout" << item;
+    }
+    markDirty();
+}
+
+void PositionerLayout::removeItem(QQuickItem* item)
+{
+    if (!item || !d->items.contains(item)) {
+        return;
+    }
+    disconnect(item, nullptr, this, nullptr);
+    item->removeEventFilter(this);
+    if (m_debug) {
+        trace() << "Remove item from layout" << item;
+    }
+    d->items.removeAll(item);
+    markDirty();
+}
+
+void PositionerLayout::setItemOrder(const QList<QQuickItem*>& order)
+{
+    QList<QQuickItem*> sorted;
+    sorted.reserve(d->items.size());
+    for (QQuickItem* item : order) {
+        if (d->items.contains(item) && !sorted.contains(item)) {
+            sorted.append(item);
+        }
+    }
+    // Items the order does not name keep their place after the named ones.
+    for (QQuickItem* item : std::as_const(d->items)) {
+        if (!sorted.contains(item)) {
+            sorted.append(item);
+        }
+    }
+    if (sorted == d->items) {
+        return;
+    }
+    d->items = sorted;
+    markDirty();
+}
+
+QList<QQuickItem*> PositionerLayout::items() const
+{
+    return d->items;
+}
+
+bool PositionerLayout::debug() const
+{
+    return m_debug;
+}
+
+void PositionerLayout::setDebug(bool debug)
+{
+    m_debug = debug;
+}
+
+Qt::LayoutDirection PositionerLayout::layoutDirection() const
+{
+    return d->layoutDirection;
+}
+
+void PositionerLayout::setLayoutDirection(Qt::LayoutDirection direction)
+{
+    if (d->layoutDirection == direction) {
+        return;
+    }
+    d->layoutDirection = direction;
+    markDirty();
+    Q_EMIT layoutDirectionChanged();
+}
+
+QSizeF PositionerLayout::implicitSize() const
+{
+    return d->implicitSize;
+}
+
+void PositionerLayout::markDirty()
+{
+    if (d->has(Polishing)) {
+        d->set(DirtyWhilePolishing);
+        return;
+    }
+    d->set(Dirty);
+    polish();
+}
+
+bool PositionerLayout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QuickStyleUpdatedEvent::s_type || event->type() == PositionedItemChangedEvent::s_type) {
+        markDirty();
+        return false;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PositionerLayout::updatePolish()
+{
+    QQuickItem* control = d->control;
+    if (!d->has(Dirty) || !control || !control->isVisible()) {
+        return;
+    }
+    d->set(Polishing);
+    d->clear(Dirty);
+    if (m_debug) {
+        trace() << "Performing layout for positioner of" << control;
+    }
+
+    LayoutPass pass;
+    for (QQuickItem* item : std::as_const(d->items)) {
+        if (!item->isVisible()) {
+            if (m_debug) {
+                trace() << "  Ignoring invisible item";
+            }
+            continue;
+        }
+        PositionedItem* positioned = detail::attachedObject<PositionedItem>(item, false);
+        const PositionerSource::Source source = positioned ? positioned->source() : PositionerSource::Source::Layout;
+
+        // An item whose style has not answered yet waits for its style event,
+        // which marks the layout dirty; the others need not wait with it.
+        const Properties::StylePropertyGroup* properties = resolvedProperties(item);
+        if (!properties) {
+            continue;
+        }
+        const Properties::AlignmentPropertyGroup* alignment = alignmentGroup(properties, source);
+        if (!alignment) {
+            if (m_debug) {
+                trace() << "  No alignment found for item";
+            }
+            continue;
+        }
+
+        auto h = alignment->horizontal().value_or(Properties::Alignment::Unspecified);
+        auto v = alignment->vertical().value_or(Properties::Alignment::Unspecified);
+        if (positioned && positioned->horizontalAlignment() != Properties::Alignment::Unspecified) {
+            h = positioned->horizontalAlignment();
+        }
+        if (positioned && positioned->verticalAlignment() != Properties::Alignment::Unspecified) {
+            v = positioned->verticalAlignment();
+        }
+
+        LayoutItem layoutItem;
+        layoutItem.implicitSize = QSizeF(item->implicitWidth(), item->implicitHeight());
+        if (positioned) {
+            layoutItem.minimumSize = QSizeF(positioned->minimumWidth() > 0 ? positioned->minimumWidth() : 0.0,
+                                            positioned->minimumHeight() > 0 ? positioned->minimumHeight() : 0.0);
+        }
+        layoutItem.verticalAlignment = int(v);
+        layoutItem.order = alignment->order().value_or(0);
+        if (source == PositionerSource::Source::Layout && properties->layout()) {
+            layoutItem.margins = margins(properties->layout()->margins());
+        }
+        layoutItem.item = item;
+
+        LayoutPass::ContainerKind containerKind = LayoutPass::ItemContainer;
+        switch (alignment->container().value_or(Properties::AlignmentContainer::Item)) {
+        case Properties::AlignmentContainer::Background:
+            containerKind = LayoutPass::BackgroundContainer;
+            break;
+        case Properties::AlignmentContainer::Content:
+            containerKind = LayoutPass::ContentContainer;
+            break;
+        default:
+            break;
+        }
+
+        std::optional<LayoutBucket::Kind> bucketKind;
+        switch (h) {
+        case Properties::Alignment::Start:
+            bucketKind = LayoutBucket::Start;
+            break;
+        case Properties::Alignment::Center:
+            bucketKind = LayoutBucket::Center;
+            break;
+        case Properties::Alignment::End:
+            bucketKind = LayoutBucket::End;
+            break;
+        case Properties::Alignment::Fill:
+            bucketKind = LayoutBucket::Fill;
+            break;
+        case Properties::Alignment::Unspecified:
+        case Properties::Alignment::StackCenter:
+        case Properties::Alignment::StackFill:
+            qCWarning(lcQtQuick) << "Alignment" << h << "not supported for horizontal alignment, item" << item
+                                 << "will use Start alignment";
+            bucketKind = LayoutBucket::Start;
+            break;
+        }
+
+        if (bucketKind) {
+            LayoutBucket& bucket = pass.container(containerKind).bucket(*bucketKind);
+            bucket.items.append(layoutItem);
+            bucket.stackCenter = bucket.stackCenter || v == Properties::Alignment::StackCenter;
+            bucket.stackFill = bucket.stackFill || v == Properties::Alignment::StackFill;
+        }
+
+        if (m_debug) {
+            trace() << "  Layout item" << item;
+            trace() << "    Implicit Size:" << layoutItem.implicitSize;
+            trace() << "    Container:" << alignment->container();
+            trace() << "    Alignment: (h)" << h << "(v)" << v;
+            trace() << "    Order:" << layoutItem.order;
+        }
+    }
+
+    const Properties::StylePropertyGroup* controlProperties = resolvedProperties(control);
+    if (!controlProperties) {
+        polish();
+        d->clear(Polishing);
+        return;
+    }
+    const Properties::LayoutPropertyGroup* layout = controlProperties->layout();
+
+    pass.controlSize = control->size();
+    if (d->handles[Spacing].isValid()) {
+        pass.spacing = d->read(Spacing);
+    } else {
+        pass.spacing = layout ? layout->spacing().value_or(0.0) : 0.0;
+    }
+    if (d->has(HasPadding)) {
+        pass.padding
+            = QMarginsF(d->read(LeftPadding), d->read(TopPadding), d->read(RightPadding), d->read(BottomPadding));
+    } else {
+        pass.padding = margins(layout ? layout->padding() : nullptr);
+    }
+    if (d->has(HasInset)) {
+        pass.inset = QMarginsF(d->read(LeftInset), d->read(TopInset), d->read(RightInset), d->read(BottomInset));
+    } else {
+        pass.inset = margins(layout ? layout->inset() : nullptr);
+    }
+
+    computeLayout(pass);
+
+    if (!fuzzyEqual(pass.implicitSize, d->implicitSize)) {
+        if (m_debug) {
+            trace() << "  New implcit size is" << pass.implicitSize;
+        }
+        d->implicitSize = pass.implicitSize;
+        Q_EMIT implicitSizeChanged();
+    }
+
+    d->set(Placing);
+    Qt::LayoutDirection direction = d->layoutDirection;
+    if (direction == Qt::LayoutDirectionAuto) {
+        const bool mirrored = d->handles[Mirrored].isValid() && d->handles[Mirrored].read().toBool();
+        direction = mirrored ? Qt::RightToLeft : QGuiApplication::layoutDirection();
+    }
+    const double controlWidth = control->boundingRect().width();
+    for (const auto kind :
+         { LayoutPass::ItemContainer, LayoutPass::BackgroundContainer, LayoutPass::ContentContainer }) {
+        for (const LayoutBucket& bucket : std::as_const(pass.container(kind).buckets)) {
+            for (const LayoutItem& placed : std::as_const(bucket.items)) {
+                QQuickItem* item = placed.item;
+                QPointF position = placed.geometry.topLeft();
+                if (direction == Qt::RightToLeft) {
+                    position.setX(controlWidth - placed.geometry.width() - position.x());
+                }
+                position = control->mapToItem(item->parentItem(), position);
+                item->setX(std::round(position.x()));
+                item->setY(std::round(position.y()));
+                item->setSize(QSizeF(std::ceil(placed.geometry.width()), std::ceil(placed.geometry.height())));
+            }
+        }
+    }
+    d->clear(Placing);
+    d->clear(Polishing);
+    Q_EMIT layoutFinished();
+
+    if (d->has(DirtyWhilePolishing)) {
+        d->set(Dirty);
+        polish();
+        d->clear(DirtyWhilePolishing);
+    }
+}
+} // namespace Quilt::Quick

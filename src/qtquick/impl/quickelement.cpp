@@ -1,0 +1,411 @@
+#include "quickelement.h"
+
+#include <QtQml/QQmlEngine>
+#include <QtQuick/QQuickItem>
+
+#include "elementquery.h"
+#include "platformplugin.h"
+#include "quickattached_p.h"
+#include "quickstyle.h"
+#include "style.h"
+#include "styleregistry.h"
+#include "windowhandler.h"
+
+namespace Quilt::Quick
+{
+int QuickElementUpdatedEvent::s_type = QEvent::registerEventType();
+
+QuickElementUpdatedEvent::QuickElementUpdatedEvent()
+    : QEvent(QEvent::Type(s_type))
+{ }
+
+QuickElementUpdatedEvent::~QuickElementUpdatedEvent() = default;
+
+namespace
+{
+// What a list operation works on: the owner's entries of that kind, the
+// rebuild of the element's hints or attributes, and the change signal.
+template<typename T> struct ListData
+{
+    QuickElement* owner;
+    QList<T*>* entries;
+    void (QuickElement::*rebuild)();
+    void (QuickElement::*changed)();
+};
+} // namespace
+
+class QuickElementPrivate
+{
+public:
+    template<typename T> static QQmlListProperty<T> list(QuickElement* owner);
+    template<typename T> static ListData<T> listData(QQmlListProperty<T>* property);
+
+    std::shared_ptr<Quilt::Element> element = Quilt::Element::create();
+    std::unique_ptr<StatesGroup> states;
+    QList<ElementHint*> hints;
+    QList<ElementAttribute*> attributes;
+    std::unique_ptr<Quilt::ElementQuery> query;
+    QString styleId;
+    std::shared_ptr<Quilt::Style> style;
+    bool completed = false;
+    // The fallback object the propagator attaches to the QML engine.
+    bool inert = false;
+};
+
+template<typename T> ListData<T> QuickElementPrivate::listData(QQmlListProperty<T>* property)
+{
+    auto* element = static_cast<QuickElement*>(property->object);
+    if constexpr (std::is_same_v<T, ElementHint>) {
+        return { element, &element->d->hints, &QuickElement::updateHints, &QuickElement::hintsChanged };
+    } else {
+        return { element, &element->d->attributes, &QuickElement::updateAttributes, &QuickElement::attributesChanged };
+    }
+}
+
+template<typename T> QQmlListProperty<T> QuickElementPrivate::list(QuickElement* owner)
+{
+    using Data = ListData<T>;
+    static_assert(std::is_same_v<T, ElementHint> || std::is_same_v<T, ElementAttribute>);
+    return QQmlListProperty<T>(
+        owner, nullptr,
+        [](QQmlListProperty<T>* property, T* entry) {
+            if (!entry) {
+                return;
+            }
+            const Data d = listData(property);
+            d.entries->append(entry);
+            entry->setElement(d.owner);
+            Q_EMIT(d.owner->*d.changed)();
+        },
+        [](QQmlListProperty<T>* property) -> qsizetype { return listData(property).entries->size(); },
+        [](QQmlListProperty<T>* property, qsizetype index) -> T* {
+            const Data d = listData(property);
+            return index >= 0 && index < d.entries->size() ? d.entries->at(index) : nullptr;
+        },
+        [](QQmlListProperty<T>* property) {
+            const Data d = listData(property);
+            d.entries->clear();
+            (d.owner->*d.rebuild)();
+            Q_EMIT(d.owner->*d.changed)();
+        },
+        [](QQmlListProperty<T>* property, qsizetype index, T* entry) {
+            const Data d = listData(property);
+            if (!entry || index < 0 || index >= d.entries->size()) {
+                return;
+            }
+            d.entries->replace(index, entry);
+            entry->setElement(d.owner);
+            (d.owner->*d.rebuild)();
+            Q_EMIT(d.owner->*d.changed)();
+        },
+        [](QQmlListProperty<T>* property) {
+            const Data d = listData(property);
+            if (!d.entries->isEmpty()) {
+                d.entries->removeLast();
+            }
+            (d.owner->*d.rebuild)();
+            Q_EMIT(d.owner->*d.changed)();
+        });
+}
+
+QuickElement::QuickElement(QObject* attachee)
+    : QQuickAttachedPropertyPropagator(attachee)
+    , d(std::make_unique<QuickElementPrivate>())
+{
+    d->states = std::make_unique<StatesGroup>(this);
+    d->inert = qobject_cast<QQmlEngine*>(attachee) != nullptr;
+    if (!d->inert) {
+        d->element->installEventFilter(this);
+        if (auto platform = StyleRegistry::instance()->platform()) {
+            platform->installEventFilter(this);
+        }
+    }
+    initialize();
+    update();
+}
+
+QuickElement::~QuickElement() = default;
+
+QuickElement* QuickElement::qmlAttachedProperties(QObject* object)
+{
+    return new QuickElement(object);
+}
+
+void QuickElement::update()
+{
+    if (!d->completed) {
+        return;
+    }
+    // The new query comes first: the old one keeps its result alive until the
+    // new one holds its own, so a result is never dropped and made again.
+    std::unique_ptr<ElementQuery> query;
+    if (d->style) {
+        query = std::make_unique<ElementQuery>(d->style);
+        ElementChain chain { d->element };
+        for (QuickElement* parent = parentElement(); parent; parent = parent->parentElement()) {
+            chain.prepend(parent->d->element);
+        }
+        query->setElements(chain);
+        query->execute();
+    }
+    std::swap(d->query, query);
+    query.reset();
+
+    if (d->query && d->query->hasMatches()) {
+        detail::attachedObject<QuickStyle>(parent(), true);
+    }
+
+    QuickElementUpdatedEvent event;
+    QCoreApplication::sendEvent(this, &event);
+    Q_EMIT updated();
+
+    const auto children = attachedChildren();
+    for (QQuickAttachedPropertyPropagator* child : children) {
+        if (auto* element = qobject_cast<QuickElement*>(child)) {
+            element->update();
+        }
+    }
+}
+
+void QuickElement::updateHints()
+{
+    if (!d->completed) {
+        return;
+    }
+    QStringList names;
+    for (const ElementHint* hint : std::as_const(d->hints)) {
+        if (hint->when()) {
+            names.append(hint->name());
+        } else {
+            names.removeAll(hint->name());
+        }
+    }
+    d->element->setHints(names);
+}
+
+void QuickElement::updateAttributes()
+{
+    if (!d->completed) {
+        return;
+    }
+    QVariantMap map;
+    for (const ElementAttribute* attribute : std::as_const(d->attributes)) {
+        if (attribute->when() && attribute->value().isValid()) {
+            map.insert(attribute->name(), attribute->value());
+        } else {
+            map.remove(attribute->name());
+        }
+    }
+    d->element->setAttributes(map);
+}
+
+void QuickElement::updateStyleFromParent()
+{
+    QuickElement* parent = parentElement();
+    if (d->styleId.isEmpty() && parent) {
+        setStyle(parent->style());
+    }
+}
+
+QString QuickElement::styleId() const
+{
+    return d->styleId;
+}
+
+void QuickElement::setStyleId(const QString& styleId)
+{
+    if (styleId == d->styleId) {
+        return;
+    }
+    d->styleId = styleId;
+    setStyle(styleId.isEmpty() ? nullptr : StyleRegistry::instance()->style(styleId));
+    update();
+    Q_EMIT styleIdChanged();
+}
+
+std::shared_ptr<Quilt::Style> QuickElement::style() const
+{
+    return d->style;
+}
+
+void QuickElement::setStyle(const std::shared_ptr<Quilt::Style>& style)
+{
+    if (d->inert) {
+        return;
+    }
+    if (d->style) {
+        d->style->removeEventFilter(this);
+    }
+    d->style = style;
+    for (QuickElement* parent = parentElement(); !d->style && parent; parent = parent->parentElement()) {
+        d->style = parent->style();
+    }
+    if (!d->style) {
+        d->style = StyleRegistry::instance()->defaultStyle();
+    }
+    if (d->style) {
+        d->style->installEventFilter(this);
+    }
+    const auto children = attachedChildren();
+    for (QQuickAttachedPropertyPropagator* child : children) {
+        if (auto* element = qobject_cast<QuickElement*>(child)) {
+            element->updateStyleFromParent();
+        }
+    }
+}
+
+QString QuickElement::type() const
+{
+    return d->element->type();
+}
+
+void QuickElement::setType(const QString& type)
+{
+    d->element->setType(type);
+}
+
+QString QuickElement::elementId() const
+{
+    return d->element->id();
+}
+
+void QuickElement::setElementId(const QString& elementId)
+{
+    d->element->setId(elementId);
+}
+
+QQmlListProperty<ElementHint> QuickElement::hints()
+{
+    return QuickElementPrivate::list<ElementHint>(this);
+}
+
+QQmlListProperty<ElementAttribute> QuickElement::attributes()
+{
+    return QuickElementPrivate::list<ElementAttribute>(this);
+}
+
+QObject* QuickElement::hint(const QString& name) const
+{
+    for (ElementHint* hint : std::as_const(d->hints)) {
+        if (hint->name() == name) {
+            // Handed to script: an entry without a parent must not become the
+            // garbage collector's, since the list still points to it.
+            if (!hint->parent()) {
+                QQmlEngine::setObjectOwnership(hint, QQmlEngine::CppOwnership);
+            }
+            return hint;
+        }
+    }
+    return nullptr;
+}
+
+QStringList QuickElement::activeHints() const
+{
+    return d->element->hints();
+}
+
+StatesGroup* QuickElement::states() const
+{
+    return d->states.get();
+}
+
+void QuickElement::setActiveStates(Quilt::Element::States states)
+{
+    d->element->setStates(states);
+}
+
+Quilt::ElementQuery* QuickElement::query() const
+{
+    return d->query.get();
+}
+
+std::shared_ptr<Quilt::Element> QuickElement::element() const
+{
+    return d->element;
+}
+
+QuickElement* QuickElement::parentElement() const
+{
+    return detail::attachedParent<QuickElement>(this);
+}
+
+bool QuickElement::isCompleted() const
+{
+    return d->completed;
+}
+
+void QuickElement::classBegin()
+{ }
+
+void QuickElement::componentComplete()
+{
+    if (d->inert) {
+        return;
+    }
+    d->completed = true;
+    if (!d->style) {
+        setStyle(nullptr);
+    }
+    if (auto* item = qobject_cast<QQuickItem*>(parent())) {
+        WindowHandler::instance()->addWindow(item->window());
+    }
+    updateHints();
+    updateAttributes();
+    update();
+
+    // Parents attached to items complete with their item; windows and popups
+    // have nobody else to complete them.
+    for (QuickElement* parent = parentElement(); parent; parent = parent->parentElement()) {
+        if (!parent->d->completed && !qobject_cast<QQuickItem*>(parent->parent())) {
+            parent->componentComplete();
+        }
+    }
+}
+
+void QuickElement::attachedParentChange(QQuickAttachedPropertyPropagator* newParent,
+                                        QQuickAttachedPropertyPropagator* oldParent)
+{
+    Q_UNUSED(newParent);
+    Q_UNUSED(oldParent);
+    updateStyleFromParent();
+    update();
+}
+
+bool QuickElement::eventFilter(QObject* watched, QEvent* event)
+{
+    const int type = event->type();
+    if (watched == d->element.get() && type == ElementChangedEvent::s_type) {
+        const auto changes = static_cast<ElementChangedEvent*>(event)->changes;
+        if (changes.testFlag(Element::Change::Type)) {
+            Q_EMIT typeChanged();
+        }
+        if (changes.testFlag(Element::Change::Id)) {
+            Q_EMIT elementIdChanged();
+        }
+        if (changes.testFlag(Element::Change::States)) {
+            d->states->followElement(d->element->states());
+        }
+        if (changes.testFlag(Element::Change::Hints)) {
+            Q_EMIT hintsChanged();
+        }
+        if (changes.testFlag(Element::Change::Attributes)) {
+            Q_EMIT attributesChanged();
+        }
+        update();
+        return false;
+    }
+    if (type == StyleChangedEvent::s_type) {
+        StyleChangedEvent forwarded;
+        QCoreApplication::sendEvent(this, &forwarded);
+        return false;
+    }
+    if (type == DefaultStyleChangedEvent::s_type) {
+        if (d->styleId.isEmpty() && !parentElement()) {
+            setStyle(StyleRegistry::instance()->defaultStyle());
+            update();
+        }
+        return false;
+    }
+    return QQuickAttachedPropertyPropagator::eventFilter(watched, event);
+}
+} // namespace Quilt::Quick

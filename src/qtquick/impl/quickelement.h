@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QtCore/QEvent>
+#include <QtCore/QList>
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+#include <QtQml/QQmlListProperty>
+#include <QtQml/QQmlParserStatus>
+#include <QtQml/qqmlregistration.h>
+#include <QtQuickControls2/QQuickAttachedPropertyPropagator>
+
+#include <memory>
+
+#include "element.h"
+#include "elementhint.h"
+#include "quickimplglobal.h"
+#include "statesgroup.h"
+
+namespace Quilt
+{
+class ElementQuery;
+class Style;
+} // namespace Quilt
+
+namespace Quilt::Quick
+{
+class QuickElementPrivate;
+
+// Sent by an Element to itself after every re-query; the Style that follows
+// the element re-reads the result on it.
+class QUILT_QUICK_EXPORT QuickElementUpdatedEvent : public QEvent
+{
+public:
+    QuickElementUpdatedEvent();
+    ~QuickElementUpdatedEvent() override;
+
+    static int s_type;
+};
+
+// The attached `Element`: how an item describes itself to the style engine.
+// Once complete it re-queries synchronously on every change of its
+// description, of its style or of its attached parent, and then has every
+// attached child re-query, since their chains contain it.
+class QUILT_QUICK_EXPORT QuickElement : public QQuickAttachedPropertyPropagator, public QQmlParserStatus
+{
+    Q_OBJECT
+    Q_INTERFACES(QQmlParserStatus)
+    Q_PROPERTY(Quilt::Quick::QuickElement* parentElement READ parentElement NOTIFY updated)
+    Q_PROPERTY(QString styleId READ styleId WRITE setStyleId NOTIFY styleIdChanged)
+    Q_PROPERTY(QString type READ type WRITE setType NOTIFY typeChanged)
+    Q_PROPERTY(QString elementId READ elementId WRITE setElementId NOTIFY elementIdChanged)
+    Q_PROPERTY(Quilt::Quick::StatesGroup* states READ states CONSTANT)
+    Q_PROPERTY(QQmlListProperty<Quilt::Quick::ElementHint> hints READ hints NOTIFY hintsChanged)
+    Q_PROPERTY(QStringList activeHints READ activeHints NOTIFY hintsChanged)
+    Q_PROPERTY(QQmlListProperty<Quilt::Quick::ElementAttribute> attributes READ attributes NOTIFY attributesChanged)
+    QML_NAMED_ELEMENT(Element)
+    QML_UNCREATABLE("Attached property")
+    QML_ATTACHED(QuickElement)
+
+public:
+    explicit QuickElement(QObject* attachee);
+    ~QuickElement() override;
+
+    static QuickElement* qmlAttachedProperties(QObject* object);
+
+    void update();
+    void updateHints();
+    void updateAttributes();
+    void updateStyleFromParent();
+
+    QString styleId() const;
+    void setStyleId(const QString& styleId);
+    std::shared_ptr<Quilt::Style> style() const;
+    void setStyle(const std::shared_ptr<Quilt::Style>& style);
+
+    QString type() const;
+    void setType(const QString& type);
+    QString elementId() const;
+    void setElementId(const QString& elementId);
+
+    QQmlListProperty<ElementHint> hints();
+    QQmlListProperty<ElementAttribute> attributes();
+    // The first entry of `hints` with exactly this name, else null.
+    Q_INVOKABLE QObject* hint(const QString& name) const;
+    QStringList activeHints() const;
+
+    StatesGroup* states() const;
+    void setActiveStates(Quilt::Element::States states);
+
+    // Null before the first update and while there is no style.
+    Quilt::ElementQuery* query() const;
+    std::shared_ptr<Quilt::Element> element() const;
+    QuickElement* parentElement() const;
+    bool isCompleted() const;
+
+    void classBegin() override;
+    void componentComplete() override;
+
+    void attachedParentChange(QQuickAttachedPropertyPropagator* newParent,
+                              QQuickAttachedPropertyPropagator* oldParent) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+Q_SIGNALS:
+    void styleIdChanged();
+    void typeChanged();
+    void elementIdChanged();
+    void hintsChanged();
+    void attributesChanged();
+    void updated();
+
+private:
+    friend class QuickElementPrivate;
+    std::unique_ptr<QuickElementPrivate> d;
+};
+} // namespace Quilt::Quick

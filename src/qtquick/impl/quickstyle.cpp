@@ -1,0 +1,174 @@
+#include "quickstyle.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtQml/QQmlEngine>
+
+#include "elementquery.h"
+#include "quickattached_p.h"
+#include "quickelement.h"
+#include "style.h"
+
+namespace Quilt::Quick
+{
+int QuickStyleUpdatedEvent::s_type = QEvent::registerEventType();
+int QuickStyleColorsChangedEvent::s_type = QEvent::registerEventType();
+
+QuickStyleUpdatedEvent::QuickStyleUpdatedEvent()
+    : QEvent(QEvent::Type(s_type))
+{ }
+
+QuickStyleUpdatedEvent::~QuickStyleUpdatedEvent() = default;
+
+QuickStyleColorsChangedEvent::QuickStyleColorsChangedEvent()
+    : QEvent(QEvent::Type(s_type))
+{ }
+
+QuickStyleColorsChangedEvent::~QuickStyleColorsChangedEvent() = default;
+
+QuickStyle::QuickStyle(QQmlEngine* engine, QObject* attachee)
+    : QQuickAttachedPropertyPropagator(attachee)
+    , m_engine(engine)
+    , m_inert(qobject_cast<QQmlEngine*>(attachee) != nullptr)
+{
+    m_properties = std::make_unique<StylePropertyGroupQuick>(this);
+    initialize();
+    update();
+}
+
+QuickStyle::~QuickStyle()
+{
+    // The tree points into the shown result: let go of the tree first.
+    m_properties.reset();
+}
+
+QuickStyle* QuickStyle::qmlAttachedProperties(QObject* object)
+{
+    return new QuickStyle(qmlEngine(object), object);
+}
+
+QuickElement* QuickStyle::findElement() const
+{
+    if (m_inert) {
+        return nullptr;
+    }
+    if (auto* own = detail::attachedObject<QuickElement>(parent(), false)) {
+        return own;
+    }
+    for (auto* style = detail::attachedParent<QuickStyle>(this); style;
+         style = detail::attachedParent<QuickStyle>(style)) {
+        if (auto* element = detail::attachedObject<QuickElement>(style->parent(), false)) {
+            return element;
+        }
+    }
+    return nullptr;
+}
+
+void QuickStyle::update()
+{
+    setElement(findElement());
+    if (!m_element) {
+        return;
+    }
+    ElementQuery* query = m_element->query();
+    if (!query) {
+        if (!m_shown) {
+            return;
+        }
+        show(nullptr);
+    } else if (!query->hasMatches()) {
+        // The values stay as they are, but whoever paints from the query
+        // learns that it matches nothing now.
+        QuickStyleUpdatedEvent event;
+        QCoreApplication::sendEvent(this, &event);
+        return;
+    } else {
+        show(query->sharedProperties());
+    }
+
+    QuickStyleUpdatedEvent event;
+    QCoreApplication::sendEvent(this, &event);
+    Q_EMIT updated();
+
+    const auto children = attachedChildren();
+    for (QQuickAttachedPropertyPropagator* child : children) {
+        if (auto* style = qobject_cast<QuickStyle*>(child)) {
+            style->update();
+        }
+    }
+}
+
+void QuickStyle::show(std::shared_ptr<const Properties::StylePropertyGroup> result)
+{
+    // The old result stays alive until the tree has moved on, so no group of
+    // the new one can share an address with a group the tree still shows.
+    std::swap(m_shown, result);
+    m_properties->setGroup(m_shown.get());
+}
+
+StylePropertyGroupQuick* QuickStyle::properties() const
+{
+    return m_properties.get();
+}
+
+QQmlEngine* QuickStyle::engine() const
+{
+    return m_engine;
+}
+
+Quilt::ElementQuery* QuickStyle::query() const
+{
+    return m_element ? m_element->query() : nullptr;
+}
+
+QuickElement* QuickStyle::element() const
+{
+    return m_element;
+}
+
+void QuickStyle::setElement(QuickElement* element)
+{
+    if (element == m_element) {
+        return;
+    }
+    if (m_element) {
+        m_element->removeEventFilter(this);
+    }
+    m_element = element;
+    if (m_element) {
+        m_element->installEventFilter(this);
+    }
+}
+
+bool QuickStyle::event(QEvent* event)
+{
+    const int type = event->type();
+    if ((type == QuickStyleUpdatedEvent::s_type || type == QuickStyleColorsChangedEvent::s_type) && parent()) {
+        QCoreApplication::sendEvent(parent(), event);
+    }
+    return QQuickAttachedPropertyPropagator::event(event);
+}
+
+bool QuickStyle::eventFilter(QObject* watched, QEvent* event)
+{
+    const int type = event->type();
+    if (type == StyleChangedEvent::s_type) {
+        m_properties->announceColors();
+        QuickStyleColorsChangedEvent colors;
+        QCoreApplication::sendEvent(this, &colors);
+        return false;
+    }
+    if (type == QuickElementUpdatedEvent::s_type && watched == m_element) {
+        update();
+        return false;
+    }
+    return QQuickAttachedPropertyPropagator::eventFilter(watched, event);
+}
+
+void QuickStyle::attachedParentChange(QQuickAttachedPropertyPropagator* newParent,
+                                      QQuickAttachedPropertyPropagator* oldParent)
+{
+    Q_UNUSED(newParent);
+    Q_UNUSED(oldParent);
+    update();
+}
+} // namespace Quilt::Quick

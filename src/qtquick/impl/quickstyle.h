@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QtCore/QEvent>
+#include <QtCore/QPointer>
+#include <QtQml/qqmlregistration.h>
+#include <QtQuickControls2/QQuickAttachedPropertyPropagator>
+
+#include <memory>
+
+#include "quickimplglobal.h"
+#include "stylepropertygroupquick.h"
+
+class QQmlEngine;
+
+namespace Quilt
+{
+class ElementQuery;
+}
+
+namespace Quilt::Quick
+{
+class QuickElement;
+
+// Sent by a Style to itself, and passed on to its item, after it took a new
+// result (or found that its element has none).
+class QUILT_QUICK_EXPORT QuickStyleUpdatedEvent : public QEvent
+{
+public:
+    QuickStyleUpdatedEvent();
+    ~QuickStyleUpdatedEvent() override;
+
+    static int s_type;
+};
+
+// Sent by a Style to itself, and passed on to its item, after a palette change
+// made its colour values read anew.
+class QUILT_QUICK_EXPORT QuickStyleColorsChangedEvent : public QEvent
+{
+public:
+    QuickStyleColorsChangedEvent();
+    ~QuickStyleColorsChangedEvent() override;
+
+    static int s_type;
+};
+
+// The attached `Style`: the resolved properties of the item's own Element, or
+// of the nearest enclosing one, as values that QML binds to.
+class QUILT_QUICK_EXPORT QuickStyle : public QQuickAttachedPropertyPropagator
+{
+    Q_OBJECT
+    Q_PROPERTY(Quilt::Quick::StylePropertyGroupQuick* properties READ properties CONSTANT)
+    QML_NAMED_ELEMENT(Style)
+    QML_UNCREATABLE("Attached Property")
+    QML_ATTACHED(QuickStyle)
+
+public:
+    QuickStyle(QQmlEngine* engine, QObject* attachee);
+    ~QuickStyle() override;
+
+    static QuickStyle* qmlAttachedProperties(QObject* object);
+
+    void update();
+
+    StylePropertyGroupQuick* properties() const;
+    QQmlEngine* engine() const;
+    // The query of the element followed, null when it follows none.
+    Quilt::ElementQuery* query() const;
+    QuickElement* element() const;
+    void setElement(QuickElement* element);
+
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void attachedParentChange(QQuickAttachedPropertyPropagator* newParent,
+                              QQuickAttachedPropertyPropagator* oldParent) override;
+
+Q_SIGNALS:
+    void updated();
+
+private:
+    QuickElement* findElement() const;
+    void show(std::shared_ptr<const Properties::StylePropertyGroup> result);
+
+    std::unique_ptr<StylePropertyGroupQuick> m_properties;
+    QPointer<QuickElement> m_element;
+    QPointer<QQmlEngine> m_engine;
+    // What the tree shows. Held here, since the element's query and the
+    // result cache may both let go of it while the tree still points into it.
+    std::shared_ptr<const Properties::StylePropertyGroup> m_shown;
+    bool m_inert = false;
+};
+} // namespace Quilt::Quick

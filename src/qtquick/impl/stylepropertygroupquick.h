@@ -1,0 +1,538 @@
+#pragma once
+
+#include <QtCore/QObject>
+#include <QtQml/QJSValue>
+#include <QtQml/qqmlregistration.h>
+
+#include <memory>
+#include <optional>
+#include <type_traits>
+
+#include "color.h"
+#include "quickimplglobal.h"
+#include "stylepropertygroup.h"
+
+namespace Quilt::Quick
+{
+class QuickStyle;
+
+// The wrappers turn one property group of a query result into script values,
+// `undefined` where the group or the value is absent. Each points into the
+// result that its Style shows; the Style keeps that result alive.
+class QUILT_QUICK_EXPORT PropertyGroupQuick : public QObject
+{
+    Q_OBJECT
+    QML_ANONYMOUS
+
+public:
+    explicit PropertyGroupQuick(QuickStyle* owner);
+    ~PropertyGroupQuick() override;
+
+Q_SIGNALS:
+    void updated();
+
+protected:
+    template<typename Group, typename T>
+    QJSValue leaf(const Group* group, std::optional<T> (Group::*getter)() const) const
+    {
+        if (!group) {
+            return QJSValue(QJSValue::UndefinedValue);
+        }
+        const std::optional<T> value = (group->*getter)();
+        if (!value) {
+            return QJSValue(QJSValue::UndefinedValue);
+        }
+        return toScriptValue(*value);
+    }
+
+private:
+    template<typename T> QJSValue toScriptValue(const T& value) const;
+    QJSValue create(QMetaType type, const void* value) const;
+
+    QuickStyle* m_owner;
+};
+
+template<typename T> QJSValue PropertyGroupQuick::toScriptValue(const T& value) const
+{
+    if constexpr (std::is_enum_v<T>) {
+        // Numbers, so that QML compares them with its enumerations.
+        return QJSValue(int(value));
+    } else if constexpr (std::is_same_v<T, Properties::ImageFlags>) {
+        return QJSValue(value.toInt());
+    } else if constexpr (std::is_same_v<T, Color>) {
+        // Resolved on every read: a custom colour follows the desktop.
+        const QColor color = value.toQColor();
+        return create(QMetaType::fromType<QColor>(), &color);
+    } else {
+        return create(QMetaType::fromType<T>(), &value);
+    }
+}
+
+class QUILT_QUICK_EXPORT DisplayPropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(QJSValue visible READ visible NOTIFY visibleChanged)
+    Q_PROPERTY(QJSValue opacity READ opacity NOTIFY opacityChanged)
+    QML_ANONYMOUS
+
+public:
+    explicit DisplayPropertyGroupQuick(QuickStyle* owner);
+    void setGroup(const Properties::DisplayPropertyGroup* group);
+
+    QJSValue visible() const { return leaf(m_group, &Properties::DisplayPropertyGroup::visible); }
+    QJSValue opacity() const { return leaf(m_group, &Properties::DisplayPropertyGroup::opacity); }
+
+Q_SIGNALS:
+    void visibleChanged();
+    void opacityChanged();
+
+private:
+    const Properties::DisplayPropertyGroup* m_group = nullptr;
+};
+
+class QUILT_QUICK_EXPORT SizePropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(QJSValue left READ left NOTIFY leftChanged)
+    Q_PROPERTY(QJSValue right READ right NOTIFY rightChanged)
+    Q_PROPERTY(QJSValue top READ top NOTIFY topChanged)
+    Q_PROPERTY(QJSValue bottom READ bottom NOTIFY bottomChanged)
+    QML_ANONYMOUS
+
+public:
+    explicit SizePropertyGroupQuick(QuickStyle* owner);
+    void setGroup(const Properties::SizePropertyGroup* group);
+
+    QJSValue left() const { return leaf(m_group, &Properties::SizePropertyGroup::left); }
+    QJSValue right() const { return leaf(m_group, &Properties::SizePropertyGroup::right); }
+    QJSValue top() const { return leaf(m_group, &Properties::SizePropertyGroup::top); }
+    QJSValue bottom() const { return leaf(m_group, &Properties::SizePropertyGroup::bottom); }
+
+Q_SIGNALS:
+    void leftChanged();
+    void rightChanged();
+    void topChanged();
+    void bottomChanged();
+
+private:
+    const Properties::SizePropertyGroup* m_group = nullptr;
+};
+
+class QUILT_QUICK_EXPORT AlignmentPropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(QJSValue container READ container NOTIFY containerChanged)
+    Q_PROPERTY(QJSValue horizontal READ horizontal NOTIFY horizontalChanged)
+    Q_PROPERTY(QJSValue vertical READ vertical NOTIFY verticalChanged)
+    Q_PROPERTY(QJSValue order READ order NOTIFY orderChanged)
+    QML_ANONYMOUS
+
+public:
+    explicit AlignmentPropertyGroupQuick(QuickStyle* owner);
+    void setGroup(const Properties::AlignmentPropertyGroup* group);
+
+    QJSValue container() const { return leaf(m_group, &Properties::AlignmentPropertyGroup::container); }
+    QJSValue horizontal() const { return leaf(m_group, &Properties::AlignmentPropertyGroup::horizontal); }
+    QJSValue vertical() const { return leaf(m_group, &Properties::AlignmentPropertyGroup::vertical); }
+    QJSValue order() const { return leaf(m_group, &Properties::AlignmentPropertyGroup::order); }
+
+Q_SIGNALS:
+    void containerChanged();
+    void horizontalChanged();
+    void verticalChanged();
+    void orderChanged();
+
+private:
+    const Properties::AlignmentPropertyGroup* m_group = nullptr;
+};
+
+class QUILT_QUICK_EXPORT LayoutPropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(Quilt::Quick::AlignmentPropertyGroupQuick* alignment READ alignment CONSTANT)
+    Q_PROPERTY(QJSValue width READ width NOTIFY widthChanged)
+    Q_PROPERTY(QJSValue height READ height NOTIFY heightChanged)
+    Q_PROPERTY(QJSValue spacing READ spacing NOTIFY spacingChanged)
+    Q_PROPERTY(Quilt::Quick::SizePropertyGroupQuick* padding READ padding CONSTANT)
+    Q_PROPERTY(Quilt::Quick::SizePropertyGroupQuick* inset READ inset CONSTANT)
+    Q_PROPERTY(Quilt::Quick::SizePropertyGroupQuick* margins READ margins CONSTANT)
+    QML_ANONYMOUS
+
+public:
+    explicit LayoutPropertyGroupQuick(QuickStyle* owner);
+    ~LayoutPropertyGroupQuick() override;
+    void setGroup(const Properties::LayoutPropertyGroup* group);
+
+    AlignmentPropertyGroupQuick* alignment() const { return m_alignment.get(); }
+    QJSValue width() const { return leaf(m_group, &Properties::LayoutPropertyGroup::width); }
+    QJSValue height() const { return leaf(m_group, &Properties::LayoutPropertyGroup::height); }
+    QJSValue spacing() const { return leaf(m_group, &Properties::LayoutPropertyGroup::spacing); }
+    SizePropertyGroupQuick* padding() const { return m_padding.get(); }
+    SizePropertyGroupQuick* inset() const { return m_inset.get(); }
+    SizePropertyGroupQuick* margins() const { return m_margins.get(); }
+
+Q_SIGNALS:
+    void widthChanged();
+    void heightChanged();
+    void spacingChanged();
+
+private:
+    const Properties::LayoutPropertyGroup* m_group = nullptr;
+    std::unique_ptr<AlignmentPropertyGroupQuick> m_alignment;
+    std::unique_ptr<SizePropertyGroupQuick> m_padding;
+    std::unique_ptr<SizePropertyGroupQuick> m_inset;
+    std::unique_ptr<SizePropertyGroupQuick> m_margins;
+};
+
+class QUILT_QUICK_EXPORT TextPropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(Quilt::Quick::AlignmentPropertyGroupQuick* alignment READ alignment CONSTANT)
+    Q_PROPERTY(QJSValue font READ font NOTIFY fontChanged)
+    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged)
+    Q_PROPERTY(QJSValue wrapMode READ wrapMode NOTIFY wrapModeChanged)
+    Q_PROPERTY(QJSValue elide READ elide NOTIFY elideChanged)
+    QML_ANONYMOUS
+
+public:
+    explicit TextPropertyGroupQuick(QuickStyle* owner);
+    ~TextPropertyGroupQuick() override;
+    void setGroup(const Properties::TextPropertyGroup* group);
+
+    AlignmentPropertyGroupQuick* alignment() const { return m_alignment.get(); }
+    QJSValue font() const { return leaf(m_group, &Properties::TextPropertyGroup::font); }
+    QJSValue color() const { return leaf(m_group, &Properties::TextPropertyGroup::color); }
+    QJSValue wrapMode() const { return leaf(m_group, &Properties::TextPropertyGroup::wrapMode); }
+    QJSValue elide() const { return leaf(m_group, &Properties::TextPropertyGroup::elide); }
+
+Q_SIGNALS:
+    void fontChanged();
+    void colorChanged();
+    void wrapModeChanged();
+    void elideChanged();
+
+private:
+    const Properties::TextPropertyGroup* m_group = nullptr;
+    std::unique_ptr<AlignmentPropertyGroupQuick> m_alignment;
+};
+
+class QUILT_QUICK_EXPORT IconPropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(Quilt::Quick::AlignmentPropertyGroupQuick* alignment READ alignment CONSTANT)
+    Q_PROPERTY(QJSValue width READ width NOTIFY widthChanged)
+    Q_PROPERTY(QJSValue height READ height NOTIFY heightChanged)
+    Q_PROPERTY(QJSValue name READ name NOTIFY nameChanged)
+    Q_PROPERTY(QJSValue source READ source NOTIFY sourceChanged)
+    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged)
+    QML_ANONYMOUS
+
+public:
+    explicit IconPropertyGroupQuick(QuickStyle* owner);
+    ~IconPropertyGroupQuick() override;
+    void setGroup(const Properties::IconPropertyGroup* group);
+
+    AlignmentPropertyGroupQuick* alignment() const { return m_alignment.get(); }
+    QJSValue width() const { return leaf(m_group, &Properties::IconPropertyGroup::width); }
+    QJSValue height() const { return leaf(m_group, &Properties::IconPropertyGroup::height); }
+    QJSValue name() const { return leaf(m_group, &Properties::IconPropertyGroup::name); }
+    QJSValue source() const { return leaf(m_group, &Properties::IconPropertyGroup::source); }
+    QJSValue color() const { return leaf(m_group, &Properties::IconPropertyGroup::color); }
+
+Q_SIGNALS:
+    void widthChanged();
+    void heightChanged();
+    void nameChanged();
+    void sourceChanged();
+    void colorChanged();
+
+private:
+    const Properties::IconPropertyGroup* m_group = nullptr;
+    std::unique_ptr<AlignmentPropertyGroupQuick> m_alignment;
+};
+
+class QUILT_QUICK_EXPORT ImagePropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(QJSValue source READ source NOTIFY sourceChanged)
+    Q_PROPERTY(QJSValue width READ width NOTIFY widthChanged)
+    Q_PROPERTY(QJSValue height READ height NOTIFY heightChanged)
+    Q_PROPERTY(QJSValue xOffset READ xOffset NOTIFY xOffsetChanged)
+    Q_PROPERTY(QJSValue yOffset READ yOffset NOTIFY yOffsetChanged)
+    Q_PROPERTY(QJSValue flags READ flags NOTIFY flagsChanged)
+    Q_PROPERTY(QJSValue maskColor READ maskColor NOTIFY maskColorChanged)
+    QML_ANONYMOUS
+
+public:
+    explicit ImagePropertyGroupQuick(QuickStyle* owner);
+    void setGroup(const Properties::ImagePropertyGroup* group);
+
+    QJSValue source() const { return leaf(m_group, &Properties::ImagePropertyGroup::source); }
+    QJSValue width() const { return leaf(m_group, &Properties::ImagePropertyGroup::width); }
+    QJSValue height() const { return leaf(m_group, &Properties::ImagePropertyGroup::height); }
+    QJSValue xOffset() const { return leaf(m_group, &Properties::ImagePropertyGroup::xOffset); }
+    QJSValue yOffset() const { return leaf(m_group, &Properties::ImagePropertyGroup::yOffset); }
+    QJSValue flags() const { return leaf(m_group, &Properties::ImagePropertyGroup::flags); }
+    QJSValue maskColor() const { return leaf(m_group, &Properties::ImagePropertyGroup::maskColor); }
+
+Q_SIGNALS:
+    void sourceChanged();
+    void widthChanged();
+    void heightChanged();
+    void xOffsetChanged();
+    void yOffsetChanged();
+    void flagsChanged();
+    void maskColorChanged();
+
+private:
+    const Properties::ImagePropertyGroup* m_group = nullptr;
+};
+
+class QUILT_QUICK_EXPORT BackgroundPropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged)
+    Q_PROPERTY(Quilt::Quick::ImagePropertyGroupQuick* image READ image CONSTANT)
+    QML_ANONYMOUS
+
+public:
+    explicit BackgroundPropertyGroupQuick(QuickStyle* owner);
+    ~BackgroundPropertyGroupQuick() override;
+    void setGroup(const Properties::BackgroundPropertyGroup* group);
+
+    QJSValue color() const { return leaf(m_group, &Properties::BackgroundPropertyGroup::color); }
+    ImagePropertyGroupQuick* image() const { return m_image.get(); }
+
+Q_SIGNALS:
+    void colorChanged();
+
+private:
+    const Properties::BackgroundPropertyGroup* m_group = nullptr;
+    std::unique_ptr<ImagePropertyGroupQuick> m_image;
+};
+
+class QUILT_QUICK_EXPORT LinePropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(QJSValue size READ size NOTIFY sizeChanged)
+    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged)
+    Q_PROPERTY(QJSValue style READ style NOTIFY styleChanged)
+    QML_ANONYMOUS
+
+public:
+    explicit LinePropertyGroupQuick(QuickStyle* owner);
+    void setGroup(const Properties::LinePropertyGroup* group);
+
+    QJSValue size() const { return leaf(m_group, &Properties::LinePropertyGroup::size); }
+    QJSValue color() const { return leaf(m_group, &Properties::LinePropertyGroup::color); }
+    QJSValue style() const { return leaf(m_group, &Properties::LinePropertyGroup::style); }
+
+Q_SIGNALS:
+    void sizeChanged();
+    void colorChanged();
+    void styleChanged();
+
+private:
+    const Properties::LinePropertyGroup* m_group = nullptr;
+};
+
+// The four sides of a border or an outline, which share their shape.
+template<typename Group> struct Sides
+{
+    std::unique_ptr<LinePropertyGroupQuick> left, right, top, bottom;
+
+    explicit Sides(QuickStyle* owner);
+    void setGroup(const Group* group) const;
+};
+
+class QUILT_QUICK_EXPORT BorderPropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* left READ left CONSTANT)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* right READ right CONSTANT)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* top READ top CONSTANT)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* bottom READ bottom CONSTANT)
+    QML_ANONYMOUS
+
+public:
+    explicit BorderPropertyGroupQuick(QuickStyle* owner);
+    ~BorderPropertyGroupQuick() override;
+    void setGroup(const Properties::BorderPropertyGroup* group);
+
+    LinePropertyGroupQuick* left() const { return m_sides.left.get(); }
+    LinePropertyGroupQuick* right() const { return m_sides.right.get(); }
+    LinePropertyGroupQuick* top() const { return m_sides.top.get(); }
+    LinePropertyGroupQuick* bottom() const { return m_sides.bottom.get(); }
+
+private:
+    const Properties::BorderPropertyGroup* m_group = nullptr;
+    Sides<Properties::BorderPropertyGroup> m_sides;
+};
+
+class QUILT_QUICK_EXPORT OutlinePropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* left READ left CONSTANT)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* right READ right CONSTANT)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* top READ top CONSTANT)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* bottom READ bottom CONSTANT)
+    QML_ANONYMOUS
+
+public:
+    explicit OutlinePropertyGroupQuick(QuickStyle* owner);
+    ~OutlinePropertyGroupQuick() override;
+    void setGroup(const Properties::OutlinePropertyGroup* group);
+
+    LinePropertyGroupQuick* left() const { return m_sides.left.get(); }
+    LinePropertyGroupQuick* right() const { return m_sides.right.get(); }
+    LinePropertyGroupQuick* top() const { return m_sides.top.get(); }
+    LinePropertyGroupQuick* bottom() const { return m_sides.bottom.get(); }
+
+private:
+    const Properties::OutlinePropertyGroup* m_group = nullptr;
+    Sides<Properties::OutlinePropertyGroup> m_sides;
+};
+
+class QUILT_QUICK_EXPORT CornerPropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(QJSValue radius READ radius NOTIFY radiusChanged)
+    QML_ANONYMOUS
+
+public:
+    explicit CornerPropertyGroupQuick(QuickStyle* owner);
+    void setGroup(const Properties::CornerPropertyGroup* group);
+
+    QJSValue radius() const { return leaf(m_group, &Properties::CornerPropertyGroup::radius); }
+
+Q_SIGNALS:
+    void radiusChanged();
+
+private:
+    const Properties::CornerPropertyGroup* m_group = nullptr;
+};
+
+class QUILT_QUICK_EXPORT CornersPropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(Quilt::Quick::CornerPropertyGroupQuick* topLeft READ topLeft CONSTANT)
+    Q_PROPERTY(Quilt::Quick::CornerPropertyGroupQuick* topRight READ topRight CONSTANT)
+    Q_PROPERTY(Quilt::Quick::CornerPropertyGroupQuick* bottomLeft READ bottomLeft CONSTANT)
+    Q_PROPERTY(Quilt::Quick::CornerPropertyGroupQuick* bottomRight READ bottomRight CONSTANT)
+    QML_ANONYMOUS
+
+public:
+    explicit CornersPropertyGroupQuick(QuickStyle* owner);
+    ~CornersPropertyGroupQuick() override;
+    void setGroup(const Properties::CornersPropertyGroup* group);
+
+    CornerPropertyGroupQuick* topLeft() const { return m_topLeft.get(); }
+    CornerPropertyGroupQuick* topRight() const { return m_topRight.get(); }
+    CornerPropertyGroupQuick* bottomLeft() const { return m_bottomLeft.get(); }
+    CornerPropertyGroupQuick* bottomRight() const { return m_bottomRight.get(); }
+
+private:
+    const Properties::CornersPropertyGroup* m_group = nullptr;
+    std::unique_ptr<CornerPropertyGroupQuick> m_topLeft;
+    std::unique_ptr<CornerPropertyGroupQuick> m_topRight;
+    std::unique_ptr<CornerPropertyGroupQuick> m_bottomLeft;
+    std::unique_ptr<CornerPropertyGroupQuick> m_bottomRight;
+};
+
+class QUILT_QUICK_EXPORT OffsetPropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(QJSValue horizontal READ horizontal NOTIFY horizontalChanged)
+    Q_PROPERTY(QJSValue vertical READ vertical NOTIFY verticalChanged)
+    QML_ANONYMOUS
+
+public:
+    explicit OffsetPropertyGroupQuick(QuickStyle* owner);
+    void setGroup(const Properties::OffsetPropertyGroup* group);
+
+    QJSValue horizontal() const { return leaf(m_group, &Properties::OffsetPropertyGroup::horizontal); }
+    QJSValue vertical() const { return leaf(m_group, &Properties::OffsetPropertyGroup::vertical); }
+
+Q_SIGNALS:
+    void horizontalChanged();
+    void verticalChanged();
+
+private:
+    const Properties::OffsetPropertyGroup* m_group = nullptr;
+};
+
+class QUILT_QUICK_EXPORT ShadowPropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(Quilt::Quick::OffsetPropertyGroupQuick* offset READ offset CONSTANT)
+    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged)
+    Q_PROPERTY(QJSValue size READ size NOTIFY sizeChanged)
+    Q_PROPERTY(QJSValue blur READ blur NOTIFY blurChanged)
+    QML_ANONYMOUS
+
+public:
+    explicit ShadowPropertyGroupQuick(QuickStyle* owner);
+    ~ShadowPropertyGroupQuick() override;
+    void setGroup(const Properties::ShadowPropertyGroup* group);
+
+    OffsetPropertyGroupQuick* offset() const { return m_offset.get(); }
+    QJSValue color() const { return leaf(m_group, &Properties::ShadowPropertyGroup::color); }
+    QJSValue size() const { return leaf(m_group, &Properties::ShadowPropertyGroup::size); }
+    QJSValue blur() const { return leaf(m_group, &Properties::ShadowPropertyGroup::blur); }
+
+Q_SIGNALS:
+    void colorChanged();
+    void sizeChanged();
+    void blurChanged();
+
+private:
+    const Properties::ShadowPropertyGroup* m_group = nullptr;
+    std::unique_ptr<OffsetPropertyGroupQuick> m_offset;
+};
+
+class QUILT_QUICK_EXPORT StylePropertyGroupQuick : public PropertyGroupQuick
+{
+    Q_OBJECT
+    Q_PROPERTY(Quilt::Quick::DisplayPropertyGroupQuick* display READ display CONSTANT)
+    Q_PROPERTY(Quilt::Quick::LayoutPropertyGroupQuick* layout READ layout CONSTANT)
+    Q_PROPERTY(Quilt::Quick::TextPropertyGroupQuick* text READ text CONSTANT)
+    Q_PROPERTY(Quilt::Quick::IconPropertyGroupQuick* icon READ icon CONSTANT)
+    Q_PROPERTY(Quilt::Quick::BackgroundPropertyGroupQuick* background READ background CONSTANT)
+    Q_PROPERTY(Quilt::Quick::BorderPropertyGroupQuick* border READ border CONSTANT)
+    Q_PROPERTY(Quilt::Quick::OutlinePropertyGroupQuick* outline READ outline CONSTANT)
+    Q_PROPERTY(Quilt::Quick::CornersPropertyGroupQuick* corners READ corners CONSTANT)
+    Q_PROPERTY(Quilt::Quick::ShadowPropertyGroupQuick* shadow READ shadow CONSTANT)
+    QML_ANONYMOUS
+
+public:
+    explicit StylePropertyGroupQuick(QuickStyle* owner);
+    ~StylePropertyGroupQuick() override;
+    void setGroup(const Properties::StylePropertyGroup* group);
+    const Properties::StylePropertyGroup* group() const { return m_group; }
+
+    DisplayPropertyGroupQuick* display() const { return m_display.get(); }
+    LayoutPropertyGroupQuick* layout() const { return m_layout.get(); }
+    TextPropertyGroupQuick* text() const { return m_text.get(); }
+    IconPropertyGroupQuick* icon() const { return m_icon.get(); }
+    BackgroundPropertyGroupQuick* background() const { return m_background.get(); }
+    BorderPropertyGroupQuick* border() const { return m_border.get(); }
+    OutlinePropertyGroupQuick* outline() const { return m_outline.get(); }
+    CornersPropertyGroupQuick* corners() const { return m_corners.get(); }
+    ShadowPropertyGroupQuick* shadow() const { return m_shadow.get(); }
+
+    // Re-announces the leaves that hold colours, which resolve anew on reading.
+    void announceColors() const;
+
+private:
+    const Properties::StylePropertyGroup* m_group = nullptr;
+    std::unique_ptr<DisplayPropertyGroupQuick> m_display;
+    std::unique_ptr<LayoutPropertyGroupQuick> m_layout;
+    std::unique_ptr<TextPropertyGroupQuick> m_text;
+    std::unique_ptr<IconPropertyGroupQuick> m_icon;
+    std::unique_ptr<BackgroundPropertyGroupQuick> m_background;
+    std::unique_ptr<BorderPropertyGroupQuick> m_border;
+    std::unique_ptr<OutlinePropertyGroupQuick> m_outline;
+    std::unique_ptr<CornersPropertyGroupQuick> m_corners;
+    std::unique_ptr<ShadowPropertyGroupQuick> m_shadow;
+};
+} // namespace Quilt::Quick

@@ -1,0 +1,490 @@
+#include <QGuiApplication>
+#include <QPointer>
+#include <QQmlListReference>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "elementquery.h"
+#include "platformplugin.h"
+#include "quickelement.h"
+#include "quickstyle.h"
+#include "quicktestfixture.h"
+#include "styleregistry.h"
+
+using namespace Quilt::Quick;
+using QuiltQuickTest::attached;
+using QuiltQuickTest::createObject;
+using State = Quilt::Element::State;
+
+namespace
+{
+const QByteArray Css = R"(
+Button { width: 10px; }
+Button.flat { width: 20px; }
+Button[display=icon] { width: 30px; }
+Button[colorSet=view] { height: 5px; }
+Frame Button { spacing: 2px; }
+.inactive Button { padding-left: 7px; }
+Other { width: 99px; }
+)";
+} // namespace
+
+class tst_QuickElement : public QObject
+{
+    Q_OBJECT
+
+private:
+    QuickElement* elementOf(QObject* object) { return attached<QuickElement>(object); }
+    double width(QuickElement* element)
+    {
+        auto* query = element->query();
+        if (!query || !query->hasMatches() || !query->properties()->layout()) {
+            return -1;
+        }
+        return query->properties()->layout()->width().value_or(-1);
+    }
+
+    QQmlEngine m_engine;
+
+private Q_SLOTS:
+    void hints_data();
+    void hints();
+    void attributes_data();
+    void attributes();
+    void states();
+    void setActiveStates();
+    void listOperations();
+    void hintLookup();
+    void noQueryBeforeCompletion();
+    void documentSettingOnlyTypeIsQueried();
+    void childrenRequeryBeforeSetterReturns();
+    void outsideCodeAppendsAttribute();
+    void rootHasNoParentElement();
+    void chainStartsAtWindowElement();
+    void unknownStyleIdFallsBack();
+    void defaultStyleChange();
+    void parentElementDestroyed();
+    void itemTreeDestroyed();
+};
+
+void tst_QuickElement::hints_data()
+{
+    QTest::addColumn<QByteArray>("entries");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<double>("width");
+
+    QTest::newRow("none") << QByteArray() << QStringList() << 10.0;
+    QTest::newRow("x y x(false)") << QByteArray(R"(H { name: "x" }, H { name: "y" }, H { name: "x"; when: false })")
+                                  << QStringList { "y" } << 10.0;
+    QTest::newRow("fourth x comes back after y")
+        << QByteArray(R"(H { name: "x" }, H { name: "y" }, H { name: "x"; when: false }, H { name: "x" })")
+        << QStringList { "y", "x" } << 10.0;
+    QTest::newRow("off before on") << QByteArray(R"(H { name: "flat"; when: false }, H { name: "flat" })")
+                                   << QStringList { "flat" } << 20.0;
+    QTest::newRow("duplicates kept") << QByteArray(R"(H { name: "flat" }, H { name: "flat" })")
+                                     << QStringList { "flat", "flat" } << 20.0;
+}
+
+void tst_QuickElement::hints()
+{
+    QFETCH(QByteArray, entries);
+    QFETCH(QStringList, expected);
+    QFETCH(double, width);
+
+    QByteArray body = "Item { Quilt.Element.type: \"Button\"; Quilt.Element.hints: [" + entries + "] }";
+    body.replace("H {", "Quilt.ElementHint {");
+    auto object = createObject(&m_engine, body);
+    QVERIFY(object);
+    QuickElement* element = elementOf(object.get());
+    QVERIFY(element);
+    QCOMPARE(element->activeHints(), expected);
+    QCOMPARE(element->element()->hints(), expected);
+    QCOMPARE(this->width(element), width);
+}
+
+void tst_QuickElement::attributes_data()
+{
+    QTest::addColumn<QByteArray>("entries");
+    QTest::addColumn<QVariantMap>("expected");
+
+    QTest::newRow("later wins") << QByteArray(
+        R"(A { name: "display"; value: "text" }, A { name: "display"; value: "icon" })")
+                                << QVariantMap { { "display", "icon" } };
+    QTest::newRow("later inactive removes")
+        << QByteArray(R"(A { name: "display"; value: "icon" }, A { name: "display"; value: "text"; when: false })")
+        << QVariantMap {};
+    QTest::newRow("later invalid removes")
+        << QByteArray(R"(A { name: "display"; value: "icon" }, A { name: "display" }, A { name: "size"; value: 3 })")
+        << QVariantMap { { "size", 3 } };
+    QTest::newRow("inactive then active")
+        << QByteArray(R"(A { name: "display"; value: "x"; when: false }, A { name: "display"; value: "icon" })")
+        << QVariantMap { { "display", "icon" } };
+}
+
+void tst_QuickElement::attributes()
+{
+    QFETCH(QByteArray, entries);
+    QFETCH(QVariantMap, expected);
+
+    QByteArray body = "Item { Quilt.Element.type: \"Button\"; Quilt.Element.attributes: [" + entries + "] }";
+    body.replace("A {", "Quilt.ElementAttribute {");
+    auto object = createObject(&m_engine, body);
+    QVERIFY(object);
+    QuickElement* element = elementOf(object.get());
+    QCOMPARE(element->element()->attributes(), expected);
+    QCOMPARE(width(element), expected.value("display") == "icon" ? 30.0 : 10.0);
+}
+
+void tst_QuickElement::states()
+{
+    auto object = createObject(&m_engine, R"(
+Item {
+    property bool on: true
+    Quilt.Element.type: "Button"
+    Quilt.Element.states.enabled: on
+    Quilt.Element.states.hovered: !on
+})");
+    QVERIFY(object);
+    QuickElement* element = elementOf(object.get());
+    StatesGroup* states = element->states();
+    QCOMPARE(states->activeStates(), Quilt::Element::States());
+    QVERIFY(states->enabled());
+
+    QSignalSpy enabled(states, &StatesGroup::enabledChanged);
+    QSignalSpy hovered(states, &StatesGroup::hoveredChanged);
+    QSignalSpy active(states, &StatesGroup::activeStatesChanged);
+    object->setProperty("on", false);
+    QCOMPARE(states->activeStates(), State::Disabled | State::Hovered);
+    QCOMPARE(int(states->activeStates()), 0x21);
+    QCOMPARE(element->element()->states(), State::Disabled | State::Hovered);
+    QCOMPARE(enabled.size(), 1);
+    QCOMPARE(hovered.size(), 1);
+    QCOMPARE(active.size(), 2);
+
+    // The same value again changes nothing.
+    states->setEnabled(false);
+    QCOMPARE(enabled.size(), 1);
+    QCOMPARE(active.size(), 2);
+
+    // From QML the flags read as a number.
+    auto reader = createObject(&m_engine, R"(
+Item {
+    Quilt.Element.states.enabled: false
+    property int flags: Quilt.Element.states.activeStates
+    property bool disabled: (Quilt.Element.states.activeStates & Quilt.ColorSet.Disabled) !== 0
+})");
+    QVERIFY(reader);
+    QCOMPARE(reader->property("flags").toInt(), 0x20);
+    QVERIFY(reader->property("disabled").toBool());
+}
+
+void tst_QuickElement::setActiveStates()
+{
+    auto object = createObject(&m_engine, R"(Item { Quilt.Element.type: "Button" })");
+    QuickElement* element = elementOf(object.get());
+    StatesGroup* states = element->states();
+    QSignalSpy hovered(states, &StatesGroup::hoveredChanged);
+    QSignalSpy enabled(states, &StatesGroup::enabledChanged);
+    QSignalSpy updated(element, &QuickElement::updated);
+
+    element->setActiveStates(State::Hovered);
+    QVERIFY(states->hovered());
+    element->setActiveStates(State::None);
+    QVERIFY(!states->hovered());
+    QCOMPARE(hovered.size(), 2);
+    QCOMPARE(enabled.size(), 0);
+    QCOMPARE(updated.size(), 2);
+
+    // Enabled is announced after the others.
+    QStringList order;
+    for (auto signal : { &StatesGroup::hoveredChanged, &StatesGroup::enabledChanged, &StatesGroup::pressedChanged }) {
+        connect(states, signal, this, [&order, signal, states] {
+            order << (signal == &StatesGroup::hoveredChanged       ? "hovered"
+                          : signal == &StatesGroup::enabledChanged ? "enabled"
+                                                                   : "pressed");
+            Q_UNUSED(states);
+        });
+    }
+    element->setActiveStates(State::Disabled | State::Hovered | State::Pressed);
+    QCOMPARE(order, (QStringList { "hovered", "pressed", "enabled" }));
+}
+
+void tst_QuickElement::listOperations()
+{
+    auto object = createObject(&m_engine, R"(
+Item {
+    Quilt.Element.type: "Button"
+    Quilt.Element.hints: [ Quilt.ElementHint { name: "flat" } ]
+})");
+    QuickElement* element = elementOf(object.get());
+    QCOMPARE(width(element), 20.0);
+    QQmlListReference hints(element, "hints");
+    QVERIFY(hints.isValid());
+    QSignalSpy changed(element, &QuickElement::hintsChanged);
+    QSignalSpy updated(element, &QuickElement::updated);
+
+    // A null entry is ignored.
+    hints.append(nullptr);
+    QCOMPARE(hints.count(), 1);
+
+    // Clearing empties the active hints and re-queries.
+    hints.clear();
+    QCOMPARE(hints.count(), 0);
+    QCOMPARE(element->activeHints(), QStringList());
+    QCOMPARE(width(element), 10.0);
+    QVERIFY(updated.size() >= 1);
+    QVERIFY(changed.size() >= 1);
+
+    // Removing from an empty list keeps it empty.
+    hints.removeLast();
+    QCOMPARE(hints.count(), 0);
+
+    ElementHint first;
+    first.setName("x");
+    ElementHint second;
+    second.setName("y");
+    hints.append(&first);
+    QCOMPARE(element->activeHints(), QStringList { "x" });
+    hints.replace(0, &second);
+    QCOMPARE(element->activeHints(), QStringList { "y" });
+    // The replacement counts, its predecessor no longer does.
+    second.setName("flat");
+    QCOMPARE(width(element), 20.0);
+    first.setName("z");
+    QCOMPARE(element->activeHints(), QStringList { "flat" });
+    hints.removeLast();
+    QCOMPARE(element->activeHints(), QStringList());
+}
+
+void tst_QuickElement::hintLookup()
+{
+    auto object = createObject(&m_engine, R"(
+Item {
+    Quilt.Element.type: "Button"
+    Quilt.Element.hints: [ Quilt.ElementHint { name: "changed"; when: false }, Quilt.ElementHint { name: "flat"; when: false } ]
+    property QtObject found: Quilt.Element.hint("flat")
+    property QtObject missing: Quilt.Element.hint("Flat")
+    function find(name) { return Quilt.Element.hint(name) }
+})");
+    QuickElement* element = elementOf(object.get());
+    QVERIFY(object->property("found").value<QObject*>());
+    QVERIFY(!object->property("missing").value<QObject*>());
+    QCOMPARE(width(element), 10.0);
+    object->property("found").value<QObject*>()->setProperty("when", true);
+    QCOMPARE(element->activeHints(), QStringList { "flat" });
+    QCOMPARE(width(element), 20.0);
+
+    // An entry that outside code added without a parent stays the caller's
+    // after script has seen it.
+    QPointer<ElementHint> loose = new ElementHint;
+    loose->setName("loose");
+    QQmlListReference(element, "hints").append(loose);
+    QVariant seen;
+    QVERIFY(QMetaObject::invokeMethod(object.get(), "find", Q_RETURN_ARG(QVariant, seen), Q_ARG(QVariant, "loose")));
+    QCOMPARE(seen.value<QObject*>(), loose.data());
+    seen.clear();
+    m_engine.collectGarbage();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(loose);
+    QQmlListReference(element, "hints").removeLast();
+    delete loose;
+}
+
+void tst_QuickElement::noQueryBeforeCompletion()
+{
+    QObject attachee;
+    auto* element = attached<QuickElement>(&attachee, true);
+    QVERIFY(element);
+    QQmlListReference hints(element, "hints");
+    ElementHint hint;
+    hint.setName("flat");
+    hints.append(&hint);
+    element->setType("Button");
+    element->states()->setHovered(true);
+    QVERIFY(!element->query());
+    QCOMPARE(element->activeHints(), QStringList());
+
+    element->componentComplete();
+    QVERIFY(element->query());
+    QCOMPARE(element->activeHints(), QStringList { "flat" });
+    QCOMPARE(width(element), 20.0);
+}
+
+void tst_QuickElement::documentSettingOnlyTypeIsQueried()
+{
+    auto object = createObject(&m_engine, R"(Item { Quilt.Element.type: "Button" })");
+    QuickElement* element = elementOf(object.get());
+    QVERIFY(element->isCompleted());
+    QVERIFY(element->query());
+    QCOMPARE(width(element), 10.0);
+    // A match gives the item its Style.
+    QVERIFY(attached<QuickStyle>(object.get()));
+}
+
+void tst_QuickElement::childrenRequeryBeforeSetterReturns()
+{
+    auto object = createObject(&m_engine, R"(
+Item {
+    Quilt.Element.type: "Other"
+    Item {
+        objectName: "child"
+        Item { objectName: "grandchild"; Quilt.Element.type: "Button" }
+        Quilt.Element.type: "Button"
+    }
+})");
+    QuickElement* root = elementOf(object.get());
+    auto* childItem = object->findChild<QObject*>("child");
+    auto* grandchildItem = object->findChild<QObject*>("grandchild");
+    QuickElement* child = elementOf(childItem);
+    QuickElement* grandchild = elementOf(grandchildItem);
+    QCOMPARE(child->parentElement(), root);
+    QCOMPARE(grandchild->parentElement(), child);
+    QCOMPARE(grandchild->query()->elements().size(), 3);
+    QCOMPARE(child->query()->properties()->layout()->spacing(), std::nullopt);
+
+    QStringList seen;
+    QObject context;
+    connect(child, &QuickElement::updated, &context, [&] { seen << child->query()->elements().first()->type(); });
+    connect(grandchild, &QuickElement::updated, &context,
+            [&] { seen << grandchild->query()->elements().first()->type(); });
+    root->setType("Frame");
+    QCOMPARE(seen, (QStringList { "Frame", "Frame" }));
+    QCOMPARE(child->query()->properties()->layout()->spacing(), 2.0);
+}
+
+void tst_QuickElement::outsideCodeAppendsAttribute()
+{
+    auto object = createObject(&m_engine, R"(Item { Quilt.Element.type: "Button" })");
+    auto* element = attached<QuickElement>(object.get(), true);
+    auto* attribute = new ElementAttribute(element);
+    attribute->setName("colorSet");
+    attribute->setValue("view");
+    QQmlListReference attributes(element, "attributes");
+    QVERIFY(attributes.append(attribute));
+    element->componentComplete();
+    QCOMPARE(element->element()->attributes(), (QVariantMap { { "colorSet", "view" } }));
+    QCOMPARE(element->query()->properties()->layout()->height(), 5.0);
+
+    // Later changes count once the element is complete.
+    attribute->setValue("window");
+    QCOMPARE(element->query()->properties()->layout()->height(), std::nullopt);
+}
+
+void tst_QuickElement::rootHasNoParentElement()
+{
+    auto object = createObject(&m_engine, R"(Item { Quilt.Element.type: "Button" })");
+    QuickElement* element = elementOf(object.get());
+    QCOMPARE(element->parentElement(), nullptr);
+    QCOMPARE(element->query()->elements().size(), 1);
+    // The object the propagator attaches to the engine is never completed.
+    auto* engineObject = qobject_cast<QuickElement*>(element->attachedParent());
+    if (engineObject) {
+        QVERIFY(!engineObject->isCompleted());
+        QVERIFY(!engineObject->query());
+    }
+}
+
+void tst_QuickElement::chainStartsAtWindowElement()
+{
+    auto object = createObject(&m_engine, R"(
+Window {
+    Item { objectName: "button"; Quilt.Element.type: "Button" }
+})");
+    QVERIFY(object);
+    auto* window = qobject_cast<QQuickWindow*>(object.get());
+    QuickElement* windowElement = attached<QuickElement>(window);
+    QVERIFY(windowElement);
+    QVERIFY(windowElement->isCompleted());
+    QCOMPARE(windowElement->parentElement(), nullptr);
+    QCOMPARE(windowElement->type(), QString());
+    QCOMPARE(windowElement->activeHints(), QStringList { "inactive" });
+
+    QuickElement* button = elementOf(object->findChild<QObject*>("button"));
+    QCOMPARE(button->parentElement(), windowElement);
+    const auto chain = button->query()->elements();
+    QCOMPARE(chain.size(), 2);
+    QCOMPARE(chain.first(), windowElement->element());
+    QCOMPARE(button->query()->properties()->layout()->padding()->left(), 7.0);
+}
+
+void tst_QuickElement::unknownStyleIdFallsBack()
+{
+    QTest::ignoreMessage(QtWarningMsg, "Could not find style \"quilt-no-such-package\"");
+    auto object = createObject(&m_engine, R"(
+Item {
+    Quilt.Element.type: "Other"
+    Item { objectName: "child"; Quilt.Element.type: "Button"; Quilt.Element.styleId: "quilt-no-such-package" }
+})");
+    QuickElement* child = elementOf(object->findChild<QObject*>("child"));
+    QCOMPARE(child->styleId(), QString("quilt-no-such-package"));
+    QVERIFY(child->style());
+    QCOMPARE(child->style(), elementOf(object.get())->style());
+    QCOMPARE(width(child), 10.0);
+}
+
+void tst_QuickElement::defaultStyleChange()
+{
+    auto object = createObject(&m_engine, R"(
+Item {
+    Quilt.Element.type: "Other"
+    Item { objectName: "child"; Quilt.Element.type: "Button" }
+    Item { objectName: "named"; Quilt.Element.type: "Button"; Quilt.Element.styleId: "quilt-quick-fixture" }
+})");
+    QuickElement* root = elementOf(object.get());
+    QuickElement* child = elementOf(object->findChild<QObject*>("child"));
+    QuickElement* named = elementOf(object->findChild<QObject*>("named"));
+    QSignalSpy rootUpdated(root, &QuickElement::updated);
+    QSignalSpy childUpdated(child, &QuickElement::updated);
+    QSignalSpy namedUpdated(named, &QuickElement::updated);
+
+    Quilt::StyleRegistry::instance()->platform()->sendDefaultStyleChangedEvent();
+    // The root re-queries, and with it everything below it, once.
+    QCOMPARE(rootUpdated.size(), 1);
+    QCOMPARE(childUpdated.size(), 1);
+    QCOMPARE(namedUpdated.size(), 1);
+    QCOMPARE(width(child), 10.0);
+}
+
+void tst_QuickElement::parentElementDestroyed()
+{
+    auto object = createObject(&m_engine, R"(
+Item {
+    Quilt.Element.type: "Frame"
+    Item { objectName: "child"; Quilt.Element.type: "Button" }
+})");
+    QuickElement* child = elementOf(object->findChild<QObject*>("child"));
+    QCOMPARE(child->query()->elements().size(), 2);
+    delete elementOf(object.get());
+    QCOMPARE(child->parentElement(), nullptr);
+    child->setType("Other");
+    QCOMPARE(child->query()->elements().size(), 1);
+    QCOMPARE(width(child), 99.0);
+}
+
+void tst_QuickElement::itemTreeDestroyed()
+{
+    // Parents and children go in whatever order their items do.
+    for (const QByteArray& body : { QByteArray(R"(
+Item {
+    Quilt.Element.type: "Frame"
+    Item { Quilt.Element.type: "Button"; Item { Quilt.Element.type: "Button" } }
+})"),
+                                    QByteArray(R"(
+Item {
+    Item { Item { Quilt.Element.type: "Button" } Quilt.Element.type: "Button" }
+    Quilt.Element.type: "Frame"
+})") }) {
+        auto object = createObject(&m_engine, body);
+        QVERIFY(object);
+        auto* middle = object->findChildren<QQuickItem*>().value(0);
+        QVERIFY(middle);
+        delete middle;
+        object.reset();
+    }
+}
+
+QUILT_QUICK_TEST_MAIN(tst_QuickElement, Css)
+
+#include "tst_quickelement.moc"
