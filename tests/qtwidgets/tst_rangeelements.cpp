@@ -247,6 +247,10 @@ void tst_RangeElements::scrollBarEdgeCases()
     option.upsideDown = true;
     const QRect thumb = style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, nullptr);
     QCOMPARE(thumb.right(), 199);
+    // A position past the maximum keeps the thumb in the groove.
+    option.upsideDown = false;
+    option.sliderPosition = 1000;
+    QCOMPARE(style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, nullptr).right(), 199);
     QCOMPARE(style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, nullptr), QRect());
     QCOMPARE(style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubPage, nullptr), QRect());
 
@@ -438,6 +442,16 @@ void tst_RangeElements::sliderHugeRange()
         QuiltWidgetTest::style()->drawComplexControl(QStyle::CC_Slider, &option, painter, nullptr);
     });
     QUILT_COMPARE_COLOR(colorAt(image, QPoint(50, 15)), FillColor);
+
+    // A value past the maximum fills the groove and no further.
+    option.maximum = 100;
+    option.sliderPosition = 0;
+    option.sliderValue = 200;
+    const QImage over = QuiltWidgetTest::paintImage(QSize(200, 30), [&](QPainter* painter) {
+        QuiltWidgetTest::style()->drawComplexControl(QStyle::CC_Slider, &option, painter, nullptr);
+    });
+    QUILT_COMPARE_COLOR(colorAt(over, QPoint(197, 15)), FillColor);
+    QCOMPARE(colorAt(over, QPoint(199, 15)).alpha(), 0);
 }
 
 void tst_RangeElements::sliderOutOfSight()
