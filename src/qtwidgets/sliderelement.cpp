@@ -185,7 +185,7 @@ void SliderElement::draw(QPainter* painter, int, int, int)
                     StyledRectMode::BackgroundAndBorder, QColor());
 }
 
-int SliderElement::tickRects(QRectF* rects) const
+int SliderElement::tickRects(QRectF* rects)
 {
     const QStyleOptionSlider& o = *m_sliderOption;
     const auto* layout = m_tickProperties ? m_tickProperties->layout() : nullptr;
@@ -193,7 +193,7 @@ int SliderElement::tickRects(QRectF* rects) const
     const double th = layout ? layout->height().value_or(0) : 0;
     const QMarginsF m = layout && layout->margins() ? layout->margins()->toMargins() : QMarginsF();
     const QRectF r(o.rect);
-    const QRectF g = const_cast<SliderElement*>(this)->subControlRect(QStyle::SC_SliderGroove);
+    const QRectF g = subControlRect(QStyle::SC_SliderGroove);
 
     int count = 0;
     if (m_horizontal) {

@@ -29,7 +29,7 @@ public:
 
 private:
     void drawTicks(QPainter* painter);
-    int tickRects(QRectF* rects) const;
+    int tickRects(QRectF* rects);
 
     const QStyleOptionSlider* m_sliderOption = nullptr;
     bool m_horizontal = false;
