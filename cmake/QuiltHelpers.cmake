@@ -11,7 +11,7 @@ set(QUILT_TEST_ENVIRONMENT
     "QT_PLUGIN_PATH=${QUILT_PLUGIN_OUTPUT_DIR}:${QUILT_TEST_PLUGIN_OUTPUT_DIR}"
     "XDG_DATA_DIRS=${QUILT_DATA_OUTPUT_DIR}"
     "QT_QPA_PLATFORM=xcb"
-    "QT_QUICK_BACKEND=opengl"
+    "QSG_RHI_BACKEND=opengl"
     "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
     "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1"
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"

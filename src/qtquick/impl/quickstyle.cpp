@@ -30,7 +30,6 @@ QuickStyle::QuickStyle(QQmlEngine* engine, QObject* attachee)
     , m_engine(engine)
     , m_inert(qobject_cast<QQmlEngine*>(attachee) != nullptr)
 {
-    m_properties = std::make_unique<StylePropertyGroupQuick>(this);
     initialize();
     update();
 }
@@ -102,11 +101,17 @@ void QuickStyle::show(std::shared_ptr<const Properties::StylePropertyGroup> resu
     // The old result stays alive until the tree has moved on, so no group of
     // the new one can share an address with a group the tree still shows.
     std::swap(m_shown, result);
-    m_properties->setGroup(m_shown.get());
+    if (m_properties) {
+        m_properties->setGroup(m_shown.get());
+    }
 }
 
 StylePropertyGroupQuick* QuickStyle::properties() const
 {
+    if (!m_properties) {
+        m_properties = std::make_unique<StylePropertyGroupQuick>(const_cast<QuickStyle*>(this));
+        m_properties->setGroup(m_shown.get());
+    }
     return m_properties.get();
 }
 
@@ -152,7 +157,9 @@ bool QuickStyle::eventFilter(QObject* watched, QEvent* event)
 {
     const int type = event->type();
     if (type == StyleChangedEvent::s_type) {
-        m_properties->announceColors();
+        if (m_properties) {
+            m_properties->announceColors();
+        }
         QuickStyleColorsChangedEvent colors;
         QCoreApplication::sendEvent(this, &colors);
         return false;

@@ -80,7 +80,9 @@ private:
     QuickElement* findElement() const;
     void show(std::shared_ptr<const Properties::StylePropertyGroup> result);
 
-    std::unique_ptr<StylePropertyGroupQuick> m_properties;
+    // Made when QML first reads it: items that paint from the raw result
+    // (every styled rectangle has a Style of its own) never need the tree.
+    mutable std::unique_ptr<StylePropertyGroupQuick> m_properties;
     QPointer<QuickElement> m_element;
     QPointer<QQmlEngine> m_engine;
     // What the tree shows. Held here, since the element's query and the

@@ -1,0 +1,210 @@
+#include "styledrectangle.h"
+
+#include "elementquery.h"
+#include "outlineborderrectanglenode_p.h"
+#include "rectanglenode_p.h"
+
+#include "backgroundpropertygroup.h"
+#include "cornerspropertygroup.h"
+#include "layoutpropertygroup.h"
+#include "offsetpropertygroup.h"
+#include "shadowpropertygroup.h"
+#include "stylepropertygroup.h"
+
+#include <QtQml/QQmlEngine>
+#include <QtQuick/private/qquickitem_p.h>
+#include <QtQuick/QQuickRenderControl>
+#include <QtQuick/QQuickWindow>
+
+#include <cmath>
+
+namespace Quilt::Quick
+{
+StyledRectangle::StyledRectangle(QQuickItem* parent)
+    : QQuickItem(parent)
+{
+    // Observing the viewport makes Qt Quick report transform changes of any
+    // ancestor, which the pixel snapping depends on.
+    setFlag(ItemHasContents);
+    setFlag(ItemObservesViewport);
+}
+
+StyledRectangle::~StyledRectangle() = default;
+
+QuickStyle* StyledRectangle::style() const
+{
+    return m_style;
+}
+
+void StyledRectangle::setStyle(QuickStyle* style)
+{
+    if (style == m_style) {
+        return;
+    }
+    m_style = style;
+    Q_EMIT styleChanged();
+}
+
+void StyledRectangle::componentComplete()
+{
+    QQuickItem::componentComplete();
+    if (m_style) {
+        return;
+    }
+    auto function = reinterpret_cast<QQmlAttachedPropertiesFunc>(&QuickStyle::qmlAttachedProperties);
+    m_style = qobject_cast<QuickStyle*>(qmlAttachedPropertiesObject(this, function, true));
+    updateImplicitSize();
+}
+
+void StyledRectangle::updateImplicitSize()
+{
+    Quilt::ElementQuery* query = m_style ? m_style->query() : nullptr;
+    if (!query || !query->hasMatches()) {
+        return;
+    }
+    const Quilt::Properties::LayoutPropertyGroup* layout = query->properties()->layout();
+    const double width = layout ? layout->width().value_or(0.0) : 0.0;
+    const double height = layout ? layout->height().value_or(0.0) : 0.0;
+    setImplicitSize(width, height);
+    update();
+}
+
+bool StyledRectangle::event(QEvent* event)
+{
+    const int type = event->type();
+    if (type == QuickStyleUpdatedEvent::s_type) {
+        updateImplicitSize();
+        // Also without matches: a style that lost its match draws nothing.
+        update();
+        return false;
+    }
+    if (type == QuickStyleColorsChangedEvent::s_type) {
+        update();
+        return false;
+    }
+    return QQuickItem::event(event);
+}
+
+void StyledRectangle::itemChange(ItemChange change, const ItemChangeData& data)
+{
+    if (change == ItemTransformHasChanged) {
+        update();
+    }
+    QQuickItem::itemChange(change, data);
+}
+
+QRectF StyledRectangle::snapToPixels(const QRectF& rect) const
+{
+    // Snapping maps through bounding boxes, which would grow a rotated (or
+    // sheared) rectangle: snap only what stays axis-aligned.
+    const QTransform transform = QQuickItemPrivate::get(this)->itemToWindowTransform();
+    if (transform.type() > QTransform::TxScale) {
+        return rect;
+    }
+
+    QQuickWindow* quickWindow = window();
+    if (!quickWindow) {
+        return rect;
+    }
+    QWindow* w = QQuickRenderControl::renderWindowFor(quickWindow);
+    if (!w) {
+        w = quickWindow;
+    }
+    const double k = double(float(w->devicePixelRatio()));
+    // std::round takes halves away from zero.
+    using std::round;
+
+    const QRectF s = mapRectToScene(rect);
+    const double x = round(s.x() * k) / k;
+    const double y = round(s.y() * k) / k;
+    const double width = round((x + s.width()) * k) / k - x;
+    const double height = round((y + s.height()) * k) / k - y;
+    return mapRectFromScene(QRectF(x, y, width, height));
+}
+
+QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
+{
+    using namespace Quilt::Properties;
+
+    Quilt::ElementQuery* query = m_style ? m_style->query() : nullptr;
+    const QRectF bounds = boundingRect();
+    if (!query || !query->hasMatches() || !query->properties() || !query->properties()->hasAnyValue()
+        || !(bounds.width() > 0.0) || !(bounds.height() > 0.0)) {
+        delete oldNode;
+        return nullptr;
+    }
+    const StylePropertyGroup* properties = query->properties();
+
+    QSGNode* root = oldNode ? oldNode : new QSGNode;
+
+    const ShadowPropertyGroup* shadow = properties->shadow();
+    const BackgroundPropertyGroup* background = properties->background();
+    const int shadows = shadow ? 1 : 0;
+    const int backgrounds = background ? 1 : 0;
+    const bool border = properties->border() || properties->outline();
+    if (root->childCount() != shadows + backgrounds + (border ? 1 : 0) || shadows != m_shadowCount
+        || backgrounds != m_backgroundCount || border != m_hasBorder) {
+        while (QSGNode* child = root->firstChild()) {
+            root->removeChildNode(child);
+            delete child;
+        }
+        m_shadowCount = shadows;
+        m_backgroundCount = backgrounds;
+        m_hasBorder = border;
+        auto append = [root](QSGNode* node) {
+            node->setFlag(QSGNode::OwnedByParent);
+            root->appendChildNode(node);
+        };
+        for (int i = 0; i < shadows; ++i) {
+            append(new RectangleShadowNode);
+        }
+        for (int i = 0; i < backgrounds; ++i) {
+            append(new RectangleNode);
+        }
+        if (border) {
+            append(new OutlineBorderRectangleNode);
+        }
+    }
+
+    const QRectF r = snapToPixels(bounds);
+
+    QVector4D radius;
+    if (const CornersPropertyGroup* corners = properties->corners()) {
+        const CornerRadii radii = corners->radii();
+        radius
+            = QVector4D(float(radii.bottomRight), float(radii.topRight), float(radii.bottomLeft), float(radii.topLeft));
+    }
+
+    QSGNode* child = root->firstChild();
+    if (shadow) {
+        auto node = static_cast<RectangleShadowNode*>(child);
+        node->setRect(r);
+        node->setRadius(radius);
+        node->setBlur(float(shadow->blur().value_or(0.0)));
+        node->setSize(float(shadow->size().value_or(0.0)));
+        node->setOffset(shadow->offset() ? shadow->offset()->toVector2D() : QVector2D());
+        node->setColor(shadow->color().value_or(Quilt::Color()).toQColor());
+        node->update();
+        child = child->nextSibling();
+    }
+    if (background) {
+        auto node = static_cast<RectangleNode*>(child);
+        node->setRect(r);
+        node->setRadius(radius);
+        node->setColor(background->color().value_or(Quilt::Color()).toQColor());
+        node->setImage(background->image());
+        node->setWindow(window());
+        node->update();
+        child = child->nextSibling();
+    }
+    if (border) {
+        auto node = static_cast<OutlineBorderRectangleNode*>(child);
+        node->setRect(r);
+        node->setBorder(properties->border());
+        node->setOutline(properties->outline());
+        node->setRadius(radius);
+        node->update();
+    }
+    return root;
+}
+} // namespace Quilt::Quick

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QtCore/QPointer>
+#include <QtQml/qqmlregistration.h>
+#include <QtQuick/QQuickItem>
+
+#include "quickimplglobal.h"
+#include "quickstyle.h"
+
+namespace Quilt::Quick
+{
+// Draws what the style resolved for an element: its shadow, background
+// (colour and image), border and outline, with rounded corners. By default it
+// follows the Style attached to itself, so it shows the nearest Element.
+class QUILT_QUICK_EXPORT StyledRectangle : public QQuickItem
+{
+    Q_OBJECT
+    Q_PROPERTY(Quilt::Quick::QuickStyle* style READ style WRITE setStyle NOTIFY styleChanged)
+    QML_ELEMENT
+
+public:
+    explicit StyledRectangle(QQuickItem* parent = nullptr);
+    ~StyledRectangle() override;
+
+    QuickStyle* style() const;
+    void setStyle(QuickStyle* style);
+
+Q_SIGNALS:
+    void styleChanged();
+
+protected:
+    void componentComplete() override;
+    bool event(QEvent* event) override;
+    void itemChange(ItemChange change, const ItemChangeData& data) override;
+    QSGNode* updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData* data) override;
+
+private:
+    void updateImplicitSize();
+    QRectF snapToPixels(const QRectF& rect) const;
+
+    // Often another object's Style, which may go first.
+    QPointer<QuickStyle> m_style;
+    int m_shadowCount = 0;
+    int m_backgroundCount = 0;
+    bool m_hasBorder = false;
+};
+} // namespace Quilt::Quick
