@@ -12,9 +12,17 @@
 #include "indicatorelement.h"
 #include "itemviewelement.h"
 #include "lineeditelement.h"
+#include "menubarelement.h"
+#include "menuelement.h"
+#include "menuitemelement.h"
+#include "progressbarelement.h"
 #include "quiltstyle.h"
 #include "radiobuttonelement.h"
+#include "scrollbarelement.h"
+#include "sliderelement.h"
 #include "spinboxelement.h"
+#include "toolbarelement.h"
+#include "toolbuttonelement.h"
 #include "treeviewelement.h"
 #include "widgetelement.h"
 // Tabs, group boxes, tool boxes, status bars, title bars, dock widgets and the
@@ -151,15 +159,19 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
         return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
     // MenuBarElement, any option
     case QStyle::CE_MenuBarEmptyArea:
+        return makeElement<MenuBarElement, QStyleOption>(site, style);
     // MenuBarItemElement, QStyleOptionMenuItem
     case QStyle::CE_MenuBarItem:
+        return makeElement<MenuBarItemElement, QStyleOptionMenuItem>(site, style);
     // MenuItemElement, QStyleOptionMenuItem
     case QStyle::CE_MenuItem:
+        return makeElement<MenuItemElement, QStyleOptionMenuItem>(site, style);
     // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::CE_ProgressBar:
     case QStyle::CE_ProgressBarGroove:
     case QStyle::CE_ProgressBarContents:
     case QStyle::CE_ProgressBarLabel:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
     // RadioButtonElement, QStyleOptionButton
     case QStyle::CE_RadioButton:
     case QStyle::CE_RadioButtonLabel:
@@ -172,11 +184,13 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_ScrollBarSlider:
     case QStyle::CE_ScrollBarFirst:
     case QStyle::CE_ScrollBarLast:
+        return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
     // ToolBarElement, QStyleOptionToolBar
     case QStyle::CE_ToolBar:
+        return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
     // ToolButtonElement, QStyleOptionToolButton
     case QStyle::CE_ToolButtonLabel:
-        return {};
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
     default:
         return {};
     }
@@ -200,10 +214,13 @@ Element complexElement(QStyle::ComplexControl control, const RequestSite& site, 
         return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
     // ScrollBarElement, QStyleOptionSlider
     case QStyle::CC_ScrollBar:
+        return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
     // SliderElement, QStyleOptionSlider
     case QStyle::CC_Slider:
+        return makeElement<SliderElement, QStyleOptionSlider>(site, style);
     // ToolButtonElement, QStyleOptionToolButton
     case QStyle::CC_ToolButton:
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
         return {};
     default:
         return {};
@@ -276,11 +293,14 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
         return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
     // MenuBarElement, any option
     case QStyle::PE_PanelMenuBar:
+        return makeElement<MenuBarElement, QStyleOption>(site, style);
     // MenuElement, any option
     case QStyle::PE_FrameMenu:
     case QStyle::PE_PanelMenu:
+        return makeElement<MenuElement, QStyleOption>(site, style);
     // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::PE_IndicatorProgressChunk:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
     // RadioButtonElement, QStyleOptionButton
     case QStyle::PE_IndicatorRadioButton:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
@@ -292,12 +312,15 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
         return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
     // ToolBarElement, QStyleOptionToolBar
     case QStyle::PE_PanelToolBar:
+        return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
     // ToolBarElement, any option
     case QStyle::PE_IndicatorToolBarHandle:
     case QStyle::PE_IndicatorToolBarSeparator:
+        return makeElement<ToolBarElement, QStyleOption>(site, style);
     // ToolButtonElement, QStyleOptionToolButton
     case QStyle::PE_FrameButtonTool:
     case QStyle::PE_PanelButtonTool:
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
     // TreeViewElement, any option
     case QStyle::PE_IndicatorBranch:
         return makeElement<TreeViewElement, QStyleOption>(site, style);
@@ -345,27 +368,34 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
         return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
     // MenuBarElement, any option
     case QStyle::CT_MenuBar:
+        return makeElement<MenuBarElement, QStyleOption>(site, style);
     // MenuBarItemElement, QStyleOptionMenuItem
     case QStyle::CT_MenuBarItem:
+        return makeElement<MenuBarItemElement, QStyleOptionMenuItem>(site, style);
     // MenuElement, any option
     case QStyle::CT_Menu:
+        return makeElement<MenuElement, QStyleOption>(site, style);
     // MenuItemElement, QStyleOptionMenuItem
     case QStyle::CT_MenuItem:
+        return makeElement<MenuItemElement, QStyleOptionMenuItem>(site, style);
     // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::CT_ProgressBar:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
     // RadioButtonElement, QStyleOptionButton
     case QStyle::CT_RadioButton:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
     // ScrollBarElement, QStyleOptionSlider
     case QStyle::CT_ScrollBar:
+        return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
     // SliderElement, QStyleOptionSlider
     case QStyle::CT_Slider:
+        return makeElement<SliderElement, QStyleOptionSlider>(site, style);
     // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::CT_SpinBox:
         return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
     // ToolButtonElement, QStyleOptionToolButton
     case QStyle::CT_ToolButton:
-        return {};
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
     default:
         return {};
     }
@@ -411,6 +441,7 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     case QStyle::SE_ProgressBarGroove:
     case QStyle::SE_ProgressBarContents:
     case QStyle::SE_ProgressBarLabel:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
     // RadioButtonElement, QStyleOptionButton
     case QStyle::SE_RadioButtonIndicator:
     case QStyle::SE_RadioButtonContents:
@@ -498,15 +529,19 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_MenuBarItemSpacing:
     case QStyle::PM_MenuBarVMargin:
     case QStyle::PM_MenuBarHMargin:
+        return makeElement<MenuBarElement, QStyleOption>(site, style);
     // MenuElement, any option
     case QStyle::PM_MenuHMargin:
     case QStyle::PM_MenuVMargin:
     case QStyle::PM_MenuPanelWidth:
     case QStyle::PM_MenuDesktopFrameWidth:
+        return makeElement<MenuElement, QStyleOption>(site, style);
     // MenuItemElement, QStyleOptionMenuItem
     case QStyle::PM_MenuButtonIndicator:
+        return makeElement<MenuItemElement, QStyleOptionMenuItem>(site, style);
     // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::PM_ProgressBarChunkWidth:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
     // RadioButtonElement, QStyleOptionButton
     case QStyle::PM_ExclusiveIndicatorWidth:
     case QStyle::PM_ExclusiveIndicatorHeight:
@@ -515,10 +550,12 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     // ScrollBarElement, QStyleOptionSlider
     case QStyle::PM_ScrollBarExtent:
     case QStyle::PM_ScrollBarSliderMin:
+        return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
     // SliderElement, QStyleOptionSlider
     case QStyle::PM_SliderThickness:
     case QStyle::PM_SliderControlThickness:
     case QStyle::PM_SliderLength:
+        return makeElement<SliderElement, QStyleOptionSlider>(site, style);
     // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::PM_SpinBoxFrameWidth:
         return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
@@ -530,6 +567,7 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_ToolBarSeparatorExtent:
     case QStyle::PM_ToolBarExtensionExtent:
     case QStyle::PM_ToolBarIconSize:
+        return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
     // TreeViewElement, any option
     case QStyle::PM_TreeViewIndentation:
         return makeElement<TreeViewElement, QStyleOption>(site, style);

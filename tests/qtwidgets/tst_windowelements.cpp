@@ -34,6 +34,7 @@ const QColor TextColor(0xf0, 0xb0, 0x10);
 QByteArray styleSheet()
 {
     return QuiltWidgetTest::standardStyleSheet() + R"(
+ScrollBar { width: 12px; height: 12px; }
 TitleBar {
     height: 24px;
     padding: 4px;
