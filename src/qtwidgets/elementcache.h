@@ -2,13 +2,31 @@
 
 #include "lrucache.h"
 
+#include <QSize>
+
 #include <cstddef>
 #include <memory>
 
 class AbstractElement;
+class QStyleOption;
+class QWidget;
+
+// What an element was made for, kept beside it: keys are hash values, so a
+// hit is checked against the request before its element is used.
+struct ElementCacheEntry
+{
+    std::shared_ptr<AbstractElement> element;
+    int kind = 0;
+    int enumerator = 0;
+    int optionType = -1;
+    int optionVersion = -1;
+    const QStyleOption* option = nullptr;
+    const QWidget* widget = nullptr;
+    QSize contents;
+};
 
 // The element objects of the widget style, one per request site, shared by
 // every QuiltStyle of the process.
-using ElementCache = Quilt::LruCache<std::size_t, std::shared_ptr<AbstractElement>, 500>;
+using ElementCache = Quilt::LruCache<std::size_t, ElementCacheEntry, 500>;
 
 ElementCache& elementCache();

@@ -1,0 +1,606 @@
+#include "abstractelement.h"
+
+#include "conversions.h"
+#include "elementnames.h"
+#include "quiltstyle.h"
+#include "styledrectpainter.h"
+#include "widgetslogging.h"
+
+#include "elementquery.h"
+#include "stylepropertygroup.h"
+#include "styleregistry.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyleOption>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+using Quilt::Element;
+using Quilt::ElementChain;
+using Quilt::Properties::StylePropertyGroup;
+
+namespace
+{
+quint64 s_createdChainElements = 0;
+
+constexpr char s_highlightNeutralProperty[] = "_vyr_highlight_neutral";
+constexpr char s_memberListProperty[] = "_quilt_member_list";
+
+// Rounds half away from zero into the int range.
+double roundToInt(double value)
+{
+    const double rounded = std::round(value);
+    if (std::isnan(rounded)) {
+        return 0;
+    }
+    return std::clamp(rounded, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max()));
+}
+
+QSizeF layoutSize(const StylePropertyGroup* properties)
+{
+    const auto* layout = properties ? properties->layout() : nullptr;
+    if (!layout) {
+        return QSizeF(0, 0);
+    }
+    return QSizeF(layout->width().value_or(0), layout->height().value_or(0));
+}
+
+QMarginsF margins(const Quilt::Properties::SizePropertyGroup* group)
+{
+    return group ? group->toMargins() : QMarginsF();
+}
+
+void setAlignment(SubElementItem& item, const Quilt::Properties::AlignmentPropertyGroup* alignment)
+{
+    if (!alignment) {
+        return;
+    }
+    item.horizontal = int(alignment->horizontal().value_or(Quilt::Properties::Alignment::Unspecified));
+    item.vertical = int(alignment->vertical().value_or(Quilt::Properties::Alignment::Unspecified));
+    item.order = alignment->order().value_or(0);
+}
+} // namespace
+
+AbstractElement::AbstractElement(const QStyleOption* option, QuiltStyle* style, const QWidget* widget)
+    : m_option(option)
+    , m_style(style)
+    , m_widget(widget)
+    , m_query(std::make_unique<Quilt::ElementQuery>(Quilt::StyleRegistry::instance()->defaultStyle()))
+{ }
+
+AbstractElement::~AbstractElement() = default;
+
+void AbstractElement::refresh()
+{
+    m_describeAgain = true;
+    update();
+}
+
+void AbstractElement::setFlag(int flag, bool on)
+{
+    if (on) {
+        m_flags |= flag;
+    } else {
+        m_flags &= ~flag;
+    }
+}
+
+quint64 AbstractElement::createdChainElements()
+{
+    return s_createdChainElements;
+}
+
+void AbstractElement::draw(QPainter* painter, int control, int complex, int primitive)
+{
+    Q_UNUSED(painter);
+    qCWarning(lcQtWidgets) << "Drawing not implemented for " << complex << control << primitive;
+}
+
+void AbstractElement::query()
+{
+    m_elements = elementList(m_option, m_widget, {});
+    if (!m_elements.isEmpty()) {
+        m_properties = queryAndKeep(m_elements, m_propertiesHold);
+        m_layout = layout(m_elements, m_option, m_subElementNames);
+    }
+
+    m_subElements = elementList(m_option, m_widget, m_subElementNames);
+    if (m_subElements.isEmpty()) {
+        m_valid = false;
+        qCWarning(lcQtWidgets) << "Could not find elementlist for this element!";
+        return;
+    }
+    m_subProperties = queryAndKeep(m_subElements, m_subPropertiesHold);
+    m_valid = true;
+}
+
+QSizeF AbstractElement::sizeFromContents(const QSizeF& contents)
+{
+    return sizeFromContents(contents, nullptr);
+}
+
+QRectF AbstractElement::subElementRect(QStyle::SubElement)
+{
+    return QRectF(0, 0, 0, 0);
+}
+
+QRectF AbstractElement::subControlRect(QStyle::SubControl)
+{
+    return QRectF(0, 0, 0, 0);
+}
+
+double AbstractElement::pixelMetric(QStyle::PixelMetric)
+{
+    return 0;
+}
+
+int AbstractElement::styleHint(QStyle::StyleHint)
+{
+    return 0;
+}
+
+QIcon AbstractElement::standardIcon(QStyle::StandardPixmap)
+{
+    return QIcon();
+}
+
+void AbstractElement::update()
+{ }
+
+void AbstractElement::drawText(QPainter* painter)
+{
+    if (m_text.isEmpty() || !m_valid) {
+        return;
+    }
+    drawText(painter, m_text, m_layout.value(ElementNames::Text).rect, m_properties);
+}
+
+void AbstractElement::drawIcon(QPainter* painter)
+{
+    if (m_icon.isNull() || !m_valid) {
+        return;
+    }
+    drawIcon(painter, m_icon, m_properties, m_layout.value(ElementNames::Icon).rect);
+}
+
+void AbstractElement::drawBackgroundAndBorder(QPainter* painter)
+{
+    if (m_valid && m_option) {
+        paintStyledRect(painter, QRectF(m_option->rect), m_properties, StyledRectMode::BackgroundAndBorder, QColor());
+    }
+}
+
+void AbstractElement::drawBorder(QPainter* painter)
+{
+    if (m_valid && m_option) {
+        paintStyledRect(painter, QRectF(m_option->rect), m_properties, StyledRectMode::Border, QColor());
+    }
+}
+
+void AbstractElement::drawBackground(QPainter* painter)
+{
+    if (m_valid && m_option) {
+        paintStyledRect(painter, QRectF(m_option->rect), m_properties, StyledRectMode::Background, QColor());
+    }
+}
+
+void AbstractElement::drawIndicator(QPainter* painter)
+{
+    if (m_indicatorIcon.isNull() || !m_valid) {
+        return;
+    }
+    drawIcon(painter, m_indicatorIcon, m_properties, m_layout.value(ElementNames::Indicator).rect);
+}
+
+QVariantMap AbstractElement::attributes() const
+{
+    return {};
+}
+
+QStringList AbstractElement::hints() const
+{
+    return {};
+}
+
+Element::States AbstractElement::states() const
+{
+    if (!m_option || m_option->state == QStyle::State_None) {
+        return Element::State::None;
+    }
+    const QStyle::State state = m_option->state;
+    Element::States result;
+    result.setFlag(Element::State::Hovered, state & QStyle::State_MouseOver);
+    result.setFlag(Element::State::ActiveFocus, state & QStyle::State_HasFocus);
+    result.setFlag(Element::State::VisualFocus,
+                   (state & QStyle::State_HasFocus) && (state & QStyle::State_KeyboardFocusChange));
+    result.setFlag(Element::State::Pressed, (state & QStyle::State_Sunken) && !(state & QStyle::State_Raised));
+    result.setFlag(Element::State::Checked, (state & QStyle::State_On) && !(state & QStyle::State_Off));
+    result.setFlag(Element::State::Disabled, !(state & QStyle::State_Enabled));
+    result.setFlag(Element::State::Highlighted, state & QStyle::State_Selected);
+    return result;
+}
+
+void AbstractElement::updateSubElementNames()
+{ }
+
+QSizeF AbstractElement::sizeOf(const QStringList& names)
+{
+    const ElementChain chain = elementList(m_option, m_widget, names);
+    if (chain.isEmpty()) {
+        return QSizeF(0, 0);
+    }
+    const QSizeF size = layoutSize(queryProperties(chain));
+    return QSizeF(std::trunc(size.width()), std::trunc(size.height()));
+}
+
+const AbstractElement::Description& AbstractElement::description()
+{
+    if (!m_describeAgain) {
+        return m_description;
+    }
+    m_describeAgain = false;
+
+    Description& d = m_description;
+    d.memberNames.clear();
+    if (m_widget) {
+        d.memberNames = m_widget->property(s_memberListProperty).toStringList();
+        if (d.memberNames.isEmpty() && m_style) {
+            d.memberNames = m_style->memberListForWidget(m_widget);
+        }
+    }
+    d.states = states();
+    d.attributes = attributes();
+    d.hints = hints();
+    d.windowHints = d.hints;
+    if (m_widget) {
+        const QWidget* window = m_widget->window();
+        if (window && !window->isActiveWindow()) {
+            d.windowHints.append(QStringLiteral("inactive"));
+        }
+        if (m_widget->property(s_highlightNeutralProperty).toBool()) {
+            d.hints.append(QStringLiteral("changed"));
+            d.windowHints.append(QStringLiteral("changed"));
+        }
+    }
+    return d;
+}
+
+std::shared_ptr<Element> AbstractElement::elementForName(const QString& name)
+{
+    std::shared_ptr<Element>& element = m_namedElements[name];
+    if (!element) {
+        element = Element::create();
+        element->setType(name);
+        ++s_createdChainElements;
+    }
+
+    const Description& d = description();
+    element->setStates(d.states);
+    element->setAttributes(d.attributes);
+    element->setHints(name == ElementNames::ApplicationWindow ? d.windowHints : d.hints);
+    return element;
+}
+
+ElementChain AbstractElement::elementList(const QStyleOption* option, const QWidget* widget,
+                                          const QStringList& extraNames)
+{
+    QStringList ownMembers;
+    const QStringList* members = &description().memberNames;
+    if (widget != m_widget) {
+        if (widget) {
+            ownMembers = widget->property(s_memberListProperty).toStringList();
+            if (ownMembers.isEmpty() && m_style) {
+                ownMembers = m_style->memberListForWidget(widget);
+            }
+        }
+        members = &ownMembers;
+    }
+
+    ElementChain chain;
+    chain.reserve(members->size() + 1 + extraNames.size());
+    QString last;
+    auto append = [&](const QString& name) {
+        chain.append(elementForName(name));
+        last = name;
+    };
+    for (const QString& name : *members) {
+        append(name);
+    }
+    const QString type = elementType(option);
+    if (last != type) {
+        append(type);
+    }
+    for (const QString& name : extraNames) {
+        if (name != last) {
+            append(name);
+        }
+    }
+    return chain;
+}
+
+QString AbstractElement::elementType(const QStyleOption* option) const
+{
+    return defaultElementType(option);
+}
+
+const StylePropertyGroup* AbstractElement::queryProperties(const ElementChain& chain)
+{
+    m_query->setElements(chain);
+    m_query->execute();
+    return m_query->properties();
+}
+
+const StylePropertyGroup* AbstractElement::queryAndKeep(const ElementChain& chain,
+                                                        std::shared_ptr<const StylePropertyGroup>& hold)
+{
+    queryProperties(chain);
+    hold = m_query->sharedProperties();
+    return hold.get();
+}
+
+SubElementLayout AbstractElement::layout(const ElementChain& chain, const QStyleOption* option,
+                                         const QStringList& subElementNames)
+{
+    QStringList names = subElementNames;
+    if (names.isEmpty()) {
+        qCDebug(lcQtWidgets) << "No subelements given, using Widget placeholder for" << chain;
+        names = QStringList { ElementNames::Widget };
+    }
+
+    // Read before the item queries below replace the query's result.
+    const StylePropertyGroup* own = queryProperties(chain);
+    QRectF content = contentRect(option, own);
+    if (own && own->layout()) {
+        content = content.marginsRemoved(margins(own->layout()->padding()));
+    }
+
+    QList<SubElementItem> items;
+    items.reserve(names.size());
+    ElementChain working = chain;
+    for (const QString& name : names) {
+        const bool isIcon = name == ElementNames::Icon;
+        const bool isText = name == ElementNames::Text;
+        if (!isIcon && !isText) {
+            working.append(elementForName(name));
+        }
+        const StylePropertyGroup* properties = queryProperties(working);
+
+        SubElementItem item;
+        item.name = name;
+        item.rect.moveTopLeft(content.topLeft());
+
+        if (isIcon) {
+            const QSizeF optionSize = option ? optionIconSize(option) : QSizeF(-1, -1);
+            const auto* iconGroup = properties ? properties->icon() : nullptr;
+            if (optionSize.width() >= 0 && optionSize.height() >= 0) {
+                item.rect.setSize(optionSize);
+            } else if (iconGroup) {
+                item.rect.setSize(QSizeF(iconGroup->width().value_or(0), iconGroup->height().value_or(0)));
+            }
+            if (iconGroup) {
+                setAlignment(item, iconGroup->alignment());
+            }
+        } else if (isText || name == ElementNames::ShortcutText) {
+            const auto* textGroup = properties ? properties->text() : nullptr;
+            if (textGroup) {
+                setAlignment(item, textGroup->alignment());
+            }
+            QString text = option ? optionText(option) : QString();
+            const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+            if (tab >= 0) {
+                text = isText ? text.left(tab) : text.mid(tab + 1);
+            }
+            QFontMetrics metrics = option ? option->fontMetrics : QFontMetrics(QFont());
+            if (m_widget) {
+                metrics = QFontMetrics(m_widget->font());
+            }
+            if (textGroup && textGroup->font()) {
+                metrics = QFontMetrics(*textGroup->font());
+            }
+            const QRect bounds
+                = metrics.boundingRect(content.toRect(), textFlags(properties) | Qt::TextShowMnemonic, text);
+            item.rect = QRectF(bounds);
+        } else {
+            item.rect.setSize(layoutSize(properties));
+            if (properties && properties->layout()) {
+                setAlignment(item, properties->layout()->alignment());
+            }
+        }
+        items.append(item);
+    }
+
+    return arrangeSubElements(items, content, spacing());
+}
+
+QMarginsF AbstractElement::padding() const
+{
+    if (m_properties && m_properties->layout()) {
+        return margins(m_properties->layout()->padding());
+    }
+    return QMarginsF();
+}
+
+QMarginsF AbstractElement::borderSizes() const
+{
+    if (m_properties && m_properties->border()) {
+        return m_properties->border()->sizes();
+    }
+    return QMarginsF();
+}
+
+double AbstractElement::height() const
+{
+    if (m_properties) {
+        return layoutSize(m_properties).height();
+    }
+    return m_option ? m_option->rect.height() : 0;
+}
+
+double AbstractElement::width() const
+{
+    if (m_properties) {
+        return layoutSize(m_properties).width();
+    }
+    return m_option ? m_option->rect.width() : 0;
+}
+
+double AbstractElement::spacing() const
+{
+    if (m_properties && m_properties->layout()) {
+        return m_properties->layout()->spacing().value_or(0);
+    }
+    return 0;
+}
+
+QSizeF AbstractElement::secondarySize() const
+{
+    return layoutSize(m_secondaryProperties);
+}
+
+QSizeF AbstractElement::iconSize() const
+{
+    const auto* iconGroup = m_properties ? m_properties->icon() : nullptr;
+    if (!iconGroup) {
+        return QSizeF(0, 0);
+    }
+    return QSizeF(iconGroup->width().value_or(0), iconGroup->height().value_or(0));
+}
+
+QSizeF AbstractElement::sizeFromContents(const QSizeF& contents, const StylePropertyGroup* properties)
+{
+    if (!m_valid) {
+        return contents;
+    }
+    if (!properties) {
+        properties = m_properties;
+    }
+
+    QMarginsF padding;
+    QMarginsF inset;
+    QSizeF minimum(0, 0);
+    if (properties) {
+        if (const auto* layout = properties->layout()) {
+            padding = margins(layout->padding());
+            inset = margins(layout->inset());
+        }
+        minimum = layoutSize(properties);
+    }
+
+    QSizeF base = contents;
+    if (m_flags & SubtractHalfPadding) {
+        const double half = (padding.left() + padding.right()) / 2;
+        base = QSizeF(base.width() - half, base.height() - half);
+    }
+
+    const double width
+        = std::max(inset.left(), padding.left()) + base.width() + std::max(inset.right(), padding.right());
+    const double height
+        = std::max(inset.top(), padding.top()) + base.height() + std::max(inset.bottom(), padding.bottom());
+    return QSizeF(roundToInt(std::max(width, minimum.width())), roundToInt(std::max(height, minimum.height())));
+}
+
+void AbstractElement::drawText(QPainter* painter, const QString& text, const QRectF& rect,
+                               const StylePropertyGroup* properties)
+{
+    if (!m_valid || !m_option) {
+        return;
+    }
+    const auto* textGroup = properties ? properties->text() : nullptr;
+
+    QFont font = painter->font();
+    if (textGroup && textGroup->font()) {
+        font = *textGroup->font();
+    }
+
+    const QPalette& palette = m_option->palette;
+    QColor color = palette.brush(palette.currentColorGroup(), QPalette::Text).color();
+    // A palette with roles set on purpose (by the application) keeps its own
+    // text colour.
+    if (palette.resolveMask() == 0 && textGroup && textGroup->color() && textGroup->color()->isValid()) {
+        color = textGroup->color()->toQColor();
+    }
+
+    int textFlagsValue = textFlags(properties);
+    if (m_flags & Mnemonic) {
+        textFlagsValue |= Qt::TextHideMnemonic;
+    }
+
+    painter->save();
+    painter->setPen(color);
+    painter->setFont(font);
+    const QRect whole = rect.toRect();
+    m_style->drawItemText(painter, whole, textFlagsValue, palette, m_option->state & QStyle::State_Enabled,
+                          elidedText(text, QRectF(whole), properties), QPalette::NoRole);
+    painter->restore();
+}
+
+void AbstractElement::drawIcon(QPainter* painter, const QIcon& icon, const StylePropertyGroup* properties,
+                               const QRectF& rect)
+{
+    if (!m_valid) {
+        return;
+    }
+    QIcon resolved = m_style->resolveIcon(properties, icon.name());
+    if (resolved.isNull()) {
+        resolved = icon;
+    }
+    const QIcon::Mode mode = (m_option && !(m_option->state & QStyle::State_Enabled)) ? QIcon::Disabled : QIcon::Normal;
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : qApp->devicePixelRatio();
+    const QPixmap pixmap = resolved.pixmap(QSize(qRound(rect.width()), qRound(rect.height())), ratio, mode, QIcon::Off);
+
+    painter->save();
+    m_style->drawItemPixmap(painter, rect.toRect(), Qt::AlignCenter, pixmap);
+    painter->restore();
+}
+
+QString AbstractElement::elidedText(const QString& text, const QRectF& rect, const StylePropertyGroup* properties) const
+{
+    if (text.isEmpty() || !m_option) {
+        return text;
+    }
+    const auto* textGroup = properties ? properties->text() : nullptr;
+    const Qt::TextElideMode mode = elideMode(textGroup ? textGroup->elide().value_or(Quilt::Properties::TextElide::None)
+                                                       : Quilt::Properties::TextElide::None);
+    const int width = int(std::min(rect.width(), double(m_option->rect.width())));
+    // Measured as drawn: in the style's font where it sets one, and with a
+    // mnemonic's ampersand taking no room.
+    if (textGroup && textGroup->font()) {
+        return QFontMetrics(*textGroup->font()).elidedText(text, mode, width, Qt::TextShowMnemonic);
+    }
+    return m_option->fontMetrics.elidedText(text, mode, width, Qt::TextShowMnemonic);
+}
+
+double AbstractElement::averagePadding() const
+{
+    const QMarginsF p = padding();
+    if (p.isNull()) {
+        return 0;
+    }
+    return (p.left() + p.top() + p.right() + p.bottom()) / 4;
+}
+
+double AbstractElement::horizontalPadding() const
+{
+    const QMarginsF p = padding();
+    return p.isNull() ? 0 : (p.left() + p.right()) / 2;
+}
+
+double AbstractElement::verticalPadding() const
+{
+    const QMarginsF p = padding();
+    return p.isNull() ? 0 : (p.top() + p.bottom()) / 2;
+}
+
+double AbstractElement::averageBorderSize() const
+{
+    const QMarginsF b = borderSizes();
+    if (b.isNull()) {
+        return 0;
+    }
+    return (b.left() + b.top() + b.right() + b.bottom()) / 4;
+}

@@ -1,0 +1,170 @@
+#pragma once
+
+#include "subelementlayout.h"
+
+#include "element.h"
+
+#include <QIcon>
+#include <QMarginsF>
+#include <QObject>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <QStyle>
+#include <QVariantMap>
+
+#include <memory>
+
+class QPainter;
+class QStyleOption;
+class QWidget;
+class QuiltStyle;
+
+namespace Quilt
+{
+class ElementQuery;
+namespace Properties
+{
+class StylePropertyGroup;
+}
+} // namespace Quilt
+
+// The base of every element class: one object answers the style requests of
+// one kind of widget part for one request site. It describes the part and its
+// ancestors as an element chain, queries the default style for it and for its
+// named sub-elements, lays those out and paints background, border, icon and
+// text. Subclasses say only what is their own: their type, states, hints and
+// part names, and the requests they serve.
+class AbstractElement : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Flag
+    {
+        SubtractHalfPadding = 0x1,
+        Mnemonic = 0x2,
+    };
+
+    using Properties = Quilt::Properties::StylePropertyGroup;
+
+    AbstractElement(const QStyleOption* option, QuiltStyle* style, const QWidget* widget);
+    ~AbstractElement() override;
+
+    // Forgets what was derived from the former request, then updates. The
+    // dispatch calls this before each paint and rectangle request.
+    void refresh();
+
+    virtual void draw(QPainter* painter, int control, int complex, int primitive);
+    virtual void query();
+    virtual QSizeF sizeFromContents(const QSizeF& contents);
+    virtual QRectF subElementRect(QStyle::SubElement element);
+    virtual QRectF subControlRect(QStyle::SubControl control);
+    virtual double pixelMetric(QStyle::PixelMetric metric);
+    virtual int styleHint(QStyle::StyleHint hint);
+    virtual QIcon standardIcon(QStyle::StandardPixmap pixmap);
+    virtual void update();
+    virtual void drawText(QPainter* painter);
+    virtual void drawIcon(QPainter* painter);
+    virtual void drawBackgroundAndBorder(QPainter* painter);
+    virtual void drawBorder(QPainter* painter);
+    virtual void drawBackground(QPainter* painter);
+    virtual void drawIndicator(QPainter* painter);
+    virtual QVariantMap attributes() const;
+    virtual QStringList hints() const;
+    virtual Quilt::Element::States states() const;
+    virtual void updateSubElementNames();
+    virtual QSizeF sizeOf(const QStringList& names);
+    virtual Quilt::ElementChain elementList(const QStyleOption* option, const QWidget* widget,
+                                            const QStringList& extraNames);
+    virtual QString elementType(const QStyleOption* option) const;
+    virtual const Properties* queryProperties(const Quilt::ElementChain& chain);
+    virtual SubElementLayout layout(const Quilt::ElementChain& chain, const QStyleOption* option,
+                                    const QStringList& names);
+    virtual QMarginsF padding() const;
+    virtual QMarginsF borderSizes() const;
+    virtual double height() const;
+    virtual double width() const;
+    virtual double spacing() const;
+    virtual QSizeF secondarySize() const;
+    virtual QSizeF iconSize() const;
+
+    QIcon icon() const { return m_icon; }
+    void setIcon(const QIcon& icon) { m_icon = icon; }
+    bool hasIcon() const { return !m_icon.isNull(); }
+    QString text() const { return m_text; }
+    void setText(const QString& text) { m_text = text; }
+    bool hasText() const { return !m_text.isEmpty(); }
+    QIcon indicatorIcon() const { return m_indicatorIcon; }
+    void setIndicatorIcon(const QIcon& icon) { m_indicatorIcon = icon; }
+    bool hasIndicatorIcon() const { return !m_indicatorIcon.isNull(); }
+    bool isValid() const { return m_valid; }
+    int flags() const { return m_flags; }
+    void setFlags(int flags) { m_flags = flags; }
+    void setFlag(int flag, bool on);
+
+    const Quilt::ElementChain& elementChain() const { return m_elements; }
+    const Quilt::ElementChain& subElementChain() const { return m_subElements; }
+    const SubElementLayout& subElementLayout() const { return m_layout; }
+
+    QSizeF sizeFromContents(const QSizeF& contents, const Properties* properties);
+    void drawText(QPainter* painter, const QString& text, const QRectF& rect, const Properties* properties);
+    void drawIcon(QPainter* painter, const QIcon& icon, const Properties* properties, const QRectF& rect);
+    QString elidedText(const QString& text, const QRectF& rect, const Properties* properties) const;
+    std::shared_ptr<Quilt::Element> elementForName(const QString& name);
+
+    double averagePadding() const;
+    double horizontalPadding() const;
+    double verticalPadding() const;
+    double averageBorderSize() const;
+
+    // How many chain elements all element objects have made so far; a warm
+    // update makes none.
+    static quint64 createdChainElements();
+
+protected:
+    // Runs the query on `chain` and keeps its result alive in `hold`, past
+    // later queries and past its eviction from the engine's cache. A result
+    // read before the next query needs no hold.
+    const Properties* queryAndKeep(const Quilt::ElementChain& chain, std::shared_ptr<const Properties>& hold);
+
+    const QStyleOption* m_option = nullptr;
+    QuiltStyle* m_style = nullptr;
+    const QWidget* m_widget = nullptr;
+    QIcon m_icon;
+    QString m_text;
+    QIcon m_indicatorIcon;
+    Quilt::ElementChain m_elements;
+    Quilt::ElementChain m_subElements;
+    Quilt::ElementChain m_secondaryElements;
+    const Properties* m_properties = nullptr;
+    const Properties* m_subProperties = nullptr;
+    const Properties* m_secondaryProperties = nullptr;
+    SubElementLayout m_layout;
+    QStringList m_subElementNames;
+    bool m_valid = false;
+    int m_flags = 0;
+    std::unique_ptr<Quilt::ElementQuery> m_query;
+
+    std::shared_ptr<const Properties> m_propertiesHold;
+    std::shared_ptr<const Properties> m_subPropertiesHold;
+    std::shared_ptr<const Properties> m_secondaryPropertiesHold;
+
+private:
+    // What every chain element of one update carries, worked out once.
+    struct Description
+    {
+        QStringList memberNames;
+        Quilt::Element::States states;
+        QVariantMap attributes;
+        QStringList hints;
+        QStringList windowHints;
+    };
+    const Description& description();
+
+    Description m_description;
+    bool m_describeAgain = true;
+    // Chain elements by type, reused from update to update.
+    QHash<QString, std::shared_ptr<Quilt::Element>> m_namedElements;
+};

@@ -1,0 +1,638 @@
+#include "elementdispatch.h"
+
+#include "abstractelement.h"
+#include "buttonelement.h"
+#include "elementcache.h"
+#include "fixedanswers.h"
+#include "indicatorelement.h"
+#include "quiltstyle.h"
+#include "widgetelement.h"
+
+#include <QHash>
+#include <QHashSeed>
+#include <QPainter>
+#include <QStyleOption>
+
+#include <cmath>
+#include <limits>
+#include <type_traits>
+
+namespace ElementDispatch
+{
+namespace
+{
+using Element = std::shared_ptr<AbstractElement>;
+
+bool entryMatches(const ElementCacheEntry& entry, const RequestSite& site)
+{
+    const int optionType = site.option ? site.option->type : -1;
+    const int optionVersion = site.option ? site.option->version : -1;
+    return entry.kind == site.kind && (site.kind == StandardIcon || entry.enumerator == site.enumerator)
+        && entry.option == site.option && entry.widget == site.widget && entry.optionType == optionType
+        && entry.optionVersion == optionVersion && (site.kind != SizeFromContents || entry.contents == site.contents);
+}
+
+// The factory of one enumerator: the cached element of the site, else a new
+// element of class E when the option is an O (any option, null too, for
+// QStyleOption).
+template<typename E, typename O> Element makeElement(const RequestSite& site, const QuiltStyle* style)
+{
+    const std::size_t key = site.key();
+    ElementCache& cache = elementCache();
+    if (auto entry = cache.get(key); entry && entryMatches(*entry, site)) {
+        return entry->element;
+    }
+
+    const O* option = nullptr;
+    if constexpr (std::is_same_v<O, QStyleOption>) {
+        option = site.option;
+    } else {
+        if (!site.option || site.option->version < 1 || site.option->type != O::Type) {
+            return {};
+        }
+        option = static_cast<const O*>(site.option);
+    }
+
+    Element element = std::make_shared<E>(option, const_cast<QuiltStyle*>(style), site.widget);
+    ElementCacheEntry entry;
+    entry.element = element;
+    entry.kind = site.kind;
+    entry.enumerator = site.enumerator;
+    entry.optionType = site.option ? site.option->type : -1;
+    entry.optionVersion = site.option ? site.option->version : -1;
+    entry.option = site.option;
+    entry.widget = site.widget;
+    entry.contents = site.contents;
+    cache.put(key, std::move(entry));
+    return element;
+}
+
+// The switches below list every enumerator that has an element class, each
+// group under its class and the option type its factory requires. Those whose
+// classes do not exist yet answer null, so the common style serves them.
+
+Element controlElement(QStyle::ControlElement control, const RequestSite& site, const QuiltStyle* style)
+{
+    switch (control) {
+    case QStyle::CE_PushButton:
+    case QStyle::CE_PushButtonBevel:
+    case QStyle::CE_PushButtonLabel:
+        return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    // CheckBoxElement, QStyleOptionButton
+    case QStyle::CE_CheckBox:
+    case QStyle::CE_CheckBoxLabel:
+    // ComboBoxElement, QStyleOptionComboBox
+    case QStyle::CE_ComboBoxLabel:
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::CE_DockWidgetTitle:
+    // FrameElement, QStyleOptionFrame
+    case QStyle::CE_FocusFrame:
+    case QStyle::CE_ShapedFrame:
+    // HeaderElement, QStyleOptionHeader
+    case QStyle::CE_Header:
+    case QStyle::CE_HeaderSection:
+    case QStyle::CE_HeaderLabel:
+    // HeaderElement, any option
+    case QStyle::CE_HeaderEmptyArea:
+    // ItemViewElement, QStyleOptionViewItem
+    case QStyle::CE_ItemViewItem:
+    // MenuBarElement, any option
+    case QStyle::CE_MenuBarEmptyArea:
+    // MenuBarItemElement, QStyleOptionMenuItem
+    case QStyle::CE_MenuBarItem:
+    // MenuItemElement, QStyleOptionMenuItem
+    case QStyle::CE_MenuItem:
+    // ProgressBarElement, QStyleOptionProgressBar
+    case QStyle::CE_ProgressBar:
+    case QStyle::CE_ProgressBarGroove:
+    case QStyle::CE_ProgressBarContents:
+    case QStyle::CE_ProgressBarLabel:
+    // RadioButtonElement, QStyleOptionButton
+    case QStyle::CE_RadioButton:
+    case QStyle::CE_RadioButtonLabel:
+    // RubberBandElement, QStyleOptionRubberBand
+    case QStyle::CE_RubberBand:
+    // ScrollBarElement, QStyleOptionSlider
+    case QStyle::CE_ScrollBarAddLine:
+    case QStyle::CE_ScrollBarSubLine:
+    case QStyle::CE_ScrollBarAddPage:
+    case QStyle::CE_ScrollBarSubPage:
+    case QStyle::CE_ScrollBarSlider:
+    case QStyle::CE_ScrollBarFirst:
+    case QStyle::CE_ScrollBarLast:
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::CE_SizeGrip:
+    // SplitterElement, any option
+    case QStyle::CE_Splitter:
+    // TabElement, QStyleOptionTab
+    case QStyle::CE_TabBarTab:
+    case QStyle::CE_TabBarTabShape:
+    case QStyle::CE_TabBarTabLabel:
+    // ToolBarElement, QStyleOptionToolBar
+    case QStyle::CE_ToolBar:
+    // ToolBoxTabElement, QStyleOptionToolBox
+    case QStyle::CE_ToolBoxTab:
+    case QStyle::CE_ToolBoxTabShape:
+    case QStyle::CE_ToolBoxTabLabel:
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::CE_ToolButtonLabel:
+        return {};
+    default:
+        return {};
+    }
+}
+
+Element complexElement(QStyle::ComplexControl control, const RequestSite&, const QuiltStyle*)
+{
+    switch (control) {
+    // SpinBoxElement, QStyleOptionSpinBox
+    case QStyle::CC_SpinBox:
+    // ComboBoxElement, QStyleOptionComboBox
+    case QStyle::CC_ComboBox:
+    // ScrollBarElement, QStyleOptionSlider
+    case QStyle::CC_ScrollBar:
+    // SliderElement, QStyleOptionSlider
+    case QStyle::CC_Slider:
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::CC_ToolButton:
+    // TitleBarElement, QStyleOptionTitleBar
+    case QStyle::CC_TitleBar:
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::CC_GroupBox:
+        return {};
+    default:
+        return {};
+    }
+}
+
+Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& site, const QuiltStyle* style)
+{
+    switch (primitive) {
+    case QStyle::PE_FrameDefaultButton:
+    case QStyle::PE_FrameButtonBevel:
+    case QStyle::PE_PanelButtonCommand:
+    case QStyle::PE_PanelButtonBevel:
+        return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    case QStyle::PE_IndicatorArrowDown:
+    case QStyle::PE_IndicatorArrowLeft:
+    case QStyle::PE_IndicatorArrowRight:
+    case QStyle::PE_IndicatorArrowUp:
+    case QStyle::PE_IndicatorButtonDropDown:
+        return makeElement<IndicatorElement, QStyleOption>(site, style);
+    case QStyle::PE_Widget:
+        return makeElement<WidgetElement, QStyleOption>(site, style);
+    // CheckBoxElement, QStyleOptionButton
+    case QStyle::PE_IndicatorCheckBox:
+    // FocusElement, QStyleOptionFocusRect
+    case QStyle::PE_FrameFocusRect:
+    // FrameElement, QStyleOptionFrame
+    case QStyle::PE_Frame:
+    case QStyle::PE_FrameDockWidget:
+    case QStyle::PE_FrameWindow:
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::PE_FrameGroupBox:
+    // HeaderElement, QStyleOptionHeader
+    case QStyle::PE_IndicatorHeaderArrow:
+    // ItemViewElement, QStyleOptionViewItem
+    case QStyle::PE_PanelItemViewItem:
+    // LineEditElement, QStyleOptionFrame
+    case QStyle::PE_FrameLineEdit:
+    case QStyle::PE_PanelLineEdit:
+    // MenuBarElement, any option
+    case QStyle::PE_PanelMenuBar:
+    // MenuElement, any option
+    case QStyle::PE_FrameMenu:
+    case QStyle::PE_PanelMenu:
+    // ProgressBarElement, QStyleOptionProgressBar
+    case QStyle::PE_IndicatorProgressChunk:
+    // RadioButtonElement, QStyleOptionButton
+    case QStyle::PE_IndicatorRadioButton:
+    // ScrollAreaCornerElement, any option
+    case QStyle::PE_PanelScrollAreaCorner:
+    // SpinBoxElement, QStyleOptionSpinBox
+    case QStyle::PE_IndicatorSpinDown:
+    case QStyle::PE_IndicatorSpinMinus:
+    case QStyle::PE_IndicatorSpinPlus:
+    case QStyle::PE_IndicatorSpinUp:
+    // SplitterElement, any option
+    case QStyle::PE_IndicatorDockWidgetResizeHandle:
+    // StatusBarElement, any option
+    case QStyle::PE_FrameStatusBarItem:
+    case QStyle::PE_PanelStatusBar:
+    // TabBarElement, QStyleOptionTabBarBase
+    case QStyle::PE_FrameTabBarBase:
+    // TabCloseButtonElement, any option
+    case QStyle::PE_IndicatorTabClose:
+    // TabWidgetElement, QStyleOptionTabWidgetFrame
+    case QStyle::PE_FrameTabWidget:
+    // ToolBarElement, QStyleOptionToolBar
+    case QStyle::PE_PanelToolBar:
+    // ToolBarElement, any option
+    case QStyle::PE_IndicatorToolBarHandle:
+    case QStyle::PE_IndicatorToolBarSeparator:
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::PE_FrameButtonTool:
+    case QStyle::PE_PanelButtonTool:
+    // ToolTipElement, QStyleOptionFrame
+    case QStyle::PE_PanelTipLabel:
+    // TreeViewElement, any option
+    case QStyle::PE_IndicatorBranch:
+        return {};
+    default:
+        return {};
+    }
+}
+
+Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const QuiltStyle* style)
+{
+    switch (type) {
+    case QStyle::CT_PushButton:
+        return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    // CheckBoxElement, QStyleOptionButton
+    case QStyle::CT_CheckBox:
+    // ComboBoxElement, QStyleOptionComboBox
+    case QStyle::CT_ComboBox:
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::CT_GroupBox:
+    // HeaderElement, QStyleOptionHeader
+    case QStyle::CT_HeaderSection:
+    // ItemViewElement, QStyleOptionViewItem
+    case QStyle::CT_ItemViewItem:
+    // LineEditElement, QStyleOptionFrame
+    case QStyle::CT_LineEdit:
+    // MenuBarElement, any option
+    case QStyle::CT_MenuBar:
+    // MenuBarItemElement, QStyleOptionMenuItem
+    case QStyle::CT_MenuBarItem:
+    // MenuElement, any option
+    case QStyle::CT_Menu:
+    // MenuItemElement, QStyleOptionMenuItem
+    case QStyle::CT_MenuItem:
+    // ProgressBarElement, QStyleOptionProgressBar
+    case QStyle::CT_ProgressBar:
+    // RadioButtonElement, QStyleOptionButton
+    case QStyle::CT_RadioButton:
+    // ScrollBarElement, QStyleOptionSlider
+    case QStyle::CT_ScrollBar:
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::CT_SizeGrip:
+    // SliderElement, QStyleOptionSlider
+    case QStyle::CT_Slider:
+    // SpinBoxElement, QStyleOptionSpinBox
+    case QStyle::CT_SpinBox:
+    // SplitterElement, any option
+    case QStyle::CT_Splitter:
+    // TabElement, QStyleOptionTab
+    case QStyle::CT_TabBarTab:
+    // TabWidgetElement, QStyleOptionTabWidgetFrame
+    case QStyle::CT_TabWidget:
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::CT_ToolButton:
+        return {};
+    default:
+        return {};
+    }
+}
+
+Element subElementElement(QStyle::SubElement element, const RequestSite& site, const QuiltStyle* style)
+{
+    switch (element) {
+    case QStyle::SE_PushButtonContents:
+    case QStyle::SE_PushButtonFocusRect:
+    case QStyle::SE_PushButtonBevel:
+        return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    // CheckBoxElement, QStyleOptionButton
+    case QStyle::SE_CheckBoxIndicator:
+    case QStyle::SE_CheckBoxContents:
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::SE_DockWidgetCloseButton:
+    case QStyle::SE_DockWidgetFloatButton:
+    case QStyle::SE_DockWidgetTitleBarText:
+    case QStyle::SE_DockWidgetIcon:
+    // FrameElement, QStyleOptionFrame
+    case QStyle::SE_FrameContents:
+    // HeaderElement, QStyleOptionHeader
+    case QStyle::SE_HeaderLabel:
+    case QStyle::SE_HeaderArrow:
+    // ItemViewElement, QStyleOptionViewItem
+    case QStyle::SE_ItemViewItemCheckIndicator:
+    case QStyle::SE_ItemViewItemDecoration:
+    case QStyle::SE_ItemViewItemText:
+    // LineEditElement, QStyleOptionFrame
+    case QStyle::SE_LineEditContents:
+    // ProgressBarElement, QStyleOptionProgressBar
+    case QStyle::SE_ProgressBarGroove:
+    case QStyle::SE_ProgressBarContents:
+    case QStyle::SE_ProgressBarLabel:
+    // RadioButtonElement, QStyleOptionButton
+    case QStyle::SE_RadioButtonIndicator:
+    case QStyle::SE_RadioButtonContents:
+    // ToolBoxTabElement, QStyleOptionToolBox
+    case QStyle::SE_ToolBoxTabContents:
+        return {};
+    default:
+        return {};
+    }
+}
+
+Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const QuiltStyle* style)
+{
+    switch (metric) {
+    case QStyle::PM_ButtonMargin:
+    case QStyle::PM_ButtonDefaultIndicator:
+    case QStyle::PM_ButtonIconSize:
+        return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    case QStyle::PM_ListViewIconSize:
+    case QStyle::PM_IconViewIconSize:
+    case QStyle::PM_SmallIconSize:
+    case QStyle::PM_LargeIconSize:
+    case QStyle::PM_MessageBoxIconSize:
+    case QStyle::PM_TextCursorWidth:
+        return makeElement<IndicatorElement, QStyleOption>(site, style);
+    // CheckBoxElement, QStyleOptionButton
+    case QStyle::PM_IndicatorWidth:
+    case QStyle::PM_IndicatorHeight:
+    case QStyle::PM_CheckBoxLabelSpacing:
+    // ComboBoxElement, QStyleOptionComboBox
+    case QStyle::PM_ComboBoxFrameWidth:
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::PM_DockWidgetFrameWidth:
+    // FocusElement, QStyleOptionFocusRect
+    case QStyle::PM_FocusFrameVMargin:
+    case QStyle::PM_FocusFrameHMargin:
+    // FrameElement, QStyleOptionFrame
+    case QStyle::PM_DefaultFrameWidth:
+    // HeaderElement, QStyleOptionHeader
+    case QStyle::PM_HeaderMargin:
+    case QStyle::PM_HeaderMarkSize:
+    case QStyle::PM_HeaderGripMargin:
+    case QStyle::PM_HeaderDefaultSectionSizeHorizontal:
+    case QStyle::PM_HeaderDefaultSectionSizeVertical:
+    // LineEditElement, QStyleOptionFrame
+    case QStyle::PM_LineEditIconSize:
+    case QStyle::PM_LineEditIconMargin:
+    // MenuBarElement, any option
+    case QStyle::PM_MenuBarItemSpacing:
+    case QStyle::PM_MenuBarVMargin:
+    case QStyle::PM_MenuBarHMargin:
+    // MenuElement, any option
+    case QStyle::PM_MenuHMargin:
+    case QStyle::PM_MenuVMargin:
+    case QStyle::PM_MenuPanelWidth:
+    case QStyle::PM_MenuDesktopFrameWidth:
+    // MenuItemElement, QStyleOptionMenuItem
+    case QStyle::PM_MenuButtonIndicator:
+    // ProgressBarElement, QStyleOptionProgressBar
+    case QStyle::PM_ProgressBarChunkWidth:
+    // RadioButtonElement, QStyleOptionButton
+    case QStyle::PM_ExclusiveIndicatorWidth:
+    case QStyle::PM_ExclusiveIndicatorHeight:
+    case QStyle::PM_RadioButtonLabelSpacing:
+    // ScrollBarElement, QStyleOptionSlider
+    case QStyle::PM_ScrollBarExtent:
+    case QStyle::PM_ScrollBarSliderMin:
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::PM_SizeGripSize:
+    // SliderElement, QStyleOptionSlider
+    case QStyle::PM_SliderThickness:
+    case QStyle::PM_SliderControlThickness:
+    case QStyle::PM_SliderLength:
+    // SpinBoxElement, QStyleOptionSpinBox
+    case QStyle::PM_SpinBoxFrameWidth:
+    // SplitterElement, any option
+    case QStyle::PM_DockWidgetSeparatorExtent:
+    case QStyle::PM_SplitterWidth:
+    // TabBarElement, QStyleOptionTabBarBase
+    case QStyle::PM_TabBarBaseHeight:
+    case QStyle::PM_TabBarScrollButtonWidth:
+    case QStyle::PM_TabBarIconSize:
+    // TabCloseButtonElement, any option
+    case QStyle::PM_TabCloseIndicatorWidth:
+    case QStyle::PM_TabCloseIndicatorHeight:
+    // TabElement, QStyleOptionTab
+    case QStyle::PM_TabBarTabHSpace:
+    case QStyle::PM_TabBarTabVSpace:
+    // TitleBarElement, QStyleOptionTitleBar
+    case QStyle::PM_TitleBarHeight:
+    case QStyle::PM_TitleBarButtonIconSize:
+    case QStyle::PM_TitleBarButtonSize:
+    // ToolBarElement, QStyleOptionToolBar
+    case QStyle::PM_ToolBarFrameWidth:
+    case QStyle::PM_ToolBarHandleExtent:
+    case QStyle::PM_ToolBarItemSpacing:
+    case QStyle::PM_ToolBarItemMargin:
+    case QStyle::PM_ToolBarSeparatorExtent:
+    case QStyle::PM_ToolBarExtensionExtent:
+    case QStyle::PM_ToolBarIconSize:
+    // ToolTipElement, QStyleOptionFrame
+    case QStyle::PM_ToolTipLabelFrameWidth:
+    // TreeViewElement, any option
+    case QStyle::PM_TreeViewIndentation:
+        return {};
+    default:
+        return {};
+    }
+}
+
+Element hintElement(QStyle::StyleHint hint, const RequestSite& site, const QuiltStyle* style)
+{
+    switch (hint) {
+    case QStyle::SH_FormLayoutWrapPolicy:
+    case QStyle::SH_FormLayoutFieldGrowthPolicy:
+    case QStyle::SH_FormLayoutFormAlignment:
+    case QStyle::SH_FormLayoutLabelAlignment:
+        return makeElement<WidgetElement, QStyleOption>(site, style);
+    // TabBarElement, QStyleOptionTabBarBase
+    case QStyle::SH_TabBar_Alignment:
+    case QStyle::SH_TabBar_ElideMode:
+        return {};
+    default:
+        return {};
+    }
+}
+
+Element iconElement(QStyle::StandardPixmap pixmap, const RequestSite&, const QuiltStyle*)
+{
+    switch (pixmap) {
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::SP_TitleBarCloseButton:
+    case QStyle::SP_TitleBarNormalButton:
+    case QStyle::SP_DockWidgetCloseButton:
+        return {};
+    default:
+        return {};
+    }
+}
+
+void antialias(QPainter* painter)
+{
+    if (painter) {
+        painter->setRenderHint(QPainter::Antialiasing, true);
+    }
+}
+} // namespace
+
+std::size_t RequestSite::key() const
+{
+    const size_t seed = QHashSeed::globalSeed();
+    switch (kind) {
+    case SizeFromContents:
+        return qHashMulti(seed, kind, enumerator, contents, option, widget);
+    case StandardIcon:
+        return qHashMulti(seed, kind, option, widget);
+    default:
+        return qHashMulti(seed, kind, enumerator, option, widget);
+    }
+}
+
+std::shared_ptr<AbstractElement> cachedElement(const RequestSite& site)
+{
+    auto entry = elementCache().get(site.key());
+    if (!entry || !entryMatches(*entry, site)) {
+        return {};
+    }
+    return entry->element;
+}
+
+int toMetric(double value)
+{
+    if (std::isnan(value)) {
+        return 0;
+    }
+    return int(std::trunc(
+        std::clamp(value, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max()))));
+}
+
+QSize toSize(const QSizeF& size)
+{
+    return size.toSize();
+}
+
+void drawControl(const QuiltStyle* style, QStyle::ControlElement control, const QStyleOption* option, QPainter* painter,
+                 const QWidget* widget)
+{
+    antialias(painter);
+    if (FixedAnswers::drawsNothing(control)) {
+        return;
+    }
+    if (Element element = controlElement(control, { DrawControl, control, option, widget, {} }, style)) {
+        element->refresh();
+        element->draw(painter, control, -1, -1);
+        return;
+    }
+    style->QCommonStyle::drawControl(control, option, painter, widget);
+}
+
+void drawComplexControl(const QuiltStyle* style, QStyle::ComplexControl control, const QStyleOptionComplex* option,
+                        QPainter* painter, const QWidget* widget)
+{
+    antialias(painter);
+    if (Element element = complexElement(control, { DrawComplexControl, control, option, widget, {} }, style)) {
+        element->refresh();
+        element->draw(painter, -1, control, -1);
+        return;
+    }
+    style->QCommonStyle::drawComplexControl(control, option, painter, widget);
+}
+
+QRect subControlRect(const QuiltStyle* style, QStyle::ComplexControl control, const QStyleOptionComplex* option,
+                     QStyle::SubControl subControl, const QWidget* widget)
+{
+    if (Element element = complexElement(control, { SubControlRect, control, option, widget, {} }, style)) {
+        element->refresh();
+        return element->subControlRect(subControl).toRect();
+    }
+    return style->QCommonStyle::subControlRect(control, option, subControl, widget);
+}
+
+void drawPrimitive(const QuiltStyle* style, QStyle::PrimitiveElement primitive, const QStyleOption* option,
+                   QPainter* painter, const QWidget* widget)
+{
+    antialias(painter);
+    switch (primitive) {
+    case QStyle::PE_IndicatorItemViewItemCheck:
+    case QStyle::PE_IndicatorMenuCheckMark:
+        style->drawPrimitive(QStyle::PE_IndicatorCheckBox, option, painter, widget);
+        return;
+    case QStyle::PE_IndicatorColumnViewArrow:
+        style->drawPrimitive(QStyle::PE_IndicatorArrowRight, option, painter, widget);
+        return;
+    default:
+        break;
+    }
+
+    if (Element element = primitiveElement(primitive, { DrawPrimitive, primitive, option, widget, {} }, style)) {
+        element->refresh();
+        element->draw(painter, -1, -1, primitive);
+        return;
+    }
+    // A header option is the header element's to draw; until it exists, the
+    // common style draws its sort arrow.
+    if (primitive == QStyle::PE_IndicatorHeaderArrow && !qstyleoption_cast<const QStyleOptionHeader*>(option)) {
+        FixedAnswers::drawHeaderArrow(style, option, painter, widget);
+        return;
+    }
+    style->QCommonStyle::drawPrimitive(primitive, option, painter, widget);
+}
+
+QSize sizeFromContents(const QuiltStyle* style, QStyle::ContentsType type, const QStyleOption* option,
+                       const QSize& contents, const QWidget* widget)
+{
+    if (Element element = sizeElement(type, { SizeFromContents, type, option, widget, contents }, style)) {
+        return toSize(element->sizeFromContents(QSizeF(contents)));
+    }
+    return style->QCommonStyle::sizeFromContents(type, option, contents, widget);
+}
+
+QRect subElementRect(const QuiltStyle* style, QStyle::SubElement subElement, const QStyleOption* option,
+                     const QWidget* widget)
+{
+    if (Element element = subElementElement(subElement, { SubElementRect, subElement, option, widget, {} }, style)) {
+        element->refresh();
+        return element->subElementRect(subElement).toRect();
+    }
+    return style->QCommonStyle::subElementRect(subElement, option, widget);
+}
+
+int pixelMetric(const QuiltStyle* style, QStyle::PixelMetric metric, const QStyleOption* option, const QWidget* widget)
+{
+    if (const auto fixed = FixedAnswers::pixelMetric(metric)) {
+        return *fixed;
+    }
+    if (Element element = metricElement(metric, { PixelMetric, metric, option, widget, {} }, style)) {
+        return toMetric(element->pixelMetric(metric));
+    }
+    return style->QCommonStyle::pixelMetric(metric, option, widget);
+}
+
+int styleHint(const QuiltStyle* style, QStyle::StyleHint hint, const QStyleOption* option, const QWidget* widget,
+              QStyleHintReturn* returnData)
+{
+    if (const auto fixed = FixedAnswers::styleHint(style, hint, option, widget, returnData)) {
+        return *fixed;
+    }
+    if (Element element = hintElement(hint, { StyleHint, hint, option, widget, {} }, style)) {
+        return element->styleHint(hint);
+    }
+    return style->QCommonStyle::styleHint(hint, option, widget, returnData);
+}
+
+QIcon standardIcon(const QuiltStyle* style, QStyle::StandardPixmap pixmap, const QStyleOption* option,
+                   const QWidget* widget)
+{
+    if (Element element = iconElement(pixmap, { StandardIcon, pixmap, option, widget, {} }, style)) {
+        return element->standardIcon(pixmap);
+    }
+    return style->QCommonStyle::standardIcon(pixmap, option, widget);
+}
+
+QStyle::SubControl hitTestComplexControl(const QuiltStyle* style, QStyle::ComplexControl control,
+                                         const QStyleOptionComplex* option, const QPoint& position,
+                                         const QWidget* widget)
+{
+    if (control == QStyle::CC_ScrollBar) {
+        return FixedAnswers::hitTestScrollBar(style, option, position, widget);
+    }
+    return style->QCommonStyle::hitTestComplexControl(control, option, position, widget);
+}
+} // namespace ElementDispatch

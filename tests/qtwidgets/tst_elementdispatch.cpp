@@ -1,0 +1,352 @@
+#include <QCommonStyle>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOption>
+#include <QTest>
+
+#include "abstractelement.h"
+#include "elementcache.h"
+#include "elementdispatch.h"
+#include "quiltstyle.h"
+#include "widgettest.h"
+
+#include <cstring>
+#include <new>
+
+using namespace ElementDispatch;
+
+namespace
+{
+enum class OptionKind
+{
+    Button,
+    Plain,
+    Null,
+};
+
+QuiltStyle* quiltStyle()
+{
+    return qobject_cast<QuiltStyle*>(QApplication::style());
+}
+
+const QSize Contents(10, 10);
+
+RequestSite siteOf(int kind, int enumerator, const QStyleOption* option, const QWidget* widget = nullptr)
+{
+    return RequestSite { kind, enumerator, option, widget, kind == SizeFromContents ? Contents : QSize() };
+}
+
+// Sends one request of the given kind to `style`; its answer as a variant,
+// empty for drawing requests.
+QVariant request(const QStyle* style, int kind, int enumerator, const QStyleOption* option,
+                 const QWidget* widget = nullptr)
+{
+    QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    switch (kind) {
+    case DrawControl:
+        style->drawControl(QStyle::ControlElement(enumerator), option, &painter, widget);
+        return {};
+    case DrawPrimitive:
+        style->drawPrimitive(QStyle::PrimitiveElement(enumerator), option, &painter, widget);
+        return {};
+    case SizeFromContents:
+        return style->sizeFromContents(QStyle::ContentsType(enumerator), option, Contents, widget);
+    case SubElementRect:
+        return style->subElementRect(QStyle::SubElement(enumerator), option, widget);
+    case PixelMetric:
+        return style->pixelMetric(QStyle::PixelMetric(enumerator), option, widget);
+    case StyleHint:
+        return style->styleHint(QStyle::StyleHint(enumerator), option, widget);
+    }
+    return {};
+}
+
+QString classOf(const std::shared_ptr<AbstractElement>& element)
+{
+    return element ? QString::fromLatin1(element->metaObject()->className()) : QString();
+}
+} // namespace
+
+// Which request reaches which element class, and how the element cache keeps,
+// checks and drops elements.
+class tst_ElementDispatch : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void dispatchTable_data();
+    void dispatchTable();
+    void paintsReuseOneElement();
+    void keysOfSharedElements();
+    void sizesKeyedByContents();
+    void eviction();
+    void conversions_data();
+    void conversions();
+    void destructorEmptiesCache();
+    void optionTypesAtOneAddress();
+    void collisionMakesItsOwnElement();
+};
+
+void tst_ElementDispatch::init()
+{
+    elementCache().clear();
+}
+
+void tst_ElementDispatch::dispatchTable_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("enumerator");
+    QTest::addColumn<OptionKind>("optionKind");
+    QTest::addColumn<QString>("className");
+
+    auto row = [](const char* name, int kind, int enumerator, OptionKind option, const char* className) {
+        QTest::newRow(name) << kind << enumerator << option << QString::fromLatin1(className);
+    };
+    const auto B = OptionKind::Button;
+    const auto P = OptionKind::Plain;
+
+    row("CE_PushButton", DrawControl, QStyle::CE_PushButton, B, "ButtonElement");
+    row("CE_PushButtonBevel", DrawControl, QStyle::CE_PushButtonBevel, B, "ButtonElement");
+    row("CE_PushButtonLabel", DrawControl, QStyle::CE_PushButtonLabel, B, "ButtonElement");
+    row("PE_FrameDefaultButton", DrawPrimitive, QStyle::PE_FrameDefaultButton, B, "ButtonElement");
+    row("PE_FrameButtonBevel", DrawPrimitive, QStyle::PE_FrameButtonBevel, B, "ButtonElement");
+    row("PE_PanelButtonCommand", DrawPrimitive, QStyle::PE_PanelButtonCommand, B, "ButtonElement");
+    row("PE_PanelButtonBevel", DrawPrimitive, QStyle::PE_PanelButtonBevel, B, "ButtonElement");
+    row("CT_PushButton", SizeFromContents, QStyle::CT_PushButton, B, "ButtonElement");
+    row("SE_PushButtonContents", SubElementRect, QStyle::SE_PushButtonContents, B, "ButtonElement");
+    row("SE_PushButtonFocusRect", SubElementRect, QStyle::SE_PushButtonFocusRect, B, "ButtonElement");
+    row("SE_PushButtonBevel", SubElementRect, QStyle::SE_PushButtonBevel, B, "ButtonElement");
+    row("PM_ButtonMargin", PixelMetric, QStyle::PM_ButtonMargin, B, "ButtonElement");
+    row("PM_ButtonDefaultIndicator", PixelMetric, QStyle::PM_ButtonDefaultIndicator, B, "ButtonElement");
+    row("PM_ButtonIconSize", PixelMetric, QStyle::PM_ButtonIconSize, B, "ButtonElement");
+
+    row("PE_IndicatorArrowDown", DrawPrimitive, QStyle::PE_IndicatorArrowDown, P, "IndicatorElement");
+    row("PE_IndicatorArrowLeft", DrawPrimitive, QStyle::PE_IndicatorArrowLeft, P, "IndicatorElement");
+    row("PE_IndicatorArrowRight", DrawPrimitive, QStyle::PE_IndicatorArrowRight, P, "IndicatorElement");
+    row("PE_IndicatorArrowUp", DrawPrimitive, QStyle::PE_IndicatorArrowUp, P, "IndicatorElement");
+    row("PE_IndicatorButtonDropDown", DrawPrimitive, QStyle::PE_IndicatorButtonDropDown, P, "IndicatorElement");
+    row("PM_ListViewIconSize", PixelMetric, QStyle::PM_ListViewIconSize, P, "IndicatorElement");
+    row("PM_IconViewIconSize", PixelMetric, QStyle::PM_IconViewIconSize, P, "IndicatorElement");
+    row("PM_SmallIconSize", PixelMetric, QStyle::PM_SmallIconSize, P, "IndicatorElement");
+    row("PM_LargeIconSize", PixelMetric, QStyle::PM_LargeIconSize, P, "IndicatorElement");
+    row("PM_MessageBoxIconSize", PixelMetric, QStyle::PM_MessageBoxIconSize, P, "IndicatorElement");
+    row("PM_TextCursorWidth", PixelMetric, QStyle::PM_TextCursorWidth, P, "IndicatorElement");
+
+    row("PE_Widget", DrawPrimitive, QStyle::PE_Widget, P, "WidgetElement");
+    row("SH_FormLayoutWrapPolicy", StyleHint, QStyle::SH_FormLayoutWrapPolicy, P, "WidgetElement");
+    row("SH_FormLayoutFieldGrowthPolicy", StyleHint, QStyle::SH_FormLayoutFieldGrowthPolicy, P, "WidgetElement");
+    row("SH_FormLayoutFormAlignment", StyleHint, QStyle::SH_FormLayoutFormAlignment, P, "WidgetElement");
+    row("SH_FormLayoutLabelAlignment", StyleHint, QStyle::SH_FormLayoutLabelAlignment, P, "WidgetElement");
+}
+
+void tst_ElementDispatch::dispatchTable()
+{
+    QFETCH(int, kind);
+    QFETCH(int, enumerator);
+    QFETCH(OptionKind, optionKind);
+    QFETCH(QString, className);
+
+    QStyleOptionButton button;
+    button.rect = QRect(0, 0, 40, 20);
+    button.text = QStringLiteral("OK");
+    QStyleOption plain;
+    plain.rect = QRect(0, 0, 16, 16);
+    const QStyleOption* option = optionKind == OptionKind::Button ? &button : &plain;
+
+    request(quiltStyle(), kind, enumerator, option);
+    QCOMPARE(classOf(cachedElement(siteOf(kind, enumerator, option))), className);
+
+    if (optionKind == OptionKind::Plain) {
+        // No test of the option: a null option gets an element too.
+        request(quiltStyle(), kind, enumerator, nullptr);
+        QCOMPARE(classOf(cachedElement(siteOf(kind, enumerator, nullptr))), className);
+        return;
+    }
+
+    // An option of another type gets no element, and the common style answers.
+    elementCache().clear();
+    QStyleOptionFrame frame;
+    frame.rect = QRect(0, 0, 40, 20);
+    const QVariant answer = request(quiltStyle(), kind, enumerator, &frame);
+    QCOMPARE(elementCache().size(), 0u);
+    QCommonStyle common;
+    QCOMPARE(answer, request(&common, kind, enumerator, &frame));
+}
+
+void tst_ElementDispatch::paintsReuseOneElement()
+{
+    QStyleOptionButton option;
+    option.rect = QRect(0, 0, 60, 24);
+    option.state = QStyle::State_Enabled;
+    option.text = QStringLiteral("Again");
+
+    request(quiltStyle(), DrawControl, QStyle::CE_PushButton, &option);
+    const auto first = cachedElement(siteOf(DrawControl, QStyle::CE_PushButton, &option));
+    QVERIFY(first);
+    QVERIFY(!(first->elementChain().last()->states() & Quilt::Element::State::Hovered));
+
+    // The second paint finds the same element and updates it from the option.
+    option.state |= QStyle::State_MouseOver;
+    request(quiltStyle(), DrawControl, QStyle::CE_PushButton, &option);
+    QCOMPARE(cachedElement(siteOf(DrawControl, QStyle::CE_PushButton, &option)), first);
+    QVERIFY(first->elementChain().last()->states() & Quilt::Element::State::Hovered);
+    QCOMPARE(elementCache().size(), 1u);
+}
+
+void tst_ElementDispatch::keysOfSharedElements()
+{
+    QStyleOptionSlider option;
+    QPushButton widget;
+
+    // A complex control's drawing and its sub-control geometry share a key.
+    QCOMPARE(siteOf(DrawComplexControl, QStyle::CC_ScrollBar, &option, &widget).key(),
+             siteOf(SubControlRect, QStyle::CC_ScrollBar, &option, &widget).key());
+    // The standard pixmaps of one site share a key.
+    QCOMPARE(siteOf(StandardIcon, QStyle::SP_TitleBarCloseButton, &option, &widget).key(),
+             siteOf(StandardIcon, QStyle::SP_DockWidgetCloseButton, &option, &widget).key());
+    // Other kinds, enumerators, options or widgets do not.
+    const size_t key = siteOf(PixelMetric, QStyle::PM_ButtonMargin, &option, &widget).key();
+    QVERIFY(key != siteOf(StyleHint, QStyle::PM_ButtonMargin, &option, &widget).key());
+    QVERIFY(key != siteOf(PixelMetric, QStyle::PM_ButtonIconSize, &option, &widget).key());
+    QVERIFY(key != siteOf(PixelMetric, QStyle::PM_ButtonMargin, nullptr, &widget).key());
+    QVERIFY(key != siteOf(PixelMetric, QStyle::PM_ButtonMargin, &option, nullptr).key());
+}
+
+void tst_ElementDispatch::sizesKeyedByContents()
+{
+    QStyleOptionButton option;
+    option.rect = QRect(0, 0, 60, 24);
+    QStyle* style = quiltStyle();
+
+    style->sizeFromContents(QStyle::CT_PushButton, &option, QSize(10, 10));
+    style->sizeFromContents(QStyle::CT_PushButton, &option, QSize(10, 10));
+    QCOMPARE(elementCache().size(), 1u);
+    style->sizeFromContents(QStyle::CT_PushButton, &option, QSize(20, 10));
+    QCOMPARE(elementCache().size(), 2u);
+
+    const auto small = cachedElement({ SizeFromContents, QStyle::CT_PushButton, &option, nullptr, QSize(10, 10) });
+    const auto large = cachedElement({ SizeFromContents, QStyle::CT_PushButton, &option, nullptr, QSize(20, 10) });
+    QVERIFY(small && large && small != large);
+}
+
+void tst_ElementDispatch::eviction()
+{
+    // 501 options at distinct addresses: one element each.
+    std::vector<QStyleOptionButton> options(501);
+    QStyle* style = quiltStyle();
+    for (int i = 0; i < 500; ++i) {
+        style->pixelMetric(QStyle::PM_ButtonIconSize, &options[i]);
+    }
+    QCOMPARE(elementCache().size(), 500u);
+
+    auto keyOf = [&](int i) {
+        return siteOf(PixelMetric, QStyle::PM_ButtonIconSize, &options[i]).key();
+    };
+    // A request for the oldest makes it the newest; the next oldest goes.
+    style->pixelMetric(QStyle::PM_ButtonIconSize, &options[0]);
+    style->pixelMetric(QStyle::PM_ButtonIconSize, &options[500]);
+    QCOMPARE(elementCache().size(), 500u);
+    QVERIFY(elementCache().contains(keyOf(0)));
+    QVERIFY(!elementCache().contains(keyOf(1)));
+    QVERIFY(elementCache().contains(keyOf(2)));
+    QVERIFY(elementCache().contains(keyOf(500)));
+}
+
+void tst_ElementDispatch::conversions_data()
+{
+    QTest::addColumn<double>("metric");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("7.99") << 7.99 << 7;
+    QTest::newRow("4.9") << 4.9 << 4;
+    QTest::newRow("-0.5") << -0.5 << 0;
+    QTest::newRow("-1.7") << -1.7 << -1;
+    QTest::newRow("huge") << 1e300 << std::numeric_limits<int>::max();
+    QTest::newRow("nan") << std::nan("") << 0;
+}
+
+void tst_ElementDispatch::conversions()
+{
+    QFETCH(double, metric);
+    QFETCH(int, expected);
+    QCOMPARE(toMetric(metric), expected);
+    QCOMPARE(toSize(QSizeF(10.5, 3.49)), QSize(11, 3));
+}
+
+void tst_ElementDispatch::destructorEmptiesCache()
+{
+    QStyleOptionButton option;
+    {
+        QuiltStyle other;
+        other.pixelMetric(QStyle::PM_ButtonMargin, &option);
+        quiltStyle()->pixelMetric(QStyle::PM_ButtonIconSize, &option);
+        QCOMPARE(elementCache().size(), 2u);
+    }
+    QCOMPARE(elementCache().size(), 0u);
+}
+
+void tst_ElementDispatch::optionTypesAtOneAddress()
+{
+    // Options of two types placed in turn at one address, as on a reused
+    // stack: the element made for the first must not serve the second, whose
+    // memory holds no button's text and icon.
+    alignas(QStyleOptionFrame) alignas(
+        QStyleOptionButton) unsigned char storage[std::max(sizeof(QStyleOptionFrame), sizeof(QStyleOptionButton))];
+    QStyle* style = quiltStyle();
+    QCommonStyle common;
+
+    auto* button = new (storage) QStyleOptionButton;
+    button->rect = QRect(0, 0, 60, 24);
+    button->text = QStringLiteral("Button");
+    request(style, DrawControl, QStyle::CE_PushButton, button);
+    request(style, SubElementRect, QStyle::SE_PushButtonFocusRect, button);
+    QCOMPARE(classOf(cachedElement(siteOf(DrawControl, QStyle::CE_PushButton, button))),
+             QStringLiteral("ButtonElement"));
+    button->~QStyleOptionButton();
+
+    std::memset(storage, 0xab, sizeof(storage));
+    auto* frame = new (storage) QStyleOptionFrame;
+    frame->rect = QRect(0, 0, 60, 24);
+    request(style, DrawControl, QStyle::CE_PushButton, frame);
+    QCOMPARE(style->subElementRect(QStyle::SE_PushButtonFocusRect, frame),
+             common.subElementRect(QStyle::SE_PushButtonFocusRect, frame));
+    QVERIFY(!cachedElement(siteOf(DrawControl, QStyle::CE_PushButton, frame)));
+    frame->~QStyleOptionFrame();
+
+    // A button at that address again finds its element.
+    button = new (storage) QStyleOptionButton;
+    button->rect = QRect(0, 0, 60, 24);
+    request(style, DrawControl, QStyle::CE_PushButton, button);
+    QCOMPARE(classOf(cachedElement(siteOf(DrawControl, QStyle::CE_PushButton, button))),
+             QStringLiteral("ButtonElement"));
+    QCOMPARE(elementCache().size(), 2u);
+    button->~QStyleOptionButton();
+}
+
+void tst_ElementDispatch::collisionMakesItsOwnElement()
+{
+    QStyleOptionButton first;
+    QStyleOptionButton second;
+    QStyle* style = quiltStyle();
+
+    // Store the first site's element under the second site's key, as a hash
+    // collision would.
+    style->pixelMetric(QStyle::PM_ButtonMargin, &first);
+    auto entry = elementCache().get(siteOf(PixelMetric, QStyle::PM_ButtonMargin, &first).key());
+    QVERIFY(entry);
+    const size_t secondKey = siteOf(PixelMetric, QStyle::PM_ButtonIconSize, &second).key();
+    elementCache().put(secondKey, *entry);
+
+    style->pixelMetric(QStyle::PM_ButtonIconSize, &second);
+    const auto element = cachedElement(siteOf(PixelMetric, QStyle::PM_ButtonIconSize, &second));
+    QVERIFY(element);
+    QVERIFY(element != entry->element);
+}
+
+QUILT_WIDGET_TEST_MAIN(tst_ElementDispatch, "")
+
+#include "tst_elementdispatch.moc"
