@@ -2,10 +2,20 @@
 
 #include "abstractelement.h"
 #include "buttonelement.h"
+#include "checkboxelement.h"
+#include "comboboxelement.h"
 #include "elementcache.h"
 #include "fixedanswers.h"
+#include "focuselement.h"
+#include "frameelement.h"
+#include "headerelement.h"
 #include "indicatorelement.h"
+#include "itemviewelement.h"
+#include "lineeditelement.h"
 #include "quiltstyle.h"
+#include "radiobuttonelement.h"
+#include "spinboxelement.h"
+#include "treeviewelement.h"
 #include "widgetelement.h"
 
 #include <QHash>
@@ -81,28 +91,24 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     // CheckBoxElement, QStyleOptionButton
     case QStyle::CE_CheckBox:
     case QStyle::CE_CheckBoxLabel:
-    // ComboBoxElement, QStyleOptionComboBox
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
     case QStyle::CE_ComboBoxLabel:
-    // DockWidgetElement, QStyleOptionDockWidget
-    case QStyle::CE_DockWidgetTitle:
-    // FrameElement, QStyleOptionFrame
+        return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
+    case QStyle::CE_DockWidgetTitle: // dock widget
     case QStyle::CE_FocusFrame:
     case QStyle::CE_ShapedFrame:
-    // HeaderElement, QStyleOptionHeader
+        return makeElement<FrameElement, QStyleOptionFrame>(site, style);
     case QStyle::CE_Header:
     case QStyle::CE_HeaderSection:
     case QStyle::CE_HeaderLabel:
-    // HeaderElement, any option
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
     case QStyle::CE_HeaderEmptyArea:
-    // ItemViewElement, QStyleOptionViewItem
+        return makeElement<HeaderElement, QStyleOption>(site, style);
     case QStyle::CE_ItemViewItem:
-    // MenuBarElement, any option
-    case QStyle::CE_MenuBarEmptyArea:
-    // MenuBarItemElement, QStyleOptionMenuItem
-    case QStyle::CE_MenuBarItem:
-    // MenuItemElement, QStyleOptionMenuItem
-    case QStyle::CE_MenuItem:
-    // ProgressBarElement, QStyleOptionProgressBar
+        return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
+    case QStyle::CE_MenuBarEmptyArea: // menu bar
+    case QStyle::CE_MenuBarItem: // menu bar item
+    case QStyle::CE_MenuItem: // menu item
     case QStyle::CE_ProgressBar:
     case QStyle::CE_ProgressBarGroove:
     case QStyle::CE_ProgressBarContents:
@@ -110,9 +116,8 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     // RadioButtonElement, QStyleOptionButton
     case QStyle::CE_RadioButton:
     case QStyle::CE_RadioButtonLabel:
-    // RubberBandElement, QStyleOptionRubberBand
-    case QStyle::CE_RubberBand:
-    // ScrollBarElement, QStyleOptionSlider
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
+    case QStyle::CE_RubberBand: // rubber band
     case QStyle::CE_ScrollBarAddLine:
     case QStyle::CE_ScrollBarSubLine:
     case QStyle::CE_ScrollBarAddPage:
@@ -142,23 +147,18 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     }
 }
 
-Element complexElement(QStyle::ComplexControl control, const RequestSite&, const QuiltStyle*)
+Element complexElement(QStyle::ComplexControl control, const RequestSite& site, const QuiltStyle* style)
 {
     switch (control) {
-    // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::CC_SpinBox:
-    // ComboBoxElement, QStyleOptionComboBox
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
     case QStyle::CC_ComboBox:
-    // ScrollBarElement, QStyleOptionSlider
-    case QStyle::CC_ScrollBar:
-    // SliderElement, QStyleOptionSlider
-    case QStyle::CC_Slider:
-    // ToolButtonElement, QStyleOptionToolButton
-    case QStyle::CC_ToolButton:
-    // TitleBarElement, QStyleOptionTitleBar
-    case QStyle::CC_TitleBar:
-    // GroupBoxElement, QStyleOptionGroupBox
-    case QStyle::CC_GroupBox:
+        return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
+    case QStyle::CC_ScrollBar: // scroll bar
+    case QStyle::CC_Slider: // slider
+    case QStyle::CC_ToolButton: // tool button
+    case QStyle::CC_TitleBar: // title bar
+    case QStyle::CC_GroupBox: // group box
         return {};
     default:
         return {};
@@ -181,42 +181,37 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
         return makeElement<IndicatorElement, QStyleOption>(site, style);
     case QStyle::PE_Widget:
         return makeElement<WidgetElement, QStyleOption>(site, style);
-    // CheckBoxElement, QStyleOptionButton
     case QStyle::PE_IndicatorCheckBox:
-    // FocusElement, QStyleOptionFocusRect
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
     case QStyle::PE_FrameFocusRect:
-    // FrameElement, QStyleOptionFrame
+        return makeElement<FocusElement, QStyleOptionFocusRect>(site, style);
     case QStyle::PE_Frame:
     case QStyle::PE_FrameDockWidget:
     case QStyle::PE_FrameWindow:
-    // GroupBoxElement, QStyleOptionGroupBox
-    case QStyle::PE_FrameGroupBox:
-    // HeaderElement, QStyleOptionHeader
+        return makeElement<FrameElement, QStyleOptionFrame>(site, style);
     case QStyle::PE_IndicatorHeaderArrow:
-    // ItemViewElement, QStyleOptionViewItem
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
     case QStyle::PE_PanelItemViewItem:
-    // LineEditElement, QStyleOptionFrame
+        return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
     case QStyle::PE_FrameLineEdit:
     case QStyle::PE_PanelLineEdit:
-    // MenuBarElement, any option
-    case QStyle::PE_PanelMenuBar:
-    // MenuElement, any option
+        return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
+    case QStyle::PE_FrameGroupBox: // group box
+    case QStyle::PE_PanelMenuBar: // menu bar
     case QStyle::PE_FrameMenu:
-    case QStyle::PE_PanelMenu:
-    // ProgressBarElement, QStyleOptionProgressBar
-    case QStyle::PE_IndicatorProgressChunk:
-    // RadioButtonElement, QStyleOptionButton
+    case QStyle::PE_PanelMenu: // menu
+    case QStyle::PE_IndicatorProgressChunk: // progress bar
     case QStyle::PE_IndicatorRadioButton:
-    // ScrollAreaCornerElement, any option
-    case QStyle::PE_PanelScrollAreaCorner:
-    // SpinBoxElement, QStyleOptionSpinBox
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
     case QStyle::PE_IndicatorSpinDown:
     case QStyle::PE_IndicatorSpinMinus:
     case QStyle::PE_IndicatorSpinPlus:
     case QStyle::PE_IndicatorSpinUp:
-    // SplitterElement, any option
-    case QStyle::PE_IndicatorDockWidgetResizeHandle:
-    // StatusBarElement, any option
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
+    case QStyle::PE_IndicatorBranch:
+        return makeElement<TreeViewElement, QStyleOption>(site, style);
+    case QStyle::PE_PanelScrollAreaCorner: // scroll-area corner
+    case QStyle::PE_IndicatorDockWidgetResizeHandle: // splitter
     case QStyle::PE_FrameStatusBarItem:
     case QStyle::PE_PanelStatusBar:
     // TabBarElement, QStyleOptionTabBarBase
@@ -232,11 +227,8 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     case QStyle::PE_IndicatorToolBarSeparator:
     // ToolButtonElement, QStyleOptionToolButton
     case QStyle::PE_FrameButtonTool:
-    case QStyle::PE_PanelButtonTool:
-    // ToolTipElement, QStyleOptionFrame
-    case QStyle::PE_PanelTipLabel:
-    // TreeViewElement, any option
-    case QStyle::PE_IndicatorBranch:
+    case QStyle::PE_PanelButtonTool: // tool button
+    case QStyle::PE_PanelTipLabel: // tool tip
         return {};
     default:
         return {};
@@ -248,46 +240,33 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
     switch (type) {
     case QStyle::CT_PushButton:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
-    // CheckBoxElement, QStyleOptionButton
     case QStyle::CT_CheckBox:
-    // ComboBoxElement, QStyleOptionComboBox
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
     case QStyle::CT_ComboBox:
-    // GroupBoxElement, QStyleOptionGroupBox
-    case QStyle::CT_GroupBox:
-    // HeaderElement, QStyleOptionHeader
+        return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
     case QStyle::CT_HeaderSection:
-    // ItemViewElement, QStyleOptionViewItem
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
     case QStyle::CT_ItemViewItem:
-    // LineEditElement, QStyleOptionFrame
+        return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
     case QStyle::CT_LineEdit:
-    // MenuBarElement, any option
-    case QStyle::CT_MenuBar:
-    // MenuBarItemElement, QStyleOptionMenuItem
-    case QStyle::CT_MenuBarItem:
-    // MenuElement, any option
-    case QStyle::CT_Menu:
-    // MenuItemElement, QStyleOptionMenuItem
-    case QStyle::CT_MenuItem:
-    // ProgressBarElement, QStyleOptionProgressBar
-    case QStyle::CT_ProgressBar:
-    // RadioButtonElement, QStyleOptionButton
+        return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
     case QStyle::CT_RadioButton:
-    // ScrollBarElement, QStyleOptionSlider
-    case QStyle::CT_ScrollBar:
-    // SizeGripElement, QStyleOptionSizeGrip
-    case QStyle::CT_SizeGrip:
-    // SliderElement, QStyleOptionSlider
-    case QStyle::CT_Slider:
-    // SpinBoxElement, QStyleOptionSpinBox
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
     case QStyle::CT_SpinBox:
-    // SplitterElement, any option
-    case QStyle::CT_Splitter:
-    // TabElement, QStyleOptionTab
-    case QStyle::CT_TabBarTab:
-    // TabWidgetElement, QStyleOptionTabWidgetFrame
-    case QStyle::CT_TabWidget:
-    // ToolButtonElement, QStyleOptionToolButton
-    case QStyle::CT_ToolButton:
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
+    case QStyle::CT_GroupBox: // group box
+    case QStyle::CT_MenuBar: // menu bar
+    case QStyle::CT_MenuBarItem: // menu bar item
+    case QStyle::CT_Menu: // menu
+    case QStyle::CT_MenuItem: // menu item
+    case QStyle::CT_ProgressBar: // progress bar
+    case QStyle::CT_ScrollBar: // scroll bar
+    case QStyle::CT_SizeGrip: // size grip
+    case QStyle::CT_Slider: // slider
+    case QStyle::CT_Splitter: // splitter
+    case QStyle::CT_TabBarTab: // tab
+    case QStyle::CT_TabWidget: // tab widget
+    case QStyle::CT_ToolButton: // tool button
         return {};
     default:
         return {};
@@ -304,31 +283,30 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     // CheckBoxElement, QStyleOptionButton
     case QStyle::SE_CheckBoxIndicator:
     case QStyle::SE_CheckBoxContents:
-    // DockWidgetElement, QStyleOptionDockWidget
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
     case QStyle::SE_DockWidgetCloseButton:
     case QStyle::SE_DockWidgetFloatButton:
     case QStyle::SE_DockWidgetTitleBarText:
-    case QStyle::SE_DockWidgetIcon:
-    // FrameElement, QStyleOptionFrame
+    case QStyle::SE_DockWidgetIcon: // dock widget
     case QStyle::SE_FrameContents:
-    // HeaderElement, QStyleOptionHeader
+        return makeElement<FrameElement, QStyleOptionFrame>(site, style);
     case QStyle::SE_HeaderLabel:
     case QStyle::SE_HeaderArrow:
-    // ItemViewElement, QStyleOptionViewItem
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
     case QStyle::SE_ItemViewItemCheckIndicator:
     case QStyle::SE_ItemViewItemDecoration:
     case QStyle::SE_ItemViewItemText:
-    // LineEditElement, QStyleOptionFrame
+        return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
     case QStyle::SE_LineEditContents:
-    // ProgressBarElement, QStyleOptionProgressBar
+        return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
     case QStyle::SE_ProgressBarGroove:
     case QStyle::SE_ProgressBarContents:
     case QStyle::SE_ProgressBarLabel:
     // RadioButtonElement, QStyleOptionButton
     case QStyle::SE_RadioButtonIndicator:
     case QStyle::SE_RadioButtonContents:
-    // ToolBoxTabElement, QStyleOptionToolBox
-    case QStyle::SE_ToolBoxTabContents:
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
+    case QStyle::SE_ToolBoxTabContents: // tool box tab
         return {};
     default:
         return {};
@@ -353,25 +331,24 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_IndicatorWidth:
     case QStyle::PM_IndicatorHeight:
     case QStyle::PM_CheckBoxLabelSpacing:
-    // ComboBoxElement, QStyleOptionComboBox
+        return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
     case QStyle::PM_ComboBoxFrameWidth:
-    // DockWidgetElement, QStyleOptionDockWidget
-    case QStyle::PM_DockWidgetFrameWidth:
-    // FocusElement, QStyleOptionFocusRect
+        return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
+    case QStyle::PM_DockWidgetFrameWidth: // dock widget
     case QStyle::PM_FocusFrameVMargin:
     case QStyle::PM_FocusFrameHMargin:
-    // FrameElement, QStyleOptionFrame
+        return makeElement<FocusElement, QStyleOptionFocusRect>(site, style);
     case QStyle::PM_DefaultFrameWidth:
-    // HeaderElement, QStyleOptionHeader
+        return makeElement<FrameElement, QStyleOptionFrame>(site, style);
     case QStyle::PM_HeaderMargin:
     case QStyle::PM_HeaderMarkSize:
     case QStyle::PM_HeaderGripMargin:
     case QStyle::PM_HeaderDefaultSectionSizeHorizontal:
     case QStyle::PM_HeaderDefaultSectionSizeVertical:
-    // LineEditElement, QStyleOptionFrame
+        return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
     case QStyle::PM_LineEditIconSize:
     case QStyle::PM_LineEditIconMargin:
-    // MenuBarElement, any option
+        return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
     case QStyle::PM_MenuBarItemSpacing:
     case QStyle::PM_MenuBarVMargin:
     case QStyle::PM_MenuBarHMargin:
@@ -388,7 +365,11 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_ExclusiveIndicatorWidth:
     case QStyle::PM_ExclusiveIndicatorHeight:
     case QStyle::PM_RadioButtonLabelSpacing:
-    // ScrollBarElement, QStyleOptionSlider
+        return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
+    case QStyle::PM_SpinBoxFrameWidth:
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
+    case QStyle::PM_TreeViewIndentation:
+        return makeElement<TreeViewElement, QStyleOption>(site, style);
     case QStyle::PM_ScrollBarExtent:
     case QStyle::PM_ScrollBarSliderMin:
     // SizeGripElement, QStyleOptionSizeGrip
@@ -396,10 +377,7 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     // SliderElement, QStyleOptionSlider
     case QStyle::PM_SliderThickness:
     case QStyle::PM_SliderControlThickness:
-    case QStyle::PM_SliderLength:
-    // SpinBoxElement, QStyleOptionSpinBox
-    case QStyle::PM_SpinBoxFrameWidth:
-    // SplitterElement, any option
+    case QStyle::PM_SliderLength: // slider
     case QStyle::PM_DockWidgetSeparatorExtent:
     case QStyle::PM_SplitterWidth:
     // TabBarElement, QStyleOptionTabBarBase
@@ -423,11 +401,8 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_ToolBarItemMargin:
     case QStyle::PM_ToolBarSeparatorExtent:
     case QStyle::PM_ToolBarExtensionExtent:
-    case QStyle::PM_ToolBarIconSize:
-    // ToolTipElement, QStyleOptionFrame
-    case QStyle::PM_ToolTipLabelFrameWidth:
-    // TreeViewElement, any option
-    case QStyle::PM_TreeViewIndentation:
+    case QStyle::PM_ToolBarIconSize: // tool bar
+    case QStyle::PM_ToolTipLabelFrameWidth: // tool tip
         return {};
     default:
         return {};
@@ -566,8 +541,8 @@ void drawPrimitive(const QuiltStyle* style, QStyle::PrimitiveElement primitive, 
         element->draw(painter, -1, -1, primitive);
         return;
     }
-    // A header option is the header element's to draw; until it exists, the
-    // common style draws its sort arrow.
+    // Without a header option the header element declines; the arrow is
+    // then drawn as a plain up or down arrow.
     if (primitive == QStyle::PE_IndicatorHeaderArrow && !qstyleoption_cast<const QStyleOptionHeader*>(option)) {
         FixedAnswers::drawHeaderArrow(style, option, painter, widget);
         return;

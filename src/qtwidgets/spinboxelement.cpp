@@ -1,0 +1,150 @@
+#include "spinboxelement.h"
+
+#include "elementnames.h"
+#include "quiltstyle.h"
+#include "widgetslogging.h"
+
+#include <QStyleOption>
+
+#include <algorithm>
+
+SpinBoxElement::SpinBoxElement(const QStyleOptionSpinBox* option, QuiltStyle* style, const QWidget* widget)
+    : AbstractElement(option, style, widget)
+    , m_spinBoxOption(option)
+{
+    update();
+}
+
+QString SpinBoxElement::elementType(const QStyleOption*) const
+{
+    return ElementNames::SpinBox;
+}
+
+QStringList SpinBoxElement::hints() const
+{
+    return { QStringLiteral("constrained") };
+}
+
+void SpinBoxElement::updateSubElementNames()
+{
+    if (m_subElementNames.isEmpty()) {
+        m_subElementNames.append(ElementNames::Indicator);
+    }
+}
+
+void SpinBoxElement::update()
+{
+    if (!m_spinBoxOption) {
+        return;
+    }
+    m_frame = m_spinBoxOption->frame;
+    m_hasButtons = m_spinBoxOption->buttonSymbols != QAbstractSpinBox::NoButtons;
+    updateSubElementNames();
+    query();
+}
+
+void SpinBoxElement::draw(QPainter* painter, int, int complex, int primitive)
+{
+    if (!m_valid || !m_spinBoxOption) {
+        return;
+    }
+    if (complex == QStyle::CC_SpinBox) {
+        if (m_frame) {
+            drawBackgroundAndBorder(painter);
+        } else {
+            drawBackground(painter);
+        }
+        if (m_hasButtons) {
+            drawButtons(painter);
+        }
+        return;
+    }
+    switch (primitive) {
+    case QStyle::PE_IndicatorSpinUp:
+        drawSymbol(painter, QStringLiteral("arrow-up-symbolic"));
+        break;
+    case QStyle::PE_IndicatorSpinDown:
+        drawSymbol(painter, QStringLiteral("arrow-down-symbolic"));
+        break;
+    case QStyle::PE_IndicatorSpinPlus:
+        drawSymbol(painter, QStringLiteral("spinbox-increase"));
+        break;
+    case QStyle::PE_IndicatorSpinMinus:
+        drawSymbol(painter, QStringLiteral("spinbox-decrease"));
+        break;
+    default:
+        break;
+    }
+}
+
+void SpinBoxElement::drawButtons(QPainter* painter)
+{
+    // The buttons are requests of their own, on a copy of the option that
+    // carries each button's place.
+    const bool arrows = m_spinBoxOption->buttonSymbols == QAbstractSpinBox::UpDownArrows;
+    QStyleOptionSpinBox button(*m_spinBoxOption);
+    button.rect = subControlRect(QStyle::SC_SpinBoxUp).toRect();
+    m_style->drawPrimitive(arrows ? QStyle::PE_IndicatorSpinUp : QStyle::PE_IndicatorSpinPlus, &button, painter,
+                           nullptr);
+    button.rect = subControlRect(QStyle::SC_SpinBoxDown).toRect();
+    m_style->drawPrimitive(arrows ? QStyle::PE_IndicatorSpinDown : QStyle::PE_IndicatorSpinMinus, &button, painter,
+                           nullptr);
+}
+
+void SpinBoxElement::drawSymbol(QPainter* painter, const QString& iconName)
+{
+    drawIcon(painter, m_style->resolveIcon(m_properties, iconName), m_properties, QRectF(m_option->rect));
+}
+
+QRectF SpinBoxElement::subControlRect(QStyle::SubControl control)
+{
+    if (!m_valid || !m_spinBoxOption) {
+        qCWarning(lcQtWidgets) << "subControlRect for " << control << "is not valid";
+        return QRectF(0, 0, 0, 0);
+    }
+    const QRect bounds = m_option->rect;
+    const QSizeF button = m_layout.value(ElementNames::Indicator).rect.size();
+    const double w = button.width();
+    const double h = button.height();
+    const int x = int(bounds.right() + 1 - w);
+
+    QRectF r;
+    switch (control) {
+    case QStyle::SC_SpinBoxUp:
+        r = m_hasButtons ? QRectF(x, bounds.top(), w, h) : QRectF();
+        break;
+    case QStyle::SC_SpinBoxDown:
+        r = m_hasButtons ? QRectF(x, bounds.top() + h, w, h) : QRectF();
+        break;
+    case QStyle::SC_SpinBoxFrame:
+        r = QRectF(bounds.left(), bounds.top(), std::max(width(), double(bounds.width())),
+                   std::max(height(), double(bounds.height())));
+        break;
+    case QStyle::SC_SpinBoxEditField:
+        r = m_hasButtons ? QRectF(bounds.left(), bounds.top(), bounds.width() - w, bounds.height()) : QRectF(bounds);
+        break;
+    default:
+        r = QRectF(bounds);
+        break;
+    }
+    return QRectF(QStyle::visualRect(m_option->direction, bounds, r.toRect()));
+}
+
+double SpinBoxElement::pixelMetric(QStyle::PixelMetric metric)
+{
+    return metric == QStyle::PM_SpinBoxFrameWidth ? averageBorderSize() : 0;
+}
+
+QSizeF SpinBoxElement::sizeFromContents(const QSizeF& contents)
+{
+    const int frame = m_style->pixelMetric(QStyle::PM_SpinBoxFrameWidth, m_option, m_widget);
+    const QMarginsF p = padding();
+    QSizeF size(contents.width() + 2 * frame + p.left() + p.right(), contents.height() + 2 * frame);
+    if (m_hasButtons) {
+        const QRectF up = subControlRect(QStyle::SC_SpinBoxUp);
+        const QRectF down = subControlRect(QStyle::SC_SpinBoxDown);
+        size.rwidth() += std::max(up.width(), down.width());
+        size.setHeight(up.height() + down.height());
+    }
+    return size;
+}

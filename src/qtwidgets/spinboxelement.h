@@ -1,0 +1,32 @@
+#pragma once
+
+#include "abstractelement.h"
+
+class QStyleOptionSpinBox;
+
+// Spin boxes: the panel, the two step buttons stacked at the top right and
+// their symbols, and the places of the sub-controls.
+class SpinBoxElement : public AbstractElement
+{
+    Q_OBJECT
+
+public:
+    SpinBoxElement(const QStyleOptionSpinBox* option, QuiltStyle* style, const QWidget* widget);
+
+    void draw(QPainter* painter, int control, int complex, int primitive) override;
+    QSizeF sizeFromContents(const QSizeF& contents) override;
+    QRectF subControlRect(QStyle::SubControl control) override;
+    double pixelMetric(QStyle::PixelMetric metric) override;
+    void update() override;
+    QStringList hints() const override;
+    void updateSubElementNames() override;
+    QString elementType(const QStyleOption* option) const override;
+
+private:
+    void drawButtons(QPainter* painter);
+    void drawSymbol(QPainter* painter, const QString& iconName);
+
+    const QStyleOptionSpinBox* m_spinBoxOption = nullptr;
+    bool m_hasButtons = true;
+    bool m_frame = true;
+};

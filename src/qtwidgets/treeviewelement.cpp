@@ -1,0 +1,97 @@
+#include "treeviewelement.h"
+
+#include "conversions.h"
+#include "elementnames.h"
+#include "quiltstyle.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyleOption>
+
+#include <algorithm>
+
+TreeViewElement::TreeViewElement(const QStyleOption* option, QuiltStyle* style, const QWidget* widget)
+    : AbstractElement(option, style, widget)
+    , m_treeOption(option)
+{
+    update();
+}
+
+QString TreeViewElement::elementType(const QStyleOption*) const
+{
+    return ElementNames::TreeView;
+}
+
+QStringList TreeViewElement::hints() const
+{
+    if (m_treeOption && (m_treeOption->state & QStyle::State_Open)) {
+        return { QStringLiteral("expanded") };
+    }
+    return {};
+}
+
+void TreeViewElement::update()
+{
+    if (!m_treeOption) {
+        return;
+    }
+    const QStyle::State state = m_treeOption->state;
+    if (!(state & QStyle::State_Children)) {
+        m_valid = false;
+        return;
+    }
+    if (state & QStyle::State_Item) {
+        m_expanded = false;
+    }
+    if (state & QStyle::State_Open) {
+        m_expanded = true;
+    }
+    query();
+}
+
+void TreeViewElement::query()
+{
+    m_secondaryElements = elementList(m_option, m_widget, { ElementNames::TreeViewDelegate, ElementNames::Indicator });
+    m_secondaryProperties = queryAndKeep(m_secondaryElements, m_secondaryPropertiesHold);
+    m_valid = true;
+}
+
+void TreeViewElement::draw(QPainter* painter, int, int, int primitive)
+{
+    if (primitive == QStyle::PE_IndicatorBranch && m_valid) {
+        drawIndicator(painter);
+    }
+}
+
+void TreeViewElement::drawIndicator(QPainter* painter)
+{
+    if (!m_valid || !m_treeOption || !(m_treeOption->state & QStyle::State_Children)) {
+        return;
+    }
+    const QRect rect = m_treeOption->rect;
+    const QSizeF size = secondarySize();
+    const QIcon icon = m_style->resolveIcon(m_secondaryProperties,
+                                            m_expanded ? QStringLiteral("arrow-down-symbolic")
+                                                       : QStringLiteral("arrow-right-symbolic"));
+
+    // Never larger than the branch.
+    const int width = std::min(qRound(size.width()), rect.width());
+    const int height = std::min(qRound(size.height()), rect.height());
+    const int side = (width > 0 && height > 0) ? std::min(width, height) : std::min(rect.width(), rect.height());
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : qApp->devicePixelRatio();
+    const QIcon::Mode mode = (m_treeOption->state & QStyle::State_Enabled) ? QIcon::Normal : QIcon::Disabled;
+    const QPixmap pixmap = icon.pixmap(QSize(side, side), ratio, mode, QIcon::Off);
+
+    const QRect target = centeredRect(QRectF(rect), size.width(), size.height()).toRect();
+    painter->save();
+    m_style->drawItemPixmap(painter, target, Qt::AlignCenter, pixmap);
+    painter->restore();
+}
+
+double TreeViewElement::pixelMetric(QStyle::PixelMetric metric)
+{
+    if (metric == QStyle::PM_TreeViewIndentation) {
+        return sizeOf({ ElementNames::TreeViewDelegate, ElementNames::Indentation }).width();
+    }
+    return 0;
+}
