@@ -12,9 +12,17 @@
 #include "indicatorelement.h"
 #include "itemviewelement.h"
 #include "lineeditelement.h"
+#include "menubarelement.h"
+#include "menuelement.h"
+#include "menuitemelement.h"
+#include "progressbarelement.h"
 #include "quiltstyle.h"
 #include "radiobuttonelement.h"
+#include "scrollbarelement.h"
+#include "sliderelement.h"
 #include "spinboxelement.h"
+#include "toolbarelement.h"
+#include "toolbuttonelement.h"
 #include "treeviewelement.h"
 #include "widgetelement.h"
 
@@ -92,32 +100,44 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_CheckBox:
     case QStyle::CE_CheckBoxLabel:
         return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
+    // ComboBoxElement, QStyleOptionComboBox
     case QStyle::CE_ComboBoxLabel:
         return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
-    case QStyle::CE_DockWidgetTitle: // dock widget
+    // FrameElement, QStyleOptionFrame
     case QStyle::CE_FocusFrame:
     case QStyle::CE_ShapedFrame:
         return makeElement<FrameElement, QStyleOptionFrame>(site, style);
+    // HeaderElement, QStyleOptionHeader
     case QStyle::CE_Header:
     case QStyle::CE_HeaderSection:
     case QStyle::CE_HeaderLabel:
         return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
+    // HeaderElement, any option
     case QStyle::CE_HeaderEmptyArea:
         return makeElement<HeaderElement, QStyleOption>(site, style);
+    // ItemViewElement, QStyleOptionViewItem
     case QStyle::CE_ItemViewItem:
         return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
-    case QStyle::CE_MenuBarEmptyArea: // menu bar
-    case QStyle::CE_MenuBarItem: // menu bar item
-    case QStyle::CE_MenuItem: // menu item
+    // MenuBarElement, any option
+    case QStyle::CE_MenuBarEmptyArea:
+        return makeElement<MenuBarElement, QStyleOption>(site, style);
+    // MenuBarItemElement, QStyleOptionMenuItem
+    case QStyle::CE_MenuBarItem:
+        return makeElement<MenuBarItemElement, QStyleOptionMenuItem>(site, style);
+    // MenuItemElement, QStyleOptionMenuItem
+    case QStyle::CE_MenuItem:
+        return makeElement<MenuItemElement, QStyleOptionMenuItem>(site, style);
+    // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::CE_ProgressBar:
     case QStyle::CE_ProgressBarGroove:
     case QStyle::CE_ProgressBarContents:
     case QStyle::CE_ProgressBarLabel:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
     // RadioButtonElement, QStyleOptionButton
     case QStyle::CE_RadioButton:
     case QStyle::CE_RadioButtonLabel:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
-    case QStyle::CE_RubberBand: // rubber band
+    // ScrollBarElement, QStyleOptionSlider
     case QStyle::CE_ScrollBarAddLine:
     case QStyle::CE_ScrollBarSubLine:
     case QStyle::CE_ScrollBarAddPage:
@@ -125,6 +145,17 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_ScrollBarSlider:
     case QStyle::CE_ScrollBarFirst:
     case QStyle::CE_ScrollBarLast:
+        return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
+    // ToolBarElement, QStyleOptionToolBar
+    case QStyle::CE_ToolBar:
+        return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::CE_ToolButtonLabel:
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::CE_DockWidgetTitle:
+    // RubberBandElement, QStyleOptionRubberBand
+    case QStyle::CE_RubberBand:
     // SizeGripElement, QStyleOptionSizeGrip
     case QStyle::CE_SizeGrip:
     // SplitterElement, any option
@@ -133,14 +164,10 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
     case QStyle::CE_TabBarTab:
     case QStyle::CE_TabBarTabShape:
     case QStyle::CE_TabBarTabLabel:
-    // ToolBarElement, QStyleOptionToolBar
-    case QStyle::CE_ToolBar:
     // ToolBoxTabElement, QStyleOptionToolBox
     case QStyle::CE_ToolBoxTab:
     case QStyle::CE_ToolBoxTabShape:
     case QStyle::CE_ToolBoxTabLabel:
-    // ToolButtonElement, QStyleOptionToolButton
-    case QStyle::CE_ToolButtonLabel:
         return {};
     default:
         return {};
@@ -150,15 +177,25 @@ Element controlElement(QStyle::ControlElement control, const RequestSite& site, 
 Element complexElement(QStyle::ComplexControl control, const RequestSite& site, const QuiltStyle* style)
 {
     switch (control) {
+    // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::CC_SpinBox:
         return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
+    // ComboBoxElement, QStyleOptionComboBox
     case QStyle::CC_ComboBox:
         return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
-    case QStyle::CC_ScrollBar: // scroll bar
-    case QStyle::CC_Slider: // slider
-    case QStyle::CC_ToolButton: // tool button
-    case QStyle::CC_TitleBar: // title bar
-    case QStyle::CC_GroupBox: // group box
+    // ScrollBarElement, QStyleOptionSlider
+    case QStyle::CC_ScrollBar:
+        return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
+    // SliderElement, QStyleOptionSlider
+    case QStyle::CC_Slider:
+        return makeElement<SliderElement, QStyleOptionSlider>(site, style);
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::CC_ToolButton:
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
+    // TitleBarElement, QStyleOptionTitleBar
+    case QStyle::CC_TitleBar:
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::CC_GroupBox:
         return {};
     default:
         return {};
@@ -181,37 +218,67 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
         return makeElement<IndicatorElement, QStyleOption>(site, style);
     case QStyle::PE_Widget:
         return makeElement<WidgetElement, QStyleOption>(site, style);
+    // CheckBoxElement, QStyleOptionButton
     case QStyle::PE_IndicatorCheckBox:
         return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
+    // FocusElement, QStyleOptionFocusRect
     case QStyle::PE_FrameFocusRect:
         return makeElement<FocusElement, QStyleOptionFocusRect>(site, style);
+    // FrameElement, QStyleOptionFrame
     case QStyle::PE_Frame:
     case QStyle::PE_FrameDockWidget:
     case QStyle::PE_FrameWindow:
         return makeElement<FrameElement, QStyleOptionFrame>(site, style);
+    // HeaderElement, QStyleOptionHeader
     case QStyle::PE_IndicatorHeaderArrow:
         return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
+    // ItemViewElement, QStyleOptionViewItem
     case QStyle::PE_PanelItemViewItem:
         return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
+    // LineEditElement, QStyleOptionFrame
     case QStyle::PE_FrameLineEdit:
     case QStyle::PE_PanelLineEdit:
         return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
-    case QStyle::PE_FrameGroupBox: // group box
-    case QStyle::PE_PanelMenuBar: // menu bar
+    // MenuBarElement, any option
+    case QStyle::PE_PanelMenuBar:
+        return makeElement<MenuBarElement, QStyleOption>(site, style);
+    // MenuElement, any option
     case QStyle::PE_FrameMenu:
-    case QStyle::PE_PanelMenu: // menu
-    case QStyle::PE_IndicatorProgressChunk: // progress bar
+    case QStyle::PE_PanelMenu:
+        return makeElement<MenuElement, QStyleOption>(site, style);
+    // ProgressBarElement, QStyleOptionProgressBar
+    case QStyle::PE_IndicatorProgressChunk:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
+    // RadioButtonElement, QStyleOptionButton
     case QStyle::PE_IndicatorRadioButton:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
+    // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::PE_IndicatorSpinDown:
     case QStyle::PE_IndicatorSpinMinus:
     case QStyle::PE_IndicatorSpinPlus:
     case QStyle::PE_IndicatorSpinUp:
         return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
+    // ToolBarElement, QStyleOptionToolBar
+    case QStyle::PE_PanelToolBar:
+        return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
+    // ToolBarElement, any option
+    case QStyle::PE_IndicatorToolBarHandle:
+    case QStyle::PE_IndicatorToolBarSeparator:
+        return makeElement<ToolBarElement, QStyleOption>(site, style);
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::PE_FrameButtonTool:
+    case QStyle::PE_PanelButtonTool:
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
+    // TreeViewElement, any option
     case QStyle::PE_IndicatorBranch:
         return makeElement<TreeViewElement, QStyleOption>(site, style);
-    case QStyle::PE_PanelScrollAreaCorner: // scroll-area corner
-    case QStyle::PE_IndicatorDockWidgetResizeHandle: // splitter
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::PE_FrameGroupBox:
+    // ScrollAreaCornerElement, any option
+    case QStyle::PE_PanelScrollAreaCorner:
+    // SplitterElement, any option
+    case QStyle::PE_IndicatorDockWidgetResizeHandle:
+    // StatusBarElement, any option
     case QStyle::PE_FrameStatusBarItem:
     case QStyle::PE_PanelStatusBar:
     // TabBarElement, QStyleOptionTabBarBase
@@ -220,15 +287,8 @@ Element primitiveElement(QStyle::PrimitiveElement primitive, const RequestSite& 
     case QStyle::PE_IndicatorTabClose:
     // TabWidgetElement, QStyleOptionTabWidgetFrame
     case QStyle::PE_FrameTabWidget:
-    // ToolBarElement, QStyleOptionToolBar
-    case QStyle::PE_PanelToolBar:
-    // ToolBarElement, any option
-    case QStyle::PE_IndicatorToolBarHandle:
-    case QStyle::PE_IndicatorToolBarSeparator:
-    // ToolButtonElement, QStyleOptionToolButton
-    case QStyle::PE_FrameButtonTool:
-    case QStyle::PE_PanelButtonTool: // tool button
-    case QStyle::PE_PanelTipLabel: // tool tip
+    // ToolTipElement, QStyleOptionFrame
+    case QStyle::PE_PanelTipLabel:
         return {};
     default:
         return {};
@@ -240,33 +300,61 @@ Element sizeElement(QStyle::ContentsType type, const RequestSite& site, const Qu
     switch (type) {
     case QStyle::CT_PushButton:
         return makeElement<ButtonElement, QStyleOptionButton>(site, style);
+    // CheckBoxElement, QStyleOptionButton
     case QStyle::CT_CheckBox:
         return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
+    // ComboBoxElement, QStyleOptionComboBox
     case QStyle::CT_ComboBox:
         return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
+    // HeaderElement, QStyleOptionHeader
     case QStyle::CT_HeaderSection:
         return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
+    // ItemViewElement, QStyleOptionViewItem
     case QStyle::CT_ItemViewItem:
         return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
+    // LineEditElement, QStyleOptionFrame
     case QStyle::CT_LineEdit:
         return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
+    // MenuBarElement, any option
+    case QStyle::CT_MenuBar:
+        return makeElement<MenuBarElement, QStyleOption>(site, style);
+    // MenuBarItemElement, QStyleOptionMenuItem
+    case QStyle::CT_MenuBarItem:
+        return makeElement<MenuBarItemElement, QStyleOptionMenuItem>(site, style);
+    // MenuElement, any option
+    case QStyle::CT_Menu:
+        return makeElement<MenuElement, QStyleOption>(site, style);
+    // MenuItemElement, QStyleOptionMenuItem
+    case QStyle::CT_MenuItem:
+        return makeElement<MenuItemElement, QStyleOptionMenuItem>(site, style);
+    // ProgressBarElement, QStyleOptionProgressBar
+    case QStyle::CT_ProgressBar:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
+    // RadioButtonElement, QStyleOptionButton
     case QStyle::CT_RadioButton:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
+    // ScrollBarElement, QStyleOptionSlider
+    case QStyle::CT_ScrollBar:
+        return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
+    // SliderElement, QStyleOptionSlider
+    case QStyle::CT_Slider:
+        return makeElement<SliderElement, QStyleOptionSlider>(site, style);
+    // SpinBoxElement, QStyleOptionSpinBox
     case QStyle::CT_SpinBox:
         return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
-    case QStyle::CT_GroupBox: // group box
-    case QStyle::CT_MenuBar: // menu bar
-    case QStyle::CT_MenuBarItem: // menu bar item
-    case QStyle::CT_Menu: // menu
-    case QStyle::CT_MenuItem: // menu item
-    case QStyle::CT_ProgressBar: // progress bar
-    case QStyle::CT_ScrollBar: // scroll bar
-    case QStyle::CT_SizeGrip: // size grip
-    case QStyle::CT_Slider: // slider
-    case QStyle::CT_Splitter: // splitter
-    case QStyle::CT_TabBarTab: // tab
-    case QStyle::CT_TabWidget: // tab widget
-    case QStyle::CT_ToolButton: // tool button
+    // ToolButtonElement, QStyleOptionToolButton
+    case QStyle::CT_ToolButton:
+        return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);
+    // GroupBoxElement, QStyleOptionGroupBox
+    case QStyle::CT_GroupBox:
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::CT_SizeGrip:
+    // SplitterElement, any option
+    case QStyle::CT_Splitter:
+    // TabElement, QStyleOptionTab
+    case QStyle::CT_TabBarTab:
+    // TabWidgetElement, QStyleOptionTabWidgetFrame
+    case QStyle::CT_TabWidget:
         return {};
     default:
         return {};
@@ -284,29 +372,37 @@ Element subElementElement(QStyle::SubElement element, const RequestSite& site, c
     case QStyle::SE_CheckBoxIndicator:
     case QStyle::SE_CheckBoxContents:
         return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
-    case QStyle::SE_DockWidgetCloseButton:
-    case QStyle::SE_DockWidgetFloatButton:
-    case QStyle::SE_DockWidgetTitleBarText:
-    case QStyle::SE_DockWidgetIcon: // dock widget
+    // FrameElement, QStyleOptionFrame
     case QStyle::SE_FrameContents:
         return makeElement<FrameElement, QStyleOptionFrame>(site, style);
+    // HeaderElement, QStyleOptionHeader
     case QStyle::SE_HeaderLabel:
     case QStyle::SE_HeaderArrow:
         return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
+    // ItemViewElement, QStyleOptionViewItem
     case QStyle::SE_ItemViewItemCheckIndicator:
     case QStyle::SE_ItemViewItemDecoration:
     case QStyle::SE_ItemViewItemText:
         return makeElement<ItemViewElement, QStyleOptionViewItem>(site, style);
+    // LineEditElement, QStyleOptionFrame
     case QStyle::SE_LineEditContents:
         return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
+    // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::SE_ProgressBarGroove:
     case QStyle::SE_ProgressBarContents:
     case QStyle::SE_ProgressBarLabel:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
     // RadioButtonElement, QStyleOptionButton
     case QStyle::SE_RadioButtonIndicator:
     case QStyle::SE_RadioButtonContents:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
-    case QStyle::SE_ToolBoxTabContents: // tool box tab
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::SE_DockWidgetCloseButton:
+    case QStyle::SE_DockWidgetFloatButton:
+    case QStyle::SE_DockWidgetTitleBarText:
+    case QStyle::SE_DockWidgetIcon:
+    // ToolBoxTabElement, QStyleOptionToolBox
+    case QStyle::SE_ToolBoxTabContents:
         return {};
     default:
         return {};
@@ -332,52 +428,78 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_IndicatorHeight:
     case QStyle::PM_CheckBoxLabelSpacing:
         return makeElement<CheckBoxElement, QStyleOptionButton>(site, style);
+    // ComboBoxElement, QStyleOptionComboBox
     case QStyle::PM_ComboBoxFrameWidth:
         return makeElement<ComboBoxElement, QStyleOptionComboBox>(site, style);
-    case QStyle::PM_DockWidgetFrameWidth: // dock widget
+    // FocusElement, QStyleOptionFocusRect
     case QStyle::PM_FocusFrameVMargin:
     case QStyle::PM_FocusFrameHMargin:
         return makeElement<FocusElement, QStyleOptionFocusRect>(site, style);
+    // FrameElement, QStyleOptionFrame
     case QStyle::PM_DefaultFrameWidth:
         return makeElement<FrameElement, QStyleOptionFrame>(site, style);
+    // HeaderElement, QStyleOptionHeader
     case QStyle::PM_HeaderMargin:
     case QStyle::PM_HeaderMarkSize:
     case QStyle::PM_HeaderGripMargin:
     case QStyle::PM_HeaderDefaultSectionSizeHorizontal:
     case QStyle::PM_HeaderDefaultSectionSizeVertical:
         return makeElement<HeaderElement, QStyleOptionHeader>(site, style);
+    // LineEditElement, QStyleOptionFrame
     case QStyle::PM_LineEditIconSize:
     case QStyle::PM_LineEditIconMargin:
         return makeElement<LineEditElement, QStyleOptionFrame>(site, style);
+    // MenuBarElement, any option
     case QStyle::PM_MenuBarItemSpacing:
     case QStyle::PM_MenuBarVMargin:
     case QStyle::PM_MenuBarHMargin:
+        return makeElement<MenuBarElement, QStyleOption>(site, style);
     // MenuElement, any option
     case QStyle::PM_MenuHMargin:
     case QStyle::PM_MenuVMargin:
     case QStyle::PM_MenuPanelWidth:
     case QStyle::PM_MenuDesktopFrameWidth:
+        return makeElement<MenuElement, QStyleOption>(site, style);
     // MenuItemElement, QStyleOptionMenuItem
     case QStyle::PM_MenuButtonIndicator:
+        return makeElement<MenuItemElement, QStyleOptionMenuItem>(site, style);
     // ProgressBarElement, QStyleOptionProgressBar
     case QStyle::PM_ProgressBarChunkWidth:
+        return makeElement<ProgressBarElement, QStyleOptionProgressBar>(site, style);
     // RadioButtonElement, QStyleOptionButton
     case QStyle::PM_ExclusiveIndicatorWidth:
     case QStyle::PM_ExclusiveIndicatorHeight:
     case QStyle::PM_RadioButtonLabelSpacing:
         return makeElement<RadioButtonElement, QStyleOptionButton>(site, style);
-    case QStyle::PM_SpinBoxFrameWidth:
-        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
-    case QStyle::PM_TreeViewIndentation:
-        return makeElement<TreeViewElement, QStyleOption>(site, style);
+    // ScrollBarElement, QStyleOptionSlider
     case QStyle::PM_ScrollBarExtent:
     case QStyle::PM_ScrollBarSliderMin:
-    // SizeGripElement, QStyleOptionSizeGrip
-    case QStyle::PM_SizeGripSize:
+        return makeElement<ScrollBarElement, QStyleOptionSlider>(site, style);
     // SliderElement, QStyleOptionSlider
     case QStyle::PM_SliderThickness:
     case QStyle::PM_SliderControlThickness:
-    case QStyle::PM_SliderLength: // slider
+    case QStyle::PM_SliderLength:
+        return makeElement<SliderElement, QStyleOptionSlider>(site, style);
+    // SpinBoxElement, QStyleOptionSpinBox
+    case QStyle::PM_SpinBoxFrameWidth:
+        return makeElement<SpinBoxElement, QStyleOptionSpinBox>(site, style);
+    // ToolBarElement, QStyleOptionToolBar
+    case QStyle::PM_ToolBarFrameWidth:
+    case QStyle::PM_ToolBarHandleExtent:
+    case QStyle::PM_ToolBarItemSpacing:
+    case QStyle::PM_ToolBarItemMargin:
+    case QStyle::PM_ToolBarSeparatorExtent:
+    case QStyle::PM_ToolBarExtensionExtent:
+    case QStyle::PM_ToolBarIconSize:
+        return makeElement<ToolBarElement, QStyleOptionToolBar>(site, style);
+    // TreeViewElement, any option
+    case QStyle::PM_TreeViewIndentation:
+        return makeElement<TreeViewElement, QStyleOption>(site, style);
+    // DockWidgetElement, QStyleOptionDockWidget
+    case QStyle::PM_DockWidgetFrameWidth:
+    // SizeGripElement, QStyleOptionSizeGrip
+    case QStyle::PM_SizeGripSize:
+    // SplitterElement, any option
     case QStyle::PM_DockWidgetSeparatorExtent:
     case QStyle::PM_SplitterWidth:
     // TabBarElement, QStyleOptionTabBarBase
@@ -394,15 +516,8 @@ Element metricElement(QStyle::PixelMetric metric, const RequestSite& site, const
     case QStyle::PM_TitleBarHeight:
     case QStyle::PM_TitleBarButtonIconSize:
     case QStyle::PM_TitleBarButtonSize:
-    // ToolBarElement, QStyleOptionToolBar
-    case QStyle::PM_ToolBarFrameWidth:
-    case QStyle::PM_ToolBarHandleExtent:
-    case QStyle::PM_ToolBarItemSpacing:
-    case QStyle::PM_ToolBarItemMargin:
-    case QStyle::PM_ToolBarSeparatorExtent:
-    case QStyle::PM_ToolBarExtensionExtent:
-    case QStyle::PM_ToolBarIconSize: // tool bar
-    case QStyle::PM_ToolTipLabelFrameWidth: // tool tip
+    // ToolTipElement, QStyleOptionFrame
+    case QStyle::PM_ToolTipLabelFrameWidth:
         return {};
     default:
         return {};
@@ -541,8 +656,8 @@ void drawPrimitive(const QuiltStyle* style, QStyle::PrimitiveElement primitive, 
         element->draw(painter, -1, -1, primitive);
         return;
     }
-    // Without a header option the header element declines; the arrow is
-    // then drawn as a plain up or down arrow.
+    // A header option is the header element's to draw; until it exists, the
+    // common style draws its sort arrow.
     if (primitive == QStyle::PE_IndicatorHeaderArrow && !qstyleoption_cast<const QStyleOptionHeader*>(option)) {
         FixedAnswers::drawHeaderArrow(style, option, painter, widget);
         return;

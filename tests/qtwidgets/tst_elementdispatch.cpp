@@ -30,6 +30,12 @@ enum class OptionKind
     SpinBox,
     ViewItem,
     Header,
+    // Scroll bars, sliders, progress bars, menus, tool bars, tool buttons.
+    Slider,
+    ProgressBar,
+    MenuItem,
+    ToolBar,
+    ToolButton,
 };
 
 // A typed option of the kind, or null for the button, plain and null kinds.
@@ -93,6 +99,8 @@ QVariant request(const QStyle* style, int kind, int enumerator, const QStyleOpti
         // Complex controls are drawn and measured through one element.
         style->drawComplexControl(QStyle::ComplexControl(enumerator), static_cast<const QStyleOptionComplex*>(option),
                                   &painter, widget);
+        style->drawComplexControl(QStyle::ComplexControl(enumerator),
+                                  qstyleoption_cast<const QStyleOptionComplex*>(option), &painter, widget);
         return {};
     case SizeFromContents:
         return style->sizeFromContents(QStyle::ContentsType(enumerator), option, Contents, widget);
@@ -287,6 +295,79 @@ void tst_ElementDispatch::dispatchTable_data()
 
     row("PE_IndicatorBranch", DrawPrimitive, QStyle::PE_IndicatorBranch, P, "TreeViewElement");
     row("PM_TreeViewIndentation", PixelMetric, QStyle::PM_TreeViewIndentation, P, "TreeViewElement");
+    // Scroll bars, sliders, progress bars, menus, menu bars, tool bars and tool
+    // buttons.
+    const auto Sl = OptionKind::Slider;
+    const auto Pb = OptionKind::ProgressBar;
+    const auto Mi = OptionKind::MenuItem;
+    const auto Tb = OptionKind::ToolBar;
+    const auto Tbu = OptionKind::ToolButton;
+    row("CE_ScrollBarAddLine", DrawControl, QStyle::CE_ScrollBarAddLine, Sl, "ScrollBarElement");
+    row("CE_ScrollBarSubLine", DrawControl, QStyle::CE_ScrollBarSubLine, Sl, "ScrollBarElement");
+    row("CE_ScrollBarAddPage", DrawControl, QStyle::CE_ScrollBarAddPage, Sl, "ScrollBarElement");
+    row("CE_ScrollBarSubPage", DrawControl, QStyle::CE_ScrollBarSubPage, Sl, "ScrollBarElement");
+    row("CE_ScrollBarSlider", DrawControl, QStyle::CE_ScrollBarSlider, Sl, "ScrollBarElement");
+    row("CE_ScrollBarFirst", DrawControl, QStyle::CE_ScrollBarFirst, Sl, "ScrollBarElement");
+    row("CE_ScrollBarLast", DrawControl, QStyle::CE_ScrollBarLast, Sl, "ScrollBarElement");
+    row("CC_ScrollBar", DrawComplexControl, QStyle::CC_ScrollBar, Sl, "ScrollBarElement");
+    row("CT_ScrollBar", SizeFromContents, QStyle::CT_ScrollBar, Sl, "ScrollBarElement");
+    row("PM_ScrollBarExtent", PixelMetric, QStyle::PM_ScrollBarExtent, Sl, "ScrollBarElement");
+    row("PM_ScrollBarSliderMin", PixelMetric, QStyle::PM_ScrollBarSliderMin, Sl, "ScrollBarElement");
+
+    row("CC_Slider", DrawComplexControl, QStyle::CC_Slider, Sl, "SliderElement");
+    row("CT_Slider", SizeFromContents, QStyle::CT_Slider, Sl, "SliderElement");
+    row("PM_SliderThickness", PixelMetric, QStyle::PM_SliderThickness, Sl, "SliderElement");
+    row("PM_SliderControlThickness", PixelMetric, QStyle::PM_SliderControlThickness, Sl, "SliderElement");
+    row("PM_SliderLength", PixelMetric, QStyle::PM_SliderLength, Sl, "SliderElement");
+
+    row("CE_ProgressBar", DrawControl, QStyle::CE_ProgressBar, Pb, "ProgressBarElement");
+    row("CE_ProgressBarGroove", DrawControl, QStyle::CE_ProgressBarGroove, Pb, "ProgressBarElement");
+    row("CE_ProgressBarContents", DrawControl, QStyle::CE_ProgressBarContents, Pb, "ProgressBarElement");
+    row("CE_ProgressBarLabel", DrawControl, QStyle::CE_ProgressBarLabel, Pb, "ProgressBarElement");
+    row("PE_IndicatorProgressChunk", DrawPrimitive, QStyle::PE_IndicatorProgressChunk, Pb, "ProgressBarElement");
+    row("CT_ProgressBar", SizeFromContents, QStyle::CT_ProgressBar, Pb, "ProgressBarElement");
+    row("SE_ProgressBarGroove", SubElementRect, QStyle::SE_ProgressBarGroove, Pb, "ProgressBarElement");
+    row("SE_ProgressBarContents", SubElementRect, QStyle::SE_ProgressBarContents, Pb, "ProgressBarElement");
+    row("SE_ProgressBarLabel", SubElementRect, QStyle::SE_ProgressBarLabel, Pb, "ProgressBarElement");
+    row("PM_ProgressBarChunkWidth", PixelMetric, QStyle::PM_ProgressBarChunkWidth, Pb, "ProgressBarElement");
+
+    row("PE_FrameMenu", DrawPrimitive, QStyle::PE_FrameMenu, P, "MenuElement");
+    row("PE_PanelMenu", DrawPrimitive, QStyle::PE_PanelMenu, P, "MenuElement");
+    row("CT_Menu", SizeFromContents, QStyle::CT_Menu, P, "MenuElement");
+    row("PM_MenuHMargin", PixelMetric, QStyle::PM_MenuHMargin, P, "MenuElement");
+    row("PM_MenuVMargin", PixelMetric, QStyle::PM_MenuVMargin, P, "MenuElement");
+    row("PM_MenuPanelWidth", PixelMetric, QStyle::PM_MenuPanelWidth, P, "MenuElement");
+    row("PM_MenuDesktopFrameWidth", PixelMetric, QStyle::PM_MenuDesktopFrameWidth, P, "MenuElement");
+    row("CE_MenuItem", DrawControl, QStyle::CE_MenuItem, Mi, "MenuItemElement");
+    row("CT_MenuItem", SizeFromContents, QStyle::CT_MenuItem, Mi, "MenuItemElement");
+    row("PM_MenuButtonIndicator", PixelMetric, QStyle::PM_MenuButtonIndicator, Mi, "MenuItemElement");
+
+    row("CE_MenuBarEmptyArea", DrawControl, QStyle::CE_MenuBarEmptyArea, P, "MenuBarElement");
+    row("PE_PanelMenuBar", DrawPrimitive, QStyle::PE_PanelMenuBar, P, "MenuBarElement");
+    row("CT_MenuBar", SizeFromContents, QStyle::CT_MenuBar, P, "MenuBarElement");
+    row("PM_MenuBarItemSpacing", PixelMetric, QStyle::PM_MenuBarItemSpacing, P, "MenuBarElement");
+    row("PM_MenuBarVMargin", PixelMetric, QStyle::PM_MenuBarVMargin, P, "MenuBarElement");
+    row("PM_MenuBarHMargin", PixelMetric, QStyle::PM_MenuBarHMargin, P, "MenuBarElement");
+    row("CE_MenuBarItem", DrawControl, QStyle::CE_MenuBarItem, Mi, "MenuBarItemElement");
+    row("CT_MenuBarItem", SizeFromContents, QStyle::CT_MenuBarItem, Mi, "MenuBarItemElement");
+
+    row("CE_ToolBar", DrawControl, QStyle::CE_ToolBar, Tb, "ToolBarElement");
+    row("PE_PanelToolBar", DrawPrimitive, QStyle::PE_PanelToolBar, Tb, "ToolBarElement");
+    row("PM_ToolBarFrameWidth", PixelMetric, QStyle::PM_ToolBarFrameWidth, Tb, "ToolBarElement");
+    row("PM_ToolBarHandleExtent", PixelMetric, QStyle::PM_ToolBarHandleExtent, Tb, "ToolBarElement");
+    row("PM_ToolBarItemSpacing", PixelMetric, QStyle::PM_ToolBarItemSpacing, Tb, "ToolBarElement");
+    row("PM_ToolBarItemMargin", PixelMetric, QStyle::PM_ToolBarItemMargin, Tb, "ToolBarElement");
+    row("PM_ToolBarSeparatorExtent", PixelMetric, QStyle::PM_ToolBarSeparatorExtent, Tb, "ToolBarElement");
+    row("PM_ToolBarExtensionExtent", PixelMetric, QStyle::PM_ToolBarExtensionExtent, Tb, "ToolBarElement");
+    row("PM_ToolBarIconSize", PixelMetric, QStyle::PM_ToolBarIconSize, Tb, "ToolBarElement");
+    row("PE_IndicatorToolBarHandle", DrawPrimitive, QStyle::PE_IndicatorToolBarHandle, P, "ToolBarElement");
+    row("PE_IndicatorToolBarSeparator", DrawPrimitive, QStyle::PE_IndicatorToolBarSeparator, P, "ToolBarElement");
+
+    row("CE_ToolButtonLabel", DrawControl, QStyle::CE_ToolButtonLabel, Tbu, "ToolButtonElement");
+    row("CC_ToolButton", DrawComplexControl, QStyle::CC_ToolButton, Tbu, "ToolButtonElement");
+    row("PE_FrameButtonTool", DrawPrimitive, QStyle::PE_FrameButtonTool, Tbu, "ToolButtonElement");
+    row("PE_PanelButtonTool", DrawPrimitive, QStyle::PE_PanelButtonTool, Tbu, "ToolButtonElement");
+    row("CT_ToolButton", SizeFromContents, QStyle::CT_ToolButton, Tbu, "ToolButtonElement");
 }
 
 void tst_ElementDispatch::dispatchTable()
@@ -303,6 +384,39 @@ void tst_ElementDispatch::dispatchTable()
     plain.rect = QRect(0, 0, 16, 16);
     const std::unique_ptr<QStyleOption> typed = typedOption(optionKind);
     const QStyleOption* option = typed ? typed.get() : optionKind == OptionKind::Button ? &button : &plain;
+
+    // Scroll bars, sliders, progress bars, menus, tool bars, tool buttons.
+    QStyleOptionSlider slider;
+    slider.rect = QRect(0, 0, 100, 10);
+    slider.maximum = 100;
+    QStyleOptionProgressBar progressBar;
+    progressBar.rect = QRect(0, 0, 100, 10);
+    QStyleOptionMenuItem menuItem;
+    menuItem.rect = QRect(0, 0, 100, 20);
+    menuItem.text = QStringLiteral("Item");
+    QStyleOptionToolBar toolBar;
+    toolBar.rect = QRect(0, 0, 100, 30);
+    QStyleOptionToolButton toolButton;
+    toolButton.rect = QRect(0, 0, 30, 30);
+    switch (optionKind) {
+    case OptionKind::Slider:
+        option = &slider;
+        break;
+    case OptionKind::ProgressBar:
+        option = &progressBar;
+        break;
+    case OptionKind::MenuItem:
+        option = &menuItem;
+        break;
+    case OptionKind::ToolBar:
+        option = &toolBar;
+        break;
+    case OptionKind::ToolButton:
+        option = &toolButton;
+        break;
+    default:
+        break;
+    }
 
     request(quiltStyle(), kind, enumerator, option);
     QCOMPARE(classOf(cachedElement(siteOf(kind, enumerator, option))), className);

@@ -22,6 +22,7 @@
 #include "backgroundpropertygroup.h"
 #include "color.h"
 #include "element.h"
+#include "elementdispatch.h"
 #include "elementquery.h"
 #include "quiltstyle.h"
 #include "style.h"
@@ -33,6 +34,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -147,14 +149,28 @@ double contrast(const QColor& a, const QColor& b)
 using Metric = std::function<int()>;
 QList<std::pair<QByteArray, Metric>> metricTable;
 
+// Whether an element answered the last metric; where none did (its class is
+// not part of this build), the common style's answer says nothing of halcyon.
+bool answeredByElement = false;
+
 int ask(QStyle::PixelMetric metric, const QStyleOption* option = nullptr, const QWidget* widget = nullptr)
 {
-    return QApplication::style()->pixelMetric(metric, option, widget);
+    const int value = QApplication::style()->pixelMetric(metric, option, widget);
+    answeredByElement
+        = bool(ElementDispatch::cachedElement({ ElementDispatch::PixelMetric, int(metric), option, widget, QSize() }));
+    return value;
 }
 
-template<typename Widget> std::shared_ptr<Widget> make()
+// The widgets stay alive to the end, so that no two rows share a widget
+// address and with it a cached element.
+std::vector<std::unique_ptr<QWidget>> keptWidgets;
+
+template<typename Widget, typename... Arguments> Widget& keep(Arguments&&... arguments)
 {
-    return std::make_shared<Widget>();
+    auto widget = std::make_unique<Widget>(std::forward<Arguments>(arguments)...);
+    Widget& result = *widget;
+    keptWidgets.push_back(std::move(widget));
+    return result;
 }
 
 void buildMetricTable()
@@ -165,7 +181,7 @@ void buildMetricTable()
         metricTable.append({ QByteArray(name), std::move(metric) });
     };
     add("text cursor width", [] {
-        QLineEdit edit;
+        auto& edit = keep<QLineEdit>();
         QStyleOptionFrame option;
         option.initFrom(&edit);
         return ask(QStyle::PM_TextCursorWidth, &option, &edit);
@@ -185,17 +201,17 @@ void buildMetricTable()
             return option;
         };
         add(horizontal ? "horizontal scroll bar extent" : "vertical scroll bar extent", [=] {
-            QScrollBar bar(orientation);
+            auto& bar = keep<QScrollBar>(orientation);
             const QStyleOptionSlider option = sliderOption(&bar);
             return ask(QStyle::PM_ScrollBarExtent, &option, &bar);
         });
         add(horizontal ? "horizontal scroll bar minimum length" : "vertical scroll bar minimum length", [=] {
-            QScrollBar bar(orientation);
+            auto& bar = keep<QScrollBar>(orientation);
             const QStyleOptionSlider option = sliderOption(&bar);
             return ask(QStyle::PM_ScrollBarSliderMin, &option, &bar);
         });
         add(horizontal ? "horizontal slider length" : "vertical slider length", [=] {
-            QSlider slider(orientation);
+            auto& slider = keep<QSlider>(orientation);
             const QStyleOptionSlider option = sliderOption(&slider);
             return ask(QStyle::PM_SliderLength, &option, &slider);
         });
@@ -217,27 +233,27 @@ void buildMetricTable()
         return ask(QStyle::PM_ExclusiveIndicatorHeight, &option);
     });
     add("tree indentation", [] {
-        QTreeView view;
+        auto& view = keep<QTreeView>();
         return ask(QStyle::PM_TreeViewIndentation, nullptr, &view);
     });
     add("splitter width", [] {
-        QSplitter splitter;
+        auto& splitter = keep<QSplitter>();
         return ask(QStyle::PM_SplitterWidth, nullptr, &splitter);
     });
     add("dock separator extent", [] {
-        QMainWindow window;
+        auto& window = keep<QMainWindow>();
         return ask(QStyle::PM_DockWidgetSeparatorExtent, nullptr, &window);
     });
     add("small icon size", [] { return ask(QStyle::PM_SmallIconSize); });
     add("large icon size", [] { return ask(QStyle::PM_LargeIconSize); });
     add("list view icon size", [] {
-        QTableView view;
+        auto& view = keep<QTableView>();
         return ask(QStyle::PM_ListViewIconSize, nullptr, &view);
     });
     add("icon view icon size", [] { return ask(QStyle::PM_IconViewIconSize); });
     add("message box icon size", [] { return ask(QStyle::PM_MessageBoxIconSize); });
     add("title bar height", [] {
-        QMdiArea area;
+        auto& area = keep<QMdiArea>();
         auto* window = area.addSubWindow(new QWidget);
         QStyleOptionTitleBar option;
         option.initFrom(window);
@@ -246,11 +262,11 @@ void buildMetricTable()
         return ask(QStyle::PM_TitleBarHeight, &option, window);
     });
     add("tab close button width", [] {
-        QTabBar bar;
+        auto& bar = keep<QTabBar>();
         return ask(QStyle::PM_TabCloseIndicatorWidth, nullptr, &bar);
     });
     add("tab close button height", [] {
-        QTabBar bar;
+        auto& bar = keep<QTabBar>();
         return ask(QStyle::PM_TabCloseIndicatorHeight, nullptr, &bar);
     });
     for (const Qt::ToolBarArea area : { Qt::TopToolBarArea, Qt::LeftToolBarArea }) {
@@ -266,30 +282,30 @@ void buildMetricTable()
             return option;
         };
         add(top ? "top tool bar handle extent" : "left tool bar handle extent", [=] {
-            QToolBar bar;
+            auto& bar = keep<QToolBar>();
             const QStyleOptionToolBar option = toolBarOption(&bar);
             return ask(QStyle::PM_ToolBarHandleExtent, &option, &bar);
         });
         add(top ? "top tool bar separator extent" : "left tool bar separator extent", [=] {
-            QToolBar bar;
+            auto& bar = keep<QToolBar>();
             const QStyleOptionToolBar option = toolBarOption(&bar);
             return ask(QStyle::PM_ToolBarSeparatorExtent, &option, &bar);
         });
         add(top ? "top tool bar extension extent" : "left tool bar extension extent", [=] {
-            QToolBar bar;
+            auto& bar = keep<QToolBar>();
             const QStyleOptionToolBar option = toolBarOption(&bar);
             return ask(QStyle::PM_ToolBarExtensionExtent, &option, &bar);
         });
     }
     add("horizontal header default section size", [] {
-        QHeaderView header(Qt::Horizontal);
+        auto& header = keep<QHeaderView>(Qt::Horizontal);
         QStyleOptionHeader option;
         option.initFrom(&header);
         option.orientation = Qt::Horizontal;
         return ask(QStyle::PM_HeaderDefaultSectionSizeHorizontal, &option, &header);
     });
     add("vertical header default section size", [] {
-        QHeaderView header(Qt::Vertical);
+        auto& header = keep<QHeaderView>(Qt::Vertical);
         QStyleOptionHeader option;
         option.initFrom(&header);
         option.orientation = Qt::Vertical;
@@ -305,6 +321,8 @@ class tst_Halcyon : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanupTestCase() { keptWidgets.clear(); }
+
     void loadsCleanly()
     {
         QVERIFY(Quilt::StyleRegistry::instance()->defaultStyle());
@@ -324,6 +342,9 @@ private Q_SLOTS:
     {
         QFETCH(int, entry);
         const int value = metricTable.at(entry).second();
+        if (!answeredByElement) {
+            QSKIP("No element class of this build answers the metric");
+        }
         QVERIFY2(value > 0,
                  qPrintable(QStringLiteral("%1 is %2").arg(QString::fromUtf8(metricTable.at(entry).first)).arg(value)));
     }
