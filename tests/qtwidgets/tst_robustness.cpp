@@ -41,13 +41,15 @@ void recordMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 
 // One option of each type, filled as a caller would fill it, so that the
 // requests read plausible values wherever the type is right.
-std::vector<std::unique_ptr<QStyleOption>> everyOption()
+// Held by shared pointers made for the derived type: QStyleOption has no
+// virtual destructor.
+std::vector<std::shared_ptr<QStyleOption>> everyOption()
 {
-    std::vector<std::unique_ptr<QStyleOption>> options;
-    auto add = [&](QStyleOption* option) {
+    std::vector<std::shared_ptr<QStyleOption>> options;
+    auto add = [&]<typename Option>(Option* option) {
         option->rect = QRect(0, 0, 60, 30);
         option->state = QStyle::State_Enabled | QStyle::State_MouseOver | QStyle::State_HasFocus;
-        options.emplace_back(option);
+        options.push_back(std::shared_ptr<Option>(option));
     };
     add(new QStyleOption);
     auto* button = new QStyleOptionButton;
@@ -81,17 +83,22 @@ std::vector<std::unique_ptr<QStyleOption>> everyOption()
     add(new QStyleOptionToolBox);
     add(new QStyleOptionRubberBand);
     add(new QStyleOptionGraphicsItem);
-    for (QStyleOption* complex : std::initializer_list<QStyleOption*> {
-             new QStyleOptionComplex, new QStyleOptionSlider, new QStyleOptionSpinBox, new QStyleOptionToolButton,
-             new QStyleOptionComboBox, new QStyleOptionTitleBar, new QStyleOptionGroupBox, new QStyleOptionSizeGrip }) {
-        add(complex);
-        static_cast<QStyleOptionComplex*>(complex)->subControls = QStyle::SC_All;
-    }
-    if (auto* slider = qstyleoption_cast<QStyleOptionSlider*>(options.at(options.size() - 7).get())) {
-        slider->maximum = 100;
-        slider->pageStep = 10;
-        slider->tickPosition = QSlider::TicksBothSides;
-    }
+    auto addComplex = [&]<typename Option>(Option* option) {
+        option->subControls = QStyle::SC_All;
+        add(option);
+    };
+    addComplex(new QStyleOptionComplex);
+    auto* slider = new QStyleOptionSlider;
+    slider->maximum = 100;
+    slider->pageStep = 10;
+    slider->tickPosition = QSlider::TicksBothSides;
+    addComplex(slider);
+    addComplex(new QStyleOptionSpinBox);
+    addComplex(new QStyleOptionToolButton);
+    addComplex(new QStyleOptionComboBox);
+    addComplex(new QStyleOptionTitleBar);
+    addComplex(new QStyleOptionGroupBox);
+    addComplex(new QStyleOptionSizeGrip);
     return options;
 }
 
@@ -152,7 +159,7 @@ public:
     }
 
 private:
-    std::vector<std::unique_ptr<QStyleOption>> m_options;
+    std::vector<std::shared_ptr<QStyleOption>> m_options;
     QPushButton m_button;
 };
 
