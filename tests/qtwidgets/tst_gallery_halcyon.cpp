@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -155,6 +156,12 @@ private Q_SLOTS:
         QVERIFY(page);
         auto* slider = child<QSlider>(page.get(), "slider");
         QVERIFY(containsColor(slider->grab().toImage(), leftPart(slider), Accent));
+        // A progress bar shows its groove and, over it, the accent up to its value.
+        auto* progress = child<QProgressBar>(page.get(), "progressBar");
+        const QImage progressImage = progress->grab().toImage();
+        QUILT_COMPARE_COLOR(colorAt(progressImage, QPoint(6, progress->height() / 2)), Accent);
+        QUILT_COMPARE_COLOR(colorAt(progressImage, QPoint(progress->width() - 6, progress->height() / 2)),
+                            ScrollGroove);
         auto* bar = child<QScrollBar>(page.get(), "scrollBar");
         const QImage image = bar->grab().toImage();
         QVERIFY(containsColor(image, bar->rect(), ScrollGroove));
