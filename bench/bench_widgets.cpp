@@ -19,6 +19,7 @@
 #include <QMap>
 #include <QMenu>
 #include <QPainter>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -310,6 +311,24 @@ private Q_SLOTS:
         }
     }
 
+    void coldPaint_data() { paint_data(); }
+
+    // The first paint of a widget in a fresh process: nothing cached yet, not
+    // the style's elements, queries or images, nor Qt's own.
+    void coldPaint()
+    {
+        QFETCH(QString, scene);
+        QFETCH(int, style);
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    { QStringLiteral("--cold"), scene, QString::number(style) });
+        QVERIFY(child.waitForFinished(60000));
+        bool ok = false;
+        const double value = QString::fromUtf8(child.readAllStandardOutput()).trimmed().toDouble(&ok);
+        QVERIFY2(ok, child.readAllStandardError().constData());
+        timings[scene + QStringLiteral(" (cold)")].perCall[style] = value;
+    }
+
     void scroll_data()
     {
         QTest::addColumn<bool>("tree");
@@ -424,6 +443,35 @@ private Q_SLOTS:
     }
 };
 
+// The child of coldPaint: prints the microseconds of one first paint.
+int coldPaint(const QString& scene, int style)
+{
+    if (style == FusionSheet) {
+        QFile file(QStringLiteral(QUILT_BENCH_STYLE_SHEET));
+        if (!file.open(QIODevice::ReadOnly)) {
+            return 1;
+        }
+        sheet = QString::fromUtf8(file.readAll());
+    }
+    const Factory factory = paintScenes().value(scene);
+    if (!factory) {
+        return 1;
+    }
+    // The style is set first: its own start (loading the style package) is
+    // not part of painting.
+    useStyle(style);
+    QElapsedTimer timer;
+    timer.start();
+    std::unique_ptr<QWidget> widget(factory());
+    widget->ensurePolished();
+    widget->resize(widget->sizeHint().expandedTo(QSize(40, 16)));
+    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    std::printf("%.1f\n", double(timer.nsecsElapsed()) / 1000.0);
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     // The build's halcyon and CSS plug-in, as the tests find them.
@@ -431,6 +479,9 @@ int main(int argc, char** argv)
     qputenv("QUILT_STYLE_NAME", "halcyon");
     QApplication application(argc, argv);
     QCoreApplication::addLibraryPath(QStringLiteral(QUILT_BENCH_PLUGIN_PATH));
+    if (argc == 4 && qstrcmp(argv[1], "--cold") == 0) {
+        return coldPaint(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+    }
     bench_Widgets bench;
     return QTest::qExec(&bench, argc, argv);
 }
