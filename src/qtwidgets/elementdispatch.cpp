@@ -665,7 +665,11 @@ void drawControl(const QuiltStyle* style, QStyle::ControlElement control, const 
         element->draw(painter, control, -1, -1);
         return;
     }
-    style->QCommonStyle::drawControl(control, option, painter, widget);
+    // The common style reads the option of every drawing request without a
+    // test; a caller that passes none gets nothing drawn rather than a crash.
+    if (option) {
+        style->QCommonStyle::drawControl(control, option, painter, widget);
+    }
 }
 
 void drawComplexControl(const QuiltStyle* style, QStyle::ComplexControl control, const QStyleOptionComplex* option,
@@ -677,7 +681,9 @@ void drawComplexControl(const QuiltStyle* style, QStyle::ComplexControl control,
         element->draw(painter, -1, control, -1);
         return;
     }
-    style->QCommonStyle::drawComplexControl(control, option, painter, widget);
+    if (option) {
+        style->QCommonStyle::drawComplexControl(control, option, painter, widget);
+    }
 }
 
 QRect subControlRect(const QuiltStyle* style, QStyle::ComplexControl control, const QStyleOptionComplex* option,
@@ -686,6 +692,9 @@ QRect subControlRect(const QuiltStyle* style, QStyle::ComplexControl control, co
     if (Element element = complexElement(control, { SubControlRect, control, option, widget, {} }, style)) {
         element->refresh();
         return element->subControlRect(subControl).toRect();
+    }
+    if (!option) {
+        return {};
     }
     return style->QCommonStyle::subControlRect(control, option, subControl, widget);
 }
@@ -717,7 +726,9 @@ void drawPrimitive(const QuiltStyle* style, QStyle::PrimitiveElement primitive, 
         FixedAnswers::drawHeaderArrow(style, option, painter, widget);
         return;
     }
-    style->QCommonStyle::drawPrimitive(primitive, option, painter, widget);
+    if (option) {
+        style->QCommonStyle::drawPrimitive(primitive, option, painter, widget);
+    }
 }
 
 QSize sizeFromContents(const QuiltStyle* style, QStyle::ContentsType type, const QStyleOption* option,
@@ -725,6 +736,9 @@ QSize sizeFromContents(const QuiltStyle* style, QStyle::ContentsType type, const
 {
     if (Element element = sizeElement(type, { SizeFromContents, type, option, widget, contents }, style)) {
         return toSize(element->sizeFromContents(QSizeF(contents)));
+    }
+    if (!option) {
+        return contents;
     }
     return style->QCommonStyle::sizeFromContents(type, option, contents, widget);
 }
@@ -735,6 +749,15 @@ QRect subElementRect(const QuiltStyle* style, QStyle::SubElement subElement, con
     if (Element element = subElementElement(subElement, { SubElementRect, subElement, option, widget, {} }, style)) {
         element->refresh();
         return element->subElementRect(subElement).toRect();
+    }
+    if (!option) {
+        return {};
+    }
+    // The common style measures the scroll buttons of a tab bar on the widget
+    // itself, without testing that there is one.
+    if (!widget
+        && (subElement == QStyle::SE_TabBarScrollLeftButton || subElement == QStyle::SE_TabBarScrollRightButton)) {
+        return {};
     }
     return style->QCommonStyle::subElementRect(subElement, option, widget);
 }
@@ -759,6 +782,11 @@ int styleHint(const QuiltStyle* style, QStyle::StyleHint hint, const QStyleOptio
     if (Element element = hintElement(hint, { StyleHint, hint, option, widget, {} }, style)) {
         return element->styleHint(hint);
     }
+    // The common style fills the focus indicator's format from the option's
+    // palette without testing that there is an option.
+    if (!option && hint == QStyle::SH_TextControl_FocusIndicatorTextCharFormat) {
+        return 1;
+    }
     return style->QCommonStyle::styleHint(hint, option, widget, returnData);
 }
 
@@ -777,6 +805,9 @@ QStyle::SubControl hitTestComplexControl(const QuiltStyle* style, QStyle::Comple
 {
     if (control == QStyle::CC_ScrollBar) {
         return FixedAnswers::hitTestScrollBar(style, option, position, widget);
+    }
+    if (!option) {
+        return QStyle::SC_None;
     }
     return style->QCommonStyle::hitTestComplexControl(control, option, position, widget);
 }

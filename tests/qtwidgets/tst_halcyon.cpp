@@ -1,0 +1,485 @@
+// The default style "halcyon" as a real application meets it: it loads without
+// a complaint, every size that Qt's widgets take from the style is positive,
+// and text stays legible on its background in every lasting state.
+
+#include <QApplication>
+#include <QDockWidget>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSplitter>
+#include <QStyleOption>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeView>
+
+#include "backgroundpropertygroup.h"
+#include "color.h"
+#include "element.h"
+#include "elementdispatch.h"
+#include "elementquery.h"
+#include "quiltstyle.h"
+#include "style.h"
+#include "stylepropertygroup.h"
+#include "styleregistry.h"
+#include "testfixture.h"
+#include "textpropertygroup.h"
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace
+{
+QStringList loadMessages;
+QtMessageHandler previousHandler = nullptr;
+
+void recordMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg) {
+        loadMessages.append(QStringLiteral("%1: %2").arg(QLatin1StringView(context.category), message));
+    }
+    previousHandler(type, context, message);
+}
+
+// One element of a chain as the widget style describes it.
+struct Link
+{
+    QString type;
+    QStringList hints = {};
+    QVariantMap attributes = {};
+};
+
+// The widget style gives every element of a chain the queried element's
+// states and hints; the attributes stay with the element that has them.
+Quilt::ElementChain makeChain(const QList<Link>& links, Quilt::Element::States states, const QStringList& hints)
+{
+    Quilt::ElementChain chain;
+    for (const Link& link : links) {
+        auto element = Quilt::Element::create();
+        element->setType(link.type);
+        element->setStates(states);
+        element->setHints(hints + link.hints);
+        element->setAttributes(link.attributes);
+        chain.append(element);
+    }
+    return chain;
+}
+
+struct Resolved
+{
+    QColor text;
+    QColor background;
+};
+
+// The text colour of the chain's last element, and the colour under it: the
+// nearest background among the chain and its shorter prefixes, composed over
+// what lies further out, down to the window colour.
+Resolved resolve(const Quilt::ElementChain& chain)
+{
+    const auto style = Quilt::StyleRegistry::instance()->defaultStyle();
+    Resolved result;
+    QList<QColor> layers;
+    for (qsizetype length = chain.size(); length > 0; --length) {
+        Quilt::ElementQuery query(style);
+        query.setElements(chain.first(length));
+        if (!query.execute()) {
+            continue;
+        }
+        const auto* properties = query.properties();
+        if (!result.text.isValid() && properties->text()) {
+            if (const auto color = properties->text()->color()) {
+                result.text = color->toQColor();
+            }
+        }
+        if (properties->background()) {
+            if (const auto color = properties->background()->color()) {
+                const QColor resolved = color->toQColor();
+                if (resolved.alpha() > 0) {
+                    layers.append(resolved);
+                    if (resolved.alpha() == 255) {
+                        break;
+                    }
+                }
+            }
+        }
+    }
+    QColor ground(QStringLiteral("#eff0f1"));
+    if (layers.isEmpty() || layers.constLast().alpha() < 255) {
+        // The window's own colour lies under anything that is not opaque.
+        Quilt::ElementQuery window(style);
+        window.setElements(makeChain({ { QStringLiteral("ApplicationWindow") } }, {}, {}));
+        if (window.execute() && window.properties()->background() && window.properties()->background()->color()) {
+            ground = window.properties()->background()->color()->toQColor();
+        }
+    }
+    for (qsizetype i = layers.size() - 1; i >= 0; --i) {
+        const QColor top = layers.at(i);
+        const double a = top.alphaF();
+        ground = QColor::fromRgbF(float(top.redF() * a + ground.redF() * (1 - a)),
+                                  float(top.greenF() * a + ground.greenF() * (1 - a)),
+                                  float(top.blueF() * a + ground.blueF() * (1 - a)));
+    }
+    result.background = ground;
+    return result;
+}
+
+double luminance(const QColor& color)
+{
+    const auto channel = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+using Metric = std::function<int()>;
+QList<std::pair<QByteArray, Metric>> metricTable;
+
+// Whether an element answered the last metric; where none did (its class is
+// not part of this build), the common style's answer says nothing of halcyon.
+bool answeredByElement = false;
+
+int ask(QStyle::PixelMetric metric, const QStyleOption* option = nullptr, const QWidget* widget = nullptr)
+{
+    const int value = QApplication::style()->pixelMetric(metric, option, widget);
+    answeredByElement
+        = bool(ElementDispatch::cachedElement({ ElementDispatch::PixelMetric, int(metric), option, widget, QSize() }));
+    return value;
+}
+
+// The widgets stay alive to the end, so that no two rows share a widget
+// address and with it a cached element.
+std::vector<std::unique_ptr<QWidget>> keptWidgets;
+
+template<typename Widget, typename... Arguments> Widget& keep(Arguments&&... arguments)
+{
+    auto widget = std::make_unique<Widget>(std::forward<Arguments>(arguments)...);
+    Widget& result = *widget;
+    keptWidgets.push_back(std::move(widget));
+    return result;
+}
+
+void buildMetricTable()
+{
+    // Each entry asks as Qt's own widget does: from the real widget, with the
+    // option it would pass, or with none where Qt passes none.
+    auto add = [](const char* name, Metric metric) {
+        metricTable.append({ QByteArray(name), std::move(metric) });
+    };
+    add("text cursor width", [] {
+        auto& edit = keep<QLineEdit>();
+        QStyleOptionFrame option;
+        option.initFrom(&edit);
+        return ask(QStyle::PM_TextCursorWidth, &option, &edit);
+    });
+    for (const Qt::Orientation orientation : { Qt::Horizontal, Qt::Vertical }) {
+        const bool horizontal = orientation == Qt::Horizontal;
+        const auto sliderOption = [orientation](QWidget* widget) {
+            QStyleOptionSlider option;
+            option.initFrom(widget);
+            option.orientation = orientation;
+            if (orientation == Qt::Horizontal) {
+                option.state |= QStyle::State_Horizontal;
+            }
+            option.maximum = 100;
+            option.pageStep = 10;
+            option.subControls = QStyle::SC_All;
+            return option;
+        };
+        add(horizontal ? "horizontal scroll bar extent" : "vertical scroll bar extent", [=] {
+            auto& bar = keep<QScrollBar>(orientation);
+            const QStyleOptionSlider option = sliderOption(&bar);
+            return ask(QStyle::PM_ScrollBarExtent, &option, &bar);
+        });
+        add(horizontal ? "horizontal scroll bar minimum length" : "vertical scroll bar minimum length", [=] {
+            auto& bar = keep<QScrollBar>(orientation);
+            const QStyleOptionSlider option = sliderOption(&bar);
+            return ask(QStyle::PM_ScrollBarSliderMin, &option, &bar);
+        });
+        add(horizontal ? "horizontal slider length" : "vertical slider length", [=] {
+            auto& slider = keep<QSlider>(orientation);
+            const QStyleOptionSlider option = sliderOption(&slider);
+            return ask(QStyle::PM_SliderLength, &option, &slider);
+        });
+    }
+    add("check box indicator width", [] {
+        QStyleOptionButton option;
+        return ask(QStyle::PM_IndicatorWidth, &option);
+    });
+    add("check box indicator height", [] {
+        QStyleOptionButton option;
+        return ask(QStyle::PM_IndicatorHeight, &option);
+    });
+    add("radio button indicator width", [] {
+        QStyleOptionButton option;
+        return ask(QStyle::PM_ExclusiveIndicatorWidth, &option);
+    });
+    add("radio button indicator height", [] {
+        QStyleOptionButton option;
+        return ask(QStyle::PM_ExclusiveIndicatorHeight, &option);
+    });
+    add("tree indentation", [] {
+        auto& view = keep<QTreeView>();
+        return ask(QStyle::PM_TreeViewIndentation, nullptr, &view);
+    });
+    add("splitter width", [] {
+        auto& splitter = keep<QSplitter>();
+        return ask(QStyle::PM_SplitterWidth, nullptr, &splitter);
+    });
+    add("dock separator extent", [] {
+        auto& window = keep<QMainWindow>();
+        return ask(QStyle::PM_DockWidgetSeparatorExtent, nullptr, &window);
+    });
+    add("small icon size", [] { return ask(QStyle::PM_SmallIconSize); });
+    add("large icon size", [] { return ask(QStyle::PM_LargeIconSize); });
+    add("list view icon size", [] {
+        auto& view = keep<QTableView>();
+        return ask(QStyle::PM_ListViewIconSize, nullptr, &view);
+    });
+    add("icon view icon size", [] { return ask(QStyle::PM_IconViewIconSize); });
+    add("message box icon size", [] { return ask(QStyle::PM_MessageBoxIconSize); });
+    add("title bar height", [] {
+        auto& area = keep<QMdiArea>();
+        auto* window = area.addSubWindow(new QWidget);
+        QStyleOptionTitleBar option;
+        option.initFrom(window);
+        option.titleBarFlags = window->windowFlags();
+        option.text = QStringLiteral("Sub-window");
+        return ask(QStyle::PM_TitleBarHeight, &option, window);
+    });
+    add("tab close button width", [] {
+        auto& bar = keep<QTabBar>();
+        return ask(QStyle::PM_TabCloseIndicatorWidth, nullptr, &bar);
+    });
+    add("tab close button height", [] {
+        auto& bar = keep<QTabBar>();
+        return ask(QStyle::PM_TabCloseIndicatorHeight, nullptr, &bar);
+    });
+    for (const Qt::ToolBarArea area : { Qt::TopToolBarArea, Qt::LeftToolBarArea }) {
+        const bool top = area == Qt::TopToolBarArea;
+        const auto toolBarOption = [area](QToolBar* bar) {
+            QStyleOptionToolBar option;
+            option.initFrom(bar);
+            option.toolBarArea = area;
+            option.features = QStyleOptionToolBar::Movable;
+            if (area == Qt::TopToolBarArea) {
+                option.state |= QStyle::State_Horizontal;
+            }
+            return option;
+        };
+        add(top ? "top tool bar handle extent" : "left tool bar handle extent", [=] {
+            auto& bar = keep<QToolBar>();
+            const QStyleOptionToolBar option = toolBarOption(&bar);
+            return ask(QStyle::PM_ToolBarHandleExtent, &option, &bar);
+        });
+        add(top ? "top tool bar separator extent" : "left tool bar separator extent", [=] {
+            auto& bar = keep<QToolBar>();
+            const QStyleOptionToolBar option = toolBarOption(&bar);
+            return ask(QStyle::PM_ToolBarSeparatorExtent, &option, &bar);
+        });
+        add(top ? "top tool bar extension extent" : "left tool bar extension extent", [=] {
+            auto& bar = keep<QToolBar>();
+            const QStyleOptionToolBar option = toolBarOption(&bar);
+            return ask(QStyle::PM_ToolBarExtensionExtent, &option, &bar);
+        });
+    }
+    add("horizontal header default section size", [] {
+        auto& header = keep<QHeaderView>(Qt::Horizontal);
+        QStyleOptionHeader option;
+        option.initFrom(&header);
+        option.orientation = Qt::Horizontal;
+        return ask(QStyle::PM_HeaderDefaultSectionSizeHorizontal, &option, &header);
+    });
+    add("vertical header default section size", [] {
+        auto& header = keep<QHeaderView>(Qt::Vertical);
+        QStyleOptionHeader option;
+        option.initFrom(&header);
+        option.orientation = Qt::Vertical;
+        return ask(QStyle::PM_HeaderDefaultSectionSizeVertical, &option, &header);
+    });
+}
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Link>)
+
+class tst_Halcyon : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanupTestCase() { keptWidgets.clear(); }
+
+    void loadsCleanly()
+    {
+        QVERIFY(Quilt::StyleRegistry::instance()->defaultStyle());
+        QCOMPARE(Quilt::StyleRegistry::instance()->defaultStyle()->id(), QStringLiteral("halcyon"));
+        QVERIFY2(loadMessages.isEmpty(), qPrintable(loadMessages.join(QLatin1Char('\n'))));
+    }
+
+    void metricsArePositive_data()
+    {
+        QTest::addColumn<int>("entry");
+        for (qsizetype i = 0; i < metricTable.size(); ++i) {
+            QTest::newRow(metricTable.at(i).first.constData()) << int(i);
+        }
+    }
+
+    void metricsArePositive()
+    {
+        QFETCH(int, entry);
+        const int value = metricTable.at(entry).second();
+        if (!answeredByElement) {
+            QSKIP("No element class of this build answers the metric");
+        }
+        QVERIFY2(value > 0,
+                 qPrintable(QStringLiteral("%1 is %2").arg(QString::fromUtf8(metricTable.at(entry).first)).arg(value)));
+    }
+
+    void textIsLegible_data()
+    {
+        using State = Quilt::Element::State;
+        QTest::addColumn<QList<Link>>("links");
+        QTest::addColumn<Quilt::Element::States>("states");
+        QTest::addColumn<QStringList>("hints");
+
+        const Link window { QStringLiteral("ApplicationWindow") };
+        const Link menu { QStringLiteral("Menu") };
+        const Link menuItem { QStringLiteral("MenuItem") };
+        const auto row = [](const char* name, const QList<Link>& links, Quilt::Element::States states = {},
+                            const QStringList& hints = {}) {
+            QTest::newRow(name) << links << states << hints;
+        };
+
+        row("button", { window, { QStringLiteral("Button") } });
+        row("button hovered", { window, { QStringLiteral("Button") } }, State::Hovered);
+        row("button pressed", { window, { QStringLiteral("Button") } }, State::Pressed);
+        row("button checked", { window, { QStringLiteral("Button") } }, State::Checked);
+        row("default button", { window, { QStringLiteral("Button") } }, State::Highlighted);
+        row("flat button hovered", { window, { QStringLiteral("Button") } }, State::Hovered,
+            { QStringLiteral("flat") });
+        row("tool button", { window, { QStringLiteral("ToolBar") }, { QStringLiteral("ToolButton") } });
+        row("tool button hovered", { window, { QStringLiteral("ToolBar") }, { QStringLiteral("ToolButton") } },
+            State::Hovered);
+        row("tool button checked", { window, { QStringLiteral("ToolBar") }, { QStringLiteral("ToolButton") } },
+            State::Checked);
+        row("tool button pressed", { window, { QStringLiteral("ToolButton") } }, State::Pressed,
+            { QStringLiteral("raised") });
+        row("check box", { window, { QStringLiteral("CheckBox") } }, State::Checked);
+        row("radio button hovered", { window, { QStringLiteral("RadioButton") } }, State::Hovered);
+        row("text field", { window, { QStringLiteral("TextField") } });
+        row("text field focused", { window, { QStringLiteral("TextField") } }, State::ActiveFocus);
+        row("spin box hovered", { window, { QStringLiteral("SpinBox") } }, State::Hovered);
+        row("combo box", { window, { QStringLiteral("ComboBox") } });
+        row("combo box pressed", { window, { QStringLiteral("ComboBox") } }, State::Pressed);
+        row("editable combo box", { window, { QStringLiteral("ComboBox") } }, {}, { QStringLiteral("editable") });
+        row("menu item", { window, menu, menuItem });
+        row("menu item highlighted", { window, menu, menuItem }, State::Highlighted);
+        row("menu item checked", { window, menu, menuItem }, State::Checked);
+        row("menu shortcut", { window, menu, menuItem, { QStringLiteral("ShortcutText") } });
+        row("menu shortcut highlighted", { window, menu, menuItem, { QStringLiteral("ShortcutText") } },
+            State::Highlighted);
+        row("menu title", { window, menu, menuItem }, {}, { QStringLiteral("with-title") });
+        row("menu bar item", { window, { QStringLiteral("MenuBar") }, { QStringLiteral("MenuBarItem") } });
+        row("menu bar item hovered", { window, { QStringLiteral("MenuBar") }, { QStringLiteral("MenuBarItem") } },
+            State::Hovered);
+        row("menu bar item open", { window, { QStringLiteral("MenuBar") }, { QStringLiteral("MenuBarItem") } },
+            State::Highlighted);
+        for (const char* direction : { "top", "bottom", "left", "right" }) {
+            const Link tab { QStringLiteral("TabButton"), {}, { { QStringLiteral("direction"), direction } } };
+            const Link bar { QStringLiteral("TabBar") };
+            row(qPrintable(QStringLiteral("tab %1").arg(QLatin1StringView(direction))), { window, bar, tab });
+            row(qPrintable(QStringLiteral("tab %1 hovered").arg(QLatin1StringView(direction))), { window, bar, tab },
+                State::Hovered);
+            row(qPrintable(QStringLiteral("tab %1 current").arg(QLatin1StringView(direction))), { window, bar, tab },
+                State::Checked);
+        }
+        row("tool box tab", { window, { QStringLiteral("ToolBox") }, { QStringLiteral("TabButton") } });
+        row("tool box tab current", { window, { QStringLiteral("ToolBox") }, { QStringLiteral("TabButton") } },
+            State::Checked);
+        row("tool box tab hovered", { window, { QStringLiteral("ToolBox") }, { QStringLiteral("TabButton") } },
+            State::Hovered);
+        const Link tree { QStringLiteral("TreeView") };
+        const Link table { QStringLiteral("TableView") };
+        const Link item { QStringLiteral("ItemViewItem") };
+        row("view item", { window, table, item }, {}, { QStringLiteral("hover-enabled") });
+        row("view item alternating", { window, table, item }, {},
+            { QStringLiteral("hover-enabled"), QStringLiteral("alternating-colors") });
+        row("view item hovered", { window, tree, item }, State::Hovered, { QStringLiteral("inside-tree") });
+        row("view item selected", { window, tree, item }, State::Highlighted, { QStringLiteral("inside-tree") });
+        row("view item selected hovered", { window, table, item }, State::Highlighted | State::Hovered);
+        row("view item selected focused", { window, table, item }, State::Highlighted | State::ActiveFocus);
+        row("view item checked", { window, table, item }, State::Checked);
+        row("combo box popup item selected", { window, { QStringLiteral("Popup") }, item }, State::Highlighted,
+            { QStringLiteral("combobox") });
+        row("header section", { window, { QStringLiteral("HeaderView") }, { QStringLiteral("HeaderViewDelegate") } });
+        row("header section hovered",
+            { window, { QStringLiteral("HeaderView") }, { QStringLiteral("HeaderViewDelegate") } }, State::Hovered);
+        row("header section pressed",
+            { window, { QStringLiteral("HeaderView") }, { QStringLiteral("HeaderViewDelegate") } }, State::Pressed);
+        row("header section sorted",
+            { window, { QStringLiteral("HeaderView") }, { QStringLiteral("HeaderViewDelegate") } }, {},
+            { QStringLiteral("sort-ascending") });
+        row("progress bar label", { window, { QStringLiteral("ProgressBar") } });
+        row("progress bar label on its track",
+            { window, { QStringLiteral("ProgressBar") }, { QStringLiteral("Track") } });
+        row("group box title", { window, { QStringLiteral("GroupBox") } });
+        row("tool tip", { { QStringLiteral("ToolTip") } });
+        row("status bar", { window, { QStringLiteral("StatusBar") } });
+        row("dock title", { window, { QStringLiteral("Dock") }, { QStringLiteral("DockWidget") } });
+        row("title bar", { window, { QStringLiteral("MdiSubWindow") }, { QStringLiteral("TitleBar") } });
+        row("title bar active", { window, { QStringLiteral("MdiSubWindow") }, { QStringLiteral("TitleBar") } },
+            State::ActiveFocus);
+        row("inactive window button",
+            { { QStringLiteral("ApplicationWindow"), { QStringLiteral("inactive") } }, { QStringLiteral("Button") } });
+    }
+
+    void textIsLegible()
+    {
+        QFETCH(QList<Link>, links);
+        QFETCH(Quilt::Element::States, states);
+        QFETCH(QStringList, hints);
+
+        const Resolved colors = resolve(makeChain(links, states, hints));
+        QVERIFY2(colors.text.isValid(), "no text colour");
+        const double ratio = contrast(colors.text, colors.background);
+        QVERIFY2(ratio >= 4.5,
+                 qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                .arg(colors.text.name(QColor::HexArgb), colors.background.name(QColor::HexArgb))
+                                .arg(ratio, 0, 'f', 2)));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    // The build's data folder (XDG_DATA_DIRS of the test) holds halcyon; a
+    // private data home keeps a user's own styles out.
+    QuiltTest::TemporaryXdg xdg;
+    qputenv("QUILT_STYLE_NAME", "halcyon");
+    qputenv("QUILT_DISABLE_STYLE_CACHE", "1");
+    qputenv("QUILT_FORCE_PLATFORM", "testplain");
+    previousHandler = qInstallMessageHandler(recordMessage);
+    QApplication application(argc, argv);
+    auto* style = new QuiltStyle;
+    QApplication::setStyle(style);
+    Quilt::StyleRegistry::instance()->defaultStyle();
+    qInstallMessageHandler(previousHandler);
+    buildMetricTable();
+    tst_Halcyon test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_halcyon.moc"
