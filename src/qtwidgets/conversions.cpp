@@ -232,6 +232,13 @@ QRectF centeredRect(const QRectF& container, double width, double height)
                   width, height);
 }
 
+const QStringList& orientationHints(bool horizontal)
+{
+    static const QStringList horizontalHints { QStringLiteral("horizontal") };
+    static const QStringList verticalHints { QStringLiteral("vertical") };
+    return horizontal ? horizontalHints : verticalHints;
+}
+
 QStringList frameHints(const QStyleOptionFrame* option)
 {
     QStringList hints;

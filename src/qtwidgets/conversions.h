@@ -46,3 +46,7 @@ QRectF centeredRect(const QRectF& container, double width, double height);
 // Element hints of a frame: its features and, from its style object's
 // "_halcyon_borders_sides", the edges it draws.
 QStringList frameHints(const QStyleOptionFrame* option);
+
+// The one hint, "horizontal" or "vertical", of a bar that can lie either way;
+// shared lists, so that asking allocates nothing.
+const QStringList& orientationHints(bool horizontal);

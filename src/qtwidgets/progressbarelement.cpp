@@ -28,9 +28,7 @@ QString ProgressBarElement::elementType(const QStyleOption*) const
 
 QStringList ProgressBarElement::hints() const
 {
-    static const QStringList horizontal { QStringLiteral("horizontal") };
-    static const QStringList vertical { QStringLiteral("vertical") };
-    return m_horizontal ? horizontal : vertical;
+    return orientationHints(m_horizontal);
 }
 
 void ProgressBarElement::updateSubElementNames()

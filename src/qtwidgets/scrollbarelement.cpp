@@ -1,6 +1,7 @@
 #include "scrollbarelement.h"
 
 #include "elementnames.h"
+#include "conversions.h"
 #include "quiltstyle.h"
 #include "styledrectpainter.h"
 #include "widgetslogging.h"
@@ -26,12 +27,7 @@ QString ScrollBarElement::elementType(const QStyleOption*) const
 
 QStringList ScrollBarElement::hints() const
 {
-    static const QStringList horizontal { QStringLiteral("horizontal") };
-    static const QStringList vertical { QStringLiteral("vertical") };
-    if (m_sliderOption && m_sliderOption->orientation == Qt::Horizontal) {
-        return horizontal;
-    }
-    return vertical;
+    return orientationHints(m_sliderOption && m_sliderOption->orientation == Qt::Horizontal);
 }
 
 void ScrollBarElement::updateSubElementNames()

@@ -57,12 +57,7 @@ QString SliderElement::elementType(const QStyleOption*) const
 
 QStringList SliderElement::hints() const
 {
-    static const QStringList horizontal { QStringLiteral("horizontal") };
-    static const QStringList vertical { QStringLiteral("vertical") };
-    if (m_sliderOption && m_sliderOption->orientation == Qt::Horizontal) {
-        return horizontal;
-    }
-    return vertical;
+    return orientationHints(m_sliderOption && m_sliderOption->orientation == Qt::Horizontal);
 }
 
 void SliderElement::updateSubElementNames()
