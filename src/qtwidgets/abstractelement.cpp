@@ -210,6 +210,12 @@ QStringList AbstractElement::hints() const
 Element::States AbstractElement::states() const
 {
     if (!m_option || m_option->state == QStyle::State_None) {
+        // A zero state is mostly a caller that filled in none; but a disabled
+        // widget with nothing else to show (a combo box or spin box without
+        // focus or hover) has one too, and must not look enabled.
+        if (m_option && m_widget && !m_widget->isEnabled()) {
+            return Element::State::Disabled;
+        }
         return Element::State::None;
     }
     const QStyle::State state = m_option->state;

@@ -3,6 +3,7 @@
 #include "elementnames.h"
 #include "quiltstyle.h"
 #include "styledrectpainter.h"
+#include "subelementlayout.h"
 #include "widgetslogging.h"
 
 #include <QStyleOption>
@@ -63,6 +64,11 @@ void CheckBoxElement::update()
     }
     updateSubElementNames();
     query();
+    // The layout runs left to right; a right-to-left button puts its
+    // indicator on the right.
+    if (m_option) {
+        mirrorSubElements(m_layout, m_option->direction, QRectF(m_option->rect));
+    }
 }
 
 void CheckBoxElement::draw(QPainter* painter, int control, int, int primitive)

@@ -2,6 +2,7 @@
 
 #include "elementnames.h"
 #include "quiltstyle.h"
+#include "subelementlayout.h"
 
 #include <QStyleOption>
 
@@ -48,6 +49,11 @@ void DockWidgetElement::query()
     m_elements = elementList(m_option, m_widget, { ElementNames::DockWidget });
     m_properties = queryAndKeep(m_elements, m_propertiesHold);
     m_layout = layout(m_elements, m_option, m_subElementNames);
+    // The layout runs left to right; right to left, the title starts at the
+    // right and the buttons sit at the left end.
+    if (m_option) {
+        mirrorSubElements(m_layout, m_option->direction, QRectF(m_option->rect));
+    }
     m_valid = true;
 }
 

@@ -2,14 +2,15 @@
 
 #include "lrucache.h"
 
+#include <QPointer>
 #include <QSize>
+#include <QWidget>
 
 #include <cstddef>
 #include <memory>
 
 class AbstractElement;
 class QStyleOption;
-class QWidget;
 
 // What an element was made for, kept beside it: keys are hash values, so a
 // hit is checked against the request before its element is used.
@@ -22,6 +23,9 @@ struct ElementCacheEntry
     int optionVersion = -1;
     const QStyleOption* option = nullptr;
     const QWidget* widget = nullptr;
+    // Follows the widget's life: a new widget may be given the address of a
+    // destroyed one, and the element made for the old one must not serve it.
+    QPointer<const QWidget> widgetGuard;
     QSize contents;
 };
 

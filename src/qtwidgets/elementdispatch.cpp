@@ -63,7 +63,8 @@ bool entryMatches(const ElementCacheEntry& entry, const RequestSite& site)
     const int optionVersion = site.option ? site.option->version : -1;
     return entry.kind == site.kind && (site.kind == StandardIcon || entry.enumerator == site.enumerator)
         && entry.option == site.option && entry.widget == site.widget && entry.optionType == optionType
-        && entry.optionVersion == optionVersion && (site.kind != SizeFromContents || entry.contents == site.contents);
+        && entry.optionVersion == optionVersion && (site.kind != SizeFromContents || entry.contents == site.contents)
+        && (!site.widget || entry.widgetGuard == site.widget);
 }
 
 // The factory of one enumerator: the cached element of the site, else a new
@@ -96,6 +97,7 @@ template<typename E, typename O> Element makeElement(const RequestSite& site, co
     entry.optionVersion = site.option ? site.option->version : -1;
     entry.option = site.option;
     entry.widget = site.widget;
+    entry.widgetGuard = site.widget;
     entry.contents = site.contents;
     cache.put(key, std::move(entry));
     return element;

@@ -179,7 +179,17 @@ void ItemViewElement::query()
     const QRectF check(common->QCommonStyle::subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &inset, m_widget));
 
     const double s = spacing();
-    switch (m_viewOption->decorationPosition) {
+    // The common style has mirrored its places already: right to left, a
+    // decoration "at the left" stands at the right of the text.
+    QStyleOptionViewItem::Position position = m_viewOption->decorationPosition;
+    if (m_viewOption->direction == Qt::RightToLeft) {
+        if (position == QStyleOptionViewItem::Left) {
+            position = QStyleOptionViewItem::Right;
+        } else if (position == QStyleOptionViewItem::Right) {
+            position = QStyleOptionViewItem::Left;
+        }
+    }
+    switch (position) {
     case QStyleOptionViewItem::Left:
         text.moveLeft(icon.x() + icon.width() + s);
         break;
@@ -192,6 +202,12 @@ void ItemViewElement::query()
     case QStyleOptionViewItem::Bottom:
         text.moveTop(icon.y() - s - text.height());
         break;
+    }
+
+    // Moved beside the icon, the text keeps its width; it must not reach
+    // past the item into its neighbour.
+    if (!text.isEmpty() && !inset.rect.isEmpty()) {
+        text = text.intersected(QRectF(inset.rect));
     }
 
     // Assigning into the places already in the map keeps a warm update from

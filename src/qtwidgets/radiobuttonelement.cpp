@@ -3,6 +3,7 @@
 #include "elementnames.h"
 #include "quiltstyle.h"
 #include "styledrectpainter.h"
+#include "subelementlayout.h"
 #include "widgetslogging.h"
 
 #include <QStyleOption>
@@ -56,6 +57,11 @@ void RadioButtonElement::update()
     m_text = m_buttonOption->text;
     updateSubElementNames();
     query();
+    // The layout runs left to right; a right-to-left button puts its
+    // indicator on the right.
+    if (m_option) {
+        mirrorSubElements(m_layout, m_option->direction, QRectF(m_option->rect));
+    }
 }
 
 void RadioButtonElement::draw(QPainter* painter, int control, int, int primitive)

@@ -210,3 +210,13 @@ QRectF layoutContentsRect(const SubElementLayout& layout)
     }
     return united;
 }
+
+void mirrorSubElements(SubElementLayout& layout, Qt::LayoutDirection direction, const QRectF& bounds)
+{
+    if (direction != Qt::RightToLeft) {
+        return;
+    }
+    for (auto& item : layout) {
+        item.rect.moveLeft(2 * bounds.x() + bounds.width() - item.rect.x() - item.rect.width());
+    }
+}

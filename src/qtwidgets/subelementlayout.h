@@ -45,3 +45,7 @@ SubElementLayout arrangeSubElements(const QList<SubElementItem>& items, const QR
 // The smallest rectangle holding every placed item but the indicator, each
 // made whole first; an empty rectangle when there is none.
 QRectF layoutContentsRect(const SubElementLayout& layout);
+
+// Mirrors every place of `layout` inside `bounds` for a right-to-left
+// direction; a left-to-right layout is left as it is.
+void mirrorSubElements(SubElementLayout& layout, Qt::LayoutDirection direction, const QRectF& bounds);

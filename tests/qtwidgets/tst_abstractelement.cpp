@@ -93,6 +93,7 @@ private Q_SLOTS:
     void changedHint();
     void states_data();
     void states();
+    void zeroStateOfADisabledWidget();
     void sizeFromContents_data();
     void sizeFromContents();
     void placeholderPart();
@@ -202,6 +203,19 @@ void tst_AbstractElement::states()
     ProbeElement element(&option, nullptr);
     QCOMPARE(int(element.states()), expected);
     QCOMPARE(int(ProbeElement(nullptr, nullptr).states()), int(State::None));
+}
+
+void tst_AbstractElement::zeroStateOfADisabledWidget()
+{
+    // A disabled widget without focus or hover describes itself with a zero
+    // state; its widget tells it apart from a caller that filled in none.
+    QWidget widget;
+    QStyleOption option;
+    option.initFrom(&widget);
+    option.state = QStyle::State_None;
+    QCOMPARE(int(ProbeElement(&option, &widget).states()), int(State::None));
+    widget.setEnabled(false);
+    QCOMPARE(int(ProbeElement(&option, &widget).states()), int(State::Disabled));
 }
 
 void tst_AbstractElement::sizeFromContents_data()

@@ -168,6 +168,18 @@ void tst_CheckBoxElements::rects()
     const QRect contents = style()->subElementRect(QStyle::SE_RadioButtonContents, &radioOption, &radio);
     QCOMPARE(contents.left(), 4 + 14 + 6);
     QCOMPARE(contents.width(), radioOption.fontMetrics.horizontalAdvance(QStringLiteral("Radio")));
+
+    // Right to left, the places are mirrored: the indicator at the right,
+    // the text to its left.
+    const int width = BoxSize.width();
+    option.direction = Qt::RightToLeft;
+    QCOMPARE(style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &box), QRect(width - 4 - 16, 7, 16, 16));
+    radioOption.direction = Qt::RightToLeft;
+    QCOMPARE(style()->subElementRect(QStyle::SE_RadioButtonIndicator, &radioOption, &radio),
+             QRect(width - 4 - 14, 8, 14, 14));
+    const QRect mirrored = style()->subElementRect(QStyle::SE_RadioButtonContents, &radioOption, &radio);
+    QCOMPARE(mirrored.right(), width - 1 - (4 + 14 + 6));
+    QCOMPARE(mirrored.width(), contents.width());
 }
 
 void tst_CheckBoxElements::sizes()

@@ -1,6 +1,7 @@
 #include <QCommonStyle>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleOption>
 #include <QTest>
 
@@ -165,6 +166,7 @@ private Q_SLOTS:
     void destructorEmptiesCache();
     void optionTypesAtOneAddress();
     void collisionMakesItsOwnElement();
+    void widgetAtADestroyedWidgetsAddress();
     // Tabs, group boxes, tool boxes, status bars, title bars, dock widgets and
     // the small elements.
     void dispatchTableTabsAndPanels_data();
@@ -623,6 +625,38 @@ void tst_ElementDispatch::collisionMakesItsOwnElement()
     const auto element = cachedElement(siteOf(PixelMetric, QStyle::PM_ButtonIconSize, &second));
     QVERIFY(element);
     QVERIFY(element != entry->element);
+}
+
+void tst_ElementDispatch::widgetAtADestroyedWidgetsAddress()
+{
+    // A widget made where a destroyed one lived, asked with an option at the
+    // same (stack) address: the element made for the first widget, which
+    // described the first widget, must not answer for the second.
+    alignas(QScrollBar) unsigned char storage[sizeof(QScrollBar)];
+    QStyle* style = quiltStyle();
+    QStyleOptionSlider option;
+
+    auto* horizontal = new (storage) QScrollBar(Qt::Horizontal);
+    option.initFrom(horizontal);
+    option.orientation = Qt::Horizontal;
+    style->pixelMetric(QStyle::PM_ScrollBarExtent, &option, horizontal);
+    const auto first = cachedElement(siteOf(PixelMetric, QStyle::PM_ScrollBarExtent, &option, horizontal));
+    QVERIFY(first);
+    horizontal->~QScrollBar();
+
+    auto* vertical = new (storage) QScrollBar(Qt::Vertical);
+    QCOMPARE(static_cast<void*>(vertical), static_cast<void*>(horizontal));
+    option.initFrom(vertical);
+    option.orientation = Qt::Vertical;
+    QVERIFY(!cachedElement(siteOf(PixelMetric, QStyle::PM_ScrollBarExtent, &option, vertical)));
+    style->pixelMetric(QStyle::PM_ScrollBarExtent, &option, vertical);
+    const auto second = cachedElement(siteOf(PixelMetric, QStyle::PM_ScrollBarExtent, &option, vertical));
+    QVERIFY(second);
+    QVERIFY(second != first);
+    // The live widget keeps its element.
+    style->pixelMetric(QStyle::PM_ScrollBarExtent, &option, vertical);
+    QCOMPARE(cachedElement(siteOf(PixelMetric, QStyle::PM_ScrollBarExtent, &option, vertical)), second);
+    vertical->~QScrollBar();
 }
 
 namespace

@@ -81,6 +81,8 @@ private Q_SLOTS:
     void modelBackground();
     void checkBoxes();
     void decorationOnTop();
+    void decorationBeside_data();
+    void decorationBeside();
     void position_data();
     void position();
     void branches();
@@ -186,6 +188,44 @@ void tst_ItemViewElements::decorationOnTop()
         style()->drawControl(QStyle::CE_ItemViewItem, &option, painter, &list);
     });
     QUILT_COMPARE_COLOR(colorAt(image, icon.center()), iconColor("window-close-symbolic"));
+}
+
+void tst_ItemViewElements::decorationBeside_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::newRow("left to right") << int(Qt::LeftToRight);
+    QTest::newRow("right to left") << int(Qt::RightToLeft);
+}
+
+void tst_ItemViewElements::decorationBeside()
+{
+    // The text stays inside the item, on the far side of the icon; right to
+    // left, that is the icon's left.
+    QFETCH(int, direction);
+    QListWidget list;
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    option.widget = &list;
+    option.direction = Qt::LayoutDirection(direction);
+    option.rect = QRect(0, 0, 120, 20);
+    option.text = QStringLiteral("Beside");
+    option.icon = QIcon::fromTheme(QStringLiteral("window-close-symbolic"));
+    option.decorationSize = QSize(16, 16);
+    option.decorationPosition = QStyleOptionViewItem::Left;
+    option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    option.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+    option.state = QStyle::State_Enabled;
+
+    QVERIFY(paintItem(option, &list));
+    const QRect icon = style()->subElementRect(QStyle::SE_ItemViewItemDecoration, &option, &list);
+    const QRect text = style()->subElementRect(QStyle::SE_ItemViewItemText, &option, &list);
+    QVERIFY(option.rect.contains(text));
+    QVERIFY(!text.intersects(icon));
+    if (option.direction == Qt::RightToLeft) {
+        QVERIFY(text.right() < icon.left());
+    } else {
+        QVERIFY(text.left() > icon.right());
+    }
 }
 
 void tst_ItemViewElements::position_data()

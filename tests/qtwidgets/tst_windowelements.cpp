@@ -331,6 +331,16 @@ void tst_WindowElements::dockWidgetRequests()
     QCOMPARE(quiltStyle()->subElementRect(QStyle::SE_DockWidgetFloatButton, &option), QRect(198 - 2 - 14, 5, 14, 14));
     QCOMPARE(quiltStyle()->subElementRect(QStyle::SE_DockWidgetCloseButton, &option),
              QRect(198 - 2 - 14 - 2 - 14, 5, 14, 14));
+    // Right to left, the same places mirrored: the buttons at the left end,
+    // the title at the right.
+    const QRect title = quiltStyle()->subElementRect(QStyle::SE_DockWidgetTitleBarText, &option);
+    option.direction = Qt::RightToLeft;
+    QCOMPARE(quiltStyle()->subElementRect(QStyle::SE_DockWidgetFloatButton, &option), QRect(2 + 2, 5, 14, 14));
+    QCOMPARE(quiltStyle()->subElementRect(QStyle::SE_DockWidgetCloseButton, &option), QRect(2 + 2 + 14 + 2, 5, 14, 14));
+    const QRect mirroredTitle = quiltStyle()->subElementRect(QStyle::SE_DockWidgetTitleBarText, &option);
+    QCOMPARE(mirroredTitle.size(), title.size());
+    QCOMPARE(mirroredTitle.right(), 199 - title.left());
+    option.direction = Qt::LeftToRight;
 
     const auto nameOf = [&](QStyle::StandardPixmap pixmap) {
         return quiltStyle()->standardIcon(pixmap, &option).name();
