@@ -90,6 +90,36 @@ QRect textBounds(const QFont& font, const QRect& rect, int flags, const QString&
     return bounds.translated(rect.topLeft());
 }
 
+// Eliding shapes the text, whether it fits or not, and a label is elided
+// again at every paint.
+struct ElidedText
+{
+    QFontMetrics metrics;
+    QString text;
+    Qt::TextElideMode mode;
+    int width;
+    QString elided;
+};
+
+using ElidedTextCache = Quilt::LruCache<size_t, std::shared_ptr<const ElidedText>, 256>;
+
+QString cachedElidedText(const QFontMetrics& metrics, const QString& text, Qt::TextElideMode mode, int width)
+{
+    static ElidedTextCache cache;
+    const size_t key = qHashMulti(0, text, int(mode), width);
+    if (auto entry = cache.get(key)) {
+        const ElidedText& known = **entry;
+        // Metrics compare equal only when they share their font's data; other
+        // equal fonts merely miss.
+        if (known.mode == mode && known.width == width && known.text == text && known.metrics == metrics) {
+            return known.elided;
+        }
+    }
+    QString elided = metrics.elidedText(text, mode, width, Qt::TextShowMnemonic);
+    cache.put(key, std::make_shared<const ElidedText>(ElidedText { metrics, text, mode, width, elided }));
+    return elided;
+}
+
 void setAlignment(SubElementItem& item, const Quilt::Properties::AlignmentPropertyGroup* alignment)
 {
     if (!alignment) {
@@ -611,10 +641,8 @@ QString AbstractElement::elidedText(const QString& text, const QRectF& rect, con
     const int width = int(std::min(rect.width(), double(m_option->rect.width())));
     // Measured as drawn: in the style's font where it sets one, and with a
     // mnemonic's ampersand taking no room.
-    if (textGroup && textGroup->font()) {
-        return QFontMetrics(*textGroup->font()).elidedText(text, mode, width, Qt::TextShowMnemonic);
-    }
-    return m_option->fontMetrics.elidedText(text, mode, width, Qt::TextShowMnemonic);
+    const std::optional<QFont> font = textGroup ? textGroup->font() : std::nullopt;
+    return cachedElidedText(font ? QFontMetrics(*font) : m_option->fontMetrics, text, mode, width);
 }
 
 double AbstractElement::averagePadding() const

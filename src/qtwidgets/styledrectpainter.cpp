@@ -164,7 +164,23 @@ struct RenderedRect
     QPen pen;
     QBrush brush;
     bool antialiased = false;
+    // Nothing to blit: a transparent background without a border, as most
+    // items of a menu or a view have.
+    bool blank = false;
 };
+
+bool isBlank(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
 
 using RenderedRectCache = Quilt::LruCache<size_t, std::shared_ptr<const RenderedRect>, 256>;
 
@@ -587,14 +603,17 @@ void paintStyledRect(QPainter* painter, const QRectF& rect, const StylePropertyG
         made->brush = imagePainter.brush();
         made->antialiased = imagePainter.testRenderHint(QPainter::Antialiasing);
         imagePainter.end();
+        made->blank = isBlank(made->image);
         rendered = made;
         cache.put(hash, std::move(made));
     }
 
-    const QTransform& transform = painter->deviceTransform();
-    const QPointF device = outer.topLeft() + QPointF(transform.dx(), transform.dy());
-    const QPointF origin(std::floor(device.x()), std::floor(device.y()));
-    painter->drawImage(origin - QPointF(transform.dx(), transform.dy()), rendered->image);
+    if (!rendered->blank) {
+        const QTransform& transform = painter->deviceTransform();
+        const QPointF device = outer.topLeft() + QPointF(transform.dx(), transform.dy());
+        const QPointF origin(std::floor(device.x()), std::floor(device.y()));
+        painter->drawImage(origin - QPointF(transform.dx(), transform.dy()), rendered->image);
+    }
     painter->setPen(rendered->pen);
     painter->setBrush(rendered->brush);
     painter->setRenderHint(QPainter::Antialiasing, rendered->antialiased);
