@@ -190,9 +190,10 @@ RenderedRectCache& renderedRectCache()
     return cache;
 }
 
-// Sizes past this are painted directly: big areas are rare, each one is a
-// large image, and a cache entry of their size rarely meets a second paint.
-constexpr double s_largestCachedArea = 512.0 * 512.0;
+// Past this area (a group box's, not a menu's) blitting the image costs more
+// than painting afresh: filling the inside is a solid span per row, while
+// blending the image reads every pixel of it.
+constexpr double s_largestCachedArea = 128.0 * 128.0;
 
 void describeLine(RenderedRectKey& key, int index, const LinePropertyGroup* line)
 {
