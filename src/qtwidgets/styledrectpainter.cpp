@@ -131,6 +131,12 @@ struct RenderedRectKey
     double lineSize[4] = {};
     bool hasCorners = false;
     CornerRadii radii;
+    // The background image by the identity of its loaded pixels (0 for
+    // none), whether it is a mask, and the mask's colour.
+    qint64 image = 0;
+    bool smooth = false;
+    bool mask = false;
+    QRgb maskColor = 0;
 
     bool operator==(const RenderedRectKey& other) const
     {
@@ -141,7 +147,8 @@ struct RenderedRectKey
             && std::equal(color, color + 4, other.color) && std::equal(lineSize, lineSize + 4, other.lineSize)
             && hasCorners == other.hasCorners && radii.topLeft == other.radii.topLeft
             && radii.topRight == other.radii.topRight && radii.bottomLeft == other.radii.bottomLeft
-            && radii.bottomRight == other.radii.bottomRight;
+            && radii.bottomRight == other.radii.bottomRight && image == other.image && smooth == other.smooth
+            && mask == other.mask && maskColor == other.maskColor;
     }
 
     size_t hash() const
@@ -151,7 +158,8 @@ struct RenderedRectKey
         for (int i = 0; i < 4; ++i) {
             h = qHashMulti(h, hasLine[i], hasColor[i], color[i], lineSize[i]);
         }
-        return qHashMulti(h, radii.topLeft, radii.topRight, radii.bottomLeft, radii.bottomRight);
+        return qHashMulti(h, radii.topLeft, radii.topRight, radii.bottomLeft, radii.bottomRight, image, smooth, mask,
+                          maskColor);
     }
 };
 
@@ -209,8 +217,8 @@ void describeLine(RenderedRectKey& key, int index, const LinePropertyGroup* line
 }
 
 // False where the shape cannot come from an image with the same pixels: a
-// vector or scaled device, blending other than source-over, partial opacity,
-// or a background image (whose own cache keeps its pixels).
+// vector or scaled device, blending other than source-over, or partial
+// opacity.
 bool describeRenderedRect(RenderedRectKey& key, QPainter* painter, const QRectF& outer,
                           const StylePropertyGroup* properties, StyledRectMode mode, const QColor& backgroundOverride)
 {
@@ -227,8 +235,23 @@ bool describeRenderedRect(RenderedRectKey& key, QPainter* painter, const QRectF&
         return false;
     }
     const BackgroundPropertyGroup* background = mode != StyledRectMode::Border ? properties->background() : nullptr;
-    if (background && background->image() && background->image()->source()) {
-        return false;
+    if (const ImagePropertyGroup* image = background ? background->image() : nullptr; image && image->source()) {
+        // The same entry that painting it will use; its pixels never change
+        // while it is cached, and a reloaded file has another cache key.
+        const LayoutPropertyGroup* layout = properties->layout();
+        const QSizeF size(layout && layout->width() ? *layout->width() : 16.0,
+                          layout && layout->height() ? *layout->height() : 16.0);
+        const auto entry = cachedImageEntry(backgroundImageCache(), *image->source(), size);
+        if (entry->image.isNull()) {
+            key.image = -1;
+        } else {
+            key.image = entry->image.cacheKey();
+        }
+        key.smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
+        key.mask = bool(image->flags().value_or(ImageFlags()) & ImageFlag::Mask);
+        if (key.mask && image->maskColor()) {
+            key.maskColor = image->maskColor()->toQColor().rgba();
+        }
     }
 
     const QPointF device = outer.topLeft() + QPointF(transform.dx(), transform.dy());
@@ -596,6 +619,7 @@ void paintStyledRect(QPainter* painter, const QRectF& rect, const StylePropertyG
         made->image.fill(Qt::transparent);
         QPainter imagePainter(&made->image);
         imagePainter.setRenderHint(QPainter::Antialiasing, key.antialiased);
+        imagePainter.setRenderHint(QPainter::SmoothPixmapTransform, key.smooth);
         imagePainter.setPen(painter->pen());
         imagePainter.setBrush(painter->brush());
         paintShape(&imagePainter, QRectF(QPointF(key.offsetX, key.offsetY), outer.size()), properties, mode,

@@ -494,6 +494,9 @@ void tst_StyledRectPainter::reusedShapesMatchDirectPaint_data()
     QTest::newRow("sides and gradient corners") << 2 << QRectF(1, 1, 40, 24) << QPointF() << all << QColor();
     QTest::newRow("sides, fractional size") << 2 << QRectF(1, 1, 40.3, 23.6) << QPointF() << all << QColor();
     QTest::newRow("inset") << 3 << QRectF(0, 0, 44, 28) << QPointF() << all << QColor();
+    QTest::newRow("image") << 4 << QRectF(2, 2, 40, 24) << QPointF() << all << QColor();
+    QTest::newRow("image as mask") << 5 << QRectF(2, 2, 40, 24) << QPointF() << all << QColor();
+    QTest::newRow("image as mask, other colour") << 6 << QRectF(2, 2, 40, 24) << QPointF() << all << QColor();
 }
 
 void tst_StyledRectPainter::reusedShapesMatchDirectPaint()
@@ -520,8 +523,17 @@ void tst_StyledRectPainter::reusedShapesMatchDirectPaint()
             .side(BorderPart::Bottom, 1, green)
             .radii(5, 2, 0, 7);
         break;
-    default:
+    case 3:
         properties.background(green).border(2, blue).radius(4).inset(3);
+        break;
+    case 4:
+        properties.background(green).border(1, red).radius(6).image(m_halfBlue);
+        break;
+    case 5:
+        properties.background(green).border(1, red).radius(6).image(m_halfBlue, ImageFlag::Mask, red);
+        break;
+    default:
+        properties.background(green).border(1, red).radius(6).image(m_halfBlue, ImageFlag::Mask, blue);
         break;
     }
 
