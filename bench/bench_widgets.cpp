@@ -34,11 +34,17 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include "abstractelement.h"
+#include "elementcache.h"
+#include "elementquery_p.h"
+#include "imagecache.h"
+#include "paintcounters.h"
 #include "quiltstyle.h"
 
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace
 {
@@ -189,11 +195,75 @@ double microseconds(const std::function<void()>& call)
     return double(timer.nsecsElapsed()) / 1000.0 / double(calls);
 }
 
+// The widget style's counters at one moment; a difference of two, divided by
+// the paints between them, gives the work per paint.
+struct Counters
+{
+    double cacheHits = 0;
+    double cacheMisses = 0;
+    double cacheSize = 0;
+    double queries = 0;
+    double queryMisses = 0;
+    double elements = 0;
+    double icons = 0;
+    double masks = 0;
+    double backgroundHits = 0;
+    double backgroundMisses = 0;
+
+    static Counters now()
+    {
+        const PaintCounters& paint = paintCounters();
+        Counters c;
+        c.cacheHits = double(paint.elementCacheHits);
+        c.cacheMisses = double(paint.elementCacheMisses);
+        c.cacheSize = double(elementCache().size());
+        c.queries = double(Quilt::elementQueriesExecuted());
+        c.queryMisses = double(Quilt::elementQueriesMatched());
+        c.elements = double(AbstractElement::createdChainElements());
+        c.icons = double(paint.iconsResolved);
+        c.masks = double(builtAlphaMasks());
+        c.backgroundHits = double(paint.backgroundCacheHits);
+        c.backgroundMisses = double(paint.backgroundCacheMisses);
+        return c;
+    }
+
+    // Per call between `before` and `after`; the cache size is the one after.
+    static Counters perCall(const Counters& before, const Counters& after, double calls)
+    {
+        Counters c;
+        c.cacheHits = (after.cacheHits - before.cacheHits) / calls;
+        c.cacheMisses = (after.cacheMisses - before.cacheMisses) / calls;
+        c.cacheSize = after.cacheSize;
+        c.queries = (after.queries - before.queries) / calls;
+        c.queryMisses = (after.queryMisses - before.queryMisses) / calls;
+        c.elements = (after.elements - before.elements) / calls;
+        c.icons = (after.icons - before.icons) / calls;
+        c.masks = (after.masks - before.masks) / calls;
+        c.backgroundHits = (after.backgroundHits - before.backgroundHits) / calls;
+        c.backgroundMisses = (after.backgroundMisses - before.backgroundMisses) / calls;
+        return c;
+    }
+};
+
 struct Timing
 {
     double perCall[3] = { 0, 0, 0 };
     QString unit = QStringLiteral("paint");
+    // Under the Quilt style only.
+    std::optional<Counters> counters;
 };
+
+// Runs `call` a fixed number of times after a warm-up and keeps what the
+// widget style counted per call.
+Counters countPerCall(const std::function<void()>& call, int calls)
+{
+    call();
+    const Counters before = Counters::now();
+    for (int i = 0; i < calls; ++i) {
+        call();
+    }
+    return Counters::perCall(before, Counters::now(), calls);
+}
 
 QMap<QString, Timing> timings;
 QString sheet;
@@ -275,6 +345,21 @@ private Q_SLOTS:
                         t.perCall[FusionSheet], toFusion, toSheet,
                         misses.isEmpty() ? "met" : qPrintable(misses.join(QStringLiteral(", "))));
         }
+
+        std::printf("\nquilt, per call: element cache hits, misses, size; queries run, of them result-cache misses;\n"
+                    "chain elements created; icons resolved; alpha masks built; rendered backgrounds reused, "
+                    "rendered afresh\n");
+        std::printf("%-26s %7s %7s %5s %8s %7s %7s %6s %6s %7s %7s\n", "scene", "hits", "misses", "size", "queries",
+                    "q.miss", "elems", "icons", "masks", "bg.hit", "bg.new");
+        for (auto it = timings.cbegin(); it != timings.cend(); ++it) {
+            if (!it->counters) {
+                continue;
+            }
+            const Counters& c = *it->counters;
+            std::printf("%-26s %7.1f %7.1f %5.0f %8.1f %7.1f %7.1f %6.1f %6.1f %7.1f %7.1f\n",
+                        qPrintable(it.key() + QStringLiteral(" /") + it->unit), c.cacheHits, c.cacheMisses, c.cacheSize,
+                        c.queries, c.queryMisses, c.elements, c.icons, c.masks, c.backgroundHits, c.backgroundMisses);
+        }
         std::fflush(stdout);
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     }
@@ -305,6 +390,9 @@ private Q_SLOTS:
             widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
         };
         timings[scene].perCall[style] = microseconds(render);
+        if (style == QuiltKind) {
+            timings[scene].counters = countPerCall(render, 20);
+        }
         QBENCHMARK
         {
             render();
@@ -372,6 +460,9 @@ private Q_SLOTS:
         const QString scene = tree ? QStringLiteral("scroll deep tree") : QStringLiteral("scroll table");
         timings[scene].unit = QStringLiteral("frame");
         timings[scene].perCall[style] = microseconds(frame);
+        if (style == QuiltKind) {
+            timings[scene].counters = countPerCall(frame, 10);
+        }
         QBENCHMARK
         {
             frame();
@@ -406,6 +497,9 @@ private Q_SLOTS:
         };
         timings[QStringLiteral("form of 500 widgets")].unit = QStringLiteral("build");
         timings[QStringLiteral("form of 500 widgets")].perCall[style] = microseconds(build);
+        if (style == QuiltKind) {
+            timings[QStringLiteral("form of 500 widgets")].counters = countPerCall(build, 2);
+        }
         QBENCHMARK
         {
             build();
@@ -436,6 +530,9 @@ private Q_SLOTS:
         };
         timings[QStringLiteral("hover sweep list")].unit = QStringLiteral("step");
         timings[QStringLiteral("hover sweep list")].perCall[style] = microseconds(step);
+        if (style == QuiltKind) {
+            timings[QStringLiteral("hover sweep list")].counters = countPerCall(step, 15);
+        }
         QBENCHMARK
         {
             step();

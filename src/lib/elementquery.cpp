@@ -11,6 +11,10 @@ namespace Quilt
 {
 namespace
 {
+// Relaxed: counts only, read between paints; queries may run on any thread.
+std::atomic<quint64> s_executed { 0 };
+std::atomic<quint64> s_matched { 0 };
+
 using QueryResultCache = LruCache<size_t, std::shared_ptr<Properties::StylePropertyGroup>, 500>;
 
 QueryResultCache& queryResultCache()
@@ -50,6 +54,16 @@ size_t queryCacheKey(const Style& style, const ElementChain& elements)
 }
 } // namespace
 
+quint64 elementQueriesExecuted()
+{
+    return s_executed.load(std::memory_order_relaxed);
+}
+
+quint64 elementQueriesMatched()
+{
+    return s_matched.load(std::memory_order_relaxed);
+}
+
 ElementQuery::ElementQuery(std::shared_ptr<Style> style)
     : d(std::make_unique<ElementQueryPrivate>())
 {
@@ -71,6 +85,7 @@ ElementChain ElementQuery::elements() const
 bool ElementQuery::execute()
 {
     qCInfo(lcQuery) << "Trying to match" << d->elements;
+    s_executed.fetch_add(1, std::memory_order_relaxed);
 
     if (!d->style) {
         qCInfo(lcQuery) << "No style to match against";
@@ -97,6 +112,7 @@ bool ElementQuery::execute()
         return d->properties != nullptr;
     }
 
+    s_matched.fetch_add(1, std::memory_order_relaxed);
     d->matches = d->style->matches(d->elements);
     if (d->matches.isEmpty()) {
         qCInfo(lcQuery) << "Did not match any style rules!";

@@ -8,10 +8,17 @@
 
 #include <QList>
 
+#include <atomic>
 #include <memory>
 
 namespace Quilt
 {
+// How many questions the element queries of the process were asked, and how
+// many of those missed the result cache and ran the matching. The widget
+// benchmark reads them in every build, not only in one with tests.
+QUILT_EXPORT quint64 elementQueriesExecuted();
+QUILT_EXPORT quint64 elementQueriesMatched();
+
 class ElementQueryPrivate
 {
 public:

@@ -7,11 +7,14 @@
 #include "widgetslogging.h"
 
 #include "elementquery.h"
+#include "lrucache.h"
 #include "stylepropertygroup.h"
 #include "styleregistry.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QStyleOption>
 #include <QWidget>
@@ -19,6 +22,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <optional>
 
 using Quilt::Element;
 using Quilt::ElementChain;
@@ -53,6 +58,66 @@ QSizeF layoutSize(const StylePropertyGroup* properties)
 QMarginsF margins(const Quilt::Properties::SizePropertyGroup* group)
 {
     return group ? group->toMargins() : QMarginsF();
+}
+
+// Measuring a text shapes it, which costs about as much as painting it, and
+// every update of an element measures its label again. The measures are kept
+// by font, flags, text and the size of the rectangle they are placed in,
+// relative to its corner.
+struct TextBounds
+{
+    QFont font;
+    int flags = 0;
+    QString text;
+    QSize area;
+    QRect bounds;
+};
+
+using TextBoundsCache = Quilt::LruCache<size_t, std::shared_ptr<const TextBounds>, 256>;
+
+QRect textBounds(const QFont& font, const QRect& rect, int flags, const QString& text)
+{
+    static TextBoundsCache cache;
+    const size_t key = qHashMulti(0, font, flags, text, rect.size());
+    if (auto entry = cache.get(key)) {
+        const TextBounds& known = **entry;
+        if (known.flags == flags && known.area == rect.size() && known.text == text && known.font == font) {
+            return known.bounds.translated(rect.topLeft());
+        }
+    }
+    const QRect bounds = QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), rect.size()), flags, text);
+    cache.put(key, std::make_shared<const TextBounds>(TextBounds { font, flags, text, rect.size(), bounds }));
+    return bounds.translated(rect.topLeft());
+}
+
+// Eliding shapes the text, whether it fits or not, and a label is elided
+// again at every paint.
+struct ElidedText
+{
+    QFontMetrics metrics;
+    QString text;
+    Qt::TextElideMode mode;
+    int width;
+    QString elided;
+};
+
+using ElidedTextCache = Quilt::LruCache<size_t, std::shared_ptr<const ElidedText>, 256>;
+
+QString cachedElidedText(const QFontMetrics& metrics, const QString& text, Qt::TextElideMode mode, int width)
+{
+    static ElidedTextCache cache;
+    const size_t key = qHashMulti(0, text, int(mode), width);
+    if (auto entry = cache.get(key)) {
+        const ElidedText& known = **entry;
+        // Metrics compare equal only when they share their font's data; other
+        // equal fonts merely miss.
+        if (known.mode == mode && known.width == width && known.text == text && known.metrics == metrics) {
+            return known.elided;
+        }
+    }
+    QString elided = metrics.elidedText(text, mode, width, Qt::TextShowMnemonic);
+    cache.put(key, std::make_shared<const ElidedText>(ElidedText { metrics, text, mode, width, elided }));
+    return elided;
 }
 
 void setAlignment(SubElementItem& item, const Quilt::Properties::AlignmentPropertyGroup* alignment)
@@ -401,15 +466,18 @@ SubElementLayout AbstractElement::layout(const ElementChain& chain, const QStyle
             if (tab >= 0) {
                 text = isText ? text.left(tab) : text.mid(tab + 1);
             }
-            QFontMetrics metrics = option ? option->fontMetrics : QFontMetrics(QFont());
-            if (m_widget) {
-                metrics = QFontMetrics(m_widget->font());
+            const int flags = textFlags(properties) | Qt::TextShowMnemonic;
+            std::optional<QFont> font = textGroup ? textGroup->font() : std::nullopt;
+            if (!font && m_widget) {
+                font = m_widget->font();
             }
-            if (textGroup && textGroup->font()) {
-                metrics = QFontMetrics(*textGroup->font());
+            QRect bounds;
+            if (font) {
+                bounds = textBounds(*font, content.toRect(), flags, text);
+            } else {
+                const QFontMetrics metrics = option ? option->fontMetrics : QFontMetrics(QFont());
+                bounds = metrics.boundingRect(content.toRect(), flags, text);
             }
-            const QRect bounds
-                = metrics.boundingRect(content.toRect(), textFlags(properties) | Qt::TextShowMnemonic, text);
             item.rect = QRectF(bounds);
         } else {
             item.rect.setSize(layoutSize(properties));
@@ -572,13 +640,15 @@ QString AbstractElement::elidedText(const QString& text, const QRectF& rect, con
     const auto* textGroup = properties ? properties->text() : nullptr;
     const Qt::TextElideMode mode = elideMode(textGroup ? textGroup->elide().value_or(Quilt::Properties::TextElide::None)
                                                        : Quilt::Properties::TextElide::None);
+    // Not eliding returns the text unchanged, yet would still shape it.
+    if (mode == Qt::ElideNone) {
+        return text;
+    }
     const int width = int(std::min(rect.width(), double(m_option->rect.width())));
     // Measured as drawn: in the style's font where it sets one, and with a
     // mnemonic's ampersand taking no room.
-    if (textGroup && textGroup->font()) {
-        return QFontMetrics(*textGroup->font()).elidedText(text, mode, width, Qt::TextShowMnemonic);
-    }
-    return m_option->fontMetrics.elidedText(text, mode, width, Qt::TextShowMnemonic);
+    const std::optional<QFont> font = textGroup ? textGroup->font() : std::nullopt;
+    return cachedElidedText(font ? QFontMetrics(*font) : m_option->fontMetrics, text, mode, width);
 }
 
 double AbstractElement::averagePadding() const

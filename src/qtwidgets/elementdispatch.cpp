@@ -15,6 +15,7 @@
 #include "menubarelement.h"
 #include "menuelement.h"
 #include "menuitemelement.h"
+#include "paintcounters.h"
 #include "progressbarelement.h"
 #include "quiltstyle.h"
 #include "radiobuttonelement.h"
@@ -75,6 +76,7 @@ template<typename E, typename O> Element makeElement(const RequestSite& site, co
     const std::size_t key = site.key();
     ElementCache& cache = elementCache();
     if (auto entry = cache.get(key); entry && entryMatches(*entry, site)) {
+        ++paintCounters().elementCacheHits;
         return entry->element;
     }
 
@@ -88,6 +90,7 @@ template<typename E, typename O> Element makeElement(const RequestSite& site, co
         option = static_cast<const O*>(site.option);
     }
 
+    ++paintCounters().elementCacheMisses;
     Element element = std::make_shared<E>(option, const_cast<QuiltStyle*>(style), site.widget);
     ElementCacheEntry entry;
     entry.element = element;

@@ -5,11 +5,14 @@
 #include <QImageReader>
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 #include <system_error>
 
 namespace
 {
+std::atomic<quint64> s_builtAlphaMasks { 0 };
+
 void combine(std::uint64_t& h, std::uint64_t value)
 {
     h ^= value + 0x9e3779b9u + (h << 6) + (h >> 2);
@@ -68,6 +71,11 @@ QImage loadCachedImage(ImageCache& cache, const std::filesystem::path& path, con
     return cachedImageEntry(cache, path, size)->image;
 }
 
+quint64 builtAlphaMasks()
+{
+    return s_builtAlphaMasks.load(std::memory_order_relaxed);
+}
+
 QImage tintedMask(CachedImage& entry, const QColor& color)
 {
     if (entry.image.isNull()) {
@@ -75,6 +83,7 @@ QImage tintedMask(CachedImage& entry, const QColor& color)
     }
     const QRgb rgba = color.rgba();
     if (entry.tintedMask.isNull() || entry.tintColor != rgba) {
+        s_builtAlphaMasks.fetch_add(1, std::memory_order_relaxed);
         QImage mask = entry.image.createAlphaMask();
         // createAlphaMask() sets the bit (colour index 1) where the image is opaque.
         mask.setColorTable({ qRgba(0, 0, 0, 0), rgba });

@@ -48,3 +48,6 @@ QImage loadCachedImage(ImageCache& cache, const std::filesystem::path& path, con
 // The entry's image as a mask: opaque where the image's alpha mask is set, in
 // `color`, transparent elsewhere. Kept in the entry for the next paint.
 QImage tintedMask(CachedImage& entry, const QColor& color);
+
+// How many tinted masks tintedMask() has built in this library so far.
+quint64 builtAlphaMasks();

@@ -4,6 +4,7 @@
 #include "elementcache.h"
 #include "elementnames.h"
 #include "iconpropertygroup.h"
+#include "paintcounters.h"
 #include "platformplugin.h"
 #include "style.h"
 #include "stylepropertygroup.h"
@@ -321,6 +322,7 @@ void QuiltStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, c
 
 QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* properties, const QString& fallback) const
 {
+    ++paintCounters().iconsResolved;
     const Quilt::Properties::IconPropertyGroup* iconGroup = properties ? properties->icon() : nullptr;
     // A name set to an empty text still counts as set, and then falls back.
     QString name = fallback;

@@ -7,14 +7,19 @@
 #include "imagepropertygroup.h"
 #include "layoutpropertygroup.h"
 #include "linepropertygroup.h"
+#include "lrucache.h"
+#include "paintcounters.h"
 #include "sizepropertygroup.h"
 #include "stylepropertygroup.h"
 
+#include <QHash>
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
 
 using namespace Quilt::Properties;
@@ -101,6 +106,185 @@ void paintBackgroundImage(QPainter* painter, const QPainterPath& clip, const QRe
         painter->drawImage(rect, entry->image);
     }
     painter->restore();
+}
+
+// What decides the pixels of one styled rectangle painted without a
+// background image: its size and its offset within a device pixel, the mode,
+// the painter's antialiasing, and the resolved colours, widths and radii.
+// Compared in full, so that a hash collision never paints wrong pixels.
+struct RenderedRectKey
+{
+    double width = 0;
+    double height = 0;
+    double offsetX = 0;
+    double offsetY = 0;
+    int mode = 0;
+    bool antialiased = false;
+    bool hasBackground = false;
+    QRgb fill = 0;
+    bool hasFill = false;
+    bool hasBorder = false;
+    // Left, top, right, bottom.
+    bool hasLine[4] = {};
+    bool hasColor[4] = {};
+    QRgb color[4] = {};
+    double lineSize[4] = {};
+    bool hasCorners = false;
+    CornerRadii radii;
+    // The background image by the identity of its loaded pixels (0 for
+    // none), whether it is a mask, and the mask's colour.
+    qint64 image = 0;
+    bool smooth = false;
+    bool mask = false;
+    QRgb maskColor = 0;
+
+    bool operator==(const RenderedRectKey& other) const
+    {
+        return width == other.width && height == other.height && offsetX == other.offsetX && offsetY == other.offsetY
+            && mode == other.mode && antialiased == other.antialiased && hasBackground == other.hasBackground
+            && fill == other.fill && hasFill == other.hasFill && hasBorder == other.hasBorder
+            && std::equal(hasLine, hasLine + 4, other.hasLine) && std::equal(hasColor, hasColor + 4, other.hasColor)
+            && std::equal(color, color + 4, other.color) && std::equal(lineSize, lineSize + 4, other.lineSize)
+            && hasCorners == other.hasCorners && radii.topLeft == other.radii.topLeft
+            && radii.topRight == other.radii.topRight && radii.bottomLeft == other.radii.bottomLeft
+            && radii.bottomRight == other.radii.bottomRight && image == other.image && smooth == other.smooth
+            && mask == other.mask && maskColor == other.maskColor;
+    }
+
+    size_t hash() const
+    {
+        size_t h = qHashMulti(0, width, height, offsetX, offsetY, mode, antialiased, hasBackground, fill, hasFill,
+                              hasBorder, hasCorners);
+        for (int i = 0; i < 4; ++i) {
+            h = qHashMulti(h, hasLine[i], hasColor[i], color[i], lineSize[i]);
+        }
+        return qHashMulti(h, radii.topLeft, radii.topRight, radii.bottomLeft, radii.bottomRight, image, smooth, mask,
+                          maskColor);
+    }
+};
+
+struct RenderedRect
+{
+    RenderedRectKey key;
+    QImage image;
+    // The painter state that painting the shape leaves behind, handed on as
+    // if it had been painted directly.
+    QPen pen;
+    QBrush brush;
+    bool antialiased = false;
+    // Nothing to blit: a transparent background without a border, as most
+    // items of a menu or a view have.
+    bool blank = false;
+};
+
+bool isBlank(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+using RenderedRectCache = Quilt::LruCache<size_t, std::shared_ptr<const RenderedRect>, 256>;
+
+RenderedRectCache& renderedRectCache()
+{
+    static RenderedRectCache cache;
+    return cache;
+}
+
+// Past this area (a group box's, not a menu's) blitting the image costs more
+// than painting afresh: filling the inside is a solid span per row, while
+// blending the image reads every pixel of it.
+constexpr double s_largestCachedArea = 128.0 * 128.0;
+
+void describeLine(RenderedRectKey& key, int index, const LinePropertyGroup* line)
+{
+    key.hasLine[index] = line != nullptr;
+    if (!line) {
+        return;
+    }
+    key.lineSize[index] = line->size().value_or(0.0);
+    if (const auto color = line->color()) {
+        key.hasColor[index] = true;
+        key.color[index] = color->toQColor().rgba();
+    }
+}
+
+// False where the shape cannot come from an image with the same pixels: a
+// vector or scaled device, blending other than source-over, or partial
+// opacity.
+bool describeRenderedRect(RenderedRectKey& key, QPainter* painter, const QRectF& outer,
+                          const StylePropertyGroup* properties, StyledRectMode mode, const QColor& backgroundOverride)
+{
+    const QPaintEngine* engine = painter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || painter->opacity() != 1.0
+        || painter->compositionMode() != QPainter::CompositionMode_SourceOver) {
+        return false;
+    }
+    const QTransform& transform = painter->deviceTransform();
+    if (transform.type() > QTransform::TxTranslate) {
+        return false;
+    }
+    if (outer.width() * outer.height() > s_largestCachedArea) {
+        return false;
+    }
+    const BackgroundPropertyGroup* background = mode != StyledRectMode::Border ? properties->background() : nullptr;
+    if (const ImagePropertyGroup* image = background ? background->image() : nullptr; image && image->source()) {
+        // The same entry that painting it will use; its pixels never change
+        // while it is cached, and a reloaded file has another cache key.
+        const LayoutPropertyGroup* layout = properties->layout();
+        const QSizeF size(layout && layout->width() ? *layout->width() : 16.0,
+                          layout && layout->height() ? *layout->height() : 16.0);
+        const auto entry = cachedImageEntry(backgroundImageCache(), *image->source(), size);
+        if (entry->image.isNull()) {
+            key.image = -1;
+        } else {
+            key.image = entry->image.cacheKey();
+        }
+        key.smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
+        key.mask = bool(image->flags().value_or(ImageFlags()) & ImageFlag::Mask);
+        if (key.mask && image->maskColor()) {
+            key.maskColor = image->maskColor()->toQColor().rgba();
+        }
+    }
+
+    const QPointF device = outer.topLeft() + QPointF(transform.dx(), transform.dy());
+    key.width = outer.width();
+    key.height = outer.height();
+    key.offsetX = device.x() - std::floor(device.x());
+    key.offsetY = device.y() - std::floor(device.y());
+    key.mode = int(mode);
+    key.antialiased = painter->testRenderHint(QPainter::Antialiasing);
+    key.hasBackground = background != nullptr;
+    if (background) {
+        QColor fill = backgroundOverride;
+        if (!fill.isValid() && background->color()) {
+            fill = background->color()->toQColor();
+        }
+        key.hasFill = fill.isValid();
+        key.fill = key.hasFill ? fill.rgba() : 0;
+    }
+    // The background is inset by the border's widths in every mode.
+    const BorderPropertyGroup* border = properties->border();
+    key.hasBorder = border != nullptr;
+    if (border) {
+        describeLine(key, 0, border->left());
+        describeLine(key, 1, border->top());
+        describeLine(key, 2, border->right());
+        describeLine(key, 3, border->bottom());
+    }
+    const CornersPropertyGroup* corners = properties->corners();
+    key.hasCorners = corners != nullptr;
+    if (corners) {
+        key.radii = corners->radii();
+    }
+    return true;
 }
 } // namespace
 
@@ -281,25 +465,14 @@ void paintBorderCorner(QPainter* painter, const QRectF& rect, BorderPart corner,
     painter->restore();
 }
 
-void paintStyledRect(QPainter* painter, const QRectF& rect, const StylePropertyGroup* properties, StyledRectMode mode,
-                     const QColor& backgroundOverride)
+namespace
 {
-    if (!properties) {
-        return;
-    }
+// Paints what paintStyledRect() paints, in `outer`, the rectangle once the
+// inset is applied.
+void paintShape(QPainter* painter, const QRectF& outer, const StylePropertyGroup* properties, StyledRectMode mode,
+                const QColor& backgroundOverride)
+{
     const LayoutPropertyGroup* layout = properties->layout();
-
-    QRectF outer = rect;
-    if (const SizePropertyGroup* inset = layout ? layout->inset() : nullptr) {
-        const QRectF shrunk = rect.marginsRemoved(inset->toMargins());
-        // An inset that eats the rectangle keeps its size around the centre.
-        outer = isPositive(shrunk) ? shrunk : centeredRect(QRectF(shrunk.toRect()), rect.width(), rect.height());
-    }
-    // Crowded layouts hand out rectangles without area: nothing to paint, and
-    // the radius limits below need a positive size.
-    if (!isPositive(outer)) {
-        return;
-    }
 
     const BorderPropertyGroup* border = properties->border();
     const QMarginsF widths = border ? border->sizes() : QMarginsF();
@@ -399,4 +572,74 @@ void paintStyledRect(QPainter* painter, const QRectF& rect, const StylePropertyG
             }
         }
     }
+}
+} // namespace
+
+void paintStyledRect(QPainter* painter, const QRectF& rect, const StylePropertyGroup* properties, StyledRectMode mode,
+                     const QColor& backgroundOverride)
+{
+    if (!properties) {
+        return;
+    }
+    const LayoutPropertyGroup* layout = properties->layout();
+
+    QRectF outer = rect;
+    if (const SizePropertyGroup* inset = layout ? layout->inset() : nullptr) {
+        const QRectF shrunk = rect.marginsRemoved(inset->toMargins());
+        // An inset that eats the rectangle keeps its size around the centre.
+        outer = isPositive(shrunk) ? shrunk : centeredRect(QRectF(shrunk.toRect()), rect.width(), rect.height());
+    }
+    // Crowded layouts hand out rectangles without area: nothing to paint, and
+    // the radius limits need a positive size.
+    if (!isPositive(outer)) {
+        return;
+    }
+
+    // Antialiased paths cost far more to fill than an image to blit: a shape
+    // painted once is kept, at its offset within the device pixel grid, and
+    // later paints of the same shape copy its pixels.
+    RenderedRectKey key;
+    if (!describeRenderedRect(key, painter, outer, properties, mode, backgroundOverride)) {
+        paintShape(painter, outer, properties, mode, backgroundOverride);
+        return;
+    }
+
+    RenderedRectCache& cache = renderedRectCache();
+    const size_t hash = key.hash();
+    std::shared_ptr<const RenderedRect> rendered;
+    if (auto entry = cache.get(hash); entry && (*entry)->key == key) {
+        ++paintCounters().backgroundCacheHits;
+        rendered = std::move(*entry);
+    } else {
+        ++paintCounters().backgroundCacheMisses;
+        auto made = std::make_shared<RenderedRect>();
+        made->key = key;
+        const QSize size(int(std::ceil(key.offsetX + key.width)), int(std::ceil(key.offsetY + key.height)));
+        made->image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        made->image.fill(Qt::transparent);
+        QPainter imagePainter(&made->image);
+        imagePainter.setRenderHint(QPainter::Antialiasing, key.antialiased);
+        imagePainter.setRenderHint(QPainter::SmoothPixmapTransform, key.smooth);
+        imagePainter.setPen(painter->pen());
+        imagePainter.setBrush(painter->brush());
+        paintShape(&imagePainter, QRectF(QPointF(key.offsetX, key.offsetY), outer.size()), properties, mode,
+                   backgroundOverride);
+        made->pen = imagePainter.pen();
+        made->brush = imagePainter.brush();
+        made->antialiased = imagePainter.testRenderHint(QPainter::Antialiasing);
+        imagePainter.end();
+        made->blank = isBlank(made->image);
+        rendered = made;
+        cache.put(hash, std::move(made));
+    }
+
+    if (!rendered->blank) {
+        const QTransform& transform = painter->deviceTransform();
+        const QPointF device = outer.topLeft() + QPointF(transform.dx(), transform.dy());
+        const QPointF origin(std::floor(device.x()), std::floor(device.y()));
+        painter->drawImage(origin - QPointF(transform.dx(), transform.dy()), rendered->image);
+    }
+    painter->setPen(rendered->pen);
+    painter->setBrush(rendered->brush);
+    painter->setRenderHint(QPainter::Antialiasing, rendered->antialiased);
 }

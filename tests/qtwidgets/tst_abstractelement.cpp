@@ -308,6 +308,13 @@ void tst_AbstractElement::elisionBoundedByOption()
     option.rect = QRect(0, 0, metrics.horizontalAdvance(QStringLiteral("Open")) + 1, 20);
     QCOMPARE(element.elidedText(QStringLiteral("&Open"), QRectF(option.rect), element.ownProperties()),
              QStringLiteral("&Open"));
+
+    // Asked again at other widths, the same text follows each width: no
+    // earlier answer stands in for another width's.
+    option.rect = QRect(0, 0, 1000, 20);
+    QCOMPARE(element.elidedText(text, QRectF(option.rect), element.ownProperties()), text);
+    option.rect = QRect(0, 0, 50, 20);
+    QCOMPARE(element.elidedText(text, QRectF(0, 0, 1000, 20), element.ownProperties()), elided);
 }
 
 void tst_AbstractElement::keptResults()

@@ -15,6 +15,7 @@
 #include "widgettest.h"
 
 #include <QPainter>
+#include <QPicture>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -186,6 +187,8 @@ private Q_SLOTS:
     void nothingWithoutProperties();
     void rectanglesWithoutArea_data();
     void rectanglesWithoutArea();
+    void reusedShapesMatchDirectPaint_data();
+    void reusedShapesMatchDirectPaint();
 
 private:
     QTemporaryDir m_dir;
@@ -464,6 +467,128 @@ void tst_StyledRectPainter::rectanglesWithoutArea()
         paintBorderCorner(painter, rect, BorderPart::BottomRight, border, sides.get()->corners()->bottomRight());
     });
     QVERIFY(isBlank(pieces));
+}
+
+void tst_StyledRectPainter::reusedShapesMatchDirectPaint_data()
+{
+    QTest::addColumn<int>("shape");
+    QTest::addColumn<QRectF>("rect");
+    QTest::addColumn<QPointF>("translation");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QColor>("override");
+
+    const auto all = int(StyledRectMode::BackgroundAndBorder);
+    // Rows that share a shape and size but differ in offset, mode or colour
+    // follow each other, so that a wrong reuse shows.
+    QTest::newRow("ring") << 0 << QRectF(2, 2, 40, 24) << QPointF() << all << QColor();
+    QTest::newRow("ring, translated") << 0 << QRectF(2, 2, 40, 24) << QPointF(5, 3) << all << QColor();
+    QTest::newRow("ring, half pixel") << 0 << QRectF(2.5, 2.5, 40, 24) << QPointF() << all << QColor();
+    QTest::newRow("ring, half pixel by translation")
+        << 0 << QRectF(2, 2, 40, 24) << QPointF(0.25, 0.5) << all << QColor();
+    QTest::newRow("ring, override") << 0 << QRectF(2, 2, 40, 24) << QPointF() << all << QColor(Qt::yellow);
+    QTest::newRow("ring, background only")
+        << 0 << QRectF(2, 2, 40, 24) << QPointF() << int(StyledRectMode::Background) << QColor();
+    QTest::newRow("ring, border only") << 0 << QRectF(2, 2, 40, 24) << QPointF() << int(StyledRectMode::Border)
+                                       << QColor();
+    QTest::newRow("other colours") << 1 << QRectF(2, 2, 40, 24) << QPointF() << all << QColor();
+    QTest::newRow("sides and gradient corners") << 2 << QRectF(1, 1, 40, 24) << QPointF() << all << QColor();
+    QTest::newRow("sides, fractional size") << 2 << QRectF(1, 1, 40.3, 23.6) << QPointF() << all << QColor();
+    QTest::newRow("inset") << 3 << QRectF(0, 0, 44, 28) << QPointF() << all << QColor();
+    QTest::newRow("image") << 4 << QRectF(2, 2, 40, 24) << QPointF() << all << QColor();
+    QTest::newRow("image as mask") << 5 << QRectF(2, 2, 40, 24) << QPointF() << all << QColor();
+    QTest::newRow("image as mask, other colour") << 6 << QRectF(2, 2, 40, 24) << QPointF() << all << QColor();
+}
+
+void tst_StyledRectPainter::reusedShapesMatchDirectPaint()
+{
+    QFETCH(int, shape);
+    QFETCH(QRectF, rect);
+    QFETCH(QPointF, translation);
+    QFETCH(int, mode);
+    QFETCH(QColor, override);
+
+    Properties properties;
+    switch (shape) {
+    case 0:
+        properties.background(green).border(1, red).radius(6);
+        break;
+    case 1:
+        properties.background(blue).border(1, green).radius(6);
+        break;
+    case 2:
+        properties.background(QColor(0, 128, 0, 128))
+            .side(BorderPart::Left, 2, red)
+            .side(BorderPart::Top, 3, blue)
+            .side(BorderPart::Right, 1, red)
+            .side(BorderPart::Bottom, 1, green)
+            .radii(5, 2, 0, 7);
+        break;
+    case 3:
+        properties.background(green).border(2, blue).radius(4).inset(3);
+        break;
+    case 4:
+        properties.background(green).border(1, red).radius(6).image(m_halfBlue);
+        break;
+    case 5:
+        properties.background(green).border(1, red).radius(6).image(m_halfBlue, ImageFlag::Mask, red);
+        break;
+    default:
+        properties.background(green).border(1, red).radius(6).image(m_halfBlue, ImageFlag::Mask, blue);
+        break;
+    }
+
+    // Half-transparent grey below, so that blending the shape shows too.
+    const QSize size(50, 34);
+    const auto prepare = [&](QImage& image, QPainter& painter) {
+        image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(QColor(128, 128, 128, 128));
+        painter.begin(&image);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.translate(translation);
+    };
+
+    // A picture records the painting as paths, which the raster engine then
+    // fills exactly as if they had been painted directly.
+    QPicture picture;
+    QPainter recorder(&picture);
+    recorder.setRenderHint(QPainter::Antialiasing, true);
+    paintStyledRect(&recorder, rect, properties.get(), StyledRectMode(mode), override);
+    const QPen recordedPen = recorder.pen();
+    const QBrush recordedBrush = recorder.brush();
+    recorder.end();
+    QImage direct;
+    QPainter directPainter;
+    prepare(direct, directPainter);
+    directPainter.drawPicture(0, 0, picture);
+    directPainter.end();
+
+    // The first paint may render the shape, the second reuses it.
+    for (int round = 0; round < 2; ++round) {
+        QImage image;
+        QPainter painter;
+        prepare(image, painter);
+        paintStyledRect(&painter, rect, properties.get(), StyledRectMode(mode), override);
+        QCOMPARE(painter.pen().style(), recordedPen.style());
+        QCOMPARE(painter.brush(), recordedBrush);
+        painter.end();
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const QRgb a = image.pixel(x, y);
+                const QRgb b = direct.pixel(x, y);
+                // Blending layers into a premultiplied image first rounds once
+                // more per layer that covers a pixel in part: where a
+                // background and two sides share an edge pixel, two steps.
+                const int difference = std::max({ std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                                  std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b)) });
+                QVERIFY2(difference <= 2,
+                         qPrintable(QStringLiteral("round %1 at %2, %3: %4 != %5")
+                                        .arg(round)
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(QString::number(a, 16), QString::number(b, 16))));
+            }
+        }
+    }
 }
 
 QUILT_WIDGET_TEST_MAIN(tst_StyledRectPainter, standardStyleSheet())

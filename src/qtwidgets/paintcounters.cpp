@@ -1,0 +1,7 @@
+#include "paintcounters.h"
+
+PaintCounters& paintCounters()
+{
+    static PaintCounters counters;
+    return counters;
+}
