@@ -1,0 +1,5 @@
+import QtQuick
+import QtQuick.Templates as T
+
+T.Action {
+}

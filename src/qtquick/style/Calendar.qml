@@ -1,0 +1,7 @@
+pragma Singleton
+
+import QtQuick.Templates as T
+
+T.Calendar {
+    id: control
+}

@@ -1,0 +1,9 @@
+pragma ComponentBehavior: Bound
+
+import QtQuick
+import QtQuick.Templates as T
+import org.vyr.quilt.impl as Quilt
+
+T.ComboBox {
+    id: control
+}

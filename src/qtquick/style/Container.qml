@@ -1,0 +1,6 @@
+import QtQuick
+import QtQuick.Templates as T
+
+T.Container {
+    id: control
+}

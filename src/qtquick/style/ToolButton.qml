@@ -1,0 +1,7 @@
+import QtQuick
+import QtQuick.Templates as T
+import org.vyr.quilt.impl as Quilt
+
+T.ToolButton {
+    id: control
+}

@@ -1,0 +1,6 @@
+import QtQuick
+import QtQuick.Templates as T
+import org.vyr.quilt.impl as Quilt
+
+Quilt.ElementAttribute {
+}
