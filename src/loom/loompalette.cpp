@@ -12,13 +12,14 @@ constexpr int setCount = 7;
 constexpr int roleCount = 8;
 constexpr qreal defaultFrameContrast = 0.28;
 
-const char* const setNames[setCount] = { "View", "Window", "Button", "Selection", "Tooltip", "Complementary", "Header" };
-const char* const backgroundKeys[roleCount] = { "BackgroundNormal",  "BackgroundAlternate", "BackgroundActive",
-                                                "BackgroundLink",    "BackgroundVisited",   "BackgroundNegative",
-                                                "BackgroundNeutral", "BackgroundPositive" };
-const char* const foregroundKeys[roleCount] = { "ForegroundNormal",  "ForegroundInactive", "ForegroundActive",
-                                                "ForegroundLink",    "ForegroundVisited",  "ForegroundNegative",
-                                                "ForegroundNeutral", "ForegroundPositive" };
+const char* const setNames[setCount]
+    = { "View", "Window", "Button", "Selection", "Tooltip", "Complementary", "Header" };
+const char* const backgroundKeys[roleCount]
+    = { "BackgroundNormal",  "BackgroundAlternate", "BackgroundActive",  "BackgroundLink",
+        "BackgroundVisited", "BackgroundNegative",  "BackgroundNeutral", "BackgroundPositive" };
+const char* const foregroundKeys[roleCount]
+    = { "ForegroundNormal",  "ForegroundInactive", "ForegroundActive",  "ForegroundLink",
+        "ForegroundVisited", "ForegroundNegative", "ForegroundNeutral", "ForegroundPositive" };
 const char* const decorationKeys[2] = { "DecorationFocus", "DecorationHover" };
 
 // The default scheme: the colours of the style "halcyon".
@@ -42,8 +43,10 @@ constexpr SetDefaults setDefaults[setCount] = {
 
 // Backgrounds and foregrounds of the roles after the first two, alike in
 // every set.
-constexpr QRgb commonBackgrounds[roleCount] = { 0, 0, 0xffcde6f5, 0xffe3f2fb, 0xffeff0f1, 0xfff3c6c4, 0xfff8e6c4, 0xffc8ebd4 };
-constexpr QRgb commonForegrounds[roleCount] = { 0, 0, 0xff3daee9, 0xff2980b9, 0xff7f8c8d, 0xffa21c16, 0xffb65f00, 0xff27ae60 };
+constexpr QRgb commonBackgrounds[roleCount]
+    = { 0, 0, 0xffcde6f5, 0xffe3f2fb, 0xffeff0f1, 0xfff3c6c4, 0xfff8e6c4, 0xffc8ebd4 };
+constexpr QRgb commonForegrounds[roleCount]
+    = { 0, 0, 0xff3daee9, 0xff2980b9, 0xff7f8c8d, 0xffa21c16, 0xffb65f00, 0xff27ae60 };
 constexpr QRgb decorationDefaults[2] = { 0xff3daee9, 0xff93cee9 };
 constexpr QRgb disabledText = 0xffa0a2a4;
 
@@ -70,8 +73,8 @@ QColor LoomPalette::lookup(const char* key, const QColor& activeDefault, const Q
 {
     const QString set = QStringLiteral("Colors:") + QLatin1StringView(setNames[m_set]);
     if (m_settings && m_group != QPalette::Active) {
-        const QColor own = LoomSettingsGui::readColor(LoomSettingsGroup(m_settings, set + groupSuffix(m_group)), key,
-                                                      QColor());
+        const QColor own
+            = LoomSettingsGui::readColor(LoomSettingsGroup(m_settings, set + groupSuffix(m_group)), key, QColor());
         if (own.isValid()) {
             return own;
         }
@@ -113,7 +116,7 @@ QBrush LoomPalette::decoration(DecorationRole role) const
 
 qreal LoomPalette::frameContrast(const std::shared_ptr<const LoomSettingsFile>& settings)
 {
-    const double value = LoomSettingsGroup(settings, QStringLiteral("Scheme")).readEntry("FrameContrast",
-                                                                                        defaultFrameContrast);
+    const double value
+        = LoomSettingsGroup(settings, QStringLiteral("Scheme")).readEntry("FrameContrast", defaultFrameContrast);
     return std::isnan(value) ? defaultFrameContrast : std::clamp(value, 0.0, 1.0);
 }

@@ -14,7 +14,8 @@
 class LoomPalette
 {
 public:
-    enum ColorSet {
+    enum ColorSet
+    {
         View = 0,
         Window = 1,
         Button = 2,
@@ -24,7 +25,8 @@ public:
         Header = 6,
     };
 
-    enum BackgroundRole {
+    enum BackgroundRole
+    {
         NormalBackground = 0,
         AlternateBackground = 1,
         ActiveBackground = 2,
@@ -35,7 +37,8 @@ public:
         PositiveBackground = 7,
     };
 
-    enum ForegroundRole {
+    enum ForegroundRole
+    {
         NormalText = 0,
         InactiveText = 1,
         ActiveText = 2,
@@ -46,7 +49,8 @@ public:
         PositiveText = 7,
     };
 
-    enum DecorationRole {
+    enum DecorationRole
+    {
         FocusColor = 0,
         HoverColor = 1,
     };

@@ -74,8 +74,7 @@ QStringList LoomSettingsFile::filesFor(const QString& fileName, OpenFlags flags,
     return files;
 }
 
-LoomSettingsFile::LoomSettingsFile(const QString& fileName, OpenFlags flags,
-                                   QStandardPaths::StandardLocation location)
+LoomSettingsFile::LoomSettingsFile(const QString& fileName, OpenFlags flags, QStandardPaths::StandardLocation location)
     : m_name(fileName)
     , m_files(filesFor(fileName, flags, location))
 {

@@ -17,7 +17,8 @@
 class LoomSettingsFile
 {
 public:
-    enum OpenFlag {
+    enum OpenFlag
+    {
         SimpleConfig = 0x0,
         // Read the default file under a named one, so that what the named file
         // lacks comes from the desktop-wide settings.

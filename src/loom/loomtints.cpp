@@ -16,8 +16,10 @@ QColor mix(const QColor& from, const QColor& to, qreal bias)
     const qreal t = std::isnan(bias) ? 0.0 : std::clamp(bias, 0.0, 1.0);
     const QColor a = from.toRgb();
     const QColor b = to.toRgb();
-    auto channel = [t](float x, float y) { return x + (y - x) * t; };
-    return QColor::fromRgbF(channel(a.redF(), b.redF()), channel(a.greenF(), b.greenF()),
-                            channel(a.blueF(), b.blueF()), channel(a.alphaF(), b.alphaF()));
+    auto channel = [t](float x, float y) {
+        return x + (y - x) * t;
+    };
+    return QColor::fromRgbF(channel(a.redF(), b.redF()), channel(a.greenF(), b.greenF()), channel(a.blueF(), b.blueF()),
+                            channel(a.alphaF(), b.alphaF()));
 }
 } // namespace LoomTints

@@ -13,7 +13,8 @@ SashikoStyleHints::~SashikoStyleHints() = default;
 Sashiko::Platform::FrameworkHints* SashikoStyleHints::make(QObject* object)
 {
     auto* hints = new SashikoStyleHints(object);
-    const auto function = reinterpret_cast<QQmlAttachedPropertiesFunc>(&Quilt::Quick::StyleHints::qmlAttachedProperties);
+    const auto function
+        = reinterpret_cast<QQmlAttachedPropertiesFunc>(&Quilt::Quick::StyleHints::qmlAttachedProperties);
     hints->m_styleHints = qobject_cast<Quilt::Quick::StyleHints*>(qmlAttachedPropertiesObject(object, function, true));
     return hints;
 }

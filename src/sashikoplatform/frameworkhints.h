@@ -17,7 +17,8 @@ class SASHIKO_PLATFORM_EXPORT FrameworkHints : public QObject
     Q_OBJECT
 
 public:
-    enum Hint {
+    enum Hint
+    {
         UseAlternateBackgroundColor = 0,
         ShowFramedBackground = 1,
         TickMarkStepSize = 2,

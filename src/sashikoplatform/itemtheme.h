@@ -63,14 +63,16 @@ class SASHIKO_PLATFORM_EXPORT ItemTheme : public QObject
     Q_OBJECT
 
 public:
-    enum ColorGroup {
+    enum ColorGroup
+    {
         Active = 0,
         Disabled = 1,
         Inactive = 2,
     };
     Q_ENUM(ColorGroup)
 
-    enum ColorSet {
+    enum ColorSet
+    {
         View = 0,
         Window = 1,
         Button = 2,
@@ -81,7 +83,8 @@ public:
     };
     Q_ENUM(ColorSet)
 
-    enum Change {
+    enum Change
+    {
         NoChange = 0x0,
         DataChange = 0x1,
         ColorChange = 0x2,
@@ -91,7 +94,8 @@ public:
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
-    enum ColorRole {
+    enum ColorRole
+    {
         TextColor,
         DisabledTextColor,
         HighlightedTextColor,

@@ -5,17 +5,17 @@
 
 namespace QuiltTest
 {
-QString desktopSettingsPath(const TemporaryXdg &xdg)
+QString desktopSettingsPath(const TemporaryXdg& xdg)
 {
     return QDir(xdg.configHome()).filePath(QStringLiteral("loomglobals"));
 }
 
-bool writeDesktopSettings(const TemporaryXdg &xdg, const QByteArray &contents)
+bool writeDesktopSettings(const TemporaryXdg& xdg, const QByteArray& contents)
 {
     return writeFile(desktopSettingsPath(xdg), contents);
 }
 
-void isolateSystemSettings(const TemporaryXdg &xdg)
+void isolateSystemSettings(const TemporaryXdg& xdg)
 {
     const QString folder = xdg.path() + QStringLiteral("/system-config");
     QDir().mkpath(folder);
@@ -62,4 +62,4 @@ QString PrivateSessionBus::address() const
 {
     return m_address;
 }
-}
+} // namespace QuiltTest

@@ -9,12 +9,12 @@
 namespace QuiltTest
 {
 // The desktop's default settings file below the configuration home of `xdg`.
-QString desktopSettingsPath(const TemporaryXdg &xdg);
+QString desktopSettingsPath(const TemporaryXdg& xdg);
 // Writes (or rewrites in place) the desktop's default settings file.
-bool writeDesktopSettings(const TemporaryXdg &xdg, const QByteArray &contents);
+bool writeDesktopSettings(const TemporaryXdg& xdg, const QByteArray& contents);
 // Points XDG_CONFIG_DIRS at an empty folder of `xdg`, so that no settings of
 // the system take part.
-void isolateSystemSettings(const TemporaryXdg &xdg);
+void isolateSystemSettings(const TemporaryXdg& xdg);
 
 // A session bus of the test's own (dbus-daemon), exported through
 // DBUS_SESSION_BUS_ADDRESS while it runs; stopped by its process id when
@@ -33,4 +33,4 @@ private:
     QString m_address;
     QByteArray m_saved;
 };
-}
+} // namespace QuiltTest

@@ -29,13 +29,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("background");
         QTest::addColumn<QString>("text");
 
-        QTest::newRow("window") << int(QPalette::Active) << int(LoomPalette::Window) << "#eff0f1" << "#232629";
-        QTest::newRow("view") << int(QPalette::Active) << int(LoomPalette::View) << "#fcfcfc" << "#232629";
-        QTest::newRow("button") << int(QPalette::Active) << int(LoomPalette::Button) << "#fcfcfc" << "#232629";
-        QTest::newRow("selection") << int(QPalette::Active) << int(LoomPalette::Selection) << "#3daee9" << "#ffffff";
-        QTest::newRow("tooltip") << int(QPalette::Active) << int(LoomPalette::Tooltip) << "#fcfcdc" << "#232629";
-        QTest::newRow("disabled view") << int(QPalette::Disabled) << int(LoomPalette::View) << "#fcfcfc" << "#a0a2a4";
-        QTest::newRow("inactive view") << int(QPalette::Inactive) << int(LoomPalette::View) << "#fcfcfc" << "#232629";
+        QTest::newRow("window") << int(QPalette::Active) << int(LoomPalette::Window) << "#eff0f1"
+                                << "#232629";
+        QTest::newRow("view") << int(QPalette::Active) << int(LoomPalette::View) << "#fcfcfc"
+                              << "#232629";
+        QTest::newRow("button") << int(QPalette::Active) << int(LoomPalette::Button) << "#fcfcfc"
+                                << "#232629";
+        QTest::newRow("selection") << int(QPalette::Active) << int(LoomPalette::Selection) << "#3daee9"
+                                   << "#ffffff";
+        QTest::newRow("tooltip") << int(QPalette::Active) << int(LoomPalette::Tooltip) << "#fcfcdc"
+                                 << "#232629";
+        QTest::newRow("disabled view") << int(QPalette::Disabled) << int(LoomPalette::View) << "#fcfcfc"
+                                       << "#a0a2a4";
+        QTest::newRow("inactive view") << int(QPalette::Inactive) << int(LoomPalette::View) << "#fcfcfc"
+                                       << "#232629";
     }
 
     void defaultsAreHalcyonsColours()

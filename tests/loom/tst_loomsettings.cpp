@@ -49,7 +49,8 @@ private Q_SLOTS:
         QCOMPARE(vyr.readEntry("quiltstyle", "halcyon"), QStringLiteral("halcyon"));
         QCOMPARE(vyr.keyList(), QByteArrayList({ "SmoothScroll", "quiltStyle" }));
         QCOMPARE(LoomSettingsGroup(settings, QString()).readEntry("top", ""), QStringLiteral("level"));
-        QCOMPARE(LoomSettingsGroup(settings, "Colors:View").readEntry("BackgroundNormal", ""), QStringLiteral("#102030"));
+        QCOMPARE(LoomSettingsGroup(settings, "Colors:View").readEntry("BackgroundNormal", ""),
+                 QStringLiteral("#102030"));
         QVERIFY(!LoomSettingsGroup(settings, "Missing").exists());
     }
 
@@ -106,8 +107,7 @@ private Q_SLOTS:
         QCOMPARE(named.readEntry("named", ""), QStringLiteral("here"));
         QCOMPARE(named.readEntry("shared", ""), QStringLiteral("user"));
 
-        const LoomSettingsGroup simple(
-            LoomSharedSettings::openConfig("scheme", LoomSettingsFile::SimpleConfig), "G");
+        const LoomSettingsGroup simple(LoomSharedSettings::openConfig("scheme", LoomSettingsFile::SimpleConfig), "G");
         QCOMPARE(simple.readEntry("shared", "none"), QStringLiteral("none"));
 
         // An absolute path is that file, with the globals beneath.

@@ -52,10 +52,10 @@ QString pluginFile()
 // inactive and disabled groups.
 QByteArray fixtureScheme()
 {
-    const char* const keys[] = { "BackgroundNormal",  "BackgroundAlternate", "BackgroundActive",   "BackgroundLink",
-                                 "BackgroundVisited", "BackgroundNegative",  "BackgroundNeutral",  "BackgroundPositive",
-                                 "ForegroundNormal",  "ForegroundInactive",  "ForegroundActive",   "ForegroundLink",
-                                 "ForegroundVisited", "ForegroundNegative",  "ForegroundNeutral",  "ForegroundPositive",
+    const char* const keys[] = { "BackgroundNormal",  "BackgroundAlternate", "BackgroundActive",  "BackgroundLink",
+                                 "BackgroundVisited", "BackgroundNegative",  "BackgroundNeutral", "BackgroundPositive",
+                                 "ForegroundNormal",  "ForegroundInactive",  "ForegroundActive",  "ForegroundLink",
+                                 "ForegroundVisited", "ForegroundNegative",  "ForegroundNeutral", "ForegroundPositive",
                                  "DecorationFocus",   "DecorationHover" };
     QByteArray scheme = "[Colors:Window]\n";
     int i = 1;
@@ -117,8 +117,8 @@ private Q_SLOTS:
         theme->setColorGroup(ItemTheme::Active);
 
         const ItemTheme::ColorRole foregrounds[] = {
-            ItemTheme::TextColor,        ItemTheme::DisabledTextColor,  ItemTheme::ActiveTextColor,
-            ItemTheme::LinkColor,        ItemTheme::VisitedLinkColor,   ItemTheme::PositiveTextColor,
+            ItemTheme::TextColor,        ItemTheme::DisabledTextColor, ItemTheme::ActiveTextColor,
+            ItemTheme::LinkColor,        ItemTheme::VisitedLinkColor,  ItemTheme::PositiveTextColor,
             ItemTheme::NeutralTextColor, ItemTheme::NegativeTextColor,
         };
         const int foregroundKeys[] = { 9, 10, 11, 12, 13, 16, 15, 14 };
@@ -126,9 +126,14 @@ private Q_SLOTS:
             QCOMPARE(theme->color(foregrounds[i]), QColor(foregroundKeys[i], 0, 0));
         }
         const ItemTheme::ColorRole backgrounds[] = {
-            ItemTheme::BackgroundColor,         ItemTheme::AlternateBackgroundColor, ItemTheme::ActiveBackgroundColor,
-            ItemTheme::LinkBackgroundColor,     ItemTheme::VisitedLinkBackgroundColor,
-            ItemTheme::PositiveBackgroundColor, ItemTheme::NeutralBackgroundColor,   ItemTheme::NegativeBackgroundColor,
+            ItemTheme::BackgroundColor,
+            ItemTheme::AlternateBackgroundColor,
+            ItemTheme::ActiveBackgroundColor,
+            ItemTheme::LinkBackgroundColor,
+            ItemTheme::VisitedLinkBackgroundColor,
+            ItemTheme::PositiveBackgroundColor,
+            ItemTheme::NeutralBackgroundColor,
+            ItemTheme::NegativeBackgroundColor,
         };
         const int backgroundKeys[] = { 1, 2, 3, 4, 5, 8, 7, 6 };
         for (int i = 0; i < 8; ++i) {
@@ -148,6 +153,17 @@ private Q_SLOTS:
         QCOMPARE(theme->textColor(), QColor(9, 0, 0));
         theme->setColorGroup(ItemTheme::Inactive);
         QCOMPARE(theme->textColor(), QColor(0, 0, 1));
+
+        // Updates end: the theme's own colour notices re-enter no update, and
+        // an update that changes nothing announces nothing.
+        QSignalSpy changed(theme.get(), &ItemTheme::changed);
+        theme->setColorSet(ItemTheme::View);
+        QCOMPARE(changed.size(), 2);
+        QCOMPARE(changed.at(0).at(0).value<ItemTheme::Changes>(), ItemTheme::Changes(ItemTheme::ColorChange));
+        QCOMPARE(changed.at(1).at(0).value<ItemTheme::Changes>(), ItemTheme::Changes(ItemTheme::ColorSetChange));
+        item.setVisible(false);
+        item.setVisible(true);
+        QCOMPARE(changed.size(), 2);
     }
 
     void groupsFollowTheWindows()
@@ -213,9 +229,10 @@ private Q_SLOTS:
     {
         QQmlEngine engine;
         QQmlComponent component(&engine);
-        component.setData("import QtQuick\nimport org.vyr.quilt.impl as Quilt\n"
-                          "Item { Quilt.Element.type: \"Box\"; Quilt.Element.hints: [Quilt.ElementHint { name: \"flat\" }] }",
-                          QUrl());
+        component.setData(
+            "import QtQuick\nimport org.vyr.quilt.impl as Quilt\n"
+            "Item { Quilt.Element.type: \"Box\"; Quilt.Element.hints: [Quilt.ElementHint { name: \"flat\" }] }",
+            QUrl());
         std::unique_ptr<QObject> root(component.beginCreate(engine.rootContext()));
         QVERIFY2(root, qPrintable(component.errorString()));
         auto* theme = m_factory->createTheme(root.get());

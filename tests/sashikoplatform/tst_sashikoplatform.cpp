@@ -87,7 +87,9 @@ private Q_SLOTS:
         QCOMPARE(changed.size(), 1);
 
         // A batch without changes delivers nothing.
-        { ThemeChangeBatch empty(&theme); }
+        {
+            ThemeChangeBatch empty(&theme);
+        }
         QCOMPARE(changed.size(), 1);
     }
 
@@ -118,8 +120,9 @@ private Q_SLOTS:
         hints->setTickMarkStepSize(5);
         hints->setIconSource(QUrl("file:///icon.png"));
         hints->setUseAlternateBackgroundColor(true);
-        QCOMPARE(hints->changed, QList<int>({ FrameworkHints::TickMarkStepSize, FrameworkHints::IconSource,
-                                              FrameworkHints::UseAlternateBackgroundColor }));
+        QCOMPARE(hints->changed,
+                 QList<int>({ FrameworkHints::TickMarkStepSize, FrameworkHints::IconSource,
+                              FrameworkHints::UseAlternateBackgroundColor }));
         FrameworkHints::setMakeStyleHintsFunction({});
 
         QObject other;

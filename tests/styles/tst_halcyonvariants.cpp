@@ -1,21 +1,21 @@
 #include "testfixture.h"
 
-#include "element.h"
-#include "elementquery.h"
+#include "backgroundpropertygroup.h"
 #include "borderpropertygroup.h"
 #include "color.h"
+#include "cornerspropertygroup.h"
 #include "displaypropertygroup.h"
+#include "element.h"
+#include "elementquery.h"
 #include "iconpropertygroup.h"
 #include "layoutpropertygroup.h"
 #include "linepropertygroup.h"
-#include "stylepropertygroup.h"
-#include "textpropertygroup.h"
-#include "backgroundpropertygroup.h"
 #include "outlinepropertygroup.h"
-#include "cornerspropertygroup.h"
 #include "shadowpropertygroup.h"
 #include "style.h"
+#include "stylepropertygroup.h"
 #include "styleregistry.h"
+#include "textpropertygroup.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -66,9 +66,12 @@ std::shared_ptr<Element> elementFor(const QString& compound)
 {
     static const QRegularExpression part(QStringLiteral("([.:]?)([A-Za-z*][\\w-]*)|\\[(\\w+)(?:=\"([^\"]*)\")?\\]"));
     static const QHash<QString, Element::State> states {
-        { "hover", Element::State::Hovered },         { "pressed", Element::State::Pressed },
-        { "checked", Element::State::Checked },       { "disabled", Element::State::Disabled },
-        { "active-focus", Element::State::ActiveFocus }, { "visual-focus", Element::State::VisualFocus },
+        { "hover", Element::State::Hovered },
+        { "pressed", Element::State::Pressed },
+        { "checked", Element::State::Checked },
+        { "disabled", Element::State::Disabled },
+        { "active-focus", Element::State::ActiveFocus },
+        { "visual-focus", Element::State::VisualFocus },
         { "highlighted", Element::State::Highlighted },
     };
     auto element = Element::create();
@@ -108,9 +111,9 @@ std::shared_ptr<Element> elementFor(const QString& compound)
 // Every selector of halcyon's sheets as the chain it selects.
 QList<std::pair<QString, Chain>> halcyonChains()
 {
-    const QString folder = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                                                  QStringLiteral("quilt/styles/halcyon/contents/css"),
-                                                  QStandardPaths::LocateDirectory);
+    const QString folder
+        = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                 QStringLiteral("quilt/styles/halcyon/contents/css"), QStandardPaths::LocateDirectory);
     QList<std::pair<QString, Chain>> chains;
     static const QRegularExpression comment(QStringLiteral("/\\*.*?\\*/"),
                                             QRegularExpression::DotMatchesEverythingOption);

@@ -34,9 +34,9 @@ template<std::size_t N> std::optional<int> indexOf(const std::array<QLatin1Strin
 using namespace Qt::StringLiterals;
 
 const std::array groups { "active"_L1, "disabled"_L1, "inactive"_L1 };
-const std::array sets { "view"_L1, "window"_L1, "button"_L1, "selection"_L1, "tooltip"_L1, "complementary"_L1,
-                        "header"_L1 };
-const std::array backgroundRoles { "normal"_L1, "alternate"_L1, "active"_L1, "link"_L1,
+const std::array sets { "view"_L1,    "window"_L1,        "button"_L1, "selection"_L1,
+                        "tooltip"_L1, "complementary"_L1, "header"_L1 };
+const std::array backgroundRoles { "normal"_L1,  "alternate"_L1, "active"_L1,  "link"_L1,
                                    "visited"_L1, "negative"_L1,  "neutral"_L1, "positive"_L1 };
 const std::array foregroundRoles { "text"_L1,    "inactive"_L1, "active"_L1,  "link"_L1,
                                    "visited"_L1, "negative"_L1, "neutral"_L1, "positive"_L1 };
@@ -73,8 +73,8 @@ public:
     {
         const auto* application = QCoreApplication::instance();
         const QString path = application ? application->property("VYR_COLOR_SCHEME_PATH").toString() : QString();
-        settings = LoomSharedSettings::openConfig(path, LoomSettingsFile::FullConfig,
-                                                  QStandardPaths::GenericConfigLocation);
+        settings
+            = LoomSharedSettings::openConfig(path, LoomSettingsFile::FullConfig, QStandardPaths::GenericConfigLocation);
     }
 
     std::optional<QColor> resolve(const QStringList& arguments) const;

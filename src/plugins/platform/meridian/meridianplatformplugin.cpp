@@ -53,8 +53,8 @@ MeridianPlatformPlugin::MeridianPlatformPlugin(QObject* parent)
 
     connect(m_watcher.get(), &LoomSettingsWatcher::configChanged, this, &MeridianPlatformPlugin::settingsChanged);
     QDBusConnection::sessionBus().connect(QString(), QStringLiteral("/SmoothScroll"),
-                                          QStringLiteral("org.vyr.SmoothScroll"), QStringLiteral("notifyChange"),
-                                          this, SLOT(setSmoothScroll(bool)));
+                                          QStringLiteral("org.vyr.SmoothScroll"), QStringLiteral("notifyChange"), this,
+                                          SLOT(setSmoothScroll(bool)));
 
     m_announcedStyleName = defaultStyleName();
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -70,7 +70,8 @@ QString MeridianPlatformPlugin::defaultStyleName() const
     if (m_styleName != defaultStyle) {
         return m_styleName;
     }
-    if (LoomDevice::runtimePlatform().contains(QStringLiteral("phone")) || qEnvironmentVariableIsSet("QT_QUICK_CONTROLS_MOBILE")) {
+    if (LoomDevice::runtimePlatform().contains(QStringLiteral("phone"))
+        || qEnvironmentVariableIsSet("QT_QUICK_CONTROLS_MOBILE")) {
         return QStringLiteral("halcyon-mobile");
     }
     if (QGuiApplication::layoutDirection() == Qt::RightToLeft) {

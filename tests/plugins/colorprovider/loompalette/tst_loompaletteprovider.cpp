@@ -39,7 +39,8 @@ QList<QStringList> distinctLists()
     QList<QStringList> lists;
     for (const char* group : { "active", "disabled", "inactive" }) {
         for (const char* set : { "view", "window", "button", "selection", "tooltip", "complementary", "header" }) {
-            for (const char* role : { "normal", "alternate", "active", "link", "visited", "negative", "neutral", "positive" }) {
+            for (const char* role :
+                 { "normal", "alternate", "active", "link", "visited", "negative", "neutral", "positive" }) {
                 lists.append({ group, set, "background", role });
             }
         }
@@ -95,18 +96,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
 
         const QString prefix = QStringLiteral("Invalid arguments for LoomPalette color provider, ");
-        QTest::newRow("window background") << QStringList { "active", "window", "background", "normal" }
-                                           << "#ffeff0f1" << "";
-        QTest::newRow("mixed case") << QStringList { "Active", "VIEW", "Background", "Normal" } << "#fffcfcfc" << "";
+        QTest::newRow("window background") << QStringList { "active", "window", "background", "normal" } << "#ffeff0f1"
+                                           << "";
+        QTest::newRow("mixed case") << QStringList { "Active", "VIEW", "Background", "Normal" } << "#fffcfcfc"
+                                    << "";
         QTest::newRow("disabled text") << QStringList { "disabled", "button", "foreground", "text" } << "#ffa0a2a4"
                                        << "";
-        QTest::newRow("selection text") << QStringList { "inactive", "selection", "foreground", "TEXT" }
-                                        << "#ffffffff" << "";
-        QTest::newRow("link") << QStringList { "active", "view", "foreground", "link" } << "#ff2980b9" << "";
-        QTest::newRow("focus") << QStringList { "active", "view", "decoration", "Focus" } << "#ff3daee9" << "";
-        QTest::newRow("hover") << QStringList { "active", "view", "decoration", "hover" } << "#ff93cee9" << "";
+        QTest::newRow("selection text") << QStringList { "inactive", "selection", "foreground", "TEXT" } << "#ffffffff"
+                                        << "";
+        QTest::newRow("link") << QStringList { "active", "view", "foreground", "link" } << "#ff2980b9"
+                              << "";
+        QTest::newRow("focus") << QStringList { "active", "view", "decoration", "Focus" } << "#ff3daee9"
+                               << "";
+        QTest::newRow("hover") << QStringList { "active", "view", "decoration", "hover" } << "#ff93cee9"
+                               << "";
         // 0.28 of the way from the background to the text.
-        QTest::newRow("frame") << QStringList { "active", "window", "decoration", "frame" } << "#ffb6b7b9" << "";
+        QTest::newRow("frame") << QStringList { "active", "window", "decoration", "frame" } << "#ffb6b7b9"
+                               << "";
         QTest::newRow("three") << QStringList { "active", "view", "background" } << "none"
                                << prefix + "expected 4 got 3";
         QTest::newRow("five") << QStringList { "active", "view", "background", "normal", "x" } << "none"

@@ -39,8 +39,7 @@ public:
     {
         plugin->installEventFilter(this);
         connect(plugin, &Quilt::PlatformPlugin::smoothScrollChanged, this, [this] { log.append("smooth"); });
-        connect(plugin, &Quilt::PlatformPlugin::animationSpeedMultiplierChanged, this,
-                [this] { log.append("speed"); });
+        connect(plugin, &Quilt::PlatformPlugin::animationSpeedMultiplierChanged, this, [this] { log.append("speed"); });
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -127,7 +126,8 @@ private Q_SLOTS:
             const char* tag;
             QByteArray value;
         } mobiles[] = { { "unset", unset }, { "empty", empty }, { "set", QByteArray("1") } };
-        for (const QByteArray style : { QByteArray(), QByteArray("halcyon"), QByteArray("Halcyon"), QByteArray("other") }) {
+        for (const QByteArray style :
+             { QByteArray(), QByteArray("halcyon"), QByteArray("Halcyon"), QByteArray("other") }) {
             for (const QByteArray platform : { QByteArray(), QByteArray("desktop:phone"), QByteArray("Phone") }) {
                 for (const auto& mobile : mobiles) {
                     for (const bool rtl : { false, true }) {
@@ -157,7 +157,8 @@ private Q_SLOTS:
         QFETCH(bool, rightToLeft);
         QFETCH(QString, expected);
 
-        QVERIFY(QuiltTest::writeDesktopSettings(m_xdg, style.isNull() ? QByteArray() : "[VYR]\nquiltStyle=" + style + "\n"));
+        QVERIFY(QuiltTest::writeDesktopSettings(m_xdg,
+                                                style.isNull() ? QByteArray() : "[VYR]\nquiltStyle=" + style + "\n"));
         auto* plugin = freshPlugin();
         if (!platform.isEmpty()) {
             qputenv(LoomDevice::runtimePlatformVariable, platform);
@@ -307,8 +308,9 @@ private Q_SLOTS:
         // A theme of one icon: an opaque, a half transparent and a
         // transparent part.
         const QString themes = m_xdg.path() + QStringLiteral("/icons");
-        QVERIFY(QuiltTest::writeFile(themes + "/fixture/index.theme",
-                                     "[Icon Theme]\nName=fixture\nDirectories=16x16\n\n[16x16]\nSize=16\nType=Fixed\n"));
+        QVERIFY(
+            QuiltTest::writeFile(themes + "/fixture/index.theme",
+                                 "[Icon Theme]\nName=fixture\nDirectories=16x16\n\n[16x16]\nSize=16\nType=Fixed\n"));
         QImage image(16, 16, QImage::Format_ARGB32);
         image.fill(Qt::transparent);
         for (int y = 0; y < 16; ++y) {
@@ -338,7 +340,9 @@ private:
     {
         delete m_loader.instance();
         auto* plugin = qobject_cast<Quilt::PlatformPlugin*>(m_loader.instance());
-        [&] { QVERIFY(plugin); }();
+        [&] {
+            QVERIFY(plugin);
+        }();
         return plugin;
     }
 
@@ -346,9 +350,8 @@ private:
 
     static QDBusMessage notifyChange(bool enabled)
     {
-        QDBusMessage message = QDBusMessage::createSignal(QStringLiteral("/SmoothScroll"),
-                                                          QStringLiteral("org.vyr.SmoothScroll"),
-                                                          QStringLiteral("notifyChange"));
+        QDBusMessage message = QDBusMessage::createSignal(
+            QStringLiteral("/SmoothScroll"), QStringLiteral("org.vyr.SmoothScroll"), QStringLiteral("notifyChange"));
         message << enabled;
         return message;
     }

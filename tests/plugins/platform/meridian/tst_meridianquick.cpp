@@ -4,9 +4,15 @@
 #include "quicktestfixture.h"
 #include "styleregistry.h"
 
+#include <themefactory.h>
+#include <timings.h>
+
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QPalette>
+#include <QPluginLoader>
 #include <QQmlEngine>
 #include <QQuickWindow>
 #include <QSignalSpy>
@@ -28,8 +34,8 @@ void rewrite(const QByteArray& settings)
 void wheel(QQuickWindow* window)
 {
     const QPointF position(50, 50);
-    QWheelEvent event(position, window->mapToGlobal(position), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(position, window->mapToGlobal(position), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
     QGuiApplication::sendEvent(window, &event);
 }
 } // namespace
@@ -39,10 +45,7 @@ class TestMeridianQuick : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QCOMPARE(Quilt::StyleRegistry::instance()->platform()->name(), QStringLiteral("meridian"));
-    }
+    void initTestCase() { QCOMPARE(Quilt::StyleRegistry::instance()->platform()->name(), QStringLiteral("meridian")); }
 
     void runningSceneRestyles()
     {
@@ -71,6 +74,54 @@ Item {
         QTRY_COMPARE(inner->property("colour").value<QColor>(), QColor(255, 0, 0));
     }
 
+    // The provider's filter on the application was installed after the
+    // style's (the usual order): it drops its colours before the style
+    // reads them again.
+    void paletteChangeRecolours()
+    {
+        QQmlEngine engine;
+        auto root = QuiltQuickTest::createObject(&engine, R"(
+Item {
+    property color colour: Quilt.Style.properties.background.color
+    Quilt.Element.type: "Desktop"
+})");
+        QVERIFY(root);
+        QCOMPARE(root->property("colour").value<QColor>(), QColor(0xef, 0xf0, 0xf1));
+        rewrite("[VYR]\nquiltStyle=first\n[Colors:Window]\nBackgroundNormal=#202326\n");
+        // The file alone changes nothing: colours are kept until the palette
+        // changes.
+        QTest::qWait(300);
+        QCOMPARE(root->property("colour").value<QColor>(), QColor(0xef, 0xf0, 0xf1));
+        QGuiApplication::setPalette(QPalette(Qt::darkGray));
+        QTRY_COMPARE(root->property("colour").value<QColor>(), QColor(0x20, 0x23, 0x26));
+    }
+
+    void animationSpeedReachesSashiko()
+    {
+        QString file;
+        for (const QString& path : QCoreApplication::libraryPaths()) {
+            if (QFileInfo::exists(path + QStringLiteral("/sashiko/platform/libquilt-sashiko-platform.so"))) {
+                file = path + QStringLiteral("/sashiko/platform/libquilt-sashiko-platform.so");
+            }
+        }
+        QPluginLoader loader(file);
+        auto* factory = qobject_cast<Sashiko::Platform::ThemeFactory*>(loader.instance());
+        QVERIFY2(factory, qPrintable(loader.errorString()));
+        QObject object;
+        auto* timings = factory->createTimings(&object);
+        auto durations = [timings] {
+            return QList<int> { timings->veryShortDuration(), timings->shortDuration(), timings->longDuration(),
+                                timings->veryLongDuration() };
+        };
+        QCOMPARE(durations(), QList<int>({ 50, 100, 200, 400 }));
+        rewrite("[VYR]\nquiltStyle=first\nAnimationDurationFactor=0\n");
+        QTRY_COMPARE(durations(), QList<int>({ 0, 0, 0, 0 }));
+        rewrite("[VYR]\nquiltStyle=first\nAnimationDurationFactor=0.5\n");
+        QTRY_COMPARE(durations(), QList<int>({ 25, 50, 100, 200 }));
+        rewrite("[VYR]\nquiltStyle=first\n");
+        QTRY_COMPARE(durations(), QList<int>({ 50, 100, 200, 400 }));
+    }
+
     void animationSpeedReachesStyleHints()
     {
         QQmlEngine engine;
@@ -84,6 +135,8 @@ QtObject {
         QTRY_COMPARE(root->property("speed").toDouble(), 0.0);
         rewrite("[VYR]\nquiltStyle=first\nAnimationDurationFactor=0.5\n");
         QTRY_COMPARE(root->property("speed").toDouble(), 0.5);
+        rewrite("[VYR]\nquiltStyle=first\n");
+        QTRY_COMPARE(root->property("speed").toDouble(), 1.0);
     }
 
     void smoothScrollingFollowsSettingsAndBus()
@@ -105,7 +158,9 @@ Window {
         auto* window = qobject_cast<QQuickWindow*>(root.get());
         QVERIFY(QTest::qWaitForWindowExposed(window));
         auto* flickable = root->property("flickable").value<QObject*>();
-        auto contentY = [flickable] { return flickable->property("contentY").toDouble(); };
+        auto contentY = [flickable] {
+            return flickable->property("contentY").toDouble();
+        };
 
         // Smooth: the move is animated.
         wheel(window);
@@ -141,7 +196,10 @@ int main(int argc, char** argv)
     if (!bus.isRunning()) {
         qFatal("dbus-daemon did not start");
     }
-    if (!QuiltQuickTest::writeCssStyle(temporary, QStringLiteral("first"), "Box { background-color: #ff0000; }")
+    if (!QuiltQuickTest::writeCssStyle(
+            temporary, QStringLiteral("first"),
+            "Box { background-color: #ff0000; }\n"
+            "Desktop { background-color: custom(loompalette, active, window, background, normal); }")
         || !QuiltQuickTest::writeCssStyle(temporary, QStringLiteral("second"), "Box { background-color: #0000ff; }")
         || !QuiltTest::writeDesktopSettings(temporary, "[VYR]\nquiltStyle=first\n")) {
         qFatal("Could not write the fixture");
