@@ -47,6 +47,10 @@ QColor paletteColor(const QString& group, const QString& set, const char* kind, 
 PlatformTheme::PlatformTheme(QObject* parent)
     : ItemTheme(parent)
 {
+    if (parent) {
+        // Sent before the item's children, this theme among them, go.
+        connect(parent, &QObject::destroyed, this, [this] { m_parentDestroyed = true; });
+    }
     setSupportsIconColoring(true);
     update();
     if (auto* style = attachedObject<Quilt::Quick::QuickStyle>(parent)) {
@@ -63,7 +67,18 @@ PlatformTheme::PlatformTheme(QObject* parent)
     }
 }
 
-PlatformTheme::~PlatformTheme() = default;
+PlatformTheme::~PlatformTheme()
+{
+    // The element lists the attribute without owning it: it must not outlive
+    // the attribute with a dangling entry. It takes the attribute over, and
+    // while the item still lives the attribute stops saying anything.
+    if (m_colorSetAttribute && m_element) {
+        m_colorSetAttribute->setParent(m_element);
+        if (!m_parentDestroyed && !QCoreApplication::closingDown()) {
+            m_colorSetAttribute->setValue(QVariant());
+        }
+    }
+}
 
 QIcon PlatformTheme::iconFromTheme(const QString& name, const QColor& customColor)
 {
@@ -124,6 +139,7 @@ void PlatformTheme::updateColorSetAttribute(const QString& set)
     if (!element) {
         return;
     }
+    m_element = element;
     QQmlListReference attributes(element, "attributes");
     m_colorSetAttribute = new Quilt::Quick::ElementAttribute(this);
     m_colorSetAttribute->setName(QStringLiteral("colorSet"));

@@ -35,6 +35,8 @@ private:
     void updateColorSetAttribute(const QString& set);
 
     Quilt::Quick::ElementAttribute* m_colorSetAttribute = nullptr;
+    QPointer<QObject> m_element;
     QPointer<QWindow> m_window;
     bool m_updating = false;
+    bool m_parentDestroyed = false;
 };

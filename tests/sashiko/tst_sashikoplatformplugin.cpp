@@ -17,6 +17,7 @@
 #include <QPluginLoader>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQmlListReference>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
@@ -221,6 +222,24 @@ private Q_SLOTS:
         theme->setInherit(true);
         QVERIFY(!element->element()->attributes().contains("colorSet"));
         QCOMPARE(element->query()->properties()->background()->color()->toQColor(), QColor(255, 0, 0));
+
+        // A theme that goes before its item leaves the element nothing that
+        // dangles, and no colour set.
+        theme->setInherit(false);
+        QVERIFY(element->element()->attributes().contains("colorSet"));
+        delete theme;
+        QVERIFY(!element->element()->attributes().contains("colorSet"));
+        QQmlListReference attributes(element, "attributes");
+        QCOMPARE(attributes.count(), 1);
+        QCOMPARE(attributes.at(0)->parent(), element);
+        element->updateAttributes();
+        QVERIFY(!element->element()->attributes().contains("colorSet"));
+
+        // One that goes with its item.
+        auto* second = m_factory->createTheme(item);
+        second->setInherit(false);
+        QVERIFY(element->element()->attributes().contains("colorSet"));
+        root.reset();
     }
 
     // Made while QML still creates the item, the theme completes the element
