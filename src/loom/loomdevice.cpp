@@ -1,0 +1,12 @@
+#include "loomdevice.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace LoomDevice
+{
+QStringList runtimePlatform()
+{
+    return qEnvironmentVariable(runtimePlatformVariable).split(u':', Qt::SkipEmptyParts);
+}
+} // namespace LoomDevice

@@ -1,0 +1,10 @@
+#include "themefactory.h"
+
+namespace Sashiko::Platform
+{
+ThemeFactory::ThemeFactory(QObject* parent)
+    : QObject(parent)
+{ }
+
+ThemeFactory::~ThemeFactory() = default;
+} // namespace Sashiko::Platform
