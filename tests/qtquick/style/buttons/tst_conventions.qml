@@ -25,7 +25,7 @@ TestCase {
     }
 
     function make(component, elementId) {
-        const control = createTemporaryObject(component, testCase)
+        const control = createTemporaryObject(component, testCase.Window.contentItem)
         control.Quilt.Element.elementId = elementId
         return control
     }
@@ -35,7 +35,7 @@ TestCase {
     }
 
     function test_styleValuesFollowTheId() {
-        const button = createTemporaryObject(buttonComponent, testCase)
+        const button = createTemporaryObject(buttonComponent, testCase.Window.contentItem)
         compare(button.leftPadding, 0)
         button.Quilt.Element.elementId = "pad6"
         compare(button.leftPadding, 6)
@@ -50,7 +50,7 @@ TestCase {
         const hover = Application.styleHints.useHoverEffects
         Application.styleHints.useHoverEffects = true
         try {
-            const delegate = createTemporaryObject(delegateWithButton, testCase)
+            const delegate = createTemporaryObject(delegateWithButton, testCase.Window.contentItem)
             verify(!delegate.hoverEnabled)
             verify(delegate.inner.hoverEnabled)
         } finally {

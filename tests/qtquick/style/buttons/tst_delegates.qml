@@ -32,6 +32,9 @@ TestCase {
             height: 300
             alternatingRows: true
             model: 3
+            // The delegates know their size only after their first polish.
+            rowHeightProvider: () => 30
+            columnWidthProvider: () => 200
             delegate: CheckDelegate {
                 text: "Row " + row
             }
@@ -64,7 +67,7 @@ TestCase {
     }
 
     function test_alternatingList() {
-        const list = createTemporaryObject(alternatingList, testCase)
+        const list = createTemporaryObject(alternatingList, testCase.Window.contentItem)
         waitForPolish(list)
         const expected = [false, true, false, true]
         for (let index = 0; index < 4; ++index) {
@@ -81,7 +84,7 @@ TestCase {
     }
 
     function test_lastInListMoves() {
-        const list = createTemporaryObject(alternatingList, testCase)
+        const list = createTemporaryObject(alternatingList, testCase.Window.contentItem)
         waitForPolish(list)
         verify(hints(list.itemAtIndex(3)).includes("last-in-list"))
         list.model = 5
@@ -91,7 +94,7 @@ TestCase {
     }
 
     function test_alternatingTable() {
-        const table = createTemporaryObject(alternatingTable, testCase)
+        const table = createTemporaryObject(alternatingTable, testCase.Window.contentItem)
         waitForPolish(table)
         const expected = [false, true, false]
         for (let row = 0; row < 3; ++row) {
@@ -105,7 +108,7 @@ TestCase {
     }
 
     function test_insideListThroughParent() {
-        const list = createTemporaryObject(nestedList, testCase)
+        const list = createTemporaryObject(nestedList, testCase.Window.contentItem)
         waitForPolish(list)
         const holder = list.itemAtIndex(0)
         verify(hints(holder.item).includes("inside-list"))
@@ -114,7 +117,7 @@ TestCase {
 
     function create(document) {
         return createTemporaryQmlObject("import QtQuick\nimport QtQuick.Controls\nimport org.vyr.quilt.impl as Quilt\n"
-                                        + document, testCase)
+                                        + document, testCase.Window.contentItem)
     }
 
     function test_outsideAnyView_data() {

@@ -40,7 +40,7 @@ TestCase {
     }
 
     function make(component, elementId, properties) {
-        const control = createTemporaryObject(component, testCase, properties ?? {})
+        const control = createTemporaryObject(component, testCase.Window.contentItem, properties ?? {})
         control.Quilt.Element.elementId = elementId
         return control
     }
@@ -114,7 +114,7 @@ TestCase {
     }
 
     function test_exclusiveGroupRequeries() {
-        const group = createTemporaryObject(radioGroup, testCase)
+        const group = createTemporaryObject(radioGroup, testCase.Window.contentItem)
         group.first.Quilt.Element.elementId = "checkprobe"
         compare(group.first.leftPadding, 4)
         group.second.checked = true

@@ -67,6 +67,9 @@ Row {
         height: 300
         alternatingRows: true
         model: 3
+        // The delegates know their size only after their first polish.
+        rowHeightProvider: () => 30
+        columnWidthProvider: () => 200
         delegate: RadioDelegate { text: "Cell " + row }
     }
 }
