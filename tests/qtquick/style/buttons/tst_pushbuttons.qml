@@ -80,19 +80,18 @@ TestCase {
 
     // Hidden and without room until the style shows it.
     function test_menuIndicator(data) {
-        const plain = create(data.type + " { text: 'Menu' }")
         const button = create(data.type + " { text: 'Menu' }")
         button.Quilt.Element.elementId = "menu"
         compare(button.indicator.implicitWidth, 10)
         verify(!button.indicator.visible)
-        waitForPolish(button)
-        compare(button.implicitWidth, plain.implicitWidth)
+        // Only the label takes room.
+        tryVerify(() => button.implicitWidth > 0)
+        verify(button.implicitWidth < button.contentItem.children[1].implicitWidth + 1)
         const menu = create(data.type + " { text: 'Menu'; Accessible.role: Accessible.ButtonMenu }")
         menu.Quilt.Element.elementId = "menu"
         verify(menu.indicator.visible)
         compare(menu.indicator.opacity, 0.5)
-        waitForPolish(menu)
-        verify(menu.implicitWidth >= plain.implicitWidth + 10)
+        tryVerify(() => menu.implicitWidth >= button.implicitWidth + 10)
     }
 
     function test_roundButtonHasNoIndicator() {
