@@ -1,7 +1,56 @@
 import QtQuick
 import QtQuick.Templates as T
 import org.vyr.quilt.impl as Quilt
+import "private" as P
 
 T.CheckBox {
     id: control
+
+    Quilt.Element.type: "CheckBox"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    Quilt.Element.states.pressed: pressed
+    Quilt.Element.states.checked: checked
+    Quilt.Element.states.enabled: enabled
+    Quilt.Element.hints: [
+        Quilt.ElementHint {
+            name: "with-icon"
+            when: control.icon.name !== "" || control.icon.source.toString() !== ""
+        },
+        Quilt.ElementHint { name: "changed"; when: false }
+    ]
+    Quilt.Element.attributes: P.DisplayAttribute { control: control }
+
+    hoverEnabled: Application.styleHints.useHoverEffects
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, Quilt.Positioner.implicitWidth)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, Quilt.Positioner.implicitHeight)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    spacing: Quilt.Style.properties.layout.spacing
+    font: Quilt.Style.properties.text.font
+    icon.color: Quilt.Style.properties.icon.color
+    icon.width: Quilt.Style.properties.icon.width
+    icon.height: Quilt.Style.properties.icon.height
+    icon.name: Quilt.Style.properties.icon.name
+    icon.source: Quilt.Style.properties.icon.source
+
+    Quilt.Positioner.positionItems: [contentItem, indicator]
+
+    // Sized by the style's "Indicator" width and height.
+    indicator: Quilt.StyledRectangle {
+        Quilt.Element.type: "Indicator"
+    }
+
+    contentItem: P.DefaultContentItem { control: control }
+
+    background: Quilt.StyledRectangle {}
 }

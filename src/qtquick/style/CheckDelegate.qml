@@ -1,7 +1,80 @@
 import QtQuick
 import QtQuick.Templates as T
 import org.vyr.quilt.impl as Quilt
+import "private" as P
 
 T.CheckDelegate {
     id: control
+
+    // Odd rows of a table that alternates its rows, or odd indexes where the
+    // style hints ask for alternating colours. The view gives `row` and
+    // `index` by name; outside a view they do not exist.
+    readonly property bool __alternatingColors:
+        ((control.TableView.view?.alternatingRows ?? false) && typeof row === "number" && row % 2 === 1)
+        || (typeof index === "number" && index % 2 === 1 && control.Quilt.StyleHints.useAlternatingColors)
+
+    Quilt.Element.type: "CheckDelegate"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    Quilt.Element.states.pressed: pressed
+    Quilt.Element.states.checked: checked
+    Quilt.Element.states.enabled: enabled
+    Quilt.Element.states.highlighted: highlighted
+    Quilt.Element.hints: [
+        Quilt.ElementHint {
+            name: "with-icon"
+            when: control.icon.name !== "" || control.icon.source.toString() !== ""
+        },
+        Quilt.ElementHint { name: "hover-enabled"; when: control.hoverEnabled },
+        Quilt.ElementHint {
+            name: "inside-list"
+            when: !!control.ListView.view || !!control.parent?.ListView.view
+        },
+        Quilt.ElementHint {
+            name: "inside-table"
+            when: !!control.TableView.view || !!control.parent?.TableView.view
+        },
+        Quilt.ElementHint { name: "alternating-colors"; when: control.__alternatingColors },
+        Quilt.ElementHint { name: "changed"; when: false },
+        Quilt.ElementHint {
+            name: "last-in-list"
+            when: typeof index === "number" && !!control.ListView.view && index === control.ListView.view.count - 1
+        }
+    ]
+    Quilt.Element.attributes: P.DisplayAttribute { control: control }
+
+    hoverEnabled: Application.styleHints.useHoverEffects
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, Quilt.Positioner.implicitWidth)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, Quilt.Positioner.implicitHeight)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    spacing: Quilt.Style.properties.layout.spacing
+    font: Quilt.Style.properties.text.font
+    icon.color: Quilt.Style.properties.icon.color
+    icon.width: Quilt.Style.properties.icon.width
+    icon.height: Quilt.Style.properties.icon.height
+    icon.name: Quilt.Style.properties.icon.name
+    icon.source: Quilt.Style.properties.icon.source
+
+    Quilt.Positioner.positionItems: [contentItem, indicator]
+
+    // At least as large as the style's "Indicator", which also sizes it.
+    indicator: Quilt.StyledRectangle {
+        Quilt.Element.type: "Indicator"
+        Quilt.PositionedItem.minimumWidth: Quilt.Style.properties.layout.width
+        Quilt.PositionedItem.minimumHeight: Quilt.Style.properties.layout.height
+    }
+
+    contentItem: P.DefaultContentItem { control: control }
+
+    background: Quilt.StyledRectangle {}
 }

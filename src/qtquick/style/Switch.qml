@@ -1,7 +1,68 @@
 import QtQuick
 import QtQuick.Templates as T
 import org.vyr.quilt.impl as Quilt
+import "private" as P
 
 T.Switch {
     id: control
+
+    Quilt.Element.type: "Switch"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    Quilt.Element.states.pressed: down
+    Quilt.Element.states.checked: checked
+    Quilt.Element.states.enabled: enabled
+
+    hoverEnabled: Application.styleHints.useHoverEffects
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, Quilt.Positioner.implicitWidth)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, Quilt.Positioner.implicitHeight)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    spacing: Quilt.Style.properties.layout.spacing
+    icon.color: Quilt.Style.properties.icon.color
+    icon.width: Quilt.Style.properties.icon.width
+    icon.height: Quilt.Style.properties.icon.height
+    icon.name: Quilt.Style.properties.icon.name
+    icon.source: Quilt.Style.properties.icon.source
+
+    Quilt.Positioner.positionItems: [indicator, contentItem]
+
+    indicator: Item {
+        id: indicator
+
+        Quilt.Element.type: "Indicator"
+        implicitWidth: Quilt.Style.properties.layout.width ?? 0
+        implicitHeight: Quilt.Style.properties.layout.height ?? 0
+
+        // The track paints the indicator's own style.
+        Quilt.StyledRectangle {
+            anchors.fill: parent
+        }
+
+        Quilt.StyledRectangle {
+            readonly property real minimumX: Quilt.Style.properties.layout.margins.left ?? 0
+            readonly property real maximumX: indicator.width - width - (Quilt.Style.properties.layout.margins.right ?? 0)
+
+            Quilt.Element.type: "Handle"
+            anchors.verticalCenter: indicator.verticalCenter
+            // A handle wider than the track stays at the start.
+            x: Math.max(minimumX, Math.min(maximumX, minimumX + control.visualPosition * (maximumX - minimumX)))
+        }
+    }
+
+    contentItem: P.DefaultContentItem {
+        control: control
+        wrapMode: Text.Wrap
+    }
+
+    background: Quilt.StyledRectangle {}
 }

@@ -1,7 +1,76 @@
 import QtQuick
 import QtQuick.Templates as T
 import org.vyr.quilt.impl as Quilt
+import "private" as P
 
 T.ToolButton {
     id: control
+
+    Quilt.Element.type: "ToolButton"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    Quilt.Element.states.pressed: pressed
+    Quilt.Element.states.checked: checked
+    Quilt.Element.states.enabled: enabled
+    Quilt.Element.states.highlighted: highlighted
+    Quilt.Element.hints: [
+        Quilt.ElementHint { name: "raised"; when: !control.flat },
+        Quilt.ElementHint {
+            name: "with-menu"
+            when: control.Accessible.role === Accessible.ButtonMenu && control.text !== ""
+        },
+        Quilt.ElementHint { name: "changed"; when: false }
+    ]
+    Quilt.Element.attributes: Quilt.ElementAttribute {
+        name: "display"
+        value: {
+            switch (control.display) {
+            case T.AbstractButton.IconOnly: return "icon-only"
+            case T.AbstractButton.TextOnly: return "text-only"
+            case T.AbstractButton.TextBesideIcon: return "text-beside-icon"
+            case T.AbstractButton.TextUnderIcon: return "text-under-icon"
+            default: return undefined
+            }
+        }
+    }
+
+    flat: true
+    hoverEnabled: Application.styleHints.useHoverEffects
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, Quilt.Positioner.implicitWidth)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, Quilt.Positioner.implicitHeight)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    font: Quilt.Style.properties.text.font
+    spacing: Quilt.Style.properties.layout.spacing
+    icon.color: Quilt.Style.properties.icon.color
+    icon.width: Quilt.Style.properties.icon.width
+    icon.height: Quilt.Style.properties.icon.height
+    icon.name: Quilt.Style.properties.icon.name
+    icon.source: Quilt.Style.properties.icon.source
+
+    Quilt.Positioner.positionItems: [contentItem, indicator]
+
+    contentItem: P.DefaultContentItem { control: control }
+
+    // Hidden until the style shows it, usually for a button with a menu.
+    indicator: Quilt.Icon {
+        Quilt.Element.type: "Indicator"
+        implicitWidth: Quilt.Style.properties.layout.width ?? 0
+        implicitHeight: Quilt.Style.properties.layout.height ?? 0
+        name: Quilt.Style.properties.icon.name
+        color: Quilt.Style.properties.icon.color
+        visible: Quilt.Style.properties.display.visible ?? false
+        opacity: Quilt.Style.properties.display.opacity ?? 1.0
+    }
+
+    background: Quilt.StyledRectangle {}
 }

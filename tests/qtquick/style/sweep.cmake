@@ -9,5 +9,5 @@ foreach(variant IN ITEMS emptystyle nostyle)
         list(APPEND environment "QUILT_STYLE_NAME=quilt-no-such-style")
     endif()
     quilt_add_controls_quick_test(tst_controlssweep_${variant} SOURCES "${dir}/tst_controlssweep.cpp"
-        ENVIRONMENT ${environment})
+        LIBRARIES Qt6::CorePrivate ENVIRONMENT ${environment})
 endforeach()

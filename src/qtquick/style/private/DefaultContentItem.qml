@@ -2,6 +2,55 @@ import QtQuick
 import QtQuick.Templates as T
 import org.vyr.quilt.impl as Quilt
 
+// The icon and the label of a button, placed by the button's positioner.
+// Neither child has an element of its own: both read the button's style,
+// through the button, so that no inner item builds a style tree of its own.
 Item {
     id: root
+
+    required property T.AbstractButton control
+
+    readonly property var __text: root.control?.Quilt.Style.properties.text
+
+    // The style's wrap modes carry the numbers of Qt's text wrap modes.
+    property int wrapMode: __text?.wrapMode ?? Text.NoWrap
+    property int elide: {
+        switch (__text?.elide) {
+        case 0: return Text.ElideNone
+        case 1: return Text.ElideLeft
+        case 2: return Text.ElideMiddle
+        default: return Text.ElideRight
+        }
+    }
+
+    Quilt.PositionedItem.positionChildren: true
+    Quilt.Mnemonics.enabled: (root.control?.enabled ?? false) && (root.control?.visible ?? false)
+    Quilt.Mnemonics.controlType: Quilt.Mnemonics.ActionElement
+    Quilt.Mnemonics.label: root.control?.text ?? ""
+
+    Quilt.Icon {
+        Quilt.PositionedItem.source: Quilt.PositionerSource.Icon
+        Quilt.PositionedItem.minimumWidth: root.control?.icon.width ?? 0
+        Quilt.PositionedItem.minimumHeight: root.control?.icon.height ?? 0
+        control: root.control
+        visible: (name !== "" || source.toString() !== "")
+                 && root.control?.display !== T.AbstractButton.TextOnly
+    }
+
+    Text {
+        Quilt.PositionedItem.source: Quilt.PositionerSource.Text
+        text: root.Quilt.Mnemonics.richTextLabel ?? root.control?.text ?? ""
+        font: root.control?.font ?? Qt.application.font
+        color: root.__text?.color ?? "black"
+        elide: root.wrapMode === Text.NoWrap ? root.elide : Text.ElideNone
+        wrapMode: root.wrapMode
+        visible: root.control?.display !== T.AbstractButton.IconOnly && text !== ""
+        horizontalAlignment: {
+            switch (root.__text?.alignment.vertical) {
+            case Quilt.Alignment.StackCenter: return Qt.AlignCenter
+            case Quilt.Alignment.StackFill: return Qt.AlignJustify
+            default: return Qt.AlignLeft
+            }
+        }
+    }
 }

@@ -2,5 +2,19 @@ import QtQuick
 import QtQuick.Templates as T
 import org.vyr.quilt.impl as Quilt
 
+// The attribute "display": how a button shows its icon and its text. Without
+// a button its value is undefined, which leaves the attribute out.
 Quilt.ElementAttribute {
+    property T.AbstractButton control: null
+
+    name: "display"
+    value: {
+        switch (control?.display) {
+        case T.AbstractButton.IconOnly: return "icon-only"
+        case T.AbstractButton.TextOnly: return "text-only"
+        case T.AbstractButton.TextBesideIcon: return "text-beside-icon"
+        case T.AbstractButton.TextUnderIcon: return "text-under-icon"
+        default: return undefined
+        }
+    }
 }

@@ -4,9 +4,20 @@ import QtQuick.Controls
 // Push buttons, round and tool buttons.
 Flow {
     spacing: 8
-    Button { text: qsTr("Button") }
+    Button { text: qsTr("&Button") }
+    Button { text: qsTr("With icon"); icon.name: "document-open" }
     Button { text: qsTr("Checked"); checkable: true; checked: true }
+    Button { text: qsTr("Highlighted"); highlighted: true }
     Button { text: qsTr("Flat"); flat: true }
+    Button { text: qsTr("Menu"); Accessible.role: Accessible.ButtonMenu }
+    Button { icon.name: "list-add"; display: AbstractButton.IconOnly }
+    Button { text: qsTr("A button with a long text that may need eliding"); width: 160 }
     RoundButton { text: "+" }
+    RoundButton { icon.name: "list-add" }
     ToolButton { text: qsTr("Tool") }
+    ToolButton { text: qsTr("Icon"); icon.name: "edit-copy" }
+    ToolButton { text: qsTr("Under"); icon.name: "edit-paste"; display: AbstractButton.TextUnderIcon }
+    ToolButton { text: qsTr("Raised"); flat: false }
+    ToolButton { text: qsTr("Checked"); checkable: true; checked: true }
+    ToolButton { text: qsTr("Menu"); Accessible.role: Accessible.ButtonMenu }
 }

@@ -1,0 +1,133 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import org.vyr.quilt.impl as Quilt
+
+// The shared content item (icon and label) and the attribute "display".
+TestCase {
+    id: testCase
+    name: "Content"
+    when: windowShown
+
+    Component {
+        id: buttonComponent
+        Button {
+            property Item iconItem: contentItem.children[0]
+            property Item textItem: contentItem.children[1]
+            text: "A label long enough to be cut short"
+            icon.name: "document-open"
+        }
+    }
+
+    function make(elementId, properties) {
+        const button = createTemporaryObject(buttonComponent, testCase.Window.contentItem, properties ?? {})
+        button.Quilt.Element.elementId = elementId
+        return button
+    }
+
+    function init() {
+        failOnWarning(/.*/)
+    }
+
+    function test_display_data() {
+        return [
+            { tag: "icon-only", display: AbstractButton.IconOnly, padding: 17, icon: true, text: false },
+            { tag: "text-only", display: AbstractButton.TextOnly, padding: 18, icon: false, text: true },
+            { tag: "text-beside-icon", display: AbstractButton.TextBesideIcon, padding: 19, icon: true, text: true },
+            { tag: "text-under-icon", display: AbstractButton.TextUnderIcon, padding: 20, icon: true, text: true }
+        ]
+    }
+
+    function test_display(data) {
+        const button = make("display", { display: data.display })
+        compare(button.leftPadding, data.padding)
+        compare(button.iconItem.visible, data.icon)
+        compare(button.textItem.visible, data.text)
+    }
+
+    function test_nothingToShow() {
+        const button = make("", { text: "", "icon.name": "" })
+        verify(!button.iconItem.visible)
+        verify(!button.textItem.visible)
+        button.display = AbstractButton.IconOnly
+        verify(!button.iconItem.visible)
+        verify(!button.textItem.visible)
+    }
+
+    function test_wrapAndElide_data() {
+        return [
+            { tag: "unset", id: "", wrap: Text.NoWrap, elide: Text.ElideRight },
+            { tag: "word wrap", id: "wordwrap", wrap: Text.WordWrap, elide: Text.ElideNone },
+            { tag: "left", id: "elideleft", wrap: Text.NoWrap, elide: Text.ElideLeft },
+            { tag: "middle", id: "elidemiddle", wrap: Text.NoWrap, elide: Text.ElideMiddle },
+            { tag: "none", id: "elidenone", wrap: Text.NoWrap, elide: Text.ElideNone },
+            { tag: "right", id: "elideright", wrap: Text.NoWrap, elide: Text.ElideRight }
+        ]
+    }
+
+    function test_wrapAndElide(data) {
+        const button = make(data.id)
+        compare(button.textItem.wrapMode, data.wrap)
+        compare(button.textItem.elide, data.elide)
+    }
+
+    // The lines follow the vertical member of the text alignment.
+    function test_lineAlignment_data() {
+        return [
+            { tag: "unset", id: "", alignment: Qt.AlignLeft },
+            { tag: "stack-center", id: "stackcenter", alignment: Qt.AlignCenter },
+            { tag: "stack-fill", id: "stackfill", alignment: Qt.AlignJustify },
+            { tag: "horizontal center", id: "hcenter", alignment: Qt.AlignLeft }
+        ]
+    }
+
+    function test_lineAlignment(data) {
+        const button = make(data.id)
+        compare(button.textItem.horizontalAlignment, data.alignment)
+    }
+
+    function test_textColourAndFont() {
+        const button = make("")
+        compare(button.textItem.color, Qt.color("black"))
+        compare(button.textItem.font, button.font)
+        button.Quilt.Element.elementId = "colored"
+        compare(button.textItem.color, Qt.color("#123456"))
+    }
+
+    function test_iconMinimumSize() {
+        const button = make("iconsize", { "icon.width": 32 })
+        compare(button.iconItem.Quilt.PositionedItem.minimumWidth, 32)
+        compare(button.iconItem.Quilt.PositionedItem.minimumHeight, 16)
+    }
+
+    function test_mnemonic() {
+        const button = make("", { text: "&File" })
+        compare(button.textItem.text, "File")
+        button.Window.window.requestActivate()
+        tryVerify(() => button.Window.active)
+        keyPress(Qt.Key_Alt)
+        try {
+            tryCompare(button.textItem, "text", "<u>F</u>ile")
+        } finally {
+            keyRelease(Qt.Key_Alt)
+        }
+        tryCompare(button.textItem, "text", "File")
+    }
+
+    // What an application may also use directly, and what it may get wrong.
+    Component {
+        id: displayAttribute
+        DisplayAttribute {}
+    }
+
+    function test_displayAttributeWithoutControl() {
+        const attribute = createTemporaryObject(displayAttribute, testCase.Window.contentItem)
+        compare(attribute.name, "display")
+        compare(attribute.value, undefined)
+        const button = make("")
+        attribute.control = button
+        compare(attribute.value, "text-beside-icon")
+        button.display = AbstractButton.IconOnly
+        compare(attribute.value, "icon-only")
+    }
+}
