@@ -46,6 +46,9 @@ T.TabBar {
         boundsBehavior: Flickable.StopAtBounds
         flickableDirection: Flickable.AutoFlickIfNeeded
         snapMode: ListView.SnapToItem
+        // Tabs wider in total than the bar would otherwise be drawn past
+        // its ends.
+        clip: true
 
         // The highlight jumps to the current tab and takes its size at once;
         // a bar too narrow for its tabs keeps the current one 40 pixels clear
