@@ -4,4 +4,47 @@ import org.vyr.quilt.impl as Quilt
 
 T.BusyIndicator {
     id: control
+
+    Quilt.Element.type: "BusyIndicator"
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+
+    contentItem: Item {
+        implicitWidth: Quilt.Style.properties.layout.width ?? 0
+        implicitHeight: Quilt.Style.properties.layout.height ?? 0
+
+        Quilt.Icon {
+            anchors.centerIn: parent
+            width: Math.min(parent.width, parent.height)
+            height: width
+            name: Quilt.Style.properties.icon.name
+            color: Quilt.Style.properties.icon.color
+            opacity: control.running ? 1 : 0
+            smooth: true
+
+            RotationAnimator on rotation {
+                // The phase of the wall clock within one turn: indicators
+                // that start together turn together, whenever each was made.
+                readonly property int rotationStart: ((Date.now() % duration) / duration) * 360
+
+                running: control.running
+                loops: Animation.Infinite
+                duration: 2000
+                from: rotationStart
+                to: rotationStart + 360
+            }
+        }
+    }
 }

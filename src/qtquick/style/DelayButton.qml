@@ -1,7 +1,91 @@
 import QtQuick
 import QtQuick.Templates as T
 import org.vyr.quilt.impl as Quilt
+import "private" as P
 
 T.DelayButton {
     id: control
+
+    Quilt.Element.type: "DelayButton"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    Quilt.Element.states.pressed: down
+    Quilt.Element.states.checked: checked
+    Quilt.Element.states.enabled: enabled
+    Quilt.Element.hints: [
+        Quilt.ElementHint {
+            name: "with-icon"
+            when: control.icon.name !== "" || control.icon.source.toString() !== ""
+        },
+        Quilt.ElementHint {
+            name: "with-menu"
+            when: control.Accessible.role === Accessible.ButtonMenu && control.text !== ""
+        },
+        Quilt.ElementHint { name: "changed"; when: false }
+    ]
+    Quilt.Element.attributes: [
+        P.DisplayAttribute {
+            control: control
+        }
+    ]
+
+    hoverEnabled: Application.styleHints.useHoverEffects
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, Quilt.Positioner.implicitWidth)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, Quilt.Positioner.implicitHeight)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    font: Quilt.Style.properties.text.font
+    spacing: Quilt.Style.properties.layout.spacing
+    icon.color: Quilt.Style.properties.icon.color
+    icon.width: Quilt.Style.properties.icon.width
+    icon.height: Quilt.Style.properties.icon.height
+    icon.name: Quilt.Style.properties.icon.name
+    icon.source: Quilt.Style.properties.icon.source
+
+    Quilt.Positioner.positionItems: [contentItem, indicator]
+
+    contentItem: P.DefaultContentItem {
+        control: control
+    }
+
+    indicator: Quilt.Icon {
+        implicitWidth: Quilt.Style.properties.layout.width ?? 0
+        implicitHeight: Quilt.Style.properties.layout.height ?? 0
+        name: Quilt.Style.properties.icon.name
+        color: Quilt.Style.properties.icon.color
+        visible: name !== ""
+
+        Quilt.Element.type: "Indicator"
+    }
+
+    // The fill grows from the leading edge while the button is held.
+    background: Quilt.StyledRectangle {
+        Quilt.StyledRectangle {
+            Quilt.Element.type: "Fill"
+
+            x: control.mirrored ? parent.width * (1 - control.progress) : 0
+            width: control.progress * parent.width
+            height: parent.height
+        }
+    }
+
+    // Fills at a constant speed over what is left of `delay`, and runs back
+    // at 1/0.3 times that speed when let go early.
+    transition: Transition {
+        NumberAnimation {
+            // Never below 0: an animation refuses a negative duration with a
+            // warning, and a negative `delay` would give one on every press.
+            duration: Math.max(0, Math.trunc(control.pressed ? control.delay * (1.0 - control.progress)
+                                                             : control.delay * 0.3 * control.progress))
+        }
+    }
 }

@@ -1,9 +1,52 @@
-pragma ComponentBehavior: Bound
-
 import QtQuick
 import QtQuick.Templates as T
 import org.vyr.quilt.impl as Quilt
 
 T.PageIndicator {
     id: control
+
+    Quilt.Element.type: "PageIndicator"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    Quilt.Element.states.enabled: enabled
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    spacing: Quilt.Style.properties.layout.spacing
+
+    delegate: Quilt.StyledRectangle {
+        id: delegate
+
+        required property int index
+
+        Quilt.Element.type: "PageIndicatorDelegate"
+        Quilt.Element.hints: [
+            Quilt.ElementHint { name: "current"; when: delegate.index === control.currentIndex }
+        ]
+    }
+
+    // Not a bound document: the template sets the context property
+    // "pressed" on each page's context, which a bound delegate's context
+    // refuses with a warning.
+    contentItem: Row {
+        spacing: control.spacing
+
+        Repeater {
+            // A negative count makes no page rather than a warning.
+            model: Math.max(0, control.count)
+            delegate: control.delegate
+        }
+    }
 }

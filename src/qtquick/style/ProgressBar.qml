@@ -4,4 +4,65 @@ import org.vyr.quilt.impl as Quilt
 
 T.ProgressBar {
     id: control
+
+    Quilt.Element.type: "ProgressBar"
+    Quilt.Element.states.enabled: enabled
+    Quilt.Element.hints: [
+        Quilt.ElementHint { name: "horizontal" },
+        Quilt.ElementHint { name: "indeterminate"; when: control.indeterminate }
+    ]
+
+    hoverEnabled: false
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+
+    contentItem: Item {
+        id: trackContainer
+
+        Quilt.StyledRectangle {
+            id: track
+
+            // Where the indeterminate track stands: 0 at the left end, 1 at
+            // the right one.
+            property real indeterminatePosition: 0
+
+            Quilt.Element.type: "Track"
+
+            x: control.indeterminate ? indeterminatePosition * (trackContainer.width - width)
+                                     : (control.mirrored ? control.visualPosition * trackContainer.width : 0)
+            width: control.indeterminate ? 0.25 * trackContainer.width : control.position * trackContainer.width
+            height: trackContainer.height
+
+            // Without `from`, a restart goes on from where the sweep stopped.
+            SequentialAnimation on indeterminatePosition {
+                loops: Animation.Infinite
+                running: control.indeterminate && (control.contentItem?.visible ?? false)
+
+                NumberAnimation {
+                    to: 1
+                    duration: 1000
+                    easing.type: Easing.InOutSine
+                }
+                NumberAnimation {
+                    to: 0
+                    duration: 1000
+                    easing.type: Easing.InOutSine
+                }
+            }
+        }
+    }
+
+    background: Quilt.StyledRectangle {}
 }

@@ -4,4 +4,44 @@ import org.vyr.quilt.impl as Quilt
 
 T.ScrollIndicator {
     id: control
+
+    Quilt.Element.type: "ScrollIndicator"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    // The view is moving.
+    Quilt.Element.states.pressed: active
+    Quilt.Element.states.enabled: enabled
+    Quilt.Element.attributes: [
+        Quilt.ElementAttribute {
+            name: "orientation"
+            value: control.horizontal ? "horizontal" : "vertical"
+        }
+    ]
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+
+    contentItem: Quilt.StyledRectangle {
+        visible: control.size < 1.0
+        Quilt.Element.type: "Handle"
+        Quilt.Element.states.hovered: control.hovered
+        Quilt.Element.states.activeFocus: control.activeFocus
+        Quilt.Element.states.visualFocus: control.visualFocus
+        Quilt.Element.states.pressed: control.active
+        Quilt.Element.states.enabled: control.enabled
+    }
+
+    background: Quilt.StyledRectangle {}
 }

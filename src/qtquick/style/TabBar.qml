@@ -6,4 +6,74 @@ import org.vyr.quilt.impl as Quilt
 
 T.TabBar {
     id: control
+
+    Quilt.Element.type: "TabBar"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    Quilt.Element.states.enabled: enabled
+    Quilt.Element.hints: [
+        Quilt.ElementHint { name: "immutable" }
+    ]
+    Quilt.Element.attributes: [
+        Quilt.ElementAttribute {
+            name: "tab-position"
+            value: control.position === T.TabBar.Footer ? "bottom" : "top"
+        }
+    ]
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    spacing: Quilt.Style.properties.layout.spacing
+    font: Quilt.Style.properties.text.font
+
+    contentItem: ListView {
+        model: control.contentModel
+        currentIndex: control.currentIndex
+        spacing: control.spacing
+        orientation: ListView.Horizontal
+        boundsBehavior: Flickable.StopAtBounds
+        flickableDirection: Flickable.AutoFlickIfNeeded
+        snapMode: ListView.SnapToItem
+        // Tabs wider in total than the bar would otherwise be drawn past
+        // its ends.
+        clip: true
+
+        // The highlight jumps to the current tab and takes its size at once;
+        // a bar too narrow for its tabs keeps the current one 40 pixels clear
+        // of either end.
+        highlightMoveDuration: 0
+        highlightResizeDuration: 0
+        highlightRangeMode: ListView.ApplyRange
+        preferredHighlightBegin: 40
+        preferredHighlightEnd: width - 40
+
+        highlight: Quilt.StyledRectangle {
+            Quilt.Element.type: "TabBarHighlight"
+            Quilt.Element.states.highlighted: control.currentItem !== null
+            Quilt.Element.states.enabled: enabled
+            Quilt.Element.hints: [
+                Quilt.ElementHint { name: "itemview-highlight" }
+            ]
+            Quilt.Element.attributes: [
+                Quilt.ElementAttribute {
+                    name: "tab-position"
+                    value: control.position === T.TabBar.Footer ? "bottom" : "top"
+                }
+            ]
+        }
+    }
+
+    background: Quilt.StyledRectangle {}
 }

@@ -1,7 +1,81 @@
 import QtQuick
 import QtQuick.Templates as T
 import org.vyr.quilt.impl as Quilt
+import "private" as P
 
 T.TabButton {
     id: control
+
+    Quilt.Element.type: "TabButton"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    Quilt.Element.states.pressed: pressed
+    Quilt.Element.states.checked: checked
+    Quilt.Element.states.enabled: enabled
+    // A style draws a tab by its place: the bar's hints and the tab's index
+    // in it; outside a bar there is no such place.
+    Quilt.Element.hints: [
+        Quilt.ElementHint {
+            name: "immutable"
+            when: control.T.TabBar.tabBar?.Quilt.Element.activeHints.includes("immutable") ?? false
+        },
+        Quilt.ElementHint {
+            name: "with-icon"
+            when: control.icon.name !== "" || control.icon.source.toString() !== ""
+        },
+        Quilt.ElementHint {
+            name: "itemview-highlight"
+            when: !!control.ListView.view?.highlightItem
+        },
+        Quilt.ElementHint {
+            name: "first"
+            when: control.T.TabBar.index === 0
+        },
+        Quilt.ElementHint {
+            name: "last"
+            when: control.T.TabBar.tabBar !== null && control.T.TabBar.index === control.T.TabBar.tabBar.count - 1
+        }
+    ]
+    Quilt.Element.attributes: [
+        P.DisplayAttribute {
+            control: control
+        },
+        Quilt.ElementAttribute {
+            name: "direction"
+            value: control.T.TabBar.position === T.TabBar.Footer ? "bottom" : "top"
+        }
+    ]
+
+    hoverEnabled: Application.styleHints.useHoverEffects
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, Quilt.Positioner.implicitWidth)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, Quilt.Positioner.implicitHeight)
+    // Set, so that the bar keeps each tab's own width instead of sharing its
+    // width out among them.
+    width: implicitWidth
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    font: Quilt.Style.properties.text.font
+    spacing: Quilt.Style.properties.layout.spacing
+    icon.color: Quilt.Style.properties.icon.color
+    icon.width: Quilt.Style.properties.icon.width
+    icon.height: Quilt.Style.properties.icon.height
+    icon.name: Quilt.Style.properties.icon.name
+    icon.source: Quilt.Style.properties.icon.source
+
+    Quilt.Positioner.positionItems: [contentItem]
+
+    contentItem: P.DefaultContentItem {
+        control: control
+    }
+
+    background: Quilt.StyledRectangle {}
 }
