@@ -92,7 +92,7 @@ T.DoubleSpinBox {
         // field keeps its own.
         Binding on color {
             when: control.Quilt.Style.properties.text.color !== undefined
-            value: control.Quilt.Style.properties.text.color
+            value: control.Quilt.Style.properties.text.color ?? "transparent"
         }
         horizontalAlignment: Quilt.Alignment.toQtHorizontal(control.Quilt.Style.properties.text.alignment.horizontal)
         verticalAlignment: Quilt.Alignment.toQtVertical(control.Quilt.Style.properties.text.alignment.vertical)
