@@ -44,9 +44,13 @@ T.TextArea {
     verticalAlignment: Quilt.Alignment.toQtVertical(Quilt.Style.properties.text.alignment.vertical)
 
     // Inside a Flickable the template moves the background out of the text
-    // area; the explicit style keeps it drawing the text area's values.
+    // area; the explicit style keeps it drawing the text area's values. A
+    // rectangle given its style takes no size from it, so the size is bound
+    // here, or the style's width and height would never reach the area.
     background: Quilt.StyledRectangle {
         style: control.Quilt.Style
+        implicitWidth: control.Quilt.Style.properties.layout.width ?? 0
+        implicitHeight: control.Quilt.Style.properties.layout.height ?? 0
     }
 
     T.ContextMenu.menu: P.TextFieldContextMenu {
