@@ -66,6 +66,11 @@ T.SearchField {
     contentItem: T.TextField {
         id: input
 
+        // A bare text field has no implicit size, so the row would lay the
+        // input out 0 high and the text would not show.
+        implicitWidth: Math.max(contentWidth, placeholder.implicitWidth)
+        implicitHeight: Math.max(contentHeight, placeholder.implicitHeight)
+
         text: control.text
         // The template may not have these two yet; the text field's own
         // defaults stand in until it does.
@@ -78,6 +83,8 @@ T.SearchField {
         verticalAlignment: Quilt.Alignment.toQtVertical(control.Quilt.Style.properties.text.alignment.vertical)
 
         Text {
+            id: placeholder
+
             Quilt.Element.hints: [
                 Quilt.ElementHint { name: "placeholder" }
             ]

@@ -155,6 +155,15 @@ TestCase {
         combo.popup.close()
     }
 
+    function test_arrayModelText() {
+        const combo = createTemporaryObject(comboBox, testCase, { model: ["One", "Two"] })
+        combo.popup.open()
+        tryVerify(() => combo.popup.opened)
+        const list = combo.popup.contentItem.contentItem
+        tryVerify(() => list.contentItem.children.some(child => child.text === "Two"))
+        combo.popup.close()
+    }
+
     ListModel {
         id: listModel
         ListElement { name: "First" }
