@@ -73,12 +73,12 @@ T.SpinBox {
             }
         }
 
-        readonly property real available: control.Layout.preferredWidth > 0
-                                           ? control.Layout.preferredWidth
-                                           : control.Layout.maximumWidth < Infinity ? control.Layout.maximumWidth
-                                                                                    : Infinity
-        readonly property bool constrained: metrics.width + 2 * measuringIndicator.width
-                                            + 2 * control.spacing > available
+        // A positive preferred width counts even beside a smaller maximum.
+        readonly property bool constrained: {
+            const available = control.Layout.preferredWidth > 0 ? control.Layout.preferredWidth
+                                                                : control.Layout.maximumWidth
+            return metrics.width + 2 * measuringIndicator.width + 2 * control.spacing > available
+        }
     }
 
     contentItem: T.TextField {
