@@ -6,4 +6,155 @@ import org.vyr.quilt.impl as Quilt
 
 T.ComboBox {
     id: control
+
+    Quilt.Element.type: "ComboBox"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    Quilt.Element.states.pressed: down
+    Quilt.Element.states.enabled: enabled
+    Quilt.Element.hints: [
+        Quilt.ElementHint { name: "flat"; when: control.flat },
+        Quilt.ElementHint { name: "editable"; when: control.editable },
+        Quilt.ElementHint { name: "changed"; when: false }
+    ]
+
+    hoverEnabled: Application.styleHints.useHoverEffects
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+
+    font: Quilt.Style.properties.text.font
+    spacing: Quilt.Style.properties.layout.spacing
+
+    // A hidden indicator or icon takes neither its width nor a spacing.
+    implicitWidth: {
+        let content = implicitContentWidth + leftPadding + rightPadding
+        if (indicator?.visible)
+            content += spacing + implicitIndicatorWidth
+        if (icon.visible)
+            content += spacing + icon.implicitWidth
+        return Math.max(implicitBackgroundWidth + leftInset + rightInset, Quilt.Positioner.implicitWidth, content)
+    }
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, Quilt.Positioner.implicitHeight)
+
+    wheelEnabled: true
+    implicitContentWidthPolicy: T.ComboBox.WidestText
+
+    Quilt.Positioner.positionItems: [contentItem, icon, indicator]
+
+    contentItem: T.TextField {
+        Quilt.PositionedItem.source: Quilt.PositionerSource.Text
+
+        implicitWidth: Math.max(contentWidth, 1)
+        // One line high even without text.
+        implicitHeight: Math.max(contentHeight, lineMetrics.height)
+        clip: true
+        color: control.Quilt.Style.properties.text.color ?? control.palette.text
+        text: control.editable ? control.editText : control.displayText
+        enabled: control.editable
+        autoScroll: control.editable
+        readOnly: control.down
+        inputMethodHints: control.inputMethodHints
+        validator: control.validator
+        font: control.font
+        horizontalAlignment: Qt.AlignLeft
+        selectByMouse: control.selectTextByMouse
+        selectionColor: control.palette.highlight
+        selectedTextColor: control.palette.highlightedText
+
+        FontMetrics {
+            id: lineMetrics
+            font: control.font
+        }
+    }
+
+    Quilt.Icon {
+        id: icon
+
+        Quilt.PositionedItem.source: Quilt.PositionerSource.Icon
+
+        implicitWidth: control.Quilt.Style.properties.icon.width ?? 0
+        implicitHeight: control.Quilt.Style.properties.icon.height ?? 0
+        name: control.Quilt.StyleHints.iconName
+        source: control.Quilt.StyleHints.iconSource
+        color: control.Quilt.Style.properties.icon.color
+        visible: (name !== "" || source.toString() !== "") && (control.Quilt.Style.properties.display.visible ?? true)
+        opacity: control.Quilt.Style.properties.display.opacity ?? 1.0
+    }
+
+    indicator: Quilt.Icon {
+        Quilt.Element.type: "Indicator"
+
+        implicitWidth: Quilt.Style.properties.layout.width ?? 0
+        implicitHeight: Quilt.Style.properties.layout.height ?? 0
+        name: Quilt.Style.properties.icon.name
+        color: Quilt.Style.properties.icon.color
+        visible: Quilt.Style.properties.display.visible ?? false
+        opacity: Quilt.Style.properties.display.opacity ?? 1.0
+    }
+
+    background: Quilt.StyledRectangle {}
+
+    delegate: ItemDelegate {
+        required property var model
+        required property int index
+
+        width: ListView.view?.width
+        text: model[control.textRole]
+        highlighted: control.highlightedIndex === index
+        hoverEnabled: control.hoverEnabled
+        LayoutMirroring.enabled: control.mirrored
+    }
+
+    popup: Popup {
+        Quilt.Element.hints: [
+            Quilt.ElementHint { name: "combobox" }
+        ]
+
+        y: control.height
+        implicitWidth: contentItem.implicitWidth + leftPadding + rightPadding
+        width: Math.max(control.width, implicitWidth)
+        height: Math.min(contentItem.implicitHeight + topPadding + bottomPadding, control.Window.height)
+        margins: 0
+
+        contentItem: ScrollView {
+            implicitWidth: list.implicitWidth + leftPadding + rightPadding
+            implicitHeight: list.implicitHeight + topPadding + bottomPadding
+
+            ListView {
+                id: list
+
+                // Only the delegates made for the visible range are measured.
+                implicitWidth: {
+                    let widest = 0
+                    for (const child of contentItem.children) {
+                        if (child.visible)
+                            widest = Math.max(widest, child.implicitWidth)
+                    }
+                    return widest
+                }
+                implicitHeight: contentHeight
+                model: control.delegateModel
+                currentIndex: control.highlightedIndex
+                highlightMoveDuration: 0
+                clip: true
+                boundsBehavior: ListView.StopAtBounds
+
+                add: Transition {
+                    PropertyAction { property: "width"; value: list.width }
+                }
+                populate: Transition {
+                    PropertyAction { property: "width"; value: list.width }
+                }
+            }
+        }
+    }
 }

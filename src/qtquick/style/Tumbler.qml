@@ -6,4 +6,78 @@ import org.vyr.quilt.impl as Quilt
 
 T.Tumbler {
     id: control
+
+    Quilt.Element.type: "Tumbler"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    Quilt.Element.states.enabled: enabled
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+
+    font: Quilt.Style.properties.text.font
+    spacing: Quilt.Style.properties.layout.spacing
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding)
+
+    delegate: Text {
+        required property var modelData
+        // Declared so that the template's attached properties of the entry
+        // keep working: an entry with required properties gets only these.
+        required property int index
+
+        Quilt.Element.type: "Text"
+        Quilt.Element.states.highlighted: PathView.isCurrentItem
+
+        text: String(modelData)
+        font: control.font
+        color: Quilt.Style.properties.text.color ?? "black"
+        horizontalAlignment: Quilt.Alignment.toQtHorizontal(Quilt.Style.properties.text.alignment.horizontal)
+        verticalAlignment: Quilt.Alignment.toQtVertical(Quilt.Style.properties.text.alignment.vertical)
+    }
+
+    contentItem: Item {
+        id: content
+
+        // A count of 0 or less leaves no slot at all rather than slots of
+        // infinite or negative height.
+        readonly property real delegateHeight: control.visibleItemCount > 0
+                                               ? control.availableHeight / control.visibleItemCount : 0
+
+        implicitWidth: control.Quilt.Style.properties.layout.width ?? 0
+        implicitHeight: control.Quilt.Style.properties.layout.height ?? 0
+        clip: true
+
+        PathView {
+            anchors.fill: parent
+            model: control.visibleItemCount > 0 ? control.model : null
+            delegate: control.delegate
+            snapMode: PathView.SnapToItem
+            pathItemCount: 5
+            preferredHighlightBegin: 0.5
+            preferredHighlightEnd: 0.5
+            path: Path {
+                startX: content.width / 2
+                startY: -content.delegateHeight / 2
+
+                PathLine {
+                    x: content.width / 2
+                    y: (control.visibleItemCount + 1) * content.delegateHeight - content.delegateHeight / 2
+                }
+            }
+        }
+    }
+
+    background: Quilt.StyledRectangle {}
 }
