@@ -4,3 +4,6 @@
 set(dir "${CMAKE_CURRENT_SOURCE_DIR}/menus")
 quilt_add_controls_qml_test(tst_controlsmenus DIRECTORY "${dir}" STYLE_SHEET "${dir}/style.css"
     WINDOW ACTIVATION)
+set(dir "${CMAKE_CURRENT_SOURCE_DIR}/popups")
+quilt_add_controls_qml_test(tst_controlspopups DIRECTORY "${dir}" STYLE_SHEET "${dir}/style.css"
+    WINDOW ACTIVATION)
