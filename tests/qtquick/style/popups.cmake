@@ -7,3 +7,5 @@ quilt_add_controls_qml_test(tst_controlsmenus DIRECTORY "${dir}" STYLE_SHEET "${
 set(dir "${CMAKE_CURRENT_SOURCE_DIR}/popups")
 quilt_add_controls_qml_test(tst_controlspopups DIRECTORY "${dir}" STYLE_SHEET "${dir}/style.css"
     WINDOW ACTIVATION)
+set(dir "${CMAKE_CURRENT_SOURCE_DIR}/containers")
+quilt_add_controls_qml_test(tst_controlscontainers DIRECTORY "${dir}" STYLE_SHEET "${dir}/style.css")
