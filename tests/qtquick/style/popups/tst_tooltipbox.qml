@@ -84,6 +84,12 @@ TestCase {
         mousePress(testCase, 10, 10)
         tryCompare(holder.tip, "visible", false)
         mouseRelease(testCase, 10, 10)
+
+        // Escape reaches a popup that has the focus.
+        holder.tip.focus = true
+        openTip(holder, "Tip")
+        keyClick(Qt.Key_Escape)
+        tryCompare(holder.tip, "visible", false)
     }
 
     // Shown only after its delay; it never hides by itself.
