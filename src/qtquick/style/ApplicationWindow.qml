@@ -4,4 +4,8 @@ import org.vyr.quilt.impl as Quilt
 
 T.ApplicationWindow {
     id: window
+
+    Quilt.Element.type: "ApplicationWindow"
+
+    color: Quilt.Style.properties.background.color ?? "white"
 }

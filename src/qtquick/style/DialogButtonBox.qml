@@ -5,4 +5,100 @@ import org.vyr.quilt.impl as Quilt
 
 T.DialogButtonBox {
     id: control
+
+    Quilt.Element.type: "DialogButtonBox"
+    Quilt.Element.attributes: Quilt.ElementAttribute {
+        name: "position"
+        value: control.position === T.DialogButtonBox.Header ? "header" : "footer"
+    }
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
+
+    spacing: Quilt.Style.properties.layout.spacing
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+
+    // The buttons keep their implicit widths at the box's right end.
+    alignment: Qt.AlignRight
+
+    delegate: Button {
+        id: button
+
+        // Added to the button's own attributes.
+        Quilt.Element.attributes: Quilt.ElementAttribute {
+            name: "role"
+            value: {
+                switch (button.T.DialogButtonBox.buttonRole) {
+                case T.DialogButtonBox.InvalidRole:
+                    return "invalid"
+                case T.DialogButtonBox.AcceptRole:
+                    return "accept"
+                case T.DialogButtonBox.RejectRole:
+                    return "reject"
+                case T.DialogButtonBox.DestructiveRole:
+                    return "destructive"
+                case T.DialogButtonBox.ActionRole:
+                    return "action"
+                case T.DialogButtonBox.HelpRole:
+                    return "help"
+                case T.DialogButtonBox.YesRole:
+                    return "yes"
+                case T.DialogButtonBox.NoRole:
+                    return "no"
+                case T.DialogButtonBox.ResetRole:
+                    return "reset"
+                case T.DialogButtonBox.ApplyRole:
+                    return "apply"
+                }
+                return undefined
+            }
+        }
+    }
+
+    contentItem: ListView {
+        pixelAligned: true
+        model: control.contentModel
+        spacing: control.spacing
+        orientation: ListView.Horizontal
+        boundsBehavior: Flickable.StopAtBounds
+        snapMode: ListView.SnapToItem
+    }
+    contentWidth: (contentItem as ListView)?.contentWidth ?? 0
+
+    background: Quilt.StyledRectangle {}
+
+    // The template makes a new set of buttons on every change of
+    // standardButtons; a button without an icon of its own gets the theme's
+    // icon for its kind.
+    onStandardButtonsChanged: {
+        const icons = [
+            [T.Dialog.Ok, "dialog-ok"],
+            [T.Dialog.Save, "document-save"],
+            [T.Dialog.SaveAll, "document-save-all"],
+            [T.Dialog.Open, "document-open"],
+            [T.Dialog.Yes, "dialog-ok-apply"],
+            [T.Dialog.YesToAll, "dialog-ok"],
+            [T.Dialog.No, "dialog-cancel"],
+            [T.Dialog.NoToAll, "dialog-cancel"],
+            [T.Dialog.Abort, "dialog-cancel"],
+            [T.Dialog.Retry, "view-refresh"],
+            [T.Dialog.Ignore, "dialog-cancel"],
+            [T.Dialog.Close, "dialog-close"],
+            [T.Dialog.Cancel, "dialog-cancel"],
+            [T.Dialog.Discard, "edit-delete"],
+            [T.Dialog.Help, "help-contents"],
+            [T.Dialog.Apply, "dialog-ok-apply"],
+            [T.Dialog.Reset, "edit-undo"],
+            [T.Dialog.RestoreDefaults, "document-revert"]
+        ]
+        for (const [kind, name] of icons) {
+            const button = control.standardButton(kind)
+            if (button && button.icon.name === "" && button.icon.source.toString() === "")
+                button.icon.name = name
+        }
+    }
 }

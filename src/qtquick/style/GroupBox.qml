@@ -4,4 +4,48 @@ import org.vyr.quilt.impl as Quilt
 
 T.GroupBox {
     id: control
+
+    Quilt.Element.type: "GroupBox"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    Quilt.Element.states.enabled: enabled
+
+    // The title sits in the room the style leaves in the top padding, so
+    // the implicit height does not count it.
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding,
+                            implicitLabelWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+
+    spacing: Quilt.Style.properties.layout.spacing
+
+    // Sized by the style's "Header" element, not by the title: a longer
+    // title is elided.
+    label: Quilt.StyledRectangle {
+        Quilt.Element.type: "Header"
+
+        Text {
+            anchors.fill: parent
+            text: control.title
+            font: Quilt.Style.properties.text.font ?? Application.font
+            color: Quilt.Style.properties.text.color ?? control.palette.text
+            elide: Text.ElideRight
+            horizontalAlignment: Quilt.Alignment.toQtHorizontal(Quilt.Style.properties.text.alignment.horizontal)
+            verticalAlignment: Quilt.Alignment.toQtVertical(Quilt.Style.properties.text.alignment.vertical)
+        }
+    }
+
+    background: Quilt.StyledRectangle {}
 }

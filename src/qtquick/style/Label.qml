@@ -4,4 +4,26 @@ import org.vyr.quilt.impl as Quilt
 
 T.Label {
     id: control
+
+    Quilt.Element.type: "Label"
+    Quilt.Element.states.enabled: enabled
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+
+    font: Quilt.Style.properties.text.font ?? Application.font
+    color: Quilt.Style.properties.text.color ?? "black"
+    linkColor: palette.link
+    // Set explicitly so that the text turns to the right in a right-to-left
+    // layout.
+    horizontalAlignment: Qt.AlignLeft
+
+    background: Quilt.StyledRectangle {}
 }

@@ -4,4 +4,47 @@ import org.vyr.quilt.impl as Quilt
 
 T.MenuBarItem {
     id: control
+
+    Quilt.Element.type: "MenuBarItem"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    Quilt.Element.states.pressed: down
+    Quilt.Element.states.checked: checked
+    Quilt.Element.states.enabled: enabled
+    Quilt.Element.states.highlighted: highlighted
+
+    Quilt.Mnemonics.enabled: enabled && visible
+    Quilt.Mnemonics.controlType: Quilt.Mnemonics.MenuItem
+    Quilt.Mnemonics.label: text
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding,
+                             implicitIndicatorHeight + topPadding + bottomPadding)
+
+    font: Quilt.Style.properties.text.font
+    spacing: Quilt.Style.properties.layout.spacing
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+
+    // An icon-only item shows nothing: the bar draws no icons.
+    contentItem: T.Label {
+        text: control.Quilt.Mnemonics.richTextLabel ?? control.text
+        font: control.font
+        color: control.Quilt.Style.properties.text.color ?? control.palette.windowText
+        visible: control.display !== T.AbstractButton.IconOnly
+        horizontalAlignment: Quilt.Alignment.toQtHorizontal(control.Quilt.Style.properties.text.alignment.horizontal)
+        verticalAlignment: Quilt.Alignment.toQtVertical(control.Quilt.Style.properties.text.alignment.vertical)
+    }
+
+    background: Quilt.StyledRectangle {}
 }

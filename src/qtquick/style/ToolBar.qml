@@ -4,4 +4,48 @@ import org.vyr.quilt.impl as Quilt
 
 T.ToolBar {
     id: control
+
+    Quilt.Element.type: "ToolBar"
+    Quilt.Element.states.hovered: hovered
+    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.states.visualFocus: visualFocus
+    Quilt.Element.states.enabled: enabled
+    Quilt.Element.hints: [
+        Quilt.ElementHint {
+            name: "header"
+            when: control.position === T.ToolBar.Header
+        },
+        Quilt.ElementHint {
+            name: "footer"
+            when: control.position === T.ToolBar.Footer
+        }
+    ]
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, contentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, contentHeight + topPadding + bottomPadding)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+
+    font: Quilt.Style.properties.text.font
+
+    background: Quilt.StyledRectangle {
+        // A header bar moves its window, as a title bar does. The handler
+        // moves no item and leaves the press to the controls on the bar.
+        DragHandler {
+            target: null
+            grabPermissions: PointerHandler.TakeOverForbidden | PointerHandler.ApprovesTakeOverByAnything
+            onActiveChanged: {
+                if (active && control.position === T.ToolBar.Header)
+                    Quilt.WindowHandler.startSystemMove(control)
+            }
+        }
+    }
 }

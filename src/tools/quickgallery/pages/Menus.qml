@@ -1,0 +1,63 @@
+import QtQuick
+import QtQuick.Controls
+
+// A menu bar and an open menu with checks, icons, shortcuts and a sub-menu.
+Item {
+    id: page
+    implicitHeight: 260
+
+    // One open menu at a time: the first copy of the page opens it.
+    Component.onCompleted: {
+        if (!enabled || LayoutMirroring.enabled)
+            return
+        menu.popup(anchor, 0, 0)
+        subMenu.popup(anchor, menu.width, 0)
+    }
+
+    MenuBar {
+        id: bar
+        width: 320
+        Menu {
+            title: qsTr("&File")
+            Action { text: qsTr("&New") }
+        }
+        Menu {
+            title: qsTr("&Edit")
+            Action { text: qsTr("&Copy") }
+        }
+        Menu {
+            title: qsTr("&View")
+            enabled: false
+        }
+    }
+
+    ActionGroup {
+        id: sizes
+    }
+
+    Item {
+        id: anchor
+        x: 10
+        y: bar.height + 8
+    }
+
+    Menu {
+        id: menu
+        closePolicy: Popup.NoAutoClose
+        Action { text: qsTr("&Open"); icon.name: "document-open"; shortcut: StandardKey.Open }
+        Action { text: qsTr("&Save"); icon.name: "document-save"; shortcut: StandardKey.Save }
+        MenuSeparator {}
+        Action { text: qsTr("Show &toolbar"); checkable: true; checked: true }
+        Action { text: qsTr("Small"); checkable: true; checked: true; ActionGroup.group: sizes }
+        Action { text: qsTr("Large"); checkable: true; ActionGroup.group: sizes }
+        Action { text: qsTr("Disabled"); enabled: false; shortcut: "Ctrl+D" }
+        MenuSeparator {}
+        Menu {
+            id: subMenu
+            title: qsTr("&Recent files")
+            closePolicy: Popup.NoAutoClose
+            Action { text: "notes.txt" }
+            Action { text: "report.pdf" }
+        }
+    }
+}
