@@ -189,8 +189,8 @@ void QuickElement::updateAttributes()
         return;
     }
     QVariantMap map;
-    for (const ElementAttribute* attribute : std::as_const(d->attributes)) {
-        if (attribute->when() && attribute->value().isValid()) {
+    for (ElementAttribute* attribute : std::as_const(d->attributes)) {
+        if (attribute->isUsable()) {
             map.insert(attribute->name(), attribute->value());
         } else {
             map.remove(attribute->name());
