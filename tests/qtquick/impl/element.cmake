@@ -2,7 +2,7 @@
 set(dir "${CMAKE_CURRENT_SOURCE_DIR}/element")
 quilt_add_quick_test(tst_quickmodule SOURCES "${dir}/tst_quickmodule.cpp")
 quilt_add_quick_test(tst_quickelement SOURCES "${dir}/tst_quickelement.cpp")
-quilt_add_quick_test(tst_quickstyle SOURCES "${dir}/tst_quickstyle.cpp")
+quilt_add_quick_test(tst_quickstyle SOURCES "${dir}/tst_quickstyle.cpp" LIBRARIES Qt6::CorePrivate)
 quilt_add_quick_test(tst_stylehints SOURCES "${dir}/tst_stylehints.cpp")
 # No package of the default style's name: elements run without a style.
 quilt_add_quick_test(tst_quicknostyle SOURCES "${dir}/tst_quicknostyle.cpp"
