@@ -8,3 +8,6 @@ quilt_add_quick_test(tst_stylehints SOURCES "${dir}/tst_stylehints.cpp")
 quilt_add_quick_test(tst_quicknostyle SOURCES "${dir}/tst_quicknostyle.cpp"
     ENVIRONMENT "QUILT_STYLE_NAME=quilt-no-such-style")
 quilt_add_qml_test(tst_qmlstyle DIRECTORY "${dir}/qml" STYLE_SHEET "${dir}/qml/style.css")
+# The guide's examples load and run.
+quilt_add_quick_test(tst_quickdocs SOURCES "${dir}/tst_quickdocs.cpp")
+target_compile_definitions(tst_quickdocs PRIVATE QUILT_QUICK_GUIDE="${PROJECT_SOURCE_DIR}/docs/quick.md")
