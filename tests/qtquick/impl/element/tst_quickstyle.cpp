@@ -81,6 +81,7 @@ private Q_SLOTS:
     void requeryWithoutMatchesKeepsValues();
     void resultsEvictedBetweenRequeries();
     void wrappersMadeOnFirstRead();
+    void paletteChangeReachesEveryElement();
     void wrapperMadeLateShowsCurrentResult();
 };
 
@@ -403,6 +404,30 @@ void tst_QuickStyle::wrappersMadeOnFirstRead()
         counts[i] = liveObjects - start;
     }
     QCOMPARE(counts[1] - counts[0], 2);
+}
+
+void tst_QuickStyle::paletteChangeReachesEveryElement()
+{
+    // Elements hear their shared style through one relay: each still hears
+    // it, one that went is not told, and one made afterwards is.
+    std::vector<std::unique_ptr<QObject>> objects;
+    std::vector<std::unique_ptr<EventRecorder>> recorders;
+    for (int i = 0; i < 3; ++i) {
+        objects.push_back(createObject(&m_engine, R"(Item { Quilt.Element.type: "Button" })"));
+        recorders.push_back(std::make_unique<EventRecorder>());
+        objects.back()->installEventFilter(recorders.back().get());
+    }
+    objects[1].reset();
+    auto late = createObject(&m_engine, R"(Item { Quilt.Element.type: "Label" })");
+    EventRecorder lateRecorder;
+    late->installEventFilter(&lateRecorder);
+
+    QPalette palette = QGuiApplication::palette();
+    palette.setColor(QPalette::Window, QColor(7, 8, 9));
+    QGuiApplication::setPalette(palette);
+    QCOMPARE(recorders[0]->log, QStringList { "colors-event" });
+    QCOMPARE(recorders[2]->log, QStringList { "colors-event" });
+    QCOMPARE(lateRecorder.log, QStringList { "colors-event" });
 }
 
 void tst_QuickStyle::wrapperMadeLateShowsCurrentResult()
