@@ -1,6 +1,7 @@
 // What the Quick items cost against plain Qt Quick items in the same scene:
-// creation, window activation and scrolling. Run on xcb with OpenGL, once per
-// render loop (QSG_RENDER_LOOP=basic and =threaded); see README.md.
+// creation, window activation and scrolling, with the renderer's batch count
+// of the frames. Run on xcb with OpenGL, once per render loop
+// (QSG_RENDER_LOOP=basic and =threaded); see README.md.
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -52,7 +53,16 @@ BenchItem {
 .inactive BenchItem {
     background-color: #eff0f1;
 }
+VariedItem { border: 1px solid #b7b9bb; border-radius: 2px; }
+VariedItem#c0 { background-color: #fcfcfc; }
+VariedItem#c1 { background-color: #3daee9; }
+VariedItem#c2 { background-color: #da4453; }
+VariedItem#c3 { background-color: #27ae60; }
+VariedItem#c4 { background-color: #f67400; }
 )";
+
+// The colours of VariedItem, for the plain rectangles.
+const char* const VariedColors = R"(["#fcfcfc", "#3daee9", "#da4453", "#27ae60", "#f67400"])";
 
 const char* const IconTheme = "quiltbench";
 
@@ -116,6 +126,42 @@ QByteArray gridDocument(Parts parts, bool distinctChains)
     return "import QtQuick\nimport org.vyr.quilt.impl as Quilt\nItem {\n id: root\n property url iconUrl\n Repeater "
            "{\n model: "
         + QByteArray::number(itemCount) + "\n delegate: " + item + "\n}\n}\n";
+}
+
+// 1,000 bordered rectangles of 50 widths in 5 colours: the nodes differ in
+// size and colour, which decides whether the renderer can merge them.
+QByteArray variedDocument(bool quilt)
+{
+    QByteArray item;
+    if (quilt) {
+        item = R"(
+            Quilt.StyledRectangle {
+                required property int index
+                x: (index % 16) * 62
+                y: Math.floor(index / 16) * 9
+                width: 10 + index % 50
+                height: 8
+                Quilt.Element.type: "VariedItem"
+                Quilt.Element.elementId: "c" + Math.floor(index / 50) % 5
+            })";
+    } else {
+        item = R"(
+            Rectangle {
+                required property int index
+                x: (index % 16) * 62
+                y: Math.floor(index / 16) * 9
+                width: 10 + index % 50
+                height: 8
+                color: root.colors[Math.floor(index / 50) % 5]
+                border.width: 1
+                border.color: "#b7b9bb"
+                radius: 2
+            })";
+    }
+    return "import QtQuick\nimport org.vyr.quilt.impl as Quilt\nItem {\n id: root\n property url iconUrl\n"
+           " readonly property var colors: "
+        + QByteArray(VariedColors) + "\n Repeater {\n model: " + QByteArray::number(itemCount) + "\n delegate: " + item
+        + "\n}\n}\n";
 }
 
 QByteArray listDocument(bool quilt)
@@ -187,6 +233,30 @@ qint64 residentBytes()
         return 0;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields.at(1).toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+// The renderer's batches of the last frame it built, read from its debug
+// output (QSG_RENDERER_DEBUG=render: one line per batch, then the frame's
+// times), which the handler keeps out of the log.
+std::atomic<int> lastBatches { 0 };
+QtMessageHandler previousHandler = nullptr;
+
+void countBatches(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    static thread_local int batches = 0;
+    if (type == QtDebugMsg && qEnvironmentVariable("QSG_RENDERER_DEBUG") == QLatin1String("render")
+        && !qEnvironmentVariableIsSet("QUILT_BENCH_RENDERER_LOG")) {
+        if (message.startsWith(QLatin1String(" - 0x")) && message.contains(QLatin1String("Nodes:"))) {
+            ++batches;
+        } else if (message.startsWith(QLatin1String(" -> times:"))) {
+            // Frames that rebuilt nothing list no batches.
+            if (batches > 0)
+                lastBatches = batches;
+            batches = 0;
+        }
+        return;
+    }
+    previousHandler(type, context, message);
 }
 
 // QObjects alive in the process, counted through Qt's object hooks.
@@ -313,6 +383,8 @@ private Q_SLOTS:
     void creationMemory();
     void activation_data();
     void activation();
+    void varied_data();
+    void varied();
     void scrolling_data();
     void scrolling();
 
@@ -354,6 +426,8 @@ void BenchQuickItems::initTestCase()
     QIcon::setThemeName(QLatin1String(IconTheme));
     QVERIFY(!QIcon::fromTheme(QStringLiteral("bench-icon")).isNull());
 
+    // After Qt Test's own handler, which it installs when it starts.
+    previousHandler = qInstallMessageHandler(countBatches);
     qInfo() << "Platform" << QGuiApplication::platformName() << "render loop"
             << (qEnvironmentVariableIsSet("QSG_RENDER_LOOP") ? qgetenv("QSG_RENDER_LOOP") : QByteArray("(default)"))
             << "graphics API" << QQuickWindow::graphicsApi();
@@ -374,6 +448,7 @@ void BenchQuickItems::cleanupTestCase()
 
 void BenchQuickItems::init()
 {
+    lastBatches = 0;
     m_engine = std::make_unique<QQmlEngine>();
     m_engine->addImportPath(QStringLiteral(QUILT_QML_PATH));
     m_window = std::make_unique<QQuickWindow>();
@@ -443,6 +518,7 @@ void BenchQuickItems::creation()
     const QByteArray document = gridDocument(parts, false);
     QList<double> createTimes;
     QList<double> totalTimes;
+    int batches = 0;
     for (int i = 0; i < samplesPerCase; ++i) {
         double createMs = 0;
         const auto start = Clock::now();
@@ -458,14 +534,18 @@ void BenchQuickItems::creation()
         }
         createTimes.append(createMs);
         totalTimes.append(millisecondsBetween(start, swapped));
+        // The scene as it stands, once the render thread is done with it.
+        waitForFrame(m_window.get());
+        batches = lastBatches;
         root.reset();
         settle(m_window.get());
     }
     const double createMedian = median(createTimes);
     const double totalMedian = median(totalTimes);
-    qInfo() << "create() ms" << createMedian << "create() to first frame ms" << totalMedian;
+    qInfo() << "create() ms" << createMedian << "create() to first frame ms" << totalMedian << "batches" << batches;
     record(QStringLiteral("creation: create() ms"), quilt, createMedian);
     record(QStringLiteral("creation: to first frame ms"), quilt, totalMedian);
+    record(QStringLiteral("creation: batches"), quilt, batches);
     QTest::setBenchmarkResult(totalMedian, QTest::WalltimeMilliseconds);
 }
 
@@ -552,6 +632,44 @@ void BenchQuickItems::activation()
     QTest::setBenchmarkResult(result, QTest::WalltimeMilliseconds);
 }
 
+void BenchQuickItems::varied_data()
+{
+    QTest::addColumn<bool>("quilt");
+    QTest::newRow("quilt") << true;
+    QTest::newRow("plain") << false;
+}
+
+// 1,000 rectangles of 50 widths and 5 colours: create() and first frame, and
+// the batches the renderer needs for them.
+void BenchQuickItems::varied()
+{
+    QFETCH(bool, quilt);
+    const QByteArray document = variedDocument(quilt);
+    QList<double> totalTimes;
+    int batches = 0;
+    for (int i = 0; i < samplesPerCase; ++i) {
+        const auto start = Clock::now();
+        auto root = create(document);
+        QVERIFY(root);
+        const auto swapped = waitForFrame(m_window.get());
+        QVERIFY(swapped != Clock::time_point {});
+        if (i == 0 && qEnvironmentVariableIsSet("QUILT_BENCH_GRAB")) {
+            m_window->grabWindow().save(qEnvironmentVariable("QUILT_BENCH_GRAB") + u"/varied-"
+                                        + QLatin1String(QTest::currentDataTag()) + u".png");
+        }
+        totalTimes.append(millisecondsBetween(start, swapped));
+        waitForFrame(m_window.get());
+        batches = lastBatches;
+        root.reset();
+        settle(m_window.get());
+    }
+    const double totalMedian = median(totalTimes);
+    qInfo() << "create() to first frame ms" << totalMedian << "batches" << batches;
+    record(QStringLiteral("50 widths x 5 colours: first frame ms"), quilt, totalMedian);
+    record(QStringLiteral("50 widths x 5 colours: batches"), quilt, batches);
+    QTest::setBenchmarkResult(totalMedian, QTest::WalltimeMilliseconds);
+}
+
 void BenchQuickItems::scrolling_data()
 {
     QTest::addColumn<bool>("quilt");
@@ -582,9 +700,12 @@ void BenchQuickItems::scrolling()
     QVERIFY2(durations.size() > 30, "too few frames");
     const double med = median(durations);
     const double p95 = percentile95(durations);
-    qInfo() << "frames" << durations.size() << "median ms" << med << "95th percentile ms" << p95;
+    const int batches = lastBatches;
+    qInfo() << "frames" << durations.size() << "median ms" << med << "95th percentile ms" << p95 << "batches"
+            << batches;
     record(QStringLiteral("scrolling: frame median ms"), quilt, med);
     record(QStringLiteral("scrolling: frame 95th pct ms"), quilt, p95);
+    record(QStringLiteral("scrolling: batches"), quilt, batches);
     QTest::setBenchmarkResult(med, QTest::WalltimeMilliseconds);
 }
 
@@ -603,6 +724,9 @@ int main(int argc, char** argv)
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     format.setSwapInterval(0);
     QSurfaceFormat::setDefaultFormat(format);
+    // The batch count comes from the renderer's debug output.
+    if (!qEnvironmentVariableIsSet("QSG_RENDERER_DEBUG"))
+        qputenv("QSG_RENDERER_DEBUG", "render");
     countObjects();
     QuiltQuickTest::Environment environment(Css);
     QGuiApplication app(argc, argv);

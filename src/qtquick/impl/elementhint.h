@@ -64,11 +64,16 @@ public:
     void resetValue();
 
     void update() override;
+    // Whether the attribute belongs in the element's map: active, with a
+    // valid value that the element's key can hold.
+    bool isUsable();
 
 Q_SIGNALS:
     void valueChanged();
 
 private:
     QVariant m_value;
+    bool m_streamable = true;
+    bool m_warned = false;
 };
 } // namespace Quilt::Quick

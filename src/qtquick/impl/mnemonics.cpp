@@ -89,6 +89,37 @@ QString withoutMarkers(const QString& text)
     return result.replace(marker, u"\\1"_s);
 }
 
+// Doubles the ampersands that stand for themselves (one before a blank, the
+// one of an entity), so that only markers stay single. A pair that already
+// stands for one literal ampersand is kept as it is: doubling its second
+// half would make "Q && R" read "Q && R" once the markers are stripped.
+QString escapeLiteralAmpersands(const QString& label)
+{
+    static const QRegularExpression entity(u"&([a-zA-Z#]{1,4});"_s);
+    QString result;
+    result.reserve(label.size() + 4);
+    const qsizetype size = label.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = label.at(i);
+        if (c != u'&') {
+            result += c;
+        } else if (i + 1 < size && label.at(i + 1) == u'&') {
+            result += u"&&"_s;
+            ++i;
+        } else if (i + 1 < size && label.at(i + 1) == u' ') {
+            result += u"&&"_s;
+        } else if (const auto match = entity.matchView(label, i, QRegularExpression::NormalMatch,
+                                                       QRegularExpression::AnchorAtOffsetMatchOption);
+                   match.hasMatch()) {
+            result += u"&&"_s + match.capturedView(1) + u';';
+            i = match.capturedEnd(0) - 1;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
 QWindow* windowOf(const QQuickItem* item)
 {
     QQuickWindow* window = item->window();
@@ -342,10 +373,7 @@ void Mnemonics::updateMnemonic(QKeySequence formerSequence)
 
     computeWeights();
 
-    static const QRegularExpression entity(u"&([a-zA-Z#]{1,4});"_s);
-    m_escapedLabel = m_label;
-    m_escapedLabel.replace(u"& "_s, u"&& "_s);
-    m_escapedLabel.replace(entity, u"&&\\1;"_s);
+    m_escapedLabel = escapeLiteralAmpersands(m_label);
     m_richTextLabel = stripMnemonicMarkers(m_escapedLabel);
 
     if (!m_enabled) {

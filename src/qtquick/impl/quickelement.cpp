@@ -1,5 +1,8 @@
 #include "quickelement.h"
 
+#include <QtCore/QHash>
+#include <QtCore/QPointer>
+#include <QtCore/QSet>
 #include <QtQml/QQmlEngine>
 #include <QtQuick/QQuickItem>
 
@@ -32,6 +35,64 @@ template<typename T> struct ListData
     void (QuickElement::*rebuild)();
     void (QuickElement::*changed)();
 };
+
+// Every element listens to its style and to the platform plug-in, objects
+// that thousands of elements share. Qt keeps an object's event filters in a
+// list that each installation searches, so one filter per element made
+// creating n elements cost n^2; one relay per shared object hands its events
+// to the elements instead. Only the two events that elements act on pass.
+class SharedEventRelay : public QObject
+{
+public:
+    static SharedEventRelay* add(QObject* watched, QuickElement* element)
+    {
+        auto& relays = relayTable();
+        SharedEventRelay*& relay = relays[watched];
+        if (!relay) {
+            // A child of what it watches: it goes when that goes.
+            relay = new SharedEventRelay(watched);
+        }
+        relay->m_elements.insert(element);
+        return relay;
+    }
+
+    void remove(QuickElement* element) { m_elements.remove(element); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const int type = event->type();
+        if (type != StyleChangedEvent::s_type && type != DefaultStyleChangedEvent::s_type) {
+            return false;
+        }
+        // An element may go, or change its style, while it is told.
+        const QList<QuickElement*> elements = m_elements.values();
+        for (QuickElement* element : elements) {
+            if (m_elements.contains(element)) {
+                element->eventFilter(watched, event);
+            }
+        }
+        return false;
+    }
+
+    ~SharedEventRelay() override { relayTable().remove(m_watched); }
+
+private:
+    explicit SharedEventRelay(QObject* watched)
+        : QObject(watched)
+        , m_watched(watched)
+    {
+        watched->installEventFilter(this);
+    }
+
+    static QHash<QObject*, SharedEventRelay*>& relayTable()
+    {
+        static QHash<QObject*, SharedEventRelay*> table;
+        return table;
+    }
+
+    QObject* m_watched;
+    QSet<QuickElement*> m_elements;
+};
 } // namespace
 
 class QuickElementPrivate
@@ -50,6 +111,9 @@ public:
     bool completed = false;
     // The fallback object the propagator attaches to the QML engine.
     bool inert = false;
+    // Where this element hears of its style's and the platform's events.
+    QPointer<SharedEventRelay> styleRelay;
+    QPointer<SharedEventRelay> platformRelay;
 };
 
 template<typename T> ListData<T> QuickElementPrivate::listData(QQmlListProperty<T>* property)
@@ -117,14 +181,22 @@ QuickElement::QuickElement(QObject* attachee)
     if (!d->inert) {
         d->element->installEventFilter(this);
         if (auto platform = StyleRegistry::instance()->platform()) {
-            platform->installEventFilter(this);
+            d->platformRelay = SharedEventRelay::add(platform.get(), this);
         }
     }
     initialize();
     update();
 }
 
-QuickElement::~QuickElement() = default;
+QuickElement::~QuickElement()
+{
+    if (d->styleRelay) {
+        d->styleRelay->remove(this);
+    }
+    if (d->platformRelay) {
+        d->platformRelay->remove(this);
+    }
+}
 
 QuickElement* QuickElement::qmlAttachedProperties(QObject* object)
 {
@@ -189,8 +261,8 @@ void QuickElement::updateAttributes()
         return;
     }
     QVariantMap map;
-    for (const ElementAttribute* attribute : std::as_const(d->attributes)) {
-        if (attribute->when() && attribute->value().isValid()) {
+    for (ElementAttribute* attribute : std::as_const(d->attributes)) {
+        if (attribute->isUsable()) {
             map.insert(attribute->name(), attribute->value());
         } else {
             map.remove(attribute->name());
@@ -233,8 +305,9 @@ void QuickElement::setStyle(const std::shared_ptr<Quilt::Style>& style)
     if (d->inert) {
         return;
     }
-    if (d->style) {
-        d->style->removeEventFilter(this);
+    if (d->styleRelay) {
+        d->styleRelay->remove(this);
+        d->styleRelay = nullptr;
     }
     d->style = style;
     for (QuickElement* parent = parentElement(); !d->style && parent; parent = parent->parentElement()) {
@@ -244,7 +317,7 @@ void QuickElement::setStyle(const std::shared_ptr<Quilt::Style>& style)
         d->style = StyleRegistry::instance()->defaultStyle();
     }
     if (d->style) {
-        d->style->installEventFilter(this);
+        d->styleRelay = SharedEventRelay::add(d->style.get(), this);
     }
     const auto children = attachedChildren();
     for (QQuickAttachedPropertyPropagator* child : children) {

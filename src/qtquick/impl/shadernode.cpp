@@ -11,7 +11,10 @@
 #include <QtQuick/QSGFlatColorMaterial>
 #include <QtQuick/QSGTexture>
 
+#include <QMutex>
+
 #include <cstring>
+#include <map>
 
 namespace Quilt::Quick
 {
@@ -25,6 +28,52 @@ QQuickWindow::CreateTextureOptions textureOptions(unsigned options)
 QSGTexture::Filtering filtering(unsigned options)
 {
     return (options & ShaderNode::NearestFiltering) ? QSGTexture::Nearest : QSGTexture::Linear;
+}
+
+// One attribute set per vertex layout for the whole process. The renderer
+// merges two nodes into one batch only when their geometries point at the
+// same attributes, so a set of each node's own would keep every node in a
+// batch of its own. Render threads of several windows ask at once: locked.
+// The sets live until the process ends, as long as any geometry may use them.
+struct AttributeSetRegistry
+{
+    struct Entry
+    {
+        std::unique_ptr<QSGGeometry::Attribute[]> attributes;
+        QSGGeometry::AttributeSet set;
+    };
+
+    QMutex mutex;
+    std::map<std::pair<int, int>, std::unique_ptr<Entry>> entries;
+};
+
+const QSGGeometry::AttributeSet& sharedAttributeSet(int uvCount, int colorCount)
+{
+    // Never destroyed: a geometry may still point at its set at exit.
+    static auto* registry = new AttributeSetRegistry;
+    QMutexLocker locker(&registry->mutex);
+    auto& entry = registry->entries[{ uvCount, colorCount }];
+    if (!entry) {
+        const int count = 1 + uvCount + colorCount;
+        auto attributes = std::make_unique<QSGGeometry::Attribute[]>(count);
+        int index = 0;
+        attributes[index] = QSGGeometry::Attribute::createWithAttributeType(index, 2, QSGGeometry::FloatType,
+                                                                            QSGGeometry::PositionAttribute);
+        ++index;
+        for (int i = 0; i < uvCount; ++i, ++index) {
+            attributes[index] = QSGGeometry::Attribute::createWithAttributeType(index, 2, QSGGeometry::FloatType,
+                                                                                QSGGeometry::TexCoordAttribute);
+        }
+        for (int i = 0; i < colorCount; ++i, ++index) {
+            attributes[index] = QSGGeometry::Attribute::createWithAttributeType(index, 4, QSGGeometry::FloatType,
+                                                                                QSGGeometry::UnknownAttribute);
+        }
+        const int stride = int(sizeof(float)) * (2 + 2 * uvCount + 4 * colorCount);
+        entry = std::make_unique<AttributeSetRegistry::Entry>();
+        entry->set = QSGGeometry::AttributeSet { count, stride, attributes.get() };
+        entry->attributes = std::move(attributes);
+    }
+    return entry->set;
 }
 } // namespace
 
@@ -43,8 +92,6 @@ ShaderNode::~ShaderNode()
             QObject::disconnect(entry.connection);
         }
     }
-    // The geometry refers to the attribute set, so it has to go first.
-    setGeometry(nullptr);
 }
 
 QRectF ShaderNode::rect() const
@@ -332,28 +379,8 @@ void ShaderNode::update()
 
 void ShaderNode::rebuildGeometry()
 {
-    setGeometry(nullptr);
-
-    const int count = 1 + m_uvCount + m_colorCount;
-    auto attributes = std::make_unique<QSGGeometry::Attribute[]>(count);
-    int index = 0;
-    attributes[index] = QSGGeometry::Attribute::createWithAttributeType(index, 2, QSGGeometry::FloatType,
-                                                                        QSGGeometry::PositionAttribute);
-    ++index;
-    for (int i = 0; i < m_uvCount; ++i, ++index) {
-        attributes[index] = QSGGeometry::Attribute::createWithAttributeType(index, 2, QSGGeometry::FloatType,
-                                                                            QSGGeometry::TexCoordAttribute);
-    }
-    for (int i = 0; i < m_colorCount; ++i, ++index) {
-        attributes[index] = QSGGeometry::Attribute::createWithAttributeType(index, 4, QSGGeometry::FloatType,
-                                                                            QSGGeometry::UnknownAttribute);
-    }
-    const int stride = int(sizeof(float)) * (2 + 2 * m_uvCount + 4 * m_colorCount);
-
-    m_attributes = std::move(attributes);
-    m_attributeSet
-        = std::make_unique<QSGGeometry::AttributeSet>(QSGGeometry::AttributeSet { count, stride, m_attributes.get() });
-    setGeometry(new QSGGeometry(*m_attributeSet, m_vertexCount, 0, QSGGeometry::UnsignedShortType));
+    setGeometry(
+        new QSGGeometry(sharedAttributeSet(m_uvCount, m_colorCount), m_vertexCount, 0, QSGGeometry::UnsignedShortType));
     markDirty(DirtyGeometry);
     m_layoutChanged = false;
 }

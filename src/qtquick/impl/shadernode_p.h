@@ -25,10 +25,11 @@ namespace Quilt::Quick
 {
 class ShaderMaterial;
 
-// A geometry node drawn with one of the library's shader packs. It owns a
+// A geometry node drawn with one of the library's shader packs. It has a
 // configurable vertex layout (position, texture-coordinate channels, colour
-// attributes with one value per corner), the textures bound for its shader and
-// the material's uniform bytes, which subclasses fill in `update()`.
+// attributes with one value per corner), whose attribute set is shared by all
+// nodes of that layout, and owns the textures bound for its shader and the
+// material's uniform bytes, which subclasses fill in `update()`.
 class QUILT_QUICK_EXPORT ShaderNode : public QSGGeometryNode
 {
 public:
@@ -115,7 +116,5 @@ private:
     QSGMaterialType* m_shaderType = nullptr;
     ShaderMaterial* m_material = nullptr;
     QList<TextureEntry> m_textures;
-    std::unique_ptr<QSGGeometry::Attribute[]> m_attributes;
-    std::unique_ptr<QSGGeometry::AttributeSet> m_attributeSet;
 };
 } // namespace Quilt::Quick

@@ -74,10 +74,6 @@ void AlignmentPropertyGroupQuick::setGroup(const AlignmentPropertyGroup* group)
 
 LayoutPropertyGroupQuick::LayoutPropertyGroupQuick(QuickStyle* owner)
     : PropertyGroupQuick(owner)
-    , m_alignment(std::make_unique<AlignmentPropertyGroupQuick>(owner))
-    , m_padding(std::make_unique<SizePropertyGroupQuick>(owner))
-    , m_inset(std::make_unique<SizePropertyGroupQuick>(owner))
-    , m_margins(std::make_unique<SizePropertyGroupQuick>(owner))
 { }
 
 LayoutPropertyGroupQuick::~LayoutPropertyGroupQuick() = default;
@@ -88,10 +84,10 @@ void LayoutPropertyGroupQuick::setGroup(const LayoutPropertyGroup* group)
         return;
     }
     m_group = group;
-    m_alignment->setGroup(group ? group->alignment() : nullptr);
-    m_padding->setGroup(group ? group->padding() : nullptr);
-    m_inset->setGroup(group ? group->inset() : nullptr);
-    m_margins->setGroup(group ? group->margins() : nullptr);
+    pass(m_alignment, group ? group->alignment() : nullptr);
+    pass(m_padding, group ? group->padding() : nullptr);
+    pass(m_inset, group ? group->inset() : nullptr);
+    pass(m_margins, group ? group->margins() : nullptr);
     Q_EMIT widthChanged();
     Q_EMIT heightChanged();
     Q_EMIT spacingChanged();
@@ -100,7 +96,6 @@ void LayoutPropertyGroupQuick::setGroup(const LayoutPropertyGroup* group)
 
 TextPropertyGroupQuick::TextPropertyGroupQuick(QuickStyle* owner)
     : PropertyGroupQuick(owner)
-    , m_alignment(std::make_unique<AlignmentPropertyGroupQuick>(owner))
 { }
 
 TextPropertyGroupQuick::~TextPropertyGroupQuick() = default;
@@ -111,7 +106,7 @@ void TextPropertyGroupQuick::setGroup(const TextPropertyGroup* group)
         return;
     }
     m_group = group;
-    m_alignment->setGroup(group ? group->alignment() : nullptr);
+    pass(m_alignment, group ? group->alignment() : nullptr);
     Q_EMIT fontChanged();
     Q_EMIT colorChanged();
     Q_EMIT wrapModeChanged();
@@ -121,7 +116,6 @@ void TextPropertyGroupQuick::setGroup(const TextPropertyGroup* group)
 
 IconPropertyGroupQuick::IconPropertyGroupQuick(QuickStyle* owner)
     : PropertyGroupQuick(owner)
-    , m_alignment(std::make_unique<AlignmentPropertyGroupQuick>(owner))
 { }
 
 IconPropertyGroupQuick::~IconPropertyGroupQuick() = default;
@@ -132,7 +126,7 @@ void IconPropertyGroupQuick::setGroup(const IconPropertyGroup* group)
         return;
     }
     m_group = group;
-    m_alignment->setGroup(group ? group->alignment() : nullptr);
+    pass(m_alignment, group ? group->alignment() : nullptr);
     Q_EMIT widthChanged();
     Q_EMIT heightChanged();
     Q_EMIT nameChanged();
@@ -163,7 +157,6 @@ void ImagePropertyGroupQuick::setGroup(const ImagePropertyGroup* group)
 
 BackgroundPropertyGroupQuick::BackgroundPropertyGroupQuick(QuickStyle* owner)
     : PropertyGroupQuick(owner)
-    , m_image(std::make_unique<ImagePropertyGroupQuick>(owner))
 { }
 
 BackgroundPropertyGroupQuick::~BackgroundPropertyGroupQuick() = default;
@@ -174,7 +167,7 @@ void BackgroundPropertyGroupQuick::setGroup(const BackgroundPropertyGroup* group
         return;
     }
     m_group = group;
-    m_image->setGroup(group ? group->image() : nullptr);
+    pass(m_image, group ? group->image() : nullptr);
     Q_EMIT colorChanged();
     Q_EMIT updated();
 }
@@ -195,25 +188,35 @@ void LinePropertyGroupQuick::setGroup(const LinePropertyGroup* group)
     Q_EMIT updated();
 }
 
-template<typename Group>
-Sides<Group>::Sides(QuickStyle* owner)
-    : left(std::make_unique<LinePropertyGroupQuick>(owner))
-    , right(std::make_unique<LinePropertyGroupQuick>(owner))
-    , top(std::make_unique<LinePropertyGroupQuick>(owner))
-    , bottom(std::make_unique<LinePropertyGroupQuick>(owner))
-{ }
-
 template<typename Group> void Sides<Group>::setGroup(const Group* group) const
 {
-    left->setGroup(group ? group->left() : nullptr);
-    right->setGroup(group ? group->right() : nullptr);
-    top->setGroup(group ? group->top() : nullptr);
-    bottom->setGroup(group ? group->bottom() : nullptr);
+    const std::pair<const std::unique_ptr<LinePropertyGroupQuick>*, const LinePropertyGroup*> sides[] = {
+        { &left, group ? group->left() : nullptr },
+        { &right, group ? group->right() : nullptr },
+        { &top, group ? group->top() : nullptr },
+        { &bottom, group ? group->bottom() : nullptr },
+    };
+    for (const auto& [side, line] : sides) {
+        if (*side) {
+            (*side)->setGroup(line);
+        }
+    }
 }
+
+template<typename Group> void Sides<Group>::announceColors() const
+{
+    for (const auto* side : { &left, &right, &top, &bottom }) {
+        if (*side) {
+            Q_EMIT(*side)->colorChanged();
+        }
+    }
+}
+
+template struct Sides<BorderPropertyGroup>;
+template struct Sides<OutlinePropertyGroup>;
 
 BorderPropertyGroupQuick::BorderPropertyGroupQuick(QuickStyle* owner)
     : PropertyGroupQuick(owner)
-    , m_sides(owner)
 { }
 
 BorderPropertyGroupQuick::~BorderPropertyGroupQuick() = default;
@@ -230,7 +233,6 @@ void BorderPropertyGroupQuick::setGroup(const BorderPropertyGroup* group)
 
 OutlinePropertyGroupQuick::OutlinePropertyGroupQuick(QuickStyle* owner)
     : PropertyGroupQuick(owner)
-    , m_sides(owner)
 { }
 
 OutlinePropertyGroupQuick::~OutlinePropertyGroupQuick() = default;
@@ -261,10 +263,6 @@ void CornerPropertyGroupQuick::setGroup(const CornerPropertyGroup* group)
 
 CornersPropertyGroupQuick::CornersPropertyGroupQuick(QuickStyle* owner)
     : PropertyGroupQuick(owner)
-    , m_topLeft(std::make_unique<CornerPropertyGroupQuick>(owner))
-    , m_topRight(std::make_unique<CornerPropertyGroupQuick>(owner))
-    , m_bottomLeft(std::make_unique<CornerPropertyGroupQuick>(owner))
-    , m_bottomRight(std::make_unique<CornerPropertyGroupQuick>(owner))
 { }
 
 CornersPropertyGroupQuick::~CornersPropertyGroupQuick() = default;
@@ -275,10 +273,10 @@ void CornersPropertyGroupQuick::setGroup(const CornersPropertyGroup* group)
         return;
     }
     m_group = group;
-    m_topLeft->setGroup(group ? group->topLeft() : nullptr);
-    m_topRight->setGroup(group ? group->topRight() : nullptr);
-    m_bottomLeft->setGroup(group ? group->bottomLeft() : nullptr);
-    m_bottomRight->setGroup(group ? group->bottomRight() : nullptr);
+    pass(m_topLeft, group ? group->topLeft() : nullptr);
+    pass(m_topRight, group ? group->topRight() : nullptr);
+    pass(m_bottomLeft, group ? group->bottomLeft() : nullptr);
+    pass(m_bottomRight, group ? group->bottomRight() : nullptr);
     Q_EMIT updated();
 }
 
@@ -299,7 +297,6 @@ void OffsetPropertyGroupQuick::setGroup(const OffsetPropertyGroup* group)
 
 ShadowPropertyGroupQuick::ShadowPropertyGroupQuick(QuickStyle* owner)
     : PropertyGroupQuick(owner)
-    , m_offset(std::make_unique<OffsetPropertyGroupQuick>(owner))
 { }
 
 ShadowPropertyGroupQuick::~ShadowPropertyGroupQuick() = default;
@@ -310,7 +307,7 @@ void ShadowPropertyGroupQuick::setGroup(const ShadowPropertyGroup* group)
         return;
     }
     m_group = group;
-    m_offset->setGroup(group ? group->offset() : nullptr);
+    pass(m_offset, group ? group->offset() : nullptr);
     Q_EMIT colorChanged();
     Q_EMIT sizeChanged();
     Q_EMIT blurChanged();
@@ -319,15 +316,6 @@ void ShadowPropertyGroupQuick::setGroup(const ShadowPropertyGroup* group)
 
 StylePropertyGroupQuick::StylePropertyGroupQuick(QuickStyle* owner)
     : PropertyGroupQuick(owner)
-    , m_display(std::make_unique<DisplayPropertyGroupQuick>(owner))
-    , m_layout(std::make_unique<LayoutPropertyGroupQuick>(owner))
-    , m_text(std::make_unique<TextPropertyGroupQuick>(owner))
-    , m_icon(std::make_unique<IconPropertyGroupQuick>(owner))
-    , m_background(std::make_unique<BackgroundPropertyGroupQuick>(owner))
-    , m_border(std::make_unique<BorderPropertyGroupQuick>(owner))
-    , m_outline(std::make_unique<OutlinePropertyGroupQuick>(owner))
-    , m_corners(std::make_unique<CornersPropertyGroupQuick>(owner))
-    , m_shadow(std::make_unique<ShadowPropertyGroupQuick>(owner))
 { }
 
 StylePropertyGroupQuick::~StylePropertyGroupQuick() = default;
@@ -338,29 +326,40 @@ void StylePropertyGroupQuick::setGroup(const StylePropertyGroup* group)
         return;
     }
     m_group = group;
-    m_display->setGroup(group ? group->display() : nullptr);
-    m_layout->setGroup(group ? group->layout() : nullptr);
-    m_text->setGroup(group ? group->text() : nullptr);
-    m_icon->setGroup(group ? group->icon() : nullptr);
-    m_background->setGroup(group ? group->background() : nullptr);
-    m_border->setGroup(group ? group->border() : nullptr);
-    m_outline->setGroup(group ? group->outline() : nullptr);
-    m_corners->setGroup(group ? group->corners() : nullptr);
-    m_shadow->setGroup(group ? group->shadow() : nullptr);
+    pass(m_display, group ? group->display() : nullptr);
+    pass(m_layout, group ? group->layout() : nullptr);
+    pass(m_text, group ? group->text() : nullptr);
+    pass(m_icon, group ? group->icon() : nullptr);
+    pass(m_background, group ? group->background() : nullptr);
+    pass(m_border, group ? group->border() : nullptr);
+    pass(m_outline, group ? group->outline() : nullptr);
+    pass(m_corners, group ? group->corners() : nullptr);
+    pass(m_shadow, group ? group->shadow() : nullptr);
     Q_EMIT updated();
 }
 
 void StylePropertyGroupQuick::announceColors() const
 {
-    Q_EMIT m_text->colorChanged();
-    Q_EMIT m_icon->colorChanged();
-    Q_EMIT m_background->colorChanged();
-    Q_EMIT m_background->image()->maskColorChanged();
-    for (LinePropertyGroupQuick* side :
-         { m_border->left(), m_border->right(), m_border->top(), m_border->bottom(), m_outline->left(),
-           m_outline->right(), m_outline->top(), m_outline->bottom() }) {
-        Q_EMIT side->colorChanged();
+    if (m_text) {
+        Q_EMIT m_text->colorChanged();
     }
-    Q_EMIT m_shadow->colorChanged();
+    if (m_icon) {
+        Q_EMIT m_icon->colorChanged();
+    }
+    if (m_background) {
+        Q_EMIT m_background->colorChanged();
+        if (auto* image = m_background->existingImage()) {
+            Q_EMIT image->maskColorChanged();
+        }
+    }
+    if (m_border) {
+        m_border->announceColors();
+    }
+    if (m_outline) {
+        m_outline->announceColors();
+    }
+    if (m_shadow) {
+        Q_EMIT m_shadow->colorChanged();
+    }
 }
 } // namespace Quilt::Quick

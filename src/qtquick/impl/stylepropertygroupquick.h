@@ -32,6 +32,25 @@ Q_SIGNALS:
     void updated();
 
 protected:
+    // A sub-group wrapper comes into being on its first read, showing the
+    // group's current sub-group; until then a change costs it nothing.
+    template<typename Wrapper, typename Group> Wrapper* child(std::unique_ptr<Wrapper>& slot, const Group* group) const
+    {
+        if (!slot) {
+            slot = std::make_unique<Wrapper>(m_owner);
+            slot->setGroup(group);
+        }
+        return slot.get();
+    }
+    // Only wrappers that exist learn of a new group.
+    template<typename Wrapper, typename Group>
+    static void pass(const std::unique_ptr<Wrapper>& slot, const Group* group)
+    {
+        if (slot) {
+            slot->setGroup(group);
+        }
+    }
+
     template<typename Group, typename T>
     QJSValue leaf(const Group* group, std::optional<T> (Group::*getter)() const) const
     {
@@ -163,13 +182,16 @@ public:
     ~LayoutPropertyGroupQuick() override;
     void setGroup(const Properties::LayoutPropertyGroup* group);
 
-    AlignmentPropertyGroupQuick* alignment() const { return m_alignment.get(); }
+    AlignmentPropertyGroupQuick* alignment() const
+    {
+        return child(m_alignment, m_group ? m_group->alignment() : nullptr);
+    }
     QJSValue width() const { return leaf(m_group, &Properties::LayoutPropertyGroup::width); }
     QJSValue height() const { return leaf(m_group, &Properties::LayoutPropertyGroup::height); }
     QJSValue spacing() const { return leaf(m_group, &Properties::LayoutPropertyGroup::spacing); }
-    SizePropertyGroupQuick* padding() const { return m_padding.get(); }
-    SizePropertyGroupQuick* inset() const { return m_inset.get(); }
-    SizePropertyGroupQuick* margins() const { return m_margins.get(); }
+    SizePropertyGroupQuick* padding() const { return child(m_padding, m_group ? m_group->padding() : nullptr); }
+    SizePropertyGroupQuick* inset() const { return child(m_inset, m_group ? m_group->inset() : nullptr); }
+    SizePropertyGroupQuick* margins() const { return child(m_margins, m_group ? m_group->margins() : nullptr); }
 
 Q_SIGNALS:
     void widthChanged();
@@ -178,10 +200,10 @@ Q_SIGNALS:
 
 private:
     const Properties::LayoutPropertyGroup* m_group = nullptr;
-    std::unique_ptr<AlignmentPropertyGroupQuick> m_alignment;
-    std::unique_ptr<SizePropertyGroupQuick> m_padding;
-    std::unique_ptr<SizePropertyGroupQuick> m_inset;
-    std::unique_ptr<SizePropertyGroupQuick> m_margins;
+    mutable std::unique_ptr<AlignmentPropertyGroupQuick> m_alignment;
+    mutable std::unique_ptr<SizePropertyGroupQuick> m_padding;
+    mutable std::unique_ptr<SizePropertyGroupQuick> m_inset;
+    mutable std::unique_ptr<SizePropertyGroupQuick> m_margins;
 };
 
 class QUILT_QUICK_EXPORT TextPropertyGroupQuick : public PropertyGroupQuick
@@ -199,7 +221,10 @@ public:
     ~TextPropertyGroupQuick() override;
     void setGroup(const Properties::TextPropertyGroup* group);
 
-    AlignmentPropertyGroupQuick* alignment() const { return m_alignment.get(); }
+    AlignmentPropertyGroupQuick* alignment() const
+    {
+        return child(m_alignment, m_group ? m_group->alignment() : nullptr);
+    }
     QJSValue font() const { return leaf(m_group, &Properties::TextPropertyGroup::font); }
     QJSValue color() const { return leaf(m_group, &Properties::TextPropertyGroup::color); }
     QJSValue wrapMode() const { return leaf(m_group, &Properties::TextPropertyGroup::wrapMode); }
@@ -213,7 +238,7 @@ Q_SIGNALS:
 
 private:
     const Properties::TextPropertyGroup* m_group = nullptr;
-    std::unique_ptr<AlignmentPropertyGroupQuick> m_alignment;
+    mutable std::unique_ptr<AlignmentPropertyGroupQuick> m_alignment;
 };
 
 class QUILT_QUICK_EXPORT IconPropertyGroupQuick : public PropertyGroupQuick
@@ -232,7 +257,10 @@ public:
     ~IconPropertyGroupQuick() override;
     void setGroup(const Properties::IconPropertyGroup* group);
 
-    AlignmentPropertyGroupQuick* alignment() const { return m_alignment.get(); }
+    AlignmentPropertyGroupQuick* alignment() const
+    {
+        return child(m_alignment, m_group ? m_group->alignment() : nullptr);
+    }
     QJSValue width() const { return leaf(m_group, &Properties::IconPropertyGroup::width); }
     QJSValue height() const { return leaf(m_group, &Properties::IconPropertyGroup::height); }
     QJSValue name() const { return leaf(m_group, &Properties::IconPropertyGroup::name); }
@@ -248,7 +276,7 @@ Q_SIGNALS:
 
 private:
     const Properties::IconPropertyGroup* m_group = nullptr;
-    std::unique_ptr<AlignmentPropertyGroupQuick> m_alignment;
+    mutable std::unique_ptr<AlignmentPropertyGroupQuick> m_alignment;
 };
 
 class QUILT_QUICK_EXPORT ImagePropertyGroupQuick : public PropertyGroupQuick
@@ -301,14 +329,15 @@ public:
     void setGroup(const Properties::BackgroundPropertyGroup* group);
 
     QJSValue color() const { return leaf(m_group, &Properties::BackgroundPropertyGroup::color); }
-    ImagePropertyGroupQuick* image() const { return m_image.get(); }
+    ImagePropertyGroupQuick* image() const { return child(m_image, m_group ? m_group->image() : nullptr); }
+    ImagePropertyGroupQuick* existingImage() const { return m_image.get(); }
 
 Q_SIGNALS:
     void colorChanged();
 
 private:
     const Properties::BackgroundPropertyGroup* m_group = nullptr;
-    std::unique_ptr<ImagePropertyGroupQuick> m_image;
+    mutable std::unique_ptr<ImagePropertyGroupQuick> m_image;
 };
 
 class QUILT_QUICK_EXPORT LinePropertyGroupQuick : public PropertyGroupQuick
@@ -339,10 +368,10 @@ private:
 // The four sides of a border or an outline, which share their shape.
 template<typename Group> struct Sides
 {
-    std::unique_ptr<LinePropertyGroupQuick> left, right, top, bottom;
+    mutable std::unique_ptr<LinePropertyGroupQuick> left, right, top, bottom;
 
-    explicit Sides(QuickStyle* owner);
     void setGroup(const Group* group) const;
+    void announceColors() const;
 };
 
 class QUILT_QUICK_EXPORT BorderPropertyGroupQuick : public PropertyGroupQuick
@@ -359,10 +388,11 @@ public:
     ~BorderPropertyGroupQuick() override;
     void setGroup(const Properties::BorderPropertyGroup* group);
 
-    LinePropertyGroupQuick* left() const { return m_sides.left.get(); }
-    LinePropertyGroupQuick* right() const { return m_sides.right.get(); }
-    LinePropertyGroupQuick* top() const { return m_sides.top.get(); }
-    LinePropertyGroupQuick* bottom() const { return m_sides.bottom.get(); }
+    LinePropertyGroupQuick* left() const { return child(m_sides.left, m_group ? m_group->left() : nullptr); }
+    LinePropertyGroupQuick* right() const { return child(m_sides.right, m_group ? m_group->right() : nullptr); }
+    LinePropertyGroupQuick* top() const { return child(m_sides.top, m_group ? m_group->top() : nullptr); }
+    LinePropertyGroupQuick* bottom() const { return child(m_sides.bottom, m_group ? m_group->bottom() : nullptr); }
+    void announceColors() const { m_sides.announceColors(); }
 
 private:
     const Properties::BorderPropertyGroup* m_group = nullptr;
@@ -383,10 +413,11 @@ public:
     ~OutlinePropertyGroupQuick() override;
     void setGroup(const Properties::OutlinePropertyGroup* group);
 
-    LinePropertyGroupQuick* left() const { return m_sides.left.get(); }
-    LinePropertyGroupQuick* right() const { return m_sides.right.get(); }
-    LinePropertyGroupQuick* top() const { return m_sides.top.get(); }
-    LinePropertyGroupQuick* bottom() const { return m_sides.bottom.get(); }
+    LinePropertyGroupQuick* left() const { return child(m_sides.left, m_group ? m_group->left() : nullptr); }
+    LinePropertyGroupQuick* right() const { return child(m_sides.right, m_group ? m_group->right() : nullptr); }
+    LinePropertyGroupQuick* top() const { return child(m_sides.top, m_group ? m_group->top() : nullptr); }
+    LinePropertyGroupQuick* bottom() const { return child(m_sides.bottom, m_group ? m_group->bottom() : nullptr); }
+    void announceColors() const { m_sides.announceColors(); }
 
 private:
     const Properties::OutlinePropertyGroup* m_group = nullptr;
@@ -426,17 +457,23 @@ public:
     ~CornersPropertyGroupQuick() override;
     void setGroup(const Properties::CornersPropertyGroup* group);
 
-    CornerPropertyGroupQuick* topLeft() const { return m_topLeft.get(); }
-    CornerPropertyGroupQuick* topRight() const { return m_topRight.get(); }
-    CornerPropertyGroupQuick* bottomLeft() const { return m_bottomLeft.get(); }
-    CornerPropertyGroupQuick* bottomRight() const { return m_bottomRight.get(); }
+    CornerPropertyGroupQuick* topLeft() const { return child(m_topLeft, m_group ? m_group->topLeft() : nullptr); }
+    CornerPropertyGroupQuick* topRight() const { return child(m_topRight, m_group ? m_group->topRight() : nullptr); }
+    CornerPropertyGroupQuick* bottomLeft() const
+    {
+        return child(m_bottomLeft, m_group ? m_group->bottomLeft() : nullptr);
+    }
+    CornerPropertyGroupQuick* bottomRight() const
+    {
+        return child(m_bottomRight, m_group ? m_group->bottomRight() : nullptr);
+    }
 
 private:
     const Properties::CornersPropertyGroup* m_group = nullptr;
-    std::unique_ptr<CornerPropertyGroupQuick> m_topLeft;
-    std::unique_ptr<CornerPropertyGroupQuick> m_topRight;
-    std::unique_ptr<CornerPropertyGroupQuick> m_bottomLeft;
-    std::unique_ptr<CornerPropertyGroupQuick> m_bottomRight;
+    mutable std::unique_ptr<CornerPropertyGroupQuick> m_topLeft;
+    mutable std::unique_ptr<CornerPropertyGroupQuick> m_topRight;
+    mutable std::unique_ptr<CornerPropertyGroupQuick> m_bottomLeft;
+    mutable std::unique_ptr<CornerPropertyGroupQuick> m_bottomRight;
 };
 
 class QUILT_QUICK_EXPORT OffsetPropertyGroupQuick : public PropertyGroupQuick
@@ -475,7 +512,7 @@ public:
     ~ShadowPropertyGroupQuick() override;
     void setGroup(const Properties::ShadowPropertyGroup* group);
 
-    OffsetPropertyGroupQuick* offset() const { return m_offset.get(); }
+    OffsetPropertyGroupQuick* offset() const { return child(m_offset, m_group ? m_group->offset() : nullptr); }
     QJSValue color() const { return leaf(m_group, &Properties::ShadowPropertyGroup::color); }
     QJSValue size() const { return leaf(m_group, &Properties::ShadowPropertyGroup::size); }
     QJSValue blur() const { return leaf(m_group, &Properties::ShadowPropertyGroup::blur); }
@@ -487,7 +524,7 @@ Q_SIGNALS:
 
 private:
     const Properties::ShadowPropertyGroup* m_group = nullptr;
-    std::unique_ptr<OffsetPropertyGroupQuick> m_offset;
+    mutable std::unique_ptr<OffsetPropertyGroupQuick> m_offset;
 };
 
 class QUILT_QUICK_EXPORT StylePropertyGroupQuick : public PropertyGroupQuick
@@ -510,29 +547,32 @@ public:
     void setGroup(const Properties::StylePropertyGroup* group);
     const Properties::StylePropertyGroup* group() const { return m_group; }
 
-    DisplayPropertyGroupQuick* display() const { return m_display.get(); }
-    LayoutPropertyGroupQuick* layout() const { return m_layout.get(); }
-    TextPropertyGroupQuick* text() const { return m_text.get(); }
-    IconPropertyGroupQuick* icon() const { return m_icon.get(); }
-    BackgroundPropertyGroupQuick* background() const { return m_background.get(); }
-    BorderPropertyGroupQuick* border() const { return m_border.get(); }
-    OutlinePropertyGroupQuick* outline() const { return m_outline.get(); }
-    CornersPropertyGroupQuick* corners() const { return m_corners.get(); }
-    ShadowPropertyGroupQuick* shadow() const { return m_shadow.get(); }
+    DisplayPropertyGroupQuick* display() const { return child(m_display, m_group ? m_group->display() : nullptr); }
+    LayoutPropertyGroupQuick* layout() const { return child(m_layout, m_group ? m_group->layout() : nullptr); }
+    TextPropertyGroupQuick* text() const { return child(m_text, m_group ? m_group->text() : nullptr); }
+    IconPropertyGroupQuick* icon() const { return child(m_icon, m_group ? m_group->icon() : nullptr); }
+    BackgroundPropertyGroupQuick* background() const
+    {
+        return child(m_background, m_group ? m_group->background() : nullptr);
+    }
+    BorderPropertyGroupQuick* border() const { return child(m_border, m_group ? m_group->border() : nullptr); }
+    OutlinePropertyGroupQuick* outline() const { return child(m_outline, m_group ? m_group->outline() : nullptr); }
+    CornersPropertyGroupQuick* corners() const { return child(m_corners, m_group ? m_group->corners() : nullptr); }
+    ShadowPropertyGroupQuick* shadow() const { return child(m_shadow, m_group ? m_group->shadow() : nullptr); }
 
     // Re-announces the leaves that hold colours, which resolve anew on reading.
     void announceColors() const;
 
 private:
     const Properties::StylePropertyGroup* m_group = nullptr;
-    std::unique_ptr<DisplayPropertyGroupQuick> m_display;
-    std::unique_ptr<LayoutPropertyGroupQuick> m_layout;
-    std::unique_ptr<TextPropertyGroupQuick> m_text;
-    std::unique_ptr<IconPropertyGroupQuick> m_icon;
-    std::unique_ptr<BackgroundPropertyGroupQuick> m_background;
-    std::unique_ptr<BorderPropertyGroupQuick> m_border;
-    std::unique_ptr<OutlinePropertyGroupQuick> m_outline;
-    std::unique_ptr<CornersPropertyGroupQuick> m_corners;
-    std::unique_ptr<ShadowPropertyGroupQuick> m_shadow;
+    mutable std::unique_ptr<DisplayPropertyGroupQuick> m_display;
+    mutable std::unique_ptr<LayoutPropertyGroupQuick> m_layout;
+    mutable std::unique_ptr<TextPropertyGroupQuick> m_text;
+    mutable std::unique_ptr<IconPropertyGroupQuick> m_icon;
+    mutable std::unique_ptr<BackgroundPropertyGroupQuick> m_background;
+    mutable std::unique_ptr<BorderPropertyGroupQuick> m_border;
+    mutable std::unique_ptr<OutlinePropertyGroupQuick> m_outline;
+    mutable std::unique_ptr<CornersPropertyGroupQuick> m_corners;
+    mutable std::unique_ptr<ShadowPropertyGroupQuick> m_shadow;
 };
 } // namespace Quilt::Quick

@@ -3,6 +3,7 @@
 #include <QPalette>
 #include <QQuickItem>
 #include <QSignalSpy>
+#include <QtCore/private/qhooks_p.h>
 #include <QTest>
 
 #include "elementquery.h"
@@ -34,6 +35,14 @@ Label { width: 5px; }
 .placeholder { width: 3px; }
 Filler { height: 1px; }
 )";
+
+// QObjects alive in the process, counted through Qt's object hooks.
+int liveObjects = 0;
+void countObjects()
+{
+    qtHookData[QHooks::AddQObject] = reinterpret_cast<quintptr>(+[](QObject*) { ++liveObjects; });
+    qtHookData[QHooks::RemoveQObject] = reinterpret_cast<quintptr>(+[](QObject*) { --liveObjects; });
+}
 
 // Records the events that reach an object.
 class EventRecorder : public QObject
@@ -71,6 +80,9 @@ private Q_SLOTS:
     void hintsOnlyElementShowsOwnResult();
     void requeryWithoutMatchesKeepsValues();
     void resultsEvictedBetweenRequeries();
+    void wrappersMadeOnFirstRead();
+    void paletteChangeReachesEveryElement();
+    void wrapperMadeLateShowsCurrentResult();
 };
 
 void tst_QuickStyle::leaves_data()
@@ -343,6 +355,96 @@ Item {
     QCOMPARE(style->properties()->layout()->padding()->left().toNumber(), 8.0);
     element->setType("Button");
     QCOMPARE(object->property("styledWidth").toDouble(), 80.0);
+}
+
+void tst_QuickStyle::wrappersMadeOnFirstRead()
+{
+    countObjects();
+    auto object = createObject(&m_engine, R"(Item { Quilt.Element.type: "Button" })");
+    auto* style = attached<QuickStyle>(object.get());
+    QVERIFY(style);
+    const int before = liveObjects;
+    auto made = [&] {
+        return liveObjects - before;
+    };
+
+    StylePropertyGroupQuick* root = style->properties();
+    QCOMPARE(made(), 1);
+    QCOMPARE(root->icon()->name().isUndefined(), true);
+    QCOMPARE(made(), 2);
+    QCOMPARE(root->layout()->padding()->left().toNumber(), 8.0);
+    QCOMPARE(made(), 4);
+    QCOMPARE(root->border()->left()->size().toNumber(), 1.0);
+    QCOMPARE(made(), 6);
+    // Read again: nothing new. Another side is one more object.
+    root->layout()->padding();
+    root->border()->left();
+    QCOMPARE(made(), 6);
+    QCOMPARE(root->border()->top()->color().toVariant().value<QColor>(), QColor(Qt::blue));
+    QCOMPARE(made(), 7);
+
+    // A hover re-query reaches the wrappers that exist and makes no others.
+    attached<QuickElement>(object.get())->states()->setHovered(true);
+    QCOMPARE(made(), 7);
+    QCOMPARE(root->layout()->width().toNumber(), 90.0);
+
+    // In QML: an item binding one icon leaf makes the tree's root and the
+    // icon group, nothing else.
+    // (A matching element makes its item's Style in either case.)
+    const QByteArray plain = R"(Item { Quilt.Element.type: "Button" })";
+    const QByteArray binding = R"(Item {
+        Quilt.Element.type: "Button"
+        property var name: Quilt.Style.properties.icon.name
+    })";
+    int counts[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        const int start = liveObjects;
+        auto item = createObject(&m_engine, i == 0 ? plain : binding);
+        QVERIFY(item);
+        counts[i] = liveObjects - start;
+    }
+    QCOMPARE(counts[1] - counts[0], 2);
+}
+
+void tst_QuickStyle::paletteChangeReachesEveryElement()
+{
+    // Elements hear their shared style through one relay: each still hears
+    // it, one that went is not told, and one made afterwards is.
+    std::vector<std::unique_ptr<QObject>> objects;
+    std::vector<std::unique_ptr<EventRecorder>> recorders;
+    for (int i = 0; i < 3; ++i) {
+        objects.push_back(createObject(&m_engine, R"(Item { Quilt.Element.type: "Button" })"));
+        recorders.push_back(std::make_unique<EventRecorder>());
+        objects.back()->installEventFilter(recorders.back().get());
+    }
+    objects[1].reset();
+    auto late = createObject(&m_engine, R"(Item { Quilt.Element.type: "Label" })");
+    EventRecorder lateRecorder;
+    late->installEventFilter(&lateRecorder);
+
+    QPalette palette = QGuiApplication::palette();
+    palette.setColor(QPalette::Window, QColor(7, 8, 9));
+    QGuiApplication::setPalette(palette);
+    QCOMPARE(recorders[0]->log, QStringList { "colors-event" });
+    QCOMPARE(recorders[2]->log, QStringList { "colors-event" });
+    QCOMPARE(lateRecorder.log, QStringList { "colors-event" });
+}
+
+void tst_QuickStyle::wrapperMadeLateShowsCurrentResult()
+{
+    auto object = createObject(&m_engine, R"(Item { Quilt.Element.type: "Button" })");
+    auto* style = attached<QuickStyle>(object.get());
+    StylePropertyGroupQuick* root = style->properties();
+    QSignalSpy padding(root->layout()->padding(), &SizePropertyGroupQuick::leftChanged);
+    attached<QuickElement>(object.get())->states()->setHovered(true);
+    QCOMPARE(padding.size(), 1);
+    // Made after the re-query: shows the hovered result and follows the next.
+    LayoutPropertyGroupQuick* layout = root->layout();
+    QCOMPARE(layout->width().toNumber(), 90.0);
+    QSignalSpy width(layout, &LayoutPropertyGroupQuick::widthChanged);
+    attached<QuickElement>(object.get())->states()->setHovered(false);
+    QCOMPARE(width.size(), 1);
+    QCOMPARE(layout->width().toNumber(), 80.0);
 }
 
 QUILT_QUICK_TEST_MAIN(tst_QuickStyle, Css)

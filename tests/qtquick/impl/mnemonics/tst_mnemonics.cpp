@@ -111,6 +111,11 @@ void tst_Mnemonics::labels_data()
                             << QKeySequence(u"Alt+A"_s);
     QTest::newRow("ampersand") << u"Fish & Chips"_s << u"Fish & Chips"_s << u"<u>F</u>ish & Chips"_s
                                << u"&Fish && Chips"_s << u"Fish & Chips"_s << QKeySequence(u"Alt+F"_s);
+    // "&&" is one literal ampersand in every form, also beside a blank.
+    QTest::newRow("literal pair") << u"Q && R"_s << u"Q & R"_s << u"<u>Q</u> & R"_s << u"&Q && R"_s << u"Q & R"_s
+                                  << QKeySequence(u"Alt+Q"_s);
+    QTest::newRow("pair and lone") << u"A && B & C"_s << u"A & B & C"_s << u"<u>A</u> & B & C"_s << u"&A && B && C"_s
+                                   << u"A & B & C"_s << QKeySequence(u"Alt+A"_s);
     // The plain text strips the raw label, where "&a" reads as a marker.
     QTest::newRow("entity") << u"&amp;"_s << u"&amp;"_s << u"&amp;"_s << u"&amp;"_s << u"amp;"_s << QKeySequence();
     // Without a marker the first character wins, even one no keyboard types.

@@ -34,6 +34,7 @@ class tst_ShaderNode : public QObject
 
 private Q_SLOTS:
     void vertexLayout();
+    void attributeSetPerLayout();
     void quadVertices();
     void uvCountClampsAndTrimsTextures();
     void colorsNeedAnAttribute();
@@ -71,11 +72,38 @@ void tst_ShaderNode::vertexLayout()
         QCOMPARE(bool(attributes[i].isVertexCoordinate), i == 0);
     }
 
-    // A changed layout replaces the geometry; the old attribute set goes with it.
+    // A changed layout replaces the geometry.
     node.setColorCount(0);
     node.update();
     QCOMPARE(node.geometry()->sizeOfVertex(), 24);
     QCOMPARE(node.geometry()->attributeCount(), 3);
+}
+
+void tst_ShaderNode::attributeSetPerLayout()
+{
+    // The renderer merges nodes only when their geometries share the very
+    // attributes: one set per layout, whichever node asks first.
+    ShaderNode a, b, other;
+    a.setUvCount(2);
+    a.setColorCount(1);
+    b.setColorCount(1);
+    b.setUvCount(2);
+    other.setUvCount(2);
+    for (ShaderNode* node : { &a, &b, &other }) {
+        node->update();
+    }
+    QCOMPARE(a.geometry()->attributes(), b.geometry()->attributes());
+    QVERIFY(a.geometry()->attributes() != other.geometry()->attributes());
+
+    // A node that goes keeps the set for the others.
+    {
+        ShaderNode gone;
+        gone.setUvCount(2);
+        gone.update();
+        QCOMPARE(gone.geometry()->attributes(), other.geometry()->attributes());
+    }
+    QCOMPARE(other.geometry()->attributes()[1].attributeType, QSGGeometry::TexCoordAttribute);
+    QCOMPARE(other.geometry()->sizeOfVertex(), 24);
 }
 
 void tst_ShaderNode::quadVertices()
