@@ -6,4 +6,42 @@ import org.vyr.quilt.impl as Quilt
 
 T.VerticalHeaderView {
     id: control
+
+    implicitWidth: Math.max(1, contentWidth)
+    implicitHeight: syncView ? syncView.height : 0
+
+    Quilt.Element.type: "HeaderView"
+    Quilt.Element.states.activeFocus: control.activeFocus
+    Quilt.Element.states.enabled: control.enabled
+    Quilt.Element.hints: [
+        Quilt.ElementHint { name: "vertical" }
+    ]
+
+    delegate: Quilt.StyledRectangle {
+        id: delegate
+
+        required property var model
+
+        // A row header cell is never narrower than its header view.
+        implicitWidth: Math.max(control.width, text.implicitWidth)
+        implicitHeight: text.implicitHeight
+
+        Quilt.Element.type: "HeaderViewDelegate"
+        Quilt.Element.states.enabled: control.enabled
+        Quilt.Element.hints: [
+            Quilt.ElementHint { name: "vertical" }
+        ]
+
+        Text {
+            id: text
+            anchors.fill: parent
+            enabled: delegate.enabled
+            text: delegate.model[control.textRole] ?? ""
+            color: Quilt.Style.properties.text.color ?? control.palette.windowText
+            wrapMode: Text.NoWrap
+            elide: Text.ElideRight
+            horizontalAlignment: Quilt.Alignment.toQtHorizontal(Quilt.Style.properties.text.alignment.horizontal)
+            verticalAlignment: Quilt.Alignment.toQtVertical(Quilt.Style.properties.text.alignment.vertical)
+        }
+    }
 }
