@@ -51,11 +51,13 @@ T.SplitView {
             cursorShape: control.orientation === Qt.Horizontal ? Qt.SplitHCursor : Qt.SplitVCursor
             // A single margin for all sides: the lesser of the two across
             // the line, so the cursor shows only where the handle is hit.
+            // Read through the handle: a handler is no item, so a style
+            // attached to it finds no element.
             margin: control.orientation === Qt.Horizontal
-                    ? Math.min(Quilt.Style.properties.layout.margins.left ?? 0,
-                               Quilt.Style.properties.layout.margins.right ?? 0)
-                    : Math.min(Quilt.Style.properties.layout.margins.top ?? 0,
-                               Quilt.Style.properties.layout.margins.bottom ?? 0)
+                    ? Math.min(handle.Quilt.Style.properties.layout.margins.left ?? 0,
+                               handle.Quilt.Style.properties.layout.margins.right ?? 0)
+                    : Math.min(handle.Quilt.Style.properties.layout.margins.top ?? 0,
+                               handle.Quilt.Style.properties.layout.margins.bottom ?? 0)
         }
     }
 }

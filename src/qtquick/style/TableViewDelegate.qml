@@ -10,7 +10,9 @@ T.TableViewDelegate {
     required property int row
     required property var model
 
-    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+    // At least 1 wide: the view refuses a cell of width 0, which an empty
+    // text without paddings would give.
+    implicitWidth: Math.max(1, implicitBackgroundWidth + leftInset + rightInset,
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
@@ -65,8 +67,9 @@ T.TableViewDelegate {
             if (!model)
                 return
             const index = model.index(control.row, control.column)
+            // The table model takes the role by its name, after the value.
             if (model instanceof QtLabsQmlModels.TableModel)
-                model.setData(index, "edit", textField.text)
+                model.setData(index, textField.text, "edit")
             else if (!model.setData(index, textField.text, Qt.EditRole))
                 console.warn("The model does not allow setting the EditRole data.")
         }

@@ -13,13 +13,19 @@ T.TreeViewDelegate {
     required property int column
 
     // Until the positioner has run its size is 0, which the view refuses
-    // from a delegate: the content's size stands in until then.
-    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            Quilt.Positioner.implicitWidth > 0 ? Quilt.Positioner.implicitWidth
-                                                               : implicitContentWidth + leftPadding + rightPadding)
+    // from a delegate: the content's size stands in until then. The content
+    // item lays out its children through the positioner and has no size of
+    // its own, so the text's measure counts too, and the cell is at least 1
+    // wide.
+    implicitWidth: Math.max(1, implicitBackgroundWidth + leftInset + rightInset,
+                            Quilt.Positioner.implicitWidth > 0
+                            ? Quilt.Positioner.implicitWidth
+                            : Math.max(implicitContentWidth, Math.ceil(fontMetrics.advanceWidth(control.text)))
+                              + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             Quilt.Positioner.implicitHeight > 0 ? Quilt.Positioner.implicitHeight
-                                                                 : implicitContentHeight + topPadding + bottomPadding)
+                             Quilt.Positioner.implicitHeight > 0
+                             ? Quilt.Positioner.implicitHeight
+                             : Math.max(implicitContentHeight, Math.ceil(fontMetrics.height)) + topPadding + bottomPadding)
 
     leftPadding: Quilt.Style.properties.layout.padding.left
     rightPadding: Quilt.Style.properties.layout.padding.right
@@ -67,6 +73,11 @@ T.TreeViewDelegate {
 
     Quilt.Positioner.positionItems: [indentationItem, control.indicator, control.contentItem]
 
+    FontMetrics {
+        id: fontMetrics
+        font: control.font
+    }
+
     Item {
         id: indentationItem
         implicitWidth: control.depth * control.indentation
@@ -108,9 +119,11 @@ T.TreeViewDelegate {
         height: parent?.height ?? 0
         Quilt.PositionedItem.source: Quilt.PositionerSource.Text
 
+        // The attached view is already gone when the commit arrives; the
+        // cell's view is the same one.
         TableView.onCommit: {
-            const view = editor.TableView.view
-            view.model.setData(view.index(control.row, control.column), textField.text, editor.__role)
+            const view = control.treeView
+            view?.model?.setData(view.index(control.row, control.column), textField.text, editor.__role)
         }
 
         Component.onCompleted: textField.selectAll()
