@@ -23,9 +23,12 @@ T.HorizontalHeaderView {
         required property var model
 
         // An unset style size counts as 0, so that the cell never measures
-        // NaN.
-        implicitWidth: Math.max(Quilt.Style.properties.layout.width ?? 0, Quilt.Positioner.implicitWidth)
-        implicitHeight: Math.max(Quilt.Style.properties.layout.height ?? 0, Quilt.Positioner.implicitHeight)
+        // NaN. The positioner measures 0 until it has laid the cell out,
+        // which the view refuses: the text's size stands in until then.
+        implicitWidth: Math.max(1, Quilt.Style.properties.layout.width ?? 0,
+                                Quilt.Positioner.implicitWidth > 0 ? Quilt.Positioner.implicitWidth : text.implicitWidth)
+        implicitHeight: Math.max(Quilt.Style.properties.layout.height ?? 0,
+                                 Quilt.Positioner.implicitHeight > 0 ? Quilt.Positioner.implicitHeight : text.implicitHeight)
 
         Quilt.Element.type: "HeaderViewDelegate"
         Quilt.Element.states.activeFocus: delegate.activeFocus
