@@ -16,15 +16,16 @@ Item {
         stack.pop()
         swipe.currentIndex = 1
         horizontalSplit.orientation = Qt.Vertical
-        table.selectionModel.select(table.index(1, 1), ItemSelectionModel.Select)
-        table.selectionModel.setCurrentIndex(table.index(2, 0), ItemSelectionModel.NoUpdate)
         table.positionViewAtRow(999990, TableView.AlignTop)
-        table.edit(table.index(999991, 0))
-        table.closeEditor()
+        small.selectionModel.select(small.index(1, 0), ItemSelectionModel.Select)
+        small.selectionModel.setCurrentIndex(small.index(0, 0), ItemSelectionModel.NoUpdate)
+        small.edit(small.index(0, 0))
+        small.closeEditor()
         tree.expandRecursively()
-        tree.positionViewAtRow(500, TableView.AlignTop)
-        tree.edit(tree.index(501, 1))
+        tree.forceLayout()
+        tree.edit(tree.index(1, 1))
         tree.closeEditor()
+        tree.positionViewAtRow(500, TableView.AlignTop)
         grid.month = 1
         grid.year = 2025
         layoutMirroringTarget.LayoutMirroring.enabled = true
@@ -87,10 +88,9 @@ Item {
                     height: 120
                     clip: true
                     alternatingRows: true
-                    selectionModel: ItemSelectionModel {}
                     model: 1000000
                     delegate: TableViewDelegate {}
-                    SelectionRectangle { target: table }
+                    SelectionRectangle { target: small }
                 }
             }
         }
@@ -104,7 +104,7 @@ Item {
             selectionModel: ItemSelectionModel {}
             model: TreeModel {
                 TableModelColumn { display: "name" }
-                TableModelColumn { display: "level" }
+                TableModelColumn { display: "level"; edit: "level" }
                 rows: {
                     let node = { name: "leaf", level: 1000 }
                     for (let level = 999; level >= 0; --level)
@@ -116,10 +116,12 @@ Item {
         }
 
         TableView {
+            id: small
             width: 150
             height: 60
+            selectionModel: ItemSelectionModel {}
             model: TableModel {
-                TableModelColumn { display: "name" }
+                TableModelColumn { display: "name"; edit: "name" }
                 rows: [{ name: "a" }, { name: "b" }]
             }
             delegate: TableViewDelegate {}
