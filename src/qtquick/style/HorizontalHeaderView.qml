@@ -25,10 +25,24 @@ T.HorizontalHeaderView {
         // An unset style size counts as 0, so that the cell never measures
         // NaN. The positioner measures 0 until it has laid the cell out,
         // which the view refuses: the text's size stands in until then.
-        implicitWidth: Math.max(1, Quilt.Style.properties.layout.width ?? 0,
-                                Quilt.Positioner.implicitWidth > 0 ? Quilt.Positioner.implicitWidth : text.implicitWidth)
-        implicitHeight: Math.max(Quilt.Style.properties.layout.height ?? 0,
-                                 Quilt.Positioner.implicitHeight > 0 ? Quilt.Positioner.implicitHeight : text.implicitHeight)
+        readonly property real __implicitWidth: Math.max(1, Quilt.Style.properties.layout.width ?? 0,
+            Quilt.Positioner.implicitWidth > 0 ? Quilt.Positioner.implicitWidth : text.implicitWidth)
+        readonly property real __implicitHeight: Math.max(Quilt.Style.properties.layout.height ?? 0,
+            Quilt.Positioner.implicitHeight > 0 ? Quilt.Positioner.implicitHeight : text.implicitHeight)
+
+        implicitWidth: __implicitWidth
+        implicitHeight: __implicitHeight
+        // The rectangle also sets its implicit size from the style, and the
+        // last of the two wins; but where the style gives no size that is 0,
+        // which the view refuses: the bindings take over again at once.
+        onImplicitWidthChanged: {
+            if (implicitWidth <= 0 && __implicitWidth > 0)
+                implicitWidth = Qt.binding(() => delegate.__implicitWidth)
+        }
+        onImplicitHeightChanged: {
+            if (implicitHeight <= 0 && __implicitHeight > 0)
+                implicitHeight = Qt.binding(() => delegate.__implicitHeight)
+        }
 
         Quilt.Element.type: "HeaderViewDelegate"
         Quilt.Element.states.activeFocus: delegate.activeFocus

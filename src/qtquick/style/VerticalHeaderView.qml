@@ -23,8 +23,22 @@ T.VerticalHeaderView {
         required property var model
 
         // A row header cell is never narrower than its header view.
-        implicitWidth: Math.max(control.width, text.implicitWidth)
-        implicitHeight: text.implicitHeight
+        readonly property real __implicitWidth: Math.max(control.width, text.implicitWidth)
+        readonly property real __implicitHeight: text.implicitHeight
+
+        implicitWidth: __implicitWidth
+        implicitHeight: __implicitHeight
+        // The rectangle also sets its implicit size from the style, and the
+        // last of the two wins; but where the style gives no size that is 0,
+        // which the view refuses: the bindings take over again at once.
+        onImplicitWidthChanged: {
+            if (implicitWidth <= 0 && __implicitWidth > 0)
+                implicitWidth = Qt.binding(() => delegate.__implicitWidth)
+        }
+        onImplicitHeightChanged: {
+            if (implicitHeight <= 0 && __implicitHeight > 0)
+                implicitHeight = Qt.binding(() => delegate.__implicitHeight)
+        }
 
         Quilt.Element.type: "HeaderViewDelegate"
         Quilt.Element.states.enabled: control.enabled
