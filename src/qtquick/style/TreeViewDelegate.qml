@@ -130,7 +130,9 @@ T.TreeViewDelegate {
 
         TextField {
             id: textField
-            width: control.contentItem?.width ?? 0
+            // The content item lays out its children, not itself, and may
+            // have no width of its own: the editor then spans the cell.
+            width: (control.contentItem?.width ?? 0) > 0 ? control.contentItem.width : editor.width
             focus: true
             text: control.treeView?.model?.data(control.treeView.index(control.row, control.column), editor.__role) ?? ""
             horizontalAlignment: Quilt.Alignment.toQtHorizontal(textField.Quilt.Style.properties.text.alignment.horizontal)
