@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import Qt.labs.qmlmodels
 import org.vyr.quilt
 import org.vyr.quilt.impl as Quilt
 
@@ -116,5 +117,68 @@ TestCase {
         view.orientation = Qt.Vertical
         compare(view.Quilt.Element.activeHints, ["vertical"])
         compare(view.background, null)
+    }
+
+    Component {
+        id: tableComponent
+        TableView {
+            id: table
+            width: 300
+            height: 200
+            interactive: false
+            selectionModel: ItemSelectionModel {}
+            model: TableModel {
+                TableModelColumn { display: "a" }
+                TableModelColumn { display: "b" }
+                rows: [{ a: 1, b: 2 }, { a: 3, b: 4 }, { a: 5, b: 6 }, { a: 7, b: 8 }]
+            }
+            delegate: TableViewDelegate { implicitWidth: 60; implicitHeight: 20 }
+            property alias selection: selection
+            SelectionRectangle {
+                id: selection
+                target: table
+            }
+        }
+    }
+
+    function selectionHandles(table) {
+        const found = []
+        const walk = (item) => {
+            for (const child of item.children) {
+                if (child.Quilt.Element.type === "SelectionRectangleHandle")
+                    found.push(child)
+                walk(child)
+            }
+        }
+        walk(table)
+        return found
+    }
+
+    // The handles show while the selection rectangle is active; without a
+    // style they are 0 x 0; their enablement is the rectangle's.
+    function test_selectionHandles() {
+        const table = createTemporaryObject(tableComponent, testCase)
+        waitForItemPolished(table)
+        compare(table.selection.Quilt.Element.type, "SelectionRectangle")
+        verify(!table.selection.active)
+        for (const handle of selectionHandles(table))
+            verify(!handle.visible)
+        mousePress(table, 10, 10)
+        for (let step = 1; step <= 10; ++step)
+            mouseMove(table, 10 + 4 * step, 10 + 6 * step, -1, Qt.LeftButton)
+        mouseRelease(table, 50, 70)
+        verify(table.selection.active)
+        const handles = selectionHandles(table)
+        compare(handles.length, 2)
+        for (const handle of handles) {
+            verify(handle.visible)
+            compare(handle.implicitWidth, 0)
+            compare(handle.implicitHeight, 0)
+            verify(handle.Quilt.Element.states.enabled)
+            verify(!handle.Quilt.Element.states.visualFocus)
+        }
+        table.selection.enabled = false
+        for (const handle of handles)
+            verify(!handle.Quilt.Element.states.enabled)
     }
 }
