@@ -4,4 +4,47 @@ import org.vyr.quilt.impl as Quilt
 
 T.AbstractDayOfWeekRow {
     id: control
+
+    // The insets never enlarge the view; the background's own size counts.
+    implicitWidth: Math.max(background ? background.implicitWidth : 0,
+                            (contentItem ? contentItem.implicitWidth : 0) + leftPadding + rightPadding)
+    implicitHeight: Math.max(background ? background.implicitHeight : 0,
+                             (contentItem ? contentItem.implicitHeight : 0) + topPadding + bottomPadding)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    font: Quilt.Style.properties.text.font
+    spacing: Quilt.Style.properties.layout.spacing
+
+    Quilt.Element.type: "DayOfWeekRow"
+    Quilt.Element.states.hovered: control.hovered
+    Quilt.Element.states.activeFocus: control.activeFocus
+    Quilt.Element.states.visualFocus: control.visualFocus
+    Quilt.Element.states.enabled: control.enabled
+
+    delegate: Label {
+        required property string shortName
+
+        text: shortName
+        font: control.font
+        color: Quilt.Style.properties.text.color ?? "black"
+        horizontalAlignment: Quilt.Alignment.toQtHorizontal(Quilt.Style.properties.text.alignment.horizontal)
+        verticalAlignment: Quilt.Alignment.toQtVertical(Quilt.Style.properties.text.alignment.vertical)
+    }
+
+    contentItem: Row {
+        spacing: control.spacing
+        Repeater {
+            model: control.source
+            delegate: control.delegate
+        }
+    }
+
+    background: Quilt.StyledRectangle {}
 }

@@ -4,4 +4,46 @@ import org.vyr.quilt.impl as Quilt
 
 T.SwipeView {
     id: control
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    spacing: Quilt.Style.properties.layout.spacing
+
+    Quilt.Element.type: "SwipeView"
+    Quilt.Element.states.hovered: control.hovered
+    Quilt.Element.states.activeFocus: control.activeFocus
+    Quilt.Element.states.visualFocus: control.visualFocus
+    Quilt.Element.states.enabled: control.enabled
+    Quilt.Element.hints: [
+        Quilt.ElementHint { name: "horizontal"; when: control.orientation === Qt.Horizontal },
+        Quilt.ElementHint { name: "vertical"; when: control.orientation === Qt.Vertical }
+    ]
+
+    // No background: a swipe view paints nothing of its own.
+    contentItem: ListView {
+        model: control.contentModel
+        interactive: control.interactive
+        currentIndex: control.currentIndex
+        focus: control.focus
+        spacing: control.spacing
+        orientation: control.orientation
+        snapMode: ListView.SnapOneItem
+        boundsBehavior: Flickable.StopAtBounds
+        highlightRangeMode: ListView.StrictlyEnforceRange
+        preferredHighlightBegin: 0
+        preferredHighlightEnd: 0
+        highlightMoveDuration: 250
+        maximumFlickVelocity: 4 * (control.orientation === Qt.Horizontal ? width : height)
+    }
 }

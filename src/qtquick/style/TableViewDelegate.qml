@@ -5,4 +5,85 @@ import org.vyr.quilt.impl as Quilt
 
 T.TableViewDelegate {
     id: control
+
+    required property int column
+    required property int row
+    required property var model
+
+    // At least 1 wide: the view refuses a cell of width 0, which an empty
+    // text without paddings would give.
+    implicitWidth: Math.max(1, implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+
+    highlighted: control.selected
+
+    Quilt.Element.type: "TableViewDelegate"
+    Quilt.Element.states.hovered: control.hovered
+    // The current cell shows as focused even while the view has the focus.
+    Quilt.Element.states.activeFocus: control.activeFocus || control.current
+    Quilt.Element.states.visualFocus: control.visualFocus
+    Quilt.Element.states.pressed: control.down
+    Quilt.Element.states.enabled: control.enabled
+    Quilt.Element.states.highlighted: control.highlighted
+    Quilt.Element.hints: [
+        Quilt.ElementHint {
+            name: "alternating-colors"
+            when: !!control.tableView && control.tableView.alternatingRows && control.row % 2 !== 0
+        },
+        Quilt.ElementHint { name: "editing"; when: control.editing },
+        Quilt.ElementHint { name: "current"; when: control.current },
+        Quilt.ElementHint { name: "selected"; when: control.selected }
+    ]
+
+    contentItem: Text {
+        clip: false
+        text: control.model?.display ?? ""
+        elide: Text.ElideRight
+        visible: !control.editing
+        color: Quilt.Style.properties.text.color ?? control.palette.text
+        horizontalAlignment: Quilt.Alignment.toQtHorizontal(Quilt.Style.properties.text.alignment.horizontal)
+        verticalAlignment: Quilt.Alignment.toQtVertical(Quilt.Style.properties.text.alignment.vertical)
+    }
+
+    background: Quilt.StyledRectangle {}
+
+    TableView.editDelegate: FocusScope {
+        width: parent?.width ?? 0
+        height: parent?.height ?? 0
+
+        TableView.onCommit: {
+            const model = control.tableView?.model
+            if (!model)
+                return
+            const index = model.index(control.row, control.column)
+            // The table model takes the role by its name, after the value.
+            if (model instanceof QtLabsQmlModels.TableModel)
+                model.setData(index, textField.text, "edit")
+            else if (!model.setData(index, textField.text, Qt.EditRole))
+                console.warn("The model does not allow setting the EditRole data.")
+        }
+
+        Component.onCompleted: textField.selectAll()
+
+        TextField {
+            id: textField
+            anchors.fill: parent
+            focus: true
+            text: control.model?.edit ?? control.model?.display ?? ""
+            horizontalAlignment: Quilt.Alignment.toQtHorizontal(textField.Quilt.Style.properties.text.alignment.horizontal)
+            verticalAlignment: Quilt.Alignment.toQtVertical(textField.Quilt.Style.properties.text.alignment.vertical)
+            background: Item {}
+        }
+    }
 }

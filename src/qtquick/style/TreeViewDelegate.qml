@@ -1,7 +1,143 @@
 import QtQuick
 import QtQuick.Templates as T
 import org.vyr.quilt.impl as Quilt
+import "private" as P
 
 T.TreeViewDelegate {
     id: control
+
+    required property var model
+    required property int row
+    // The template has no column of its own: without it every edit would
+    // address column 0.
+    required property int column
+
+    // Until the positioner has run its size is 0, which the view refuses
+    // from a delegate: the content's size stands in until then. The content
+    // item lays out its children through the positioner and has no size of
+    // its own, so the text's measure counts too, and the cell is at least 1
+    // wide.
+    implicitWidth: Math.max(1, implicitBackgroundWidth + leftInset + rightInset,
+                            Quilt.Positioner.implicitWidth > 0
+                            ? Quilt.Positioner.implicitWidth
+                            : Math.max(implicitContentWidth, Math.ceil(fontMetrics.advanceWidth(control.text)))
+                              + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             Quilt.Positioner.implicitHeight > 0
+                             ? Quilt.Positioner.implicitHeight
+                             : Math.max(implicitContentHeight, Math.ceil(fontMetrics.height)) + topPadding + bottomPadding)
+
+    leftPadding: Quilt.Style.properties.layout.padding.left
+    rightPadding: Quilt.Style.properties.layout.padding.right
+    topPadding: Quilt.Style.properties.layout.padding.top
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    leftInset: Quilt.Style.properties.layout.inset.left
+    rightInset: Quilt.Style.properties.layout.inset.right
+    topInset: Quilt.Style.properties.layout.inset.top
+    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    spacing: Quilt.Style.properties.layout.spacing
+
+    icon.color: Quilt.Style.properties.icon.color
+    icon.width: Quilt.Style.properties.icon.width
+    icon.height: Quilt.Style.properties.icon.height
+    icon.source: Quilt.Style.properties.icon.source
+    icon.name: control.model?.decoration ?? ""
+
+    text: control.model?.display ?? ""
+    indentation: indentationItem.Quilt.Style.properties.layout.width ?? 0
+
+    // Rows selection (or none) highlights the whole current row.
+    highlighted: control.selected || control.current
+                 || (!!control.treeView
+                     && (control.treeView.selectionBehavior === TableView.SelectRows
+                         || control.treeView.selectionBehavior === TableView.SelectionDisabled)
+                     && control.row === control.treeView.currentRow)
+
+    Quilt.Element.type: "TreeViewDelegate"
+    Quilt.Element.states.hovered: control.hovered
+    Quilt.Element.states.activeFocus: control.activeFocus
+    Quilt.Element.states.visualFocus: control.visualFocus
+    Quilt.Element.states.pressed: control.down
+    Quilt.Element.states.enabled: control.enabled
+    Quilt.Element.states.highlighted: control.highlighted
+    Quilt.Element.hints: [
+        Quilt.ElementHint {
+            name: "alternating-colors"
+            when: !!control.treeView && control.treeView.alternatingRows && control.row % 2 !== 0
+        },
+        Quilt.ElementHint { name: "expanded"; when: control.expanded },
+        Quilt.ElementHint { name: "editing"; when: control.editing },
+        Quilt.ElementHint { name: "current"; when: control.current },
+        Quilt.ElementHint { name: "selected"; when: control.selected }
+    ]
+
+    Quilt.Positioner.positionItems: [indentationItem, control.indicator, control.contentItem]
+
+    FontMetrics {
+        id: fontMetrics
+        font: control.font
+    }
+
+    Item {
+        id: indentationItem
+        implicitWidth: control.depth * control.indentation
+        implicitHeight: 1
+        visible: control.isTreeNode && implicitWidth > 0
+        Quilt.Element.type: "Indentation"
+    }
+
+    indicator: Quilt.Icon {
+        implicitWidth: Quilt.Style.properties.layout.width ?? 0
+        implicitHeight: Quilt.Style.properties.layout.height ?? 0
+        color: Quilt.Style.properties.icon.color
+        name: Quilt.Style.properties.icon.name
+        visible: control.isTreeNode && control.hasChildren
+        Quilt.Element.type: "Indicator"
+    }
+
+    contentItem: P.DefaultContentItem {
+        control: control
+        visible: !control.editing
+    }
+
+    background: Quilt.StyledRectangle {}
+
+    TableView.editDelegate: FocusScope {
+        id: editor
+
+        // The edit role where the model has one for the cell, else the
+        // display role.
+        readonly property int __role: {
+            const view = control.treeView
+            if (!view?.model)
+                return Qt.DisplayRole
+            return view.model.data(view.index(control.row, control.column), Qt.EditRole) !== undefined
+                   ? Qt.EditRole : Qt.DisplayRole
+        }
+
+        width: parent?.width ?? 0
+        height: parent?.height ?? 0
+        Quilt.PositionedItem.source: Quilt.PositionerSource.Text
+
+        // The attached view is already gone when the commit arrives; the
+        // cell's view is the same one.
+        TableView.onCommit: {
+            const view = control.treeView
+            view?.model?.setData(view.index(control.row, control.column), textField.text, editor.__role)
+        }
+
+        Component.onCompleted: textField.selectAll()
+
+        TextField {
+            id: textField
+            // The content item lays out its children, not itself, and may
+            // have no width of its own: the editor then spans the cell.
+            width: (control.contentItem?.width ?? 0) > 0 ? control.contentItem.width : editor.width
+            focus: true
+            text: control.treeView?.model?.data(control.treeView.index(control.row, control.column), editor.__role) ?? ""
+            horizontalAlignment: Quilt.Alignment.toQtHorizontal(textField.Quilt.Style.properties.text.alignment.horizontal)
+            verticalAlignment: Quilt.Alignment.toQtVertical(textField.Quilt.Style.properties.text.alignment.vertical)
+            background: Item {}
+        }
+    }
 }

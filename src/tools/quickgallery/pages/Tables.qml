@@ -1,0 +1,76 @@
+import QtQuick
+import QtQuick.Controls
+import Qt.labs.qmlmodels
+
+// A table of 1,000 rows with headers and a selection, and a three-level
+// tree of two columns with a cell being edited.
+Flow {
+    spacing: 12
+
+    Column {
+        HorizontalHeaderView {
+            syncView: table
+            clip: true
+            x: rowHeader.width
+        }
+        Row {
+            VerticalHeaderView {
+                id: rowHeader
+                syncView: table
+                clip: true
+            }
+            TableView {
+                id: table
+                width: 260
+                height: 150
+                clip: true
+                alternatingRows: true
+                selectionModel: ItemSelectionModel {}
+                model: TableModel {
+                    TableModelColumn { display: "name"; edit: "name" }
+                    TableModelColumn { display: "size" }
+                    rows: {
+                        const rows = []
+                        for (let i = 0; i < 1000; ++i)
+                            rows.push({ name: "Item " + (i + 1), size: (i * 37) % 1000 })
+                        return rows
+                    }
+                }
+                delegate: TableViewDelegate {}
+                SelectionRectangle { target: table }
+                Component.onCompleted: {
+                    selectionModel.select(index(1, 0), ItemSelectionModel.Select)
+                    selectionModel.select(index(1, 1), ItemSelectionModel.Select)
+                    selectionModel.setCurrentIndex(index(3, 1), ItemSelectionModel.NoUpdate)
+                }
+            }
+        }
+    }
+
+    TreeView {
+        id: tree
+        width: 300
+        height: 150
+        clip: true
+        alternatingRows: true
+        selectionModel: ItemSelectionModel {}
+        model: TreeModel {
+            TableModelColumn { display: "name"; edit: "name" }
+            TableModelColumn { display: "size"; edit: "size" }
+            rows: [
+                { name: "Documents", size: "3", rows: [
+                    { name: "Letters", size: "2", rows: [{ name: "to Ada.txt", size: "4 KB" }, { name: "to Bob.txt", size: "2 KB" }] },
+                    { name: "notes.md", size: "1 KB" }
+                ] },
+                { name: "Pictures", size: "1", rows: [{ name: "sky.png", size: "80 KB" }] }
+            ]
+        }
+        delegate: TreeViewDelegate {}
+        Component.onCompleted: {
+            expandRecursively()
+            forceLayout()
+            selectionModel.setCurrentIndex(index(2, 0), ItemSelectionModel.NoUpdate)
+            edit(index(5, 1))
+        }
+    }
+}
