@@ -81,11 +81,13 @@ void CheckBoxElement::draw(QPainter* painter, int control, int, int primitive)
         drawBackgroundAndBorder(painter);
         drawIcon(painter);
         drawText(painter);
+        drawLabelFocus(painter);
         drawIndicator(painter);
         return;
     case QStyle::CE_CheckBoxLabel:
         drawIcon(painter);
         drawText(painter);
+        drawLabelFocus(painter);
         return;
     default:
         break;

@@ -73,6 +73,17 @@ void HeaderElement::update()
     updateSubElementNames();
     query();
     m_indicatorIcon = sortArrow();
+    switch (m_headerOption->sortIndicator) {
+    case QStyleOptionHeader::SortDown:
+        m_indicatorSymbol = QStyle::PE_IndicatorArrowUp;
+        break;
+    case QStyleOptionHeader::SortUp:
+        m_indicatorSymbol = QStyle::PE_IndicatorArrowDown;
+        break;
+    default:
+        m_indicatorSymbol = QStyle::PE_CustomBase;
+        break;
+    }
 }
 
 void HeaderElement::query()
@@ -90,9 +101,9 @@ QIcon HeaderElement::sortArrow() const
     }
     switch (m_headerOption->sortIndicator) {
     case QStyleOptionHeader::SortDown:
-        return m_style->resolveIcon(m_properties, QStringLiteral("arrow-up-symbolic"));
+        return m_style->resolveIcon(m_properties, QStringLiteral("pan-up-symbolic"));
     case QStyleOptionHeader::SortUp:
-        return m_style->resolveIcon(m_properties, QStringLiteral("arrow-down-symbolic"));
+        return m_style->resolveIcon(m_properties, QStringLiteral("pan-down-symbolic"));
     default:
         return QIcon();
     }
@@ -106,9 +117,11 @@ void HeaderElement::draw(QPainter* painter, int control, int, int primitive)
     switch (control) {
     case QStyle::CE_Header:
         drawBackgroundAndBorder(painter);
+        mirrorPlaces();
         drawIcon(painter);
         drawText(painter);
         drawIndicator(painter);
+        mirrorPlaces();
         break;
     case QStyle::CE_HeaderSection:
     case QStyle::CE_HeaderEmptyArea:
@@ -121,7 +134,9 @@ void HeaderElement::draw(QPainter* painter, int control, int, int primitive)
         break;
     }
     if (primitive == QStyle::PE_IndicatorHeaderArrow) {
+        mirrorPlaces();
         drawIndicator(painter);
+        mirrorPlaces();
     }
 }
 
@@ -130,7 +145,8 @@ void HeaderElement::drawText(QPainter* painter)
     if (m_text.isEmpty() || !m_valid) {
         return;
     }
-    AbstractElement::drawText(painter, m_text, subElementRect(QStyle::SE_HeaderLabel), m_properties);
+    AbstractElement::drawText(painter, m_text, subElementRect(QStyle::SE_HeaderLabel), m_properties,
+                              m_headerOption->textAlignment, nullptr);
 }
 
 QRectF HeaderElement::subElementRect(QStyle::SubElement element)

@@ -74,11 +74,13 @@ void RadioButtonElement::draw(QPainter* painter, int control, int, int primitive
         drawBackgroundAndBorder(painter);
         drawIcon(painter);
         drawText(painter);
+        drawLabelFocus(painter);
         drawIndicator(painter);
         return;
     case QStyle::CE_RadioButtonLabel:
         drawIcon(painter);
         drawText(painter);
+        drawLabelFocus(painter);
         return;
     default:
         break;

@@ -457,10 +457,10 @@ void tst_WidgetStyle::resolveIcon_data()
     const QColor none;
     const QColor transparent(Qt::transparent);
     const QColor red(Qt::red);
-    const QString down = QStringLiteral("arrow-down-symbolic");
+    const QString down = QStringLiteral("pan-down-symbolic");
     const QString close = QStringLiteral("window-close-symbolic");
-    const QString left = QStringLiteral("arrow-left-symbolic");
-    const QString increase = QStringLiteral("spinbox-increase");
+    const QString left = QStringLiteral("pan-start-symbolic");
+    const QString increase = QStringLiteral("list-add-symbolic");
 
     QTest::newRow("no properties") << false << QVariant() << none << down << down << transparent << iconColor(down);
     QTest::newRow("name and colour") << true << QVariant(close) << red << down << close << red << iconColor(close);

@@ -8,3 +8,6 @@ quilt_add_quick_test(tst_stylehints SOURCES "${dir}/tst_stylehints.cpp")
 quilt_add_quick_test(tst_quicknostyle SOURCES "${dir}/tst_quicknostyle.cpp"
     ENVIRONMENT "QUILT_STYLE_NAME=quilt-no-such-style")
 quilt_add_qml_test(tst_qmlstyle DIRECTORY "${dir}/qml" STYLE_SHEET "${dir}/qml/style.css")
+# No platform plug-in to find: QML's first element creates the registry and
+# with it the fallback platform plug-in.
+quilt_add_quick_test(tst_quickfallbackplatform SOURCES "${dir}/tst_quickfallbackplatform.cpp")
