@@ -28,8 +28,6 @@ MenuItemElement::MenuItemElement(const QStyleOptionMenuItem* option, QuiltStyle*
     : AbstractElement(option, style, widget)
     , m_menuItemOption(option)
 {
-    // QMenu measures a row by its text alone, adding no padding of its own:
-    // the whole padding goes on top.
     setFlag(Mnemonic, true);
     update();
 }
@@ -191,9 +189,11 @@ void MenuItemElement::drawBackgroundAndBorder(QPainter* painter)
         const auto* alignment = layout ? layout->alignment() : nullptr;
         const auto horizontal = alignment ? alignment->horizontal() : std::nullopt;
         if (!horizontal || *horizontal == Quilt::Properties::Alignment::Fill) {
-            // The width a style gives the separator is the least that keeps
-            // QMenu from hiding it; the line itself runs across the row.
-            const double width = bar.width();
+            // Filling, the line runs across the row; the style's width is then
+            // only the least that keeps QMenu from hiding the separator.
+            const bool fill = horizontal.has_value();
+            const double width
+                = fill ? bar.width() : (layout && layout->width() ? *layout->width() : m_option->rect.width());
             const double height = layout && layout->height() ? *layout->height() : 1.0;
             // On whole pixels: a thin bar centred between them would blur
             // over two rows.
@@ -277,7 +277,9 @@ QSizeF MenuItemElement::sizeFromContents(const QSizeF& contents)
     if (hasIcon()) {
         height = std::max(height, iconSize().height());
     }
-    return AbstractElement::sizeFromContents(QSizeF(width, height), m_properties);
+    // The width gives back half the padding, as it always has; the height is
+    // QMenu's line alone, so the padding goes on top of it in full.
+    return AbstractElement::sizeFromContents(QSizeF(width - (p.left() + p.right()) / 2, height), m_properties);
 }
 
 double MenuItemElement::pixelMetric(QStyle::PixelMetric metric)

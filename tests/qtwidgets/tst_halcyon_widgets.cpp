@@ -6,10 +6,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -87,7 +89,16 @@ struct FocusWindow
     FocusWindow()
     {
         layout->addWidget(other);
-        window.setAttribute(Qt::WA_KeyboardFocusChange);
+    }
+
+    bool show()
+    {
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            return false;
+        }
+        return true;
     }
 };
 } // namespace
@@ -368,18 +379,19 @@ private Q_SLOTS:
         }
         }
         focus.layout->addWidget(widget);
-        QVERIFY(showAndWait(&focus.window));
-        focus.other->setFocus(Qt::TabFocusReason);
+        QVERIFY(focus.show());
+        focus.other->setFocus(Qt::OtherFocusReason);
         QTRY_VERIFY(focus.other->hasFocus());
-        const QImage plain = grab(widget);
-        widget->setFocus(Qt::TabFocusReason);
+        // Tab onto the widget and back, as a user does.
+        QTest::keyClick(focus.other, Qt::Key_Tab);
         QTRY_VERIFY(widget->hasFocus());
         const QImage focused = grab(widget);
+        QTest::keyClick(widget, Qt::Key_Backtab);
+        QTRY_VERIFY(focus.other->hasFocus());
+        const QImage plain = grab(widget);
         QVERIFY2(plain != focused, "keyboard focus changed no pixel");
 
         // Hover without focus is another look.
-        focus.other->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(focus.other->hasFocus());
         widget->setAttribute(Qt::WA_UnderMouse, true);
         QStyleOption probe;
         probe.initFrom(widget);
@@ -478,21 +490,27 @@ private Q_SLOTS:
 
     void defaultButtonOnly()
     {
-        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-        QPushButton* ok = box.button(QDialogButtonBox::Ok);
-        QPushButton* cancel = box.button(QDialogButtonBox::Cancel);
+        // Inside a dialog, which makes every button an automatic default; the
+        // focus in a field, so that no button stands in as the default.
+        QDialog dialog;
+        auto* layout = new QVBoxLayout(&dialog);
+        auto* field = new QLineEdit;
+        layout->addWidget(field);
+        auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        layout->addWidget(box);
+        QPushButton* ok = box->button(QDialogButtonBox::Ok);
+        QPushButton* cancel = box->button(QDialogButtonBox::Cancel);
         ok->setDefault(true);
         QVERIFY(cancel->autoDefault());
-        QVERIFY(showAndWait(&box));
-        box.setFocus();
-        const QImage okImage = grab(ok);
-        const QImage cancelImage = grab(cancel);
-        const QPoint face(4, okImage.height() / 2);
-        QVERIFY2(okImage.pixelColor(face) != cancelImage.pixelColor(face), "the default button is not marked");
-        // An automatic default is no default: two of them look alike.
-        ok->setDefault(false);
-        ok->setAutoDefault(true);
-        QTRY_COMPARE(grab(ok).pixelColor(face), cancelImage.pixelColor(face));
+        QVERIFY(showAndWait(&dialog));
+        field->setFocus();
+        const QPoint face(4, ok->height() / 2);
+        QTRY_VERIFY2(grab(ok).pixelColor(face) != grab(cancel).pixelColor(face), "the default button is not marked");
+        // An automatic default without focus looks like a plain button.
+        QPushButton plain(QStringLiteral("Plain"));
+        layout->addWidget(&plain);
+        plain.setAutoDefault(false);
+        QTRY_COMPARE(grab(cancel).pixelColor(face), grab(&plain).pixelColor(face));
     }
 
     // A model's alignment and font hold where halcyon sets none.
