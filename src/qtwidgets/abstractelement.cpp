@@ -751,12 +751,21 @@ void AbstractElement::drawFallbackSymbol(QPainter* painter, const StylePropertyG
         painter->setPen(QPen(color, std::max(1.0, side / 10), Qt::SolidLine, Qt::RoundCap));
         painter->drawLine(cross.topLeft(), cross.bottomRight());
         painter->drawLine(cross.topRight(), cross.bottomLeft());
+    } else if (symbol == QStyle::PE_IndicatorSpinPlus || symbol == QStyle::PE_IndicatorSpinMinus) {
+        // Thin bars on whole pixels: the common style's are a fifth of the
+        // button thick, which at a spin box's size is a blot or a dot.
+        const int length = std::max(3, int(std::round(side * 0.7)) | 1);
+        const int thickness = std::max(1, int(std::round(side / 8)));
+        const QPoint centre = square.center().toPoint();
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(color);
+        painter->drawRect(QRect(centre.x() - length / 2, centre.y() - thickness / 2, length, thickness));
+        if (symbol == QStyle::PE_IndicatorSpinPlus) {
+            painter->drawRect(QRect(centre.x() - thickness / 2, centre.y() - length / 2, thickness, length));
+        }
     } else {
         QStyleOption copy(*m_option);
-        // Plus and minus fill the rectangle they get; arrows take a share.
-        const bool sign = symbol == QStyle::PE_IndicatorSpinPlus || symbol == QStyle::PE_IndicatorSpinMinus;
-        const double drawn = sign ? std::round(side * 0.6) : side;
-        copy.rect = QRectF(square.center().x() - drawn / 2, square.center().y() - drawn / 2, drawn, drawn).toRect();
+        copy.rect = square.toRect();
         // Colour and state come from the style: the common style would etch a
         // disabled arrow in the palette's colours instead.
         copy.state |= QStyle::State_Enabled;
