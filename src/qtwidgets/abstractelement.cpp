@@ -115,7 +115,12 @@ QString cachedElidedText(const QFontMetrics& metrics, const QString& text, Qt::T
             return known.elided;
         }
     }
-    QString elided = metrics.elidedText(text, mode, width, Qt::TextShowMnemonic);
+    // A text that fits as measured (the way Qt sizes widgets for it) stays
+    // whole: eliding with a mnemonic inside the word ("Tab&le") cuts it
+    // short even where it fits.
+    QString elided = metrics.size(Qt::TextShowMnemonic, text).width() <= width
+        ? text
+        : metrics.elidedText(text, mode, width, Qt::TextShowMnemonic);
     cache.put(key, std::make_shared<const ElidedText>(ElidedText { metrics, text, mode, width, elided }));
     return elided;
 }

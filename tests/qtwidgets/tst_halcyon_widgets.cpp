@@ -513,6 +513,23 @@ private Q_SLOTS:
         QTRY_COMPARE(grab(cancel).pixelColor(face), grab(&plain).pixelColor(face));
     }
 
+    // A tab sized for its text shows it whole, a mnemonic inside the word
+    // included ("Tab&le" read "Ta..." once).
+    void tabTextWhole()
+    {
+        QTabBar bar;
+        bar.setElideMode(Qt::ElideRight);
+        bar.addTab(QStringLiteral("Table"));
+        bar.addTab(QStringLiteral("Tab&le"));
+        QVERIFY(showAndWait(&bar));
+        const QImage image = grab(&bar);
+        const QColor ground = image.pixelColor(bar.tabRect(1).left() + 3, bar.tabRect(1).center().y());
+        const int plain = inkIn(image, bar.tabRect(0).adjusted(2, 2, -2, -2), ground);
+        const int mnemonic = inkIn(image, bar.tabRect(1).adjusted(2, 2, -2, -2), ground);
+        QCOMPARE(bar.tabRect(0).width(), bar.tabRect(1).width());
+        QVERIFY2(std::abs(plain - mnemonic) * 10 < plain, qPrintable(QStringLiteral("%1 vs %2").arg(plain).arg(mnemonic)));
+    }
+
     // A model's alignment and font hold where halcyon sets none.
     void viewsKeepTheirDataLook()
     {
