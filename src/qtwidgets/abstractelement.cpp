@@ -242,7 +242,8 @@ void AbstractElement::drawBackgroundAndBorder(QPainter* painter)
 {
     if (m_valid && m_option) {
         std::optional<StylePropertyGroup> square;
-        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(square), StyledRectMode::BackgroundAndBorder, QColor());
+        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(square), StyledRectMode::BackgroundAndBorder,
+                        QColor());
     }
 }
 
@@ -643,8 +644,7 @@ void AbstractElement::drawText(QPainter* painter, const QString& text, const QRe
 }
 
 void AbstractElement::drawText(QPainter* painter, const QString& text, const QRectF& rect,
-                               const StylePropertyGroup* properties, Qt::Alignment dataAlignment,
-                               const QFont* dataFont)
+                               const StylePropertyGroup* properties, Qt::Alignment dataAlignment, const QFont* dataFont)
 {
     if (!m_valid || !m_option) {
         return;

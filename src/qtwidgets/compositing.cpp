@@ -16,8 +16,7 @@ namespace
 #ifdef QUILT_HAVE_XCB
 bool selectionHasOwner(xcb_connection_t* connection, const QByteArray& name)
 {
-    const xcb_intern_atom_cookie_t atomCookie
-        = xcb_intern_atom(connection, 1, uint16_t(name.size()), name.constData());
+    const xcb_intern_atom_cookie_t atomCookie = xcb_intern_atom(connection, 1, uint16_t(name.size()), name.constData());
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(connection, atomCookie, nullptr);
     if (!atom) {
         return false;

@@ -307,8 +307,8 @@ void ToolButtonElement::drawIndicator(QPainter* painter)
     if (size.isEmpty()) {
         size = r.size();
     }
-    const QRectF place(r.x() + (r.width() - size.width()) / 2, r.y() + (r.height() - size.height()) / 2,
-                       size.width(), size.height());
+    const QRectF place(r.x() + (r.width() - size.width()) / 2, r.y() + (r.height() - size.height()) / 2, size.width(),
+                       size.height());
     if (hasIndicatorIcon()) {
         AbstractElement::drawIcon(painter, m_indicatorIcon, m_secondaryProperties, place);
     } else {

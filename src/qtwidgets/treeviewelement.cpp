@@ -73,7 +73,7 @@ void TreeViewElement::drawIndicator(QPainter* painter)
     // A closed branch points along the reading direction.
     const bool rightToLeft = m_treeOption->direction == Qt::RightToLeft;
     const QIcon icon = m_style->resolveIcon(m_secondaryProperties,
-                                            m_expanded      ? QStringLiteral("pan-down-symbolic")
+                                            m_expanded        ? QStringLiteral("pan-down-symbolic")
                                                 : rightToLeft ? QStringLiteral("pan-start-symbolic")
                                                               : QStringLiteral("pan-end-symbolic"));
 
@@ -89,7 +89,7 @@ void TreeViewElement::drawIndicator(QPainter* painter)
     if (icon.isNull()) {
         const QRect square = centeredRect(QRectF(rect), side, side).toRect();
         drawFallbackSymbol(painter, m_secondaryProperties, QRectF(square),
-                           m_expanded      ? QStyle::PE_IndicatorArrowDown
+                           m_expanded        ? QStyle::PE_IndicatorArrowDown
                                : rightToLeft ? QStyle::PE_IndicatorArrowLeft
                                              : QStyle::PE_IndicatorArrowRight);
         return;

@@ -388,10 +388,10 @@ void tst_StyleRegistry::platformChoice_data()
         << true << QStringList { sessionplatform } << QStringList { minimal, u"XDG_CURRENT_DESKTOP=other:VYR"_s }
         << "sessionplatform" << QStringList();
     QTest::newRow("session not listed") << true << QStringList { sessionplatform }
-                                        << QStringList { minimal, debug, u"XDG_CURRENT_DESKTOP=other:vyrx"_s } << "<fallback>"
-                                        << notFound(u"minimal"_s, u"\"other\", \"vyrx\""_s);
-    QTest::newRow("session unset") << true << QStringList { sessionplatform } << QStringList { minimal, debug } << "<fallback>"
-                                   << notFound(u"minimal"_s, u"\"\""_s);
+                                        << QStringList { minimal, debug, u"XDG_CURRENT_DESKTOP=other:vyrx"_s }
+                                        << "<fallback>" << notFound(u"minimal"_s, u"\"other\", \"vyrx\""_s);
+    QTest::newRow("session unset") << true << QStringList { sessionplatform } << QStringList { minimal, debug }
+                                   << "<fallback>" << notFound(u"minimal"_s, u"\"\""_s);
     QTest::newRow("empty parts kept") << true << QStringList { offplatform }
                                       << QStringList { minimal, debug, u"XDG_CURRENT_DESKTOP=a::b"_s } << "<fallback>"
                                       << notFound(u"minimal"_s, u"\"a\", \"\", \"b\""_s);

@@ -5,6 +5,7 @@
 // look their data asks for.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -15,7 +16,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QCheckBox>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QStyleOption>
@@ -86,10 +86,7 @@ struct FocusWindow
     QVBoxLayout* layout = new QVBoxLayout(&window);
     QPushButton* other = new QPushButton(QStringLiteral("Elsewhere"));
 
-    FocusWindow()
-    {
-        layout->addWidget(other);
-    }
+    FocusWindow() { layout->addWidget(other); }
 
     bool show()
     {
@@ -175,9 +172,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<Qt::LayoutDirection>("direction");
-        const char* names[] = { "combo box",    "spin box",          "spin box, plus and minus",
-                                "tree branch",  "tab close button",  "tool button menu",
-                                "push button menu", "header sort arrow" };
+        const char* names[]
+            = { "combo box",        "spin box",         "spin box, plus and minus", "tree branch",
+                "tab close button", "tool button menu", "push button menu",         "header sort arrow" };
         for (int i = 0; i < int(std::size(names)); ++i) {
             QTest::newRow(names[i]) << i << Qt::LeftToRight;
             QTest::newRow(qPrintable(QStringLiteral("%1, right to left").arg(QLatin1StringView(names[i]))))
@@ -250,7 +247,9 @@ private Q_SLOTS:
                 bar->style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, bar));
             layout->addWidget(bar);
             target = bar->tabButton(0, side);
-            place = [target] { return target->rect(); };
+            place = [target] {
+                return target->rect();
+            };
             break;
         }
         case 5: {
@@ -307,7 +306,8 @@ private Q_SLOTS:
         const QRect where = place();
         QVERIFY(!where.isEmpty());
         // Ground: the symbol's place at its corner, inside any frame.
-        const QColor ground = image.pixelColor(where.center().x(), where.top() + 1 < image.height() ? where.top() + 1 : 0);
+        const QColor ground
+            = image.pixelColor(where.center().x(), where.top() + 1 < image.height() ? where.top() + 1 : 0);
         QVERIFY2(inkIn(image, where.adjusted(1, 1, -1, -1), ground) >= 3,
                  qPrintable(QStringLiteral("nothing drawn in (%1, %2, %3 x %4)")
                                 .arg(where.x())
@@ -464,8 +464,8 @@ private Q_SLOTS:
                                      QPalette::ToolTipBase, QPalette::Highlight }) {
                 dark.setColor(g, role, QColor(0x20, 0x22, 0x24));
             }
-            for (const auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                                     QPalette::ToolTipText, QPalette::HighlightedText, QPalette::PlaceholderText }) {
+            for (const auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText,
+                                     QPalette::HighlightedText, QPalette::PlaceholderText }) {
                 dark.setColor(g, role, QColor(0xee, 0xee, 0xee));
             }
         }
@@ -473,10 +473,10 @@ private Q_SLOTS:
         qApp->style()->polish(qApp);
         const QPalette palette = QApplication::palette();
         const double ratio = contrast(palette.color(group, text), palette.color(group, surface));
-        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3:1")
-                                              .arg(palette.color(group, text).name(),
-                                                   palette.color(group, surface).name())
-                                              .arg(ratio, 0, 'f', 2)));
+        QVERIFY2(ratio >= 4.5,
+                 qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                .arg(palette.color(group, text).name(), palette.color(group, surface).name())
+                                .arg(ratio, 0, 'f', 2)));
 
         // And a label, a field and a view item drawn on the style's surfaces.
         QWidget window;
@@ -527,7 +527,8 @@ private Q_SLOTS:
         const int plain = inkIn(image, bar.tabRect(0).adjusted(2, 2, -2, -2), ground);
         const int mnemonic = inkIn(image, bar.tabRect(1).adjusted(2, 2, -2, -2), ground);
         QCOMPARE(bar.tabRect(0).width(), bar.tabRect(1).width());
-        QVERIFY2(std::abs(plain - mnemonic) * 10 < plain, qPrintable(QStringLiteral("%1 vs %2").arg(plain).arg(mnemonic)));
+        QVERIFY2(std::abs(plain - mnemonic) * 10 < plain,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(plain).arg(mnemonic)));
     }
 
     // A model's alignment and font hold where halcyon sets none.

@@ -382,8 +382,8 @@ void tst_RangeElements::sliderTicks()
     // handle - 1.
     QStyleOptionSlider handleOption;
     slider.initStyleOption(&handleOption);
-    const QRect handle = QuiltWidgetTest::style()->subControlRect(QStyle::CC_Slider, &handleOption,
-                                                                  QStyle::SC_SliderHandle, &slider);
+    const QRect handle
+        = QuiltWidgetTest::style()->subControlRect(QStyle::CC_Slider, &handleOption, QStyle::SC_SliderHandle, &slider);
     const int available = 212 - 10; // the handle less its padding
     for (const int v : { 0, 20, 50, 60, 100 }) {
         const int x = QStyle::sliderPositionFromValue(0, 100, v, available, false) + 5 - 1;
