@@ -72,9 +72,10 @@ std::shared_ptr<PlatformPlugin> choosePlatform(PluginRegistry<PlatformPlugin>& r
         }
     }
 
-    qCCritical(lcGeneral) << "Could not find a supported platform plugin for platform" << platformName
-                          << "and session names" << sessionNames;
-    qCCritical(lcGeneral) << "Creating a default fallback platform plugin";
+    // Most desktops have no plug-in of their own, so the fallback is the usual case, not a fault.
+    qCDebug(lcGeneral) << "Could not find a supported platform plugin for platform" << platformName
+                       << "and session names" << sessionNames;
+    qCDebug(lcGeneral) << "Creating a default fallback platform plugin";
     return std::make_shared<FallbackPlatformPlugin>();
 }
 } // namespace

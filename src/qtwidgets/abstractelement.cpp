@@ -115,7 +115,12 @@ QString cachedElidedText(const QFontMetrics& metrics, const QString& text, Qt::T
             return known.elided;
         }
     }
-    QString elided = metrics.elidedText(text, mode, width, Qt::TextShowMnemonic);
+    // A text that fits as measured (the way Qt sizes widgets for it) stays
+    // whole: eliding with a mnemonic inside the word ("Tab&le") cuts it
+    // short even where it fits.
+    QString elided = metrics.size(Qt::TextShowMnemonic, text).width() <= width
+        ? text
+        : metrics.elidedText(text, mode, width, Qt::TextShowMnemonic);
     cache.put(key, std::make_shared<const ElidedText>(ElidedText { metrics, text, mode, width, elided }));
     return elided;
 }
@@ -236,27 +241,81 @@ void AbstractElement::drawIcon(QPainter* painter)
 void AbstractElement::drawBackgroundAndBorder(QPainter* painter)
 {
     if (m_valid && m_option) {
-        paintStyledRect(painter, QRectF(m_option->rect), m_properties, StyledRectMode::BackgroundAndBorder, QColor());
+        std::optional<StylePropertyGroup> square;
+        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(square), StyledRectMode::BackgroundAndBorder,
+                        QColor());
     }
 }
 
 void AbstractElement::drawBorder(QPainter* painter)
 {
     if (m_valid && m_option) {
-        paintStyledRect(painter, QRectF(m_option->rect), m_properties, StyledRectMode::Border, QColor());
+        std::optional<StylePropertyGroup> square;
+        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(square), StyledRectMode::Border, QColor());
     }
 }
 
 void AbstractElement::drawBackground(QPainter* painter)
 {
     if (m_valid && m_option) {
-        paintStyledRect(painter, QRectF(m_option->rect), m_properties, StyledRectMode::Background, QColor());
+        std::optional<StylePropertyGroup> square;
+        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(square), StyledRectMode::Background, QColor());
     }
+}
+
+void AbstractElement::mirrorPlaces()
+{
+    if (m_option) {
+        mirrorSubElements(m_layout, m_option->direction, QRectF(m_option->rect));
+    }
+}
+
+void AbstractElement::drawLabelFocus(QPainter* painter)
+{
+    if (!m_valid || !m_option || !(m_option->state & QStyle::State_HasFocus)
+        || !(m_option->state & QStyle::State_KeyboardFocusChange)) {
+        return;
+    }
+    QRectF label = m_text.isEmpty() ? QRectF() : m_layout.value(ElementNames::Text).rect;
+    if (!m_icon.isNull()) {
+        label = label.isEmpty() ? m_layout.value(ElementNames::Icon).rect
+                                : label.united(m_layout.value(ElementNames::Icon).rect);
+    }
+    if (label.isEmpty()) {
+        return;
+    }
+    QStyleOptionFocusRect focus;
+    static_cast<QStyleOption&>(focus) = *m_option;
+    focus.rect = label.adjusted(-3, -1, 3, 1).toAlignedRect().intersected(m_option->rect);
+    m_style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, nullptr);
+}
+
+const StylePropertyGroup* AbstractElement::panelProperties(std::optional<StylePropertyGroup>& square) const
+{
+    // A popup window that is not translucent (no compositing manager) shows
+    // whatever lies outside rounded corners as the window's own fill: its
+    // panel is square instead.
+    const QWidget* window = m_widget;
+    if (!m_properties || !m_properties->corners() || !window || !window->isWindow()
+        || window->testAttribute(Qt::WA_TranslucentBackground)
+        || (window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip)) {
+        return m_properties;
+    }
+    square.emplace(*m_properties);
+    square->setCorners(nullptr);
+    return &*square;
 }
 
 void AbstractElement::drawIndicator(QPainter* painter)
 {
-    if (m_indicatorIcon.isNull() || !m_valid) {
+    if (!m_valid) {
+        return;
+    }
+    if (m_indicatorIcon.isNull()) {
+        if (m_indicatorSymbol != QStyle::PE_CustomBase) {
+            drawFallbackSymbol(painter, m_secondaryProperties ? m_secondaryProperties : m_properties,
+                               m_layout.value(ElementNames::Indicator).rect, m_indicatorSymbol);
+        }
         return;
     }
     drawIcon(painter, m_indicatorIcon, m_properties, m_layout.value(ElementNames::Indicator).rect);
@@ -581,12 +640,18 @@ QSizeF AbstractElement::sizeFromContents(const QSizeF& contents, const StyleProp
 void AbstractElement::drawText(QPainter* painter, const QString& text, const QRectF& rect,
                                const StylePropertyGroup* properties)
 {
+    drawText(painter, text, rect, properties, Qt::Alignment(), nullptr);
+}
+
+void AbstractElement::drawText(QPainter* painter, const QString& text, const QRectF& rect,
+                               const StylePropertyGroup* properties, Qt::Alignment dataAlignment, const QFont* dataFont)
+{
     if (!m_valid || !m_option) {
         return;
     }
     const auto* textGroup = properties ? properties->text() : nullptr;
 
-    QFont font = painter->font();
+    QFont font = dataFont ? *dataFont : painter->font();
     if (textGroup && textGroup->font()) {
         font = *textGroup->font();
     }
@@ -600,6 +665,22 @@ void AbstractElement::drawText(QPainter* painter, const QString& text, const QRe
     }
 
     int textFlagsValue = textFlags(properties);
+    // The style's start and end are the reading direction's.
+    if (m_option->direction == Qt::RightToLeft) {
+        textFlagsValue = int(QStyle::visualAlignment(Qt::RightToLeft, Qt::Alignment(textFlagsValue)))
+            | (textFlagsValue & ~int(Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask));
+    }
+    if (dataAlignment) {
+        const auto* layoutGroup = properties ? properties->layout() : nullptr;
+        const auto* alignment = layoutGroup ? layoutGroup->alignment() : nullptr;
+        const Qt::Alignment visual = QStyle::visualAlignment(m_option->direction, dataAlignment);
+        if ((!alignment || !alignment->horizontal()) && (visual & Qt::AlignHorizontal_Mask)) {
+            textFlagsValue = (textFlagsValue & ~int(Qt::AlignHorizontal_Mask)) | int(visual & Qt::AlignHorizontal_Mask);
+        }
+        if ((!alignment || !alignment->vertical()) && (visual & Qt::AlignVertical_Mask)) {
+            textFlagsValue = (textFlagsValue & ~int(Qt::AlignVertical_Mask)) | int(visual & Qt::AlignVertical_Mask);
+        }
+    }
     if (m_flags & Mnemonic) {
         textFlagsValue |= Qt::TextHideMnemonic;
     }
@@ -623,6 +704,87 @@ void AbstractElement::drawIcon(QPainter* painter, const QIcon& icon, const Style
     if (resolved.isNull()) {
         resolved = icon;
     }
+    paintIcon(painter, resolved, rect);
+}
+
+void AbstractElement::drawSymbol(QPainter* painter, const QIcon& icon, const StylePropertyGroup* properties,
+                                 const QRectF& rect, QStyle::PrimitiveElement fallback)
+{
+    if (!m_valid) {
+        return;
+    }
+    QIcon resolved = m_style->resolveIcon(properties, icon.name());
+    if (resolved.isNull()) {
+        resolved = icon;
+    }
+    if (resolved.isNull()) {
+        drawFallbackSymbol(painter, properties, rect, fallback);
+        return;
+    }
+    paintIcon(painter, resolved, rect);
+}
+
+void AbstractElement::drawFallbackSymbol(QPainter* painter, const StylePropertyGroup* properties, const QRectF& rect,
+                                         QStyle::PrimitiveElement symbol) const
+{
+    if (!m_option || rect.width() < 2 || rect.height() < 2) {
+        return;
+    }
+    const auto* iconGroup = properties ? properties->icon() : nullptr;
+    const auto* textGroup = properties ? properties->text() : nullptr;
+    QColor color;
+    if (iconGroup && iconGroup->color()) {
+        color = iconGroup->color()->toQColor();
+    } else if (textGroup && textGroup->color()) {
+        color = textGroup->color()->toQColor();
+    } else {
+        color = m_option->palette.color(QPalette::ButtonText);
+    }
+    // A symbol drawn over the whole of a large place looks like a blot; an
+    // icon of a symbolic theme would not fill more than this either.
+    double side = std::min({ rect.width(), rect.height(), 16.0 });
+    if (iconGroup && iconGroup->width() && *iconGroup->width() > 0) {
+        side = std::min(side, *iconGroup->width());
+    }
+    const QRectF square(rect.center().x() - side / 2, rect.center().y() - side / 2, side, side);
+
+    painter->save();
+    if (symbol == QStyle::PE_IndicatorTabClose) {
+        const double inset = std::round(side / 4);
+        const QRectF cross = square.adjusted(inset, inset, -inset, -inset);
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        painter->setPen(QPen(color, std::max(1.0, side / 10), Qt::SolidLine, Qt::RoundCap));
+        painter->drawLine(cross.topLeft(), cross.bottomRight());
+        painter->drawLine(cross.topRight(), cross.bottomLeft());
+    } else if (symbol == QStyle::PE_IndicatorSpinPlus || symbol == QStyle::PE_IndicatorSpinMinus) {
+        // Thin bars on whole pixels: the common style's are a fifth of the
+        // button thick, which at a spin box's size is a blot or a dot.
+        const int length = std::max(3, int(std::round(side * 0.7)) | 1);
+        const int thickness = std::max(1, int(std::round(side / 8)));
+        const QPoint centre = square.center().toPoint();
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(color);
+        painter->drawRect(QRect(centre.x() - length / 2, centre.y() - thickness / 2, length, thickness));
+        if (symbol == QStyle::PE_IndicatorSpinPlus) {
+            painter->drawRect(QRect(centre.x() - thickness / 2, centre.y() - length / 2, thickness, length));
+        }
+    } else {
+        QStyleOption copy(*m_option);
+        copy.rect = square.toRect();
+        // Colour and state come from the style: the common style would etch a
+        // disabled arrow in the palette's colours instead.
+        copy.state |= QStyle::State_Enabled;
+        copy.state &= ~QStyle::State_Sunken;
+        for (const QPalette::ColorRole role : { QPalette::ButtonText, QPalette::WindowText, QPalette::Text }) {
+            copy.palette.setColor(role, color);
+        }
+        m_style->QCommonStyle::drawPrimitive(symbol, &copy, painter, nullptr);
+    }
+    painter->restore();
+}
+
+void AbstractElement::paintIcon(QPainter* painter, const QIcon& resolved, const QRectF& rect) const
+{
     const QIcon::Mode mode = (m_option && !(m_option->state & QStyle::State_Enabled)) ? QIcon::Disabled : QIcon::Normal;
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : qApp->devicePixelRatio();
     const QPixmap pixmap = resolved.pixmap(QSize(qRound(rect.width()), qRound(rect.height())), ratio, mode, QIcon::Off);

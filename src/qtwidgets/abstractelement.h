@@ -15,6 +15,7 @@
 #include <QVariantMap>
 
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QStyleOption;
@@ -104,13 +105,36 @@ public:
     void setFlags(int flags) { m_flags = flags; }
     void setFlag(int flag, bool on);
 
+    // Mirrors the laid-out places for a right-to-left request (a second call
+    // mirrors them back): elements whose geometry answers stay left to right
+    // paint between two calls, so that what they paint sits where their
+    // mirrored rectangles and hit tests say.
+    void mirrorPlaces();
+
     const Quilt::ElementChain& elementChain() const { return m_elements; }
     const Quilt::ElementChain& subElementChain() const { return m_subElements; }
     const SubElementLayout& subElementLayout() const { return m_layout; }
 
     QSizeF sizeFromContents(const QSizeF& contents, const Properties* properties);
     void drawText(QPainter* painter, const QString& text, const QRectF& rect, const Properties* properties);
+    // The same, with the alignment and font that the request's data asks for
+    // (a model's alignment and font roles, a header's text alignment) where
+    // the style sets none of its own.
+    void drawText(QPainter* painter, const QString& text, const QRectF& rect, const Properties* properties,
+                  Qt::Alignment dataAlignment, const QFont* dataFont);
     void drawIcon(QPainter* painter, const QIcon& icon, const Properties* properties, const QRectF& rect);
+    // Draws `icon` like drawIcon(); where neither the style nor the icon theme
+    // gives one, draws `fallback` (an arrow, plus or minus, or
+    // PE_IndicatorTabClose for a cross) in the element's icon colour, so that
+    // a control never loses its arrow or button to a missing theme.
+    void drawSymbol(QPainter* painter, const QIcon& icon, const Properties* properties, const QRectF& rect,
+                    QStyle::PrimitiveElement fallback);
+    void drawFallbackSymbol(QPainter* painter, const Properties* properties, const QRectF& rect,
+                            QStyle::PrimitiveElement symbol) const;
+    // While the element shows keyboard focus, frames its label (text and
+    // icon places) with the style's focus frame: the one mark of focus that
+    // a checked indicator cannot hide.
+    void drawLabelFocus(QPainter* painter);
     QString elidedText(const QString& text, const QRectF& rect, const Properties* properties) const;
     std::shared_ptr<Quilt::Element> elementForName(const QString& name);
 
@@ -135,6 +159,9 @@ protected:
     QIcon m_icon;
     QString m_text;
     QIcon m_indicatorIcon;
+    // Drawn in the indicator's place when no icon resolves; PE_CustomBase
+    // for none.
+    QStyle::PrimitiveElement m_indicatorSymbol = QStyle::PE_CustomBase;
     Quilt::ElementChain m_elements;
     Quilt::ElementChain m_subElements;
     Quilt::ElementChain m_secondaryElements;
@@ -152,6 +179,11 @@ protected:
     std::shared_ptr<const Properties> m_secondaryPropertiesHold;
 
 private:
+    void paintIcon(QPainter* painter, const QIcon& resolved, const QRectF& rect) const;
+    // The element's properties, or a copy without corners in `square` where
+    // the element paints an opaque popup window.
+    const Properties* panelProperties(std::optional<Properties>& square) const;
+
     // What every chain element of one update carries, worked out once.
     struct Description
     {

@@ -44,8 +44,9 @@ QStringList ButtonElement::hints() const
 Quilt::Element::States ButtonElement::states() const
 {
     Quilt::Element::States result = AbstractElement::states();
-    if (m_buttonOption
-        && (m_buttonOption->features & (QStyleOptionButton::DefaultButton | QStyleOptionButton::AutoDefaultButton))) {
+    // Qt makes every button of a dialog an automatic default: only the
+    // button that Return presses now is marked.
+    if (m_buttonOption && (m_buttonOption->features & QStyleOptionButton::DefaultButton)) {
         result |= Quilt::Element::State::Highlighted;
     }
     return result;
@@ -71,12 +72,14 @@ void ButtonElement::updateSubElementNames()
 void ButtonElement::update()
 {
     m_indicatorIcon = QIcon();
+    m_indicatorSymbol = QStyle::PE_CustomBase;
     if (m_buttonOption) {
         if (m_buttonOption->features & QStyleOptionButton::HasMenu) {
+            m_indicatorSymbol = QStyle::PE_IndicatorArrowDown;
             m_secondaryElements = elementList(m_option, m_widget, { ElementNames::Indicator });
             if (!m_secondaryElements.isEmpty()) {
                 m_secondaryProperties = queryAndKeep(m_secondaryElements, m_secondaryPropertiesHold);
-                m_indicatorIcon = m_style->resolveIcon(m_secondaryProperties, QString());
+                m_indicatorIcon = m_style->resolveIcon(m_secondaryProperties, QStringLiteral("pan-down-symbolic"));
             }
         }
         m_icon = m_buttonOption->icon;
@@ -94,16 +97,20 @@ void ButtonElement::draw(QPainter* painter, int control, int, int primitive)
     switch (control) {
     case QStyle::CE_PushButton:
         drawBackgroundAndBorder(painter);
+        mirrorPlaces();
         drawIcon(painter);
         drawText(painter);
         drawIndicator(painter);
+        mirrorPlaces();
         return;
     case QStyle::CE_PushButtonBevel:
         drawBackgroundAndBorder(painter);
         return;
     case QStyle::CE_PushButtonLabel:
+        mirrorPlaces();
         drawIcon(painter);
         drawText(painter);
+        mirrorPlaces();
         return;
     default:
         break;

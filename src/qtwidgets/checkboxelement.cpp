@@ -8,6 +8,8 @@
 
 #include <QStyleOption>
 
+#include <algorithm>
+
 CheckBoxElement::CheckBoxElement(const QStyleOptionButton* option, QuiltStyle* style, const QWidget* widget)
     : AbstractElement(option, style, widget)
     , m_buttonOption(option)
@@ -81,11 +83,13 @@ void CheckBoxElement::draw(QPainter* painter, int control, int, int primitive)
         drawBackgroundAndBorder(painter);
         drawIcon(painter);
         drawText(painter);
+        drawLabelFocus(painter);
         drawIndicator(painter);
         return;
     case QStyle::CE_CheckBoxLabel:
         drawIcon(painter);
         drawText(painter);
+        drawLabelFocus(painter);
         return;
     default:
         break;
@@ -132,5 +136,8 @@ double CheckBoxElement::pixelMetric(QStyle::PixelMetric metric)
 QSizeF CheckBoxElement::sizeFromContents(const QSizeF& contents)
 {
     const QSizeF size = AbstractElement::sizeFromContents(contents, m_properties);
-    return QSizeF(size.width() + spacing() + secondarySize().width(), size.height());
+    // Qt measures the label alone: the indicator must fit whole too, or its
+    // top and bottom rows are cut off.
+    const QSizeF indicator = secondarySize();
+    return QSizeF(size.width() + spacing() + indicator.width(), std::max(size.height(), indicator.height()));
 }

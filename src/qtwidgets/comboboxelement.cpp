@@ -56,6 +56,7 @@ void ComboBoxElement::update()
     m_editable = m_comboOption->editable;
     m_frame = m_comboOption->frame;
     m_indicatorIcon = QIcon();
+    m_indicatorSymbol = QStyle::PE_IndicatorArrowDown;
     m_secondaryElements = elementList(m_option, m_widget, { ElementNames::Indicator });
     if (!m_secondaryElements.isEmpty()) {
         m_secondaryProperties = queryAndKeep(m_secondaryElements, m_secondaryPropertiesHold);
@@ -74,12 +75,11 @@ void ComboBoxElement::draw(QPainter* painter, int control, int complex, int)
     if (!m_valid) {
         return;
     }
+    mirrorPlaces();
     if (control == QStyle::CE_ComboBoxLabel) {
         drawIcon(painter);
         drawText(painter);
-        return;
-    }
-    if (complex == QStyle::CC_ComboBox) {
+    } else if (complex == QStyle::CC_ComboBox) {
         if (m_frame) {
             drawBackgroundAndBorder(painter);
         } else {
@@ -89,6 +89,7 @@ void ComboBoxElement::draw(QPainter* painter, int control, int complex, int)
         // on every paint, and painting it here too would blend it twice.
         drawIndicator(painter);
     }
+    mirrorPlaces();
 }
 
 void ComboBoxElement::drawText(QPainter* painter)

@@ -84,6 +84,9 @@ void GroupBoxElement::draw(QPainter* painter, int, int complex, int primitive)
         drawBackgroundAndBorder(painter);
         drawIcon(painter);
         drawText(painter);
+        if (m_checkable) {
+            drawLabelFocus(painter);
+        }
         drawIndicator(painter);
     }
 }

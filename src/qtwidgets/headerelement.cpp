@@ -4,6 +4,10 @@
 #include "quiltstyle.h"
 #include "widgetslogging.h"
 
+#include "alignmentpropertygroup.h"
+#include "layoutpropertygroup.h"
+#include "stylepropertygroup.h"
+
 #include <QStyleOption>
 
 #include <algorithm>
@@ -73,6 +77,17 @@ void HeaderElement::update()
     updateSubElementNames();
     query();
     m_indicatorIcon = sortArrow();
+    switch (m_headerOption->sortIndicator) {
+    case QStyleOptionHeader::SortDown:
+        m_indicatorSymbol = QStyle::PE_IndicatorArrowUp;
+        break;
+    case QStyleOptionHeader::SortUp:
+        m_indicatorSymbol = QStyle::PE_IndicatorArrowDown;
+        break;
+    default:
+        m_indicatorSymbol = QStyle::PE_CustomBase;
+        break;
+    }
 }
 
 void HeaderElement::query()
@@ -90,9 +105,9 @@ QIcon HeaderElement::sortArrow() const
     }
     switch (m_headerOption->sortIndicator) {
     case QStyleOptionHeader::SortDown:
-        return m_style->resolveIcon(m_properties, QStringLiteral("arrow-up-symbolic"));
+        return m_style->resolveIcon(m_properties, QStringLiteral("pan-up-symbolic"));
     case QStyleOptionHeader::SortUp:
-        return m_style->resolveIcon(m_properties, QStringLiteral("arrow-down-symbolic"));
+        return m_style->resolveIcon(m_properties, QStringLiteral("pan-down-symbolic"));
     default:
         return QIcon();
     }
@@ -106,9 +121,11 @@ void HeaderElement::draw(QPainter* painter, int control, int, int primitive)
     switch (control) {
     case QStyle::CE_Header:
         drawBackgroundAndBorder(painter);
+        mirrorPlaces();
         drawIcon(painter);
         drawText(painter);
         drawIndicator(painter);
+        mirrorPlaces();
         break;
     case QStyle::CE_HeaderSection:
     case QStyle::CE_HeaderEmptyArea:
@@ -121,7 +138,9 @@ void HeaderElement::draw(QPainter* painter, int control, int, int primitive)
         break;
     }
     if (primitive == QStyle::PE_IndicatorHeaderArrow) {
+        mirrorPlaces();
         drawIndicator(painter);
+        mirrorPlaces();
     }
 }
 
@@ -130,7 +149,32 @@ void HeaderElement::drawText(QPainter* painter)
     if (m_text.isEmpty() || !m_valid) {
         return;
     }
-    AbstractElement::drawText(painter, m_text, subElementRect(QStyle::SE_HeaderLabel), m_properties);
+    QRectF place = subElementRect(QStyle::SE_HeaderLabel);
+    const auto* layoutGroup = m_properties ? m_properties->layout() : nullptr;
+    const auto* alignment = layoutGroup ? layoutGroup->alignment() : nullptr;
+    if (!alignment || !alignment->horizontal()) {
+        // The section's own alignment (centred, by Qt's default) needs the
+        // room between icon and sort arrow, not the text's measured place.
+        const QRectF inner = QRectF(m_option->rect).marginsRemoved(padding());
+        double left = inner.left();
+        double right = inner.right();
+        const double s = spacing();
+        for (const QString& name : { ElementNames::Icon, ElementNames::Indicator }) {
+            const auto other = m_layout.constFind(name);
+            if (other == m_layout.constEnd() || other->rect.isEmpty()) {
+                continue;
+            }
+            if (other->rect.center().x() < place.center().x()) {
+                left = std::max(left, other->rect.right() + s);
+            } else {
+                right = std::min(right, other->rect.left() - s);
+            }
+        }
+        if (right > left) {
+            place = QRectF(left, place.top(), right - left, place.height());
+        }
+    }
+    AbstractElement::drawText(painter, m_text, place, m_properties, m_headerOption->textAlignment, nullptr);
 }
 
 QRectF HeaderElement::subElementRect(QStyle::SubElement element)

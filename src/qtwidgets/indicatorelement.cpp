@@ -45,26 +45,32 @@ void IndicatorElement::draw(QPainter* painter, int, int, int primitive)
     }
     switch (primitive) {
     case QStyle::PE_IndicatorArrowDown:
-        drawArrow(painter, QStringLiteral("arrow-down-symbolic"), ElementNames::IndicatorArrowDown);
+        drawArrow(painter, QStringLiteral("pan-down-symbolic"), ElementNames::IndicatorArrowDown,
+                  QStyle::PE_IndicatorArrowDown);
         break;
     case QStyle::PE_IndicatorArrowLeft:
-        drawArrow(painter, QStringLiteral("arrow-left-symbolic"), ElementNames::IndicatorArrowLeft);
+        drawArrow(painter, QStringLiteral("pan-start-symbolic"), ElementNames::IndicatorArrowLeft,
+                  QStyle::PE_IndicatorArrowLeft);
         break;
     case QStyle::PE_IndicatorArrowRight:
-        drawArrow(painter, QStringLiteral("arrow-right-symbolic"), ElementNames::IndicatorArrowRight);
+        drawArrow(painter, QStringLiteral("pan-end-symbolic"), ElementNames::IndicatorArrowRight,
+                  QStyle::PE_IndicatorArrowRight);
         break;
     case QStyle::PE_IndicatorArrowUp:
-        drawArrow(painter, QStringLiteral("arrow-up-symbolic"), ElementNames::IndicatorArrowUp);
+        drawArrow(painter, QStringLiteral("pan-up-symbolic"), ElementNames::IndicatorArrowUp,
+                  QStyle::PE_IndicatorArrowUp);
         break;
     case QStyle::PE_IndicatorButtonDropDown:
-        drawArrow(painter, QStringLiteral("arrow-down-symbolic"), ElementNames::IndicatorButtonDropDown);
+        drawArrow(painter, QStringLiteral("pan-down-symbolic"), ElementNames::IndicatorButtonDropDown,
+                  QStyle::PE_IndicatorArrowDown);
         break;
     default:
         break;
     }
 }
 
-void IndicatorElement::drawArrow(QPainter* painter, const QString& iconName, const QString& elementName)
+void IndicatorElement::drawArrow(QPainter* painter, const QString& iconName, const QString& elementName,
+                                 QStyle::PrimitiveElement fallback)
 {
     if (!m_option) {
         return;
@@ -73,5 +79,5 @@ void IndicatorElement::drawArrow(QPainter* painter, const QString& iconName, con
     // Used at once, before any other query: no need to keep it.
     const Properties* properties = queryProperties(chain);
     const QIcon icon = m_style->resolveIcon(properties, iconName);
-    drawIcon(painter, icon, properties, QRectF(m_option->rect));
+    drawSymbol(painter, icon, properties, QRectF(m_option->rect), fallback);
 }

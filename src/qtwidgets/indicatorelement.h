@@ -15,7 +15,8 @@ public:
     double pixelMetric(QStyle::PixelMetric metric) override;
 
 private:
-    void drawArrow(QPainter* painter, const QString& iconName, const QString& elementName);
+    void drawArrow(QPainter* painter, const QString& iconName, const QString& elementName,
+                   QStyle::PrimitiveElement fallback);
 
     const QStyleOption* m_indicatorOption = nullptr;
     int m_listViewIconSize = 0;

@@ -294,7 +294,12 @@ void ItemViewElement::drawText(QPainter* painter)
     if (r.width() < 1 || r.height() < 1) {
         r = QRectF(m_option->rect);
     }
-    AbstractElement::drawText(painter, m_text, r, m_properties);
+    if (!m_viewOption) {
+        AbstractElement::drawText(painter, m_text, r, m_properties);
+        return;
+    }
+    // The model's alignment and font, where the style sets none.
+    AbstractElement::drawText(painter, m_text, r, m_properties, m_viewOption->displayAlignment, &m_viewOption->font);
 }
 
 void ItemViewElement::drawIndicator(QPainter* painter)

@@ -8,18 +8,26 @@
 #include "stylepropertygroup.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QStyleOption>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace
 {
-const QString ArrowFallback = QStringLiteral("arrow-right-symbolic");
+// A submenu opens along the reading direction.
+QString arrowFallback(Qt::LayoutDirection direction)
+{
+    return direction == Qt::RightToLeft ? QStringLiteral("pan-start-symbolic") : QStringLiteral("pan-end-symbolic");
+}
 } // namespace
 
 MenuItemElement::MenuItemElement(const QStyleOptionMenuItem* option, QuiltStyle* style, const QWidget* widget)
     : AbstractElement(option, style, widget)
     , m_menuItemOption(option)
 {
-    setFlag(SubtractHalfPadding, true);
     setFlag(Mnemonic, true);
     update();
 }
@@ -96,7 +104,7 @@ void MenuItemElement::update()
     if (m_hasSubmenu) {
         m_arrowElements = elementList(m_option, m_widget, arrowNames);
         m_arrowProperties = queryAndKeep(m_arrowElements, m_arrowPropertiesHold);
-        m_arrowIcon = m_style->resolveIcon(m_arrowProperties, ArrowFallback);
+        m_arrowIcon = m_style->resolveIcon(m_arrowProperties, arrowFallback(m_option->direction));
     }
     if (m_isCheckBox || m_isRadioButton) {
         m_indicatorElements = elementList(m_option, m_widget, m_isCheckBox ? checkBoxNames : radioButtonNames);
@@ -181,7 +189,11 @@ void MenuItemElement::drawBackgroundAndBorder(QPainter* painter)
         const auto* alignment = layout ? layout->alignment() : nullptr;
         const auto horizontal = alignment ? alignment->horizontal() : std::nullopt;
         if (!horizontal || *horizontal == Quilt::Properties::Alignment::Fill) {
-            const double width = layout && layout->width() ? *layout->width() : m_option->rect.width();
+            // Filling, the line runs across the row; the style's width is then
+            // only the least that keeps QMenu from hiding the separator.
+            const bool fill = horizontal.has_value();
+            const double width
+                = fill ? bar.width() : (layout && layout->width() ? *layout->width() : m_option->rect.width());
             const double height = layout && layout->height() ? *layout->height() : 1.0;
             // On whole pixels: a thin bar centred between them would blur
             // over two rows.
@@ -203,7 +215,10 @@ void MenuItemElement::drawText(QPainter* painter)
 void MenuItemElement::drawArrow(QPainter* painter)
 {
     if (m_hasSubmenu && m_valid) {
-        drawIcon(painter, m_arrowIcon, m_properties, m_layout.value(ElementNames::Arrow).rect);
+        const bool rightToLeft = m_option->direction == Qt::RightToLeft;
+        drawSymbol(painter, m_arrowIcon, m_arrowProperties ? m_arrowProperties : m_properties,
+                   m_layout.value(ElementNames::Arrow).rect,
+                   rightToLeft ? QStyle::PE_IndicatorArrowLeft : QStyle::PE_IndicatorArrowRight);
     }
 }
 
@@ -251,7 +266,20 @@ QSizeF MenuItemElement::sizeFromContents(const QSizeF& contents)
     if (!m_shortcutText.isEmpty()) {
         width += m_layout.value(ElementNames::ShortcutText).rect.width() + s;
     }
-    return AbstractElement::sizeFromContents(QSizeF(width, contents.height()), m_properties);
+    // The row holds a whole line of the font the text is drawn in, and its
+    // icon, indicator and arrow whole.
+    const auto* textGroup = m_properties ? m_properties->text() : nullptr;
+    const std::optional<QFont> font = textGroup ? textGroup->font() : std::nullopt;
+    double height = std::max(contents.height(), double(font ? QFontMetrics(*font).height() : o.fontMetrics.height()));
+    for (const QString& name : { ElementNames::Icon, ElementNames::Indicator, ElementNames::Arrow }) {
+        height = std::max(height, m_layout.value(name).rect.height());
+    }
+    if (hasIcon()) {
+        height = std::max(height, iconSize().height());
+    }
+    // The width gives back half the padding, as it always has; the height is
+    // QMenu's line alone, so the padding goes on top of it in full.
+    return AbstractElement::sizeFromContents(QSizeF(width - (p.left() + p.right()) / 2, height), m_properties);
 }
 
 double MenuItemElement::pixelMetric(QStyle::PixelMetric metric)

@@ -1,8 +1,11 @@
 #include "quiltstyle.h"
 
+#include "compositing.h"
+
 #include "element.h"
 #include "elementcache.h"
 #include "elementnames.h"
+#include "elementquery.h"
 #include "iconpropertygroup.h"
 #include "paintcounters.h"
 #include "platformplugin.h"
@@ -265,9 +268,11 @@ void QuiltStyle::polish(QWidget* widget)
     if (widget) {
         widget->setAttribute(Qt::WA_Hover);
         widget->setProperty(MemberListProperty, memberListForWidget(widget));
-        // Popups that the style paints with rounded or shadowed backgrounds.
+        // Popups that the style paints with rounded or shadowed backgrounds:
+        // translucent only where something blends them, else their corners
+        // and shadows would come out black.
         if (widget->inherits("QTipLabel") || widget->inherits("QComboBoxPrivateContainer")) {
-            widget->setAttribute(Qt::WA_TranslucentBackground);
+            widget->setAttribute(Qt::WA_TranslucentBackground, platformComposites());
         }
         QObject* parent = widget->parent();
         if (parent && parent->inherits("QComboBoxListView")) {
@@ -282,7 +287,7 @@ void QuiltStyle::polish(QWidget* widget)
         widget->setAttribute(Qt::WA_OpaquePaintEvent, false);
     }
     if (qobject_cast<QMenu*>(widget)) {
-        widget->setAttribute(Qt::WA_TranslucentBackground);
+        widget->setAttribute(Qt::WA_TranslucentBackground, platformComposites());
     }
     QCommonStyle::polish(widget);
 }
@@ -302,8 +307,12 @@ void QuiltStyle::polish(QApplication* application)
         return;
     }
 
+    // Roles come from the style or from the common style's palette, never
+    // from the desktop's: light text of a dark desktop palette on the style's
+    // light surfaces would vanish.
+    QPalette palette = standardPalette();
+    applyStylePalette(style, palette);
     // Only the heaviest rule counts, also when it sets no window colour.
-    QPalette palette;
     const Quilt::Properties::StylePropertyGroup* properties = rules.first() ? rules.first()->properties() : nullptr;
     if (properties && properties->background()) {
         if (const auto color = properties->background()->color()) {
@@ -311,6 +320,91 @@ void QuiltStyle::polish(QApplication* application)
         }
     }
     QApplication::setPalette(palette);
+}
+
+namespace
+{
+// Where a palette role comes from: the chain (outermost first, each entry a
+// type with its hints after dots) and which colour of its result.
+struct PaletteSource
+{
+    QPalette::ColorRole role;
+    QStringList chain;
+    bool background;
+    Quilt::Element::States states = Quilt::Element::State::None;
+};
+
+std::optional<QColor> resolvedColor(const std::shared_ptr<Quilt::Style>& style, const PaletteSource& source,
+                                    Quilt::Element::States states)
+{
+    Quilt::ElementChain chain;
+    for (const QString& entry : source.chain) {
+        QStringList parts = entry.split(QLatin1Char('.'));
+        auto element = Quilt::Element::create();
+        element->setType(parts.takeFirst());
+        element->setHints(parts);
+        chain.append(element);
+    }
+    chain.last()->setStates(source.states | states);
+    Quilt::ElementQuery query(style);
+    query.setElements(chain);
+    if (!query.execute() || !query.hasMatches() || !query.properties()) {
+        return std::nullopt;
+    }
+    const Quilt::Properties::StylePropertyGroup* properties = query.properties();
+    std::optional<Quilt::Color> color;
+    if (source.background) {
+        if (properties->background()) {
+            color = properties->background()->color();
+        }
+    } else if (properties->text()) {
+        color = properties->text()->color();
+    }
+    if (!color) {
+        return std::nullopt;
+    }
+    return color->toQColor();
+}
+} // namespace
+
+void QuiltStyle::applyStylePalette(const std::shared_ptr<Quilt::Style>& style, QPalette& palette)
+{
+    using State = Quilt::Element::State;
+    static const QList<PaletteSource> sources {
+        { QPalette::WindowText, { ElementNames::ApplicationWindow }, false },
+        { QPalette::Base, { ElementNames::TextField }, true },
+        { QPalette::Text, { ElementNames::TextField }, false },
+        { QPalette::AlternateBase, { ElementNames::ItemViewItem + QStringLiteral(".alternating-colors") }, true },
+        { QPalette::Button, { ElementNames::Button }, true },
+        { QPalette::ButtonText, { ElementNames::Button }, false },
+        { QPalette::Highlight, { ElementNames::ItemViewItem }, true, State::Highlighted },
+        { QPalette::HighlightedText, { ElementNames::ItemViewItem }, false, State::Highlighted },
+        { QPalette::ToolTipBase, { ElementNames::ToolTip }, true },
+        { QPalette::ToolTipText, { ElementNames::ToolTip }, false },
+    };
+    const std::pair<QPalette::ColorGroup, Quilt::Element::States> groups[] = {
+        { QPalette::Active, State::None },
+        { QPalette::Inactive, State::None },
+        { QPalette::Disabled, State::Disabled },
+    };
+    for (const auto& [group, states] : groups) {
+        for (const PaletteSource& source : sources) {
+            if (const auto color = resolvedColor(style, source, states)) {
+                palette.setColor(group, source.role, *color);
+            }
+        }
+        // Text that stands for missing text: the field's text, faded.
+        QColor placeholder = palette.color(group, QPalette::Text);
+        placeholder.setAlphaF(placeholder.alphaF() * 0.6f);
+        palette.setColor(group, QPalette::PlaceholderText, placeholder);
+        // Bevels as Qt derives them from a button colour.
+        const QColor button = palette.color(group, QPalette::Button);
+        palette.setColor(group, QPalette::Light, button.lighter(150));
+        palette.setColor(group, QPalette::Midlight, button.lighter(125));
+        palette.setColor(group, QPalette::Mid, button.darker(150));
+        palette.setColor(group, QPalette::Dark, button.darker(200));
+        palette.setColor(group, QPalette::Shadow, button.darker(300));
+    }
 }
 
 void QuiltStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,

@@ -4,10 +4,16 @@
 #include <QIcon>
 #include <QStringList>
 
-namespace Quilt::Properties
+#include <memory>
+
+namespace Quilt
+{
+class Style;
+namespace Properties
 {
 class StylePropertyGroup;
 }
+} // namespace Quilt
 
 // The dynamic property that keeps a widget's member list (the element types of
 // its ancestors and its own), written when the style polishes the widget.
@@ -31,6 +37,12 @@ public:
     void polish(QWidget* widget) override;
     void polish(QApplication* application) override;
     using QCommonStyle::polish;
+
+    // Sets the roles that Qt's widgets and item views read (text, fields,
+    // buttons, selection, tool tips, bevels) in every colour group from what
+    // `style` resolves for the elements that stand for them; a role the
+    // style leaves open keeps its colour in `palette`.
+    static void applyStylePalette(const std::shared_ptr<Quilt::Style>& style, QPalette& palette);
 
     void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
                       const QString& text, QPalette::ColorRole textRole = QPalette::NoRole) const override;

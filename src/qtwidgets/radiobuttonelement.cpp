@@ -8,6 +8,8 @@
 
 #include <QStyleOption>
 
+#include <algorithm>
+
 RadioButtonElement::RadioButtonElement(const QStyleOptionButton* option, QuiltStyle* style, const QWidget* widget)
     : AbstractElement(option, style, widget)
     , m_buttonOption(option)
@@ -74,11 +76,13 @@ void RadioButtonElement::draw(QPainter* painter, int control, int, int primitive
         drawBackgroundAndBorder(painter);
         drawIcon(painter);
         drawText(painter);
+        drawLabelFocus(painter);
         drawIndicator(painter);
         return;
     case QStyle::CE_RadioButtonLabel:
         drawIcon(painter);
         drawText(painter);
+        drawLabelFocus(painter);
         return;
     default:
         break;
@@ -126,5 +130,8 @@ double RadioButtonElement::pixelMetric(QStyle::PixelMetric metric)
 QSizeF RadioButtonElement::sizeFromContents(const QSizeF& contents)
 {
     const QSizeF size = AbstractElement::sizeFromContents(contents, m_properties);
-    return QSizeF(size.width() + spacing() + secondarySize().width(), size.height());
+    // Qt measures the label alone: the indicator must fit whole too, or its
+    // top and bottom rows are cut off.
+    const QSizeF indicator = secondarySize();
+    return QSizeF(size.width() + spacing() + indicator.width(), std::max(size.height(), indicator.height()));
 }

@@ -19,5 +19,7 @@ public:
     QString elementType(const QStyleOption* option) const override;
 
 private:
+    void drawGrip(QPainter* painter);
+
     const QStyleOptionSizeGrip* m_ownOption = nullptr;
 };

@@ -188,7 +188,8 @@ int SliderElement::tickRects(QRectF* rects)
     const double th = layout ? layout->height().value_or(0) : 0;
     const QMarginsF m = layout && layout->margins() ? layout->margins()->toMargins() : QMarginsF();
     const QRectF r(o.rect);
-    const QRectF g = subControlRect(QStyle::SC_SliderGroove);
+    // Beside the handle's path, not over the groove that the handle covers.
+    const QRectF g = subControlRect(QStyle::SC_SliderGroove).united(subControlRect(QStyle::SC_SliderHandle));
 
     int count = 0;
     if (m_horizontal) {

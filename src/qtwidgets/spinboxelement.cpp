@@ -61,16 +61,16 @@ void SpinBoxElement::draw(QPainter* painter, int, int complex, int primitive)
     }
     switch (primitive) {
     case QStyle::PE_IndicatorSpinUp:
-        drawSymbol(painter, QStringLiteral("arrow-up-symbolic"));
+        drawStepSymbol(painter, QStringLiteral("pan-up-symbolic"), QStyle::PE_IndicatorArrowUp);
         break;
     case QStyle::PE_IndicatorSpinDown:
-        drawSymbol(painter, QStringLiteral("arrow-down-symbolic"));
+        drawStepSymbol(painter, QStringLiteral("pan-down-symbolic"), QStyle::PE_IndicatorArrowDown);
         break;
     case QStyle::PE_IndicatorSpinPlus:
-        drawSymbol(painter, QStringLiteral("spinbox-increase"));
+        drawStepSymbol(painter, QStringLiteral("list-add-symbolic"), QStyle::PE_IndicatorSpinPlus);
         break;
     case QStyle::PE_IndicatorSpinMinus:
-        drawSymbol(painter, QStringLiteral("spinbox-decrease"));
+        drawStepSymbol(painter, QStringLiteral("list-remove-symbolic"), QStyle::PE_IndicatorSpinMinus);
         break;
     default:
         break;
@@ -91,9 +91,9 @@ void SpinBoxElement::drawButtons(QPainter* painter)
                            nullptr);
 }
 
-void SpinBoxElement::drawSymbol(QPainter* painter, const QString& iconName)
+void SpinBoxElement::drawStepSymbol(QPainter* painter, const QString& iconName, QStyle::PrimitiveElement fallback)
 {
-    drawIcon(painter, m_style->resolveIcon(m_properties, iconName), m_properties, QRectF(m_option->rect));
+    drawSymbol(painter, m_style->resolveIcon(m_properties, iconName), m_properties, QRectF(m_option->rect), fallback);
 }
 
 QRectF SpinBoxElement::subControlRect(QStyle::SubControl control)

@@ -24,7 +24,7 @@ public:
 
 private:
     void drawButtons(QPainter* painter);
-    void drawSymbol(QPainter* painter, const QString& iconName);
+    void drawStepSymbol(QPainter* painter, const QString& iconName, QStyle::PrimitiveElement fallback);
 
     const QStyleOptionSpinBox* m_spinBoxOption = nullptr;
     bool m_hasButtons = true;

@@ -52,7 +52,7 @@ void TabCloseButtonElement::draw(QPainter* painter, int, int, int primitive)
         return;
     }
     drawBackgroundAndBorder(painter);
-    drawIcon(painter);
+    drawSymbol(painter, m_icon, m_properties, m_layout.value(ElementNames::Icon).rect, QStyle::PE_IndicatorTabClose);
 }
 
 double TabCloseButtonElement::pixelMetric(QStyle::PixelMetric metric)

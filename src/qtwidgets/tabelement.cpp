@@ -210,6 +210,9 @@ void TabElement::paintLabel(QPainter* painter, bool withIndicator)
     }
     drawIcon(painter);
     drawText(painter);
+    if (!m_vertical) {
+        drawLabelFocus(painter);
+    }
     if (withIndicator) {
         drawIndicator(painter);
     }

@@ -69,15 +69,19 @@ void ToolBoxTabElement::draw(QPainter* painter, int control, int, int)
     switch (control) {
     case QStyle::CE_ToolBoxTab:
         drawBackgroundAndBorder(painter);
+        mirrorPlaces();
         drawIcon(painter);
         drawText(painter);
+        mirrorPlaces();
         return;
     case QStyle::CE_ToolBoxTabShape:
         drawBackgroundAndBorder(painter);
         return;
     case QStyle::CE_ToolBoxTabLabel:
+        mirrorPlaces();
         drawIcon(painter);
         drawText(painter);
+        mirrorPlaces();
         return;
     default:
         return;

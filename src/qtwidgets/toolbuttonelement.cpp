@@ -135,7 +135,7 @@ void ToolButtonElement::query()
     m_indicatorIcon = QIcon();
     if (!m_secondaryElements.isEmpty()) {
         m_secondaryProperties = queryAndKeep(m_secondaryElements, m_secondaryPropertiesHold);
-        m_indicatorIcon = m_style->resolveIcon(m_secondaryProperties, QString());
+        m_indicatorIcon = m_style->resolveIcon(m_secondaryProperties, QStringLiteral("pan-down-symbolic"));
     }
 
     m_elements = elementList(m_option, m_widget, {});
@@ -303,11 +303,16 @@ void ToolButtonElement::drawIndicator(QPainter* painter)
     }
     const QRectF r = subControlRect(QStyle::SC_ToolButtonMenu);
     paintStyledRect(painter, r, m_secondaryProperties, StyledRectMode::BackgroundAndBorder, QColor());
+    QSizeF size = m_indicatorLayout.value(ElementNames::Indicator).rect.size();
+    if (size.isEmpty()) {
+        size = r.size();
+    }
+    const QRectF place(r.x() + (r.width() - size.width()) / 2, r.y() + (r.height() - size.height()) / 2, size.width(),
+                       size.height());
     if (hasIndicatorIcon()) {
-        const QSizeF size = m_indicatorLayout.value(ElementNames::Indicator).rect.size();
-        const QRectF place(r.x() + (r.width() - size.width()) / 2, r.y() + (r.height() - size.height()) / 2,
-                           size.width(), size.height());
         AbstractElement::drawIcon(painter, m_indicatorIcon, m_secondaryProperties, place);
+    } else {
+        drawFallbackSymbol(painter, m_secondaryProperties, place, QStyle::PE_IndicatorArrowDown);
     }
 }
 

@@ -70,9 +70,12 @@ void TreeViewElement::drawIndicator(QPainter* painter)
     }
     const QRect rect = m_treeOption->rect;
     const QSizeF size = secondarySize();
+    // A closed branch points along the reading direction.
+    const bool rightToLeft = m_treeOption->direction == Qt::RightToLeft;
     const QIcon icon = m_style->resolveIcon(m_secondaryProperties,
-                                            m_expanded ? QStringLiteral("arrow-down-symbolic")
-                                                       : QStringLiteral("arrow-right-symbolic"));
+                                            m_expanded        ? QStringLiteral("pan-down-symbolic")
+                                                : rightToLeft ? QStringLiteral("pan-start-symbolic")
+                                                              : QStringLiteral("pan-end-symbolic"));
 
     // Never larger than the branch.
     const int width = std::min(qRound(size.width()), rect.width());
@@ -83,6 +86,14 @@ void TreeViewElement::drawIndicator(QPainter* painter)
     const QPixmap pixmap = icon.pixmap(QSize(side, side), ratio, mode, QIcon::Off);
 
     const QRect target = centeredRect(QRectF(rect), size.width(), size.height()).toRect();
+    if (icon.isNull()) {
+        const QRect square = centeredRect(QRectF(rect), side, side).toRect();
+        drawFallbackSymbol(painter, m_secondaryProperties, QRectF(square),
+                           m_expanded        ? QStyle::PE_IndicatorArrowDown
+                               : rightToLeft ? QStyle::PE_IndicatorArrowLeft
+                                             : QStyle::PE_IndicatorArrowRight);
+        return;
+    }
     painter->save();
     m_style->drawItemPixmap(painter, target, Qt::AlignCenter, pixmap);
     painter->restore();

@@ -137,6 +137,9 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsSet("QUILT_TEST_LIBRARY_PATHS")) {
             QCoreApplication::setLibraryPaths(environmentList("QUILT_TEST_LIBRARY_PATHS"));
         }
+        if (qEnvironmentVariableIsSet("QUILT_TEST_GENERAL_DEBUG")) {
+            QLoggingCategory::setFilterRules(u"quilt.general.debug=true"_s);
+        }
         std::shared_ptr<StyleRegistry> registry;
         QStringList messages;
         {
@@ -364,11 +367,13 @@ void tst_StyleRegistry::platformChoice_data()
     using namespace QuiltTest::PlatformFixtures;
     const QString failed = u"warning Failed loading plugin \"brokenplatform\" from *"_s;
     const auto notFound = [](const QString& platform, const QString& sessions) {
-        return QStringList { u"critical Could not find a supported platform plugin for platform \"%1\" and session "
+        return QStringList { u"debug Could not find a supported platform plugin for platform \"%1\" and session "
                              "names QList(%2)"_s.arg(platform, sessions),
-                             u"critical Creating a default fallback platform plugin"_s };
+                             u"debug Creating a default fallback platform plugin"_s };
     };
     const QString minimal = u"QT_QPA_PLATFORM=minimal"_s;
+    // The fallback's messages are debug output: shown only with debug turned on.
+    const QString debug = u"QUILT_TEST_GENERAL_DEBUG=1"_s;
 
     QTest::newRow("platform name in capitals")
         << true << QStringList { capsplatform } << QStringList { minimal } << "capsplatform" << QStringList();
@@ -383,20 +388,23 @@ void tst_StyleRegistry::platformChoice_data()
         << true << QStringList { sessionplatform } << QStringList { minimal, u"XDG_CURRENT_DESKTOP=other:VYR"_s }
         << "sessionplatform" << QStringList();
     QTest::newRow("session not listed") << true << QStringList { sessionplatform }
-                                        << QStringList { minimal, u"XDG_CURRENT_DESKTOP=other:vyrx"_s } << "<fallback>"
-                                        << notFound(u"minimal"_s, u"\"other\", \"vyrx\""_s);
-    QTest::newRow("session unset") << true << QStringList { sessionplatform } << QStringList { minimal } << "<fallback>"
-                                   << notFound(u"minimal"_s, u"\"\""_s);
+                                        << QStringList { minimal, debug, u"XDG_CURRENT_DESKTOP=other:vyrx"_s }
+                                        << "<fallback>" << notFound(u"minimal"_s, u"\"other\", \"vyrx\""_s);
+    QTest::newRow("session unset") << true << QStringList { sessionplatform } << QStringList { minimal, debug }
+                                   << "<fallback>" << notFound(u"minimal"_s, u"\"\""_s);
     QTest::newRow("empty parts kept") << true << QStringList { offplatform }
-                                      << QStringList { minimal, u"XDG_CURRENT_DESKTOP=a::b"_s } << "<fallback>"
+                                      << QStringList { minimal, debug, u"XDG_CURRENT_DESKTOP=a::b"_s } << "<fallback>"
                                       << notFound(u"minimal"_s, u"\"a\", \"\", \"b\""_s);
     QTest::newRow("no candidate on offscreen")
-        << true << QStringList { capsplatform, secondplatform } << QStringList { u"QT_QPA_PLATFORM=offscreen"_s }
+        << true << QStringList { capsplatform, secondplatform } << QStringList { u"QT_QPA_PLATFORM=offscreen"_s, debug }
         << "<fallback>" << notFound(u"offscreen"_s, u"\"\""_s);
     QTest::newRow("offscreen") << true << QStringList { capsplatform, offplatform }
                                << QStringList { u"QT_QPA_PLATFORM=offscreen"_s } << "offplatform" << QStringList();
-    QTest::newRow("no plug-ins at all") << true << QStringList() << QStringList { minimal } << "<fallback>"
+    QTest::newRow("no plug-ins at all") << true << QStringList() << QStringList { minimal, debug } << "<fallback>"
                                         << notFound(u"minimal"_s, u"\"\""_s);
+
+    QTest::newRow("fallback, silent by default")
+        << true << QStringList { sessionplatform } << QStringList { minimal } << "<fallback>" << QStringList();
 
     QTest::newRow("forced beats the platform")
         << true << QStringList { capsplatform, offplatform }

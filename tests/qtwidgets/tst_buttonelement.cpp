@@ -47,7 +47,7 @@ Button Indicator {
     height: 16px;
     layout-alignment-horizontal: end;
     layout-alignment-vertical: center;
-    icon-name: arrow-down-symbolic;
+    icon-name: pan-down-symbolic;
     font-size: 20px;
     font-weight: bold;
     text-alignment-horizontal: center;
@@ -141,7 +141,7 @@ void tst_ButtonElement::withMenu()
     QUILT_COMPARE_COLOR(shot.face, fixtureColor("Button"));
     // The end group: right of the padding, 16 wide and spacing 4.
     const QRect indicator(ButtonSize.width() - 2 - 10 - 20, 17, 16, 16);
-    QUILT_COMPARE_COLOR(colorAt(shot.image, indicator.center()), iconColor("arrow-down-symbolic"));
+    QUILT_COMPARE_COLOR(colorAt(shot.image, indicator.center()), iconColor("pan-down-symbolic"));
     QVERIFY(containsColor(shot.image, textArea(), TextColor));
 }
 

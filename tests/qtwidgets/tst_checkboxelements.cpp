@@ -187,15 +187,15 @@ void tst_CheckBoxElements::sizes()
     QCheckBox box(QStringLiteral("Check"));
     QStyleOptionButton option;
     option.initFrom(&box);
-    // Padding on both sides, the spacing and the indicator's width; the
-    // indicator's height is not taken into account.
-    QCOMPARE(style()->sizeFromContents(QStyle::CT_CheckBox, &option, QSize(50, 4), &box), QSize(50 + 8 + 6 + 16, 12));
+    // Padding on both sides, the spacing and the indicator's width; at least
+    // the indicator's height, so that it is never cut.
+    QCOMPARE(style()->sizeFromContents(QStyle::CT_CheckBox, &option, QSize(50, 4), &box), QSize(50 + 8 + 6 + 16, 16));
 
     QRadioButton radio(QStringLiteral("Radio"));
     QStyleOptionButton radioOption;
     radioOption.initFrom(&radio);
     QCOMPARE(style()->sizeFromContents(QStyle::CT_RadioButton, &radioOption, QSize(50, 4), &radio),
-             QSize(50 + 8 + 6 + 14, 12));
+             QSize(50 + 8 + 6 + 14, 14));
     // The widget's own size hint goes the same way.
     QCOMPARE(box.sizeHint().width() - radio.sizeHint().width(),
              option.fontMetrics.horizontalAdvance(QStringLiteral("Check"))

@@ -42,7 +42,7 @@ ComboBox Indicator {
     height: 16px;
     layout-alignment-horizontal: end;
     layout-alignment-vertical: center;
-    icon-name: arrow-down-symbolic;
+    icon-name: pan-down-symbolic;
 }
 )";
 }
@@ -122,7 +122,7 @@ void tst_ComboBoxElement::iconPaintedOnce()
     const QColor background = colorAt(image, QPoint(80, 4));
     QUILT_COMPARE_COLOR(colorAt(image, IconCentre), blendedOnce(background));
     // The arrow at the end, from the style's icon name.
-    QUILT_COMPARE_COLOR(colorAt(image, QPoint(145, 15)), iconColor("arrow-down-symbolic"));
+    QUILT_COMPARE_COLOR(colorAt(image, QPoint(145, 15)), iconColor("pan-down-symbolic"));
     QUILT_COMPARE_COLOR(colorAt(image, QPoint(1, 15)), BorderColor);
     if (!editable) {
         QVERIFY(QuiltWidgetTest::containsColor(image, QRect(24, 4, 100, 22), TextColor, 60));

@@ -67,7 +67,7 @@ void tst_ElementsNoStyle::arrowsAndSizes()
     const QImage image = paintImage(QSize(16, 16), [&](QPainter* painter) {
         style()->drawPrimitive(QStyle::PE_IndicatorArrowUp, &option, painter);
     });
-    QUILT_COMPARE_COLOR(colorAt(image, QPoint(8, 8)), iconColor(QStringLiteral("arrow-up-symbolic")));
+    QUILT_COMPARE_COLOR(colorAt(image, QPoint(8, 8)), iconColor(QStringLiteral("pan-up-symbolic")));
 
     QStyleOptionButton button;
     QCOMPARE(style()->sizeFromContents(QStyle::CT_PushButton, &button, QSize(50, 20)), QSize(50, 20));

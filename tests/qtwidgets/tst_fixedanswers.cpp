@@ -197,9 +197,9 @@ void tst_FixedAnswers::headerArrowFallback_data()
     QTest::addColumn<int>("state");
     QTest::addColumn<QString>("icon");
 
-    QTest::newRow("up") << int(QStyle::State_UpArrow) << "arrow-up-symbolic";
-    QTest::newRow("down") << int(QStyle::State_DownArrow) << "arrow-down-symbolic";
-    QTest::newRow("both") << int(QStyle::State_UpArrow | QStyle::State_DownArrow) << "arrow-up-symbolic";
+    QTest::newRow("up") << int(QStyle::State_UpArrow) << "pan-up-symbolic";
+    QTest::newRow("down") << int(QStyle::State_DownArrow) << "pan-down-symbolic";
+    QTest::newRow("both") << int(QStyle::State_UpArrow | QStyle::State_DownArrow) << "pan-up-symbolic";
     QTest::newRow("neither") << 0 << QString();
 }
 

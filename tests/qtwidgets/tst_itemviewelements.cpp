@@ -284,11 +284,11 @@ void tst_ItemViewElements::branches()
         const QRect rect = tree.visualItemRect(item);
         return QRect(0, rect.top(), tree.indentation(), rect.height());
     };
-    QVERIFY(containsColor(image, branch(open), iconColor("arrow-down-symbolic")));
-    QVERIFY(!containsColor(image, branch(open), iconColor("arrow-right-symbolic")));
-    QVERIFY(containsColor(image, branch(closed), iconColor("arrow-right-symbolic")));
-    QVERIFY(!containsColor(image, branch(leaf), iconColor("arrow-right-symbolic")));
-    QVERIFY(!containsColor(image, branch(leaf), iconColor("arrow-down-symbolic")));
+    QVERIFY(containsColor(image, branch(open), iconColor("pan-down-symbolic")));
+    QVERIFY(!containsColor(image, branch(open), iconColor("pan-end-symbolic")));
+    QVERIFY(containsColor(image, branch(closed), iconColor("pan-end-symbolic")));
+    QVERIFY(!containsColor(image, branch(leaf), iconColor("pan-end-symbolic")));
+    QVERIFY(!containsColor(image, branch(leaf), iconColor("pan-down-symbolic")));
 }
 
 void tst_ItemViewElements::branchNeverLargerThanItsPlace()
@@ -301,12 +301,12 @@ void tst_ItemViewElements::branchNeverLargerThanItsPlace()
     const QImage image = QuiltWidgetTest::paintImage(QSize(20, 20), [&](QPainter* painter) {
         style()->drawPrimitive(QStyle::PE_IndicatorBranch, &option, painter, &tree);
     });
-    QVERIFY(containsColor(image, option.rect, iconColor("arrow-right-symbolic")));
+    QVERIFY(containsColor(image, option.rect, iconColor("pan-end-symbolic")));
     // The style's 10 x 10 arrow is cut down to the branch's 6 x 6 square.
-    QVERIFY(!containsColor(image, QRect(0, 0, 20, 6), iconColor("arrow-right-symbolic")));
-    QVERIFY(!containsColor(image, QRect(0, 12, 20, 8), iconColor("arrow-right-symbolic")));
-    QVERIFY(!containsColor(image, QRect(0, 0, 6, 20), iconColor("arrow-right-symbolic")));
-    QVERIFY(!containsColor(image, QRect(14, 0, 6, 20), iconColor("arrow-right-symbolic")));
+    QVERIFY(!containsColor(image, QRect(0, 0, 20, 6), iconColor("pan-end-symbolic")));
+    QVERIFY(!containsColor(image, QRect(0, 12, 20, 8), iconColor("pan-end-symbolic")));
+    QVERIFY(!containsColor(image, QRect(0, 0, 6, 20), iconColor("pan-end-symbolic")));
+    QVERIFY(!containsColor(image, QRect(14, 0, 6, 20), iconColor("pan-end-symbolic")));
 }
 
 void tst_ItemViewElements::indentation()

@@ -162,10 +162,10 @@ void tst_LineEditElements::spinBoxButtons_data()
     QTest::addColumn<QString>("up");
     QTest::addColumn<QString>("down");
 
-    QTest::newRow("arrows") << int(QAbstractSpinBox::UpDownArrows) << "arrow-up-symbolic"
-                            << "arrow-down-symbolic";
-    QTest::newRow("plus and minus") << int(QAbstractSpinBox::PlusMinus) << "spinbox-increase"
-                                    << "spinbox-decrease";
+    QTest::newRow("arrows") << int(QAbstractSpinBox::UpDownArrows) << "pan-up-symbolic"
+                            << "pan-down-symbolic";
+    QTest::newRow("plus and minus") << int(QAbstractSpinBox::PlusMinus) << "list-add-symbolic"
+                                    << "list-remove-symbolic";
 }
 
 void tst_LineEditElements::spinBoxButtons()

@@ -47,7 +47,7 @@ ToolBar Handle { width: 4px; height: 14px; background-color: #5c6066; }
 ToolBar Separator { width: 1px; height: 1px; background-color: #5c6066; }
 ToolButton { padding: 4px; spacing: 4px; color: #eff0f1; }
 ToolButton:hover { background-color: #4f5560; }
-ToolButton Indicator { width: 8px; height: 8px; padding: 1px; layout-alignment-horizontal: end; icon-name: arrow-down-symbolic; }
+ToolButton Indicator { width: 8px; height: 8px; padding: 1px; layout-alignment-horizontal: end; icon-name: pan-down-symbolic; }
 ScrollBar { width: 10px; height: 10px; background-color: #60646c; }
 ScrollBar Handle { padding: 2px; background-color: #3daee9; }
 Slider { width: 4px; height: 4px; background-color: #60646c; }

@@ -270,7 +270,7 @@ void tst_PanelElements::groupBoxSmallerThanPadding()
 void tst_PanelElements::toolBox()
 {
     QToolBox toolBox;
-    toolBox.addItem(new QWidget, QIcon::fromTheme(QStringLiteral("arrow-up-symbolic")), QStringLiteral("With icon"));
+    toolBox.addItem(new QWidget, QIcon::fromTheme(QStringLiteral("pan-up-symbolic")), QStringLiteral("With icon"));
     toolBox.addItem(new QWidget, QStringLiteral("Text only"));
     toolBox.resize(200, 200);
     QVERIFY(QuiltWidgetTest::showAndWait(&toolBox));
@@ -283,7 +283,7 @@ void tst_PanelElements::toolBox()
         // Styled by "ToolBox TabButton".
         QUILT_COMPARE_COLOR(colorAt(image, rect.topLeft() + QPoint(1, 1)), TabColor);
         const bool first = button->text() == QStringLiteral("With icon");
-        QCOMPARE(QuiltWidgetTest::containsColor(image, rect, iconColor("arrow-up-symbolic")), first);
+        QCOMPARE(QuiltWidgetTest::containsColor(image, rect, iconColor("pan-up-symbolic")), first);
         // (The tool box gives the other pages' buttons a palette of their own,
         // whose text colour wins.)
         if (first) {

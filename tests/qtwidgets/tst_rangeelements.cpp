@@ -377,14 +377,20 @@ void tst_RangeElements::sliderTicks()
     slider.resize(212, 40);
     const QImage image = QuiltWidgetTest::grabImage(&slider);
 
-    // The groove is 4 high at y 18, the ticks 3 high at 2 from it on both
-    // sides; tick v at x = pos(v) + half the handle - 1.
+    // The ticks, 3 high, sit 2 beside the handle's path on both sides (not
+    // over the groove the handle covers); tick v at x = pos(v) + half the
+    // handle - 1.
+    QStyleOptionSlider handleOption;
+    slider.initStyleOption(&handleOption);
+    const QRect handle
+        = QuiltWidgetTest::style()->subControlRect(QStyle::CC_Slider, &handleOption, QStyle::SC_SliderHandle, &slider);
     const int available = 212 - 10; // the handle less its padding
     for (const int v : { 0, 20, 50, 60, 100 }) {
         const int x = QStyle::sliderPositionFromValue(0, 100, v, available, false) + 5 - 1;
         const QColor expected = v <= 50 ? ActiveTickColor : TickColor;
-        const QRect above(x - 1, 12, 3, 4);
-        const QRect below(x - 1, 24, 3, 4);
+        const QRect above(x - 1, handle.top() - 2 - 3 - 1, 3, 4);
+        const QRect below(x - 1, handle.bottom() + 2, 3, 4);
+        QVERIFY(!above.intersects(handle) && !below.intersects(handle));
         QVERIFY2(containsColor(image, above, expected), qPrintable(QStringLiteral("above %1").arg(v)));
         QVERIFY2(containsColor(image, below, expected), qPrintable(QStringLiteral("below %1").arg(v)));
     }

@@ -92,7 +92,7 @@ QStyleOptionTab tabOption(QTabBar::Shape shape, const QRect& rect, bool icon, bo
     option.state = QStyle::State_Enabled;
     option.iconSize = QSize(16, 16);
     if (icon) {
-        option.icon = themeIcon("arrow-up-symbolic");
+        option.icon = themeIcon("pan-up-symbolic");
     }
     if (text) {
         option.text = QStringLiteral("Tab");
@@ -156,7 +156,7 @@ void tst_TabElements::tabBarPaints()
     QTabBar bar;
     bar.setShape(shape);
     bar.setDrawBase(false);
-    bar.addTab(themeIcon("arrow-up-symbolic"), QStringLiteral("First tab"));
+    bar.addTab(themeIcon("pan-up-symbolic"), QStringLiteral("First tab"));
     bar.addTab(QStringLiteral("Second tab"));
     bar.setElideMode(Qt::ElideNone);
     bar.move(0, 0);
@@ -174,10 +174,10 @@ void tst_TabElements::tabBarPaints()
     QVERIFY(isTab(current, "TabButton:checked"));
     QVERIFY(isTab(other, "TabButton"));
     // Icon and text land inside their own tab, in every direction.
-    QVERIFY(QuiltWidgetTest::containsColor(image, current, iconColor("arrow-up-symbolic")));
+    QVERIFY(QuiltWidgetTest::containsColor(image, current, iconColor("pan-up-symbolic")));
     QVERIFY(QuiltWidgetTest::containsColor(image, current, TextColor, 40));
     QVERIFY(QuiltWidgetTest::containsColor(image, other, TextColor, 40));
-    QVERIFY(!QuiltWidgetTest::containsColor(image, other, iconColor("arrow-up-symbolic")));
+    QVERIFY(!QuiltWidgetTest::containsColor(image, other, iconColor("pan-up-symbolic")));
     // The whole text, not elided to the tab's thickness.
     const bool vertical = other.height() > other.width();
     const int thickness = vertical ? other.width() : other.height();
@@ -409,7 +409,7 @@ void tst_TabElements::narrowTabPaintsInside()
     for (const QRect& outside :
          { QRect(0, 0, 80, 20), QRect(0, 50, 80, 30), QRect(0, 0, 20, 80), QRect(44, 0, 36, 80) }) {
         QVERIFY(!QuiltWidgetTest::containsColor(image, outside, TextColor, 40));
-        QVERIFY(!QuiltWidgetTest::containsColor(image, outside, iconColor("arrow-up-symbolic")));
+        QVERIFY(!QuiltWidgetTest::containsColor(image, outside, iconColor("pan-up-symbolic")));
     }
 }
 

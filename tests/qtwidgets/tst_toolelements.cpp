@@ -37,7 +37,7 @@ ToolBar Separator { width: 1px; height: 2px; background-color: #d02060; }
 ToolBar Extension { width: 12px; height: 14px; }
 ToolButton { padding: 3px; spacing: 2px; background-color: #505090; }
 ToolButton[display="icon-only"] { background-color: #209090; }
-ToolButton Indicator { width: 8px; height: 8px; padding: 2px; layout-alignment-horizontal: end; icon-name: arrow-down-symbolic; background-color: #909020; }
+ToolButton Indicator { width: 8px; height: 8px; padding: 2px; layout-alignment-horizontal: end; icon-name: pan-down-symbolic; background-color: #909020; }
 )";
 }
 
@@ -299,7 +299,7 @@ void tst_ToolElements::toolButtonModes()
     const QColor panel = buttonStyle == Qt::ToolButtonIconOnly ? IconOnlyColor : ButtonColor;
     QUILT_COMPARE_COLOR(colorAt(image, QPoint(1, 1)), panel);
     QVERIFY(containsColor(image, indicator, IndicatorColor) || indicator.width() < 9);
-    QVERIFY(containsColor(image, indicator.adjusted(-4, -4, 4, 4), iconColor("arrow-down-symbolic")));
+    QVERIFY(containsColor(image, indicator.adjusted(-4, -4, 4, 4), iconColor("pan-down-symbolic")));
 
     // Only the beside mode grows the size, by the indicator's part outside
     // the content.
@@ -343,10 +343,10 @@ void tst_ToolElements::arrowButtons_data()
 {
     QTest::addColumn<Qt::ArrowType>("arrow");
     QTest::addColumn<QString>("icon");
-    QTest::newRow("up") << Qt::UpArrow << QStringLiteral("arrow-up-symbolic");
-    QTest::newRow("down") << Qt::DownArrow << QStringLiteral("arrow-down-symbolic");
-    QTest::newRow("left") << Qt::LeftArrow << QStringLiteral("arrow-left-symbolic");
-    QTest::newRow("right") << Qt::RightArrow << QStringLiteral("arrow-right-symbolic");
+    QTest::newRow("up") << Qt::UpArrow << QStringLiteral("pan-up-symbolic");
+    QTest::newRow("down") << Qt::DownArrow << QStringLiteral("pan-down-symbolic");
+    QTest::newRow("left") << Qt::LeftArrow << QStringLiteral("pan-start-symbolic");
+    QTest::newRow("right") << Qt::RightArrow << QStringLiteral("pan-end-symbolic");
 }
 
 void tst_ToolElements::arrowButtons()

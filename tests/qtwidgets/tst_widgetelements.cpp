@@ -114,13 +114,13 @@ void tst_WidgetElements::arrows_data()
     QTest::addColumn<int>("primitive");
     QTest::addColumn<QString>("icon");
 
-    QTest::newRow("down") << int(QStyle::PE_IndicatorArrowDown) << "arrow-down-symbolic";
-    QTest::newRow("up") << int(QStyle::PE_IndicatorArrowUp) << "arrow-up-symbolic";
-    QTest::newRow("right") << int(QStyle::PE_IndicatorArrowRight) << "arrow-right-symbolic";
-    QTest::newRow("drop-down") << int(QStyle::PE_IndicatorButtonDropDown) << "arrow-down-symbolic";
+    QTest::newRow("down") << int(QStyle::PE_IndicatorArrowDown) << "pan-down-symbolic";
+    QTest::newRow("up") << int(QStyle::PE_IndicatorArrowUp) << "pan-up-symbolic";
+    QTest::newRow("right") << int(QStyle::PE_IndicatorArrowRight) << "pan-end-symbolic";
+    QTest::newRow("drop-down") << int(QStyle::PE_IndicatorButtonDropDown) << "pan-down-symbolic";
     // The style names another icon for the left arrow.
     QTest::newRow("left, named by the style") << int(QStyle::PE_IndicatorArrowLeft) << "window-close-symbolic";
-    QTest::newRow("column view arrow") << int(QStyle::PE_IndicatorColumnViewArrow) << "arrow-right-symbolic";
+    QTest::newRow("column view arrow") << int(QStyle::PE_IndicatorColumnViewArrow) << "pan-end-symbolic";
 }
 
 void tst_WidgetElements::arrows()

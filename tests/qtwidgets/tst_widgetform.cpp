@@ -52,7 +52,7 @@ ComboBox Indicator {
     height: 12px;
     layout-alignment-horizontal: end;
     layout-alignment-vertical: center;
-    icon-name: arrow-down-symbolic;
+    icon-name: pan-down-symbolic;
 }
 CheckBox, RadioButton { padding: 2px; spacing: 6px; }
 CheckBox Indicator, RadioButton Indicator {
@@ -173,9 +173,9 @@ void tst_WidgetForm::formAndViews()
     QVERIFY(containsColor(image, area(radio), Accent));
     QVERIFY(containsColor(image, area(list), Accent));
     QVERIFY(containsColor(image, area(table->horizontalHeader()), HeaderColor));
-    QVERIFY(containsColor(image, area(table->horizontalHeader()), QuiltWidgetTest::iconColor("arrow-up-symbolic")));
-    QVERIFY(containsColor(image, area(tree), QuiltWidgetTest::iconColor("arrow-down-symbolic")));
-    QVERIFY(containsColor(image, area(tree), QuiltWidgetTest::iconColor("arrow-right-symbolic")));
+    QVERIFY(containsColor(image, area(table->horizontalHeader()), QuiltWidgetTest::iconColor("pan-up-symbolic")));
+    QVERIFY(containsColor(image, area(tree), QuiltWidgetTest::iconColor("pan-down-symbolic")));
+    QVERIFY(containsColor(image, area(tree), QuiltWidgetTest::iconColor("pan-end-symbolic")));
 
     // Sized from the style: the spin box from its two buttons, the line edit
     // from its padding, the views with a frame where they share the grid.

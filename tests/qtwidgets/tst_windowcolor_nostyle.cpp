@@ -67,7 +67,7 @@ void tst_WindowColorNoStyle::widgetsStillPolished()
     auto* button = new QPushButton(&box);
     style()->polish(button);
     QCOMPARE(button->property(MemberListProperty).toStringList(), QStringList({ "GroupBox", "Button" }));
-    QCOMPARE(style()->resolveIcon(nullptr, QStringLiteral("arrow-up-symbolic")).isNull(), false);
+    QCOMPARE(style()->resolveIcon(nullptr, QStringLiteral("pan-up-symbolic")).isNull(), false);
 }
 
 QUILT_WIDGET_TEST_MAIN(tst_WindowColorNoStyle, std::nullopt)

@@ -54,7 +54,7 @@ TitleBar HelpButton, TitleBar ShadeButton {
     layout-alignment-horizontal: end;
     layout-alignment-vertical: center;
 }
-TitleBar CloseButton { icon-name: arrow-up-symbolic; }
+TitleBar CloseButton { icon-name: pan-up-symbolic; }
 TitleBar NormalButton { width: 18.6px; }
 DockWidget {
     border: 2px solid #c02080;
@@ -95,7 +95,7 @@ QStyleOptionTitleBar titleBarOption(Qt::WindowFlags flags, Qt::WindowStates stat
     option.rect = QRect(0, 0, 200, 24);
     option.state = QStyle::State_Enabled;
     option.text = QStringLiteral("Window");
-    option.icon = QIcon::fromTheme(QStringLiteral("arrow-down-symbolic"));
+    option.icon = QIcon::fromTheme(QStringLiteral("pan-down-symbolic"));
     option.titleBarFlags = flags;
     option.titleBarState = int(states);
     return option;
@@ -217,13 +217,13 @@ void tst_WindowElements::titleBarIcons()
     paintedTitleBar(option, &image);
     QVERIFY(isColorOf(colorAt(image, QPoint(1, 1)), "TitleBar"));
     QVERIFY(QuiltWidgetTest::containsColor(image, titleBarRect(option, QStyle::SC_TitleBarLabel), TextColor, 40));
-    QVERIFY(QuiltWidgetTest::containsColor(image, QRect(4, 4, 16, 16), iconColor("arrow-down-symbolic")));
+    QVERIFY(QuiltWidgetTest::containsColor(image, QRect(4, 4, 16, 16), iconColor("pan-down-symbolic")));
 
     // The rule on "TitleBar CloseButton" changes the close button only.
     const auto iconIn = [&](QStyle::SubControl control, const char* name) {
         return QuiltWidgetTest::containsColor(image, titleBarRect(option, control), iconColor(name));
     };
-    QVERIFY(iconIn(QStyle::SC_TitleBarCloseButton, "arrow-up-symbolic"));
+    QVERIFY(iconIn(QStyle::SC_TitleBarCloseButton, "pan-up-symbolic"));
     QVERIFY(!iconIn(QStyle::SC_TitleBarCloseButton, "window-close-symbolic"));
     QVERIFY(iconIn(QStyle::SC_TitleBarMinButton, "window-minimize-symbolic"));
     QVERIFY(iconIn(QStyle::SC_TitleBarMaxButton, "window-maximize-symbolic"));
@@ -250,7 +250,7 @@ void tst_WindowElements::mdiSubWindow()
 
     const QRect bar(0, 0, window->width(), 24);
     QVERIFY(QuiltWidgetTest::containsColor(image, bar, TextColor, 40));
-    QVERIFY(QuiltWidgetTest::containsColor(image, bar, iconColor("arrow-up-symbolic")));
+    QVERIFY(QuiltWidgetTest::containsColor(image, bar, iconColor("pan-up-symbolic")));
     QVERIFY(QuiltWidgetTest::containsColor(image, bar, iconColor("window-minimize-symbolic")));
     QVERIFY(!QuiltWidgetTest::containsColor(image, bar, iconColor("window-close-symbolic")));
 }
@@ -433,7 +433,7 @@ void tst_WindowElements::application()
         auto* tabs = new QTabWidget;
         tabs->setTabPosition(position);
         tabs->setTabsClosable(position == QTabWidget::North);
-        tabs->addTab(new QLabel(QStringLiteral("Page")), QIcon::fromTheme(QStringLiteral("arrow-up-symbolic")),
+        tabs->addTab(new QLabel(QStringLiteral("Page")), QIcon::fromTheme(QStringLiteral("pan-up-symbolic")),
                      QStringLiteral("First"));
         tabs->addTab(new QWidget, QStringLiteral("Second"));
         QMdiSubWindow* sub = area->addSubWindow(tabs);

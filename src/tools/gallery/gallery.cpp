@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QDoubleSpinBox>
+#include <QFont>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -320,6 +321,15 @@ public:
         }
         if (role == Qt::CheckStateRole && index.column() == 4) {
             return m_checked.contains(index.row()) != (index.row() % 2 == 0) ? Qt::Checked : Qt::Unchecked;
+        }
+        // Numbers right-aligned and "Ready" in bold, as the model asks.
+        if (role == Qt::TextAlignmentRole && (index.column() == 1 || index.column() == 2)) {
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        if (role == Qt::FontRole && index.column() == 3 && index.row() % 3 == 0) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
         }
         return {};
     }

@@ -11,3 +11,6 @@ quilt_add_qml_test(tst_qmlstyle DIRECTORY "${dir}/qml" STYLE_SHEET "${dir}/qml/s
 # The guide's examples load and run.
 quilt_add_quick_test(tst_quickdocs SOURCES "${dir}/tst_quickdocs.cpp")
 target_compile_definitions(tst_quickdocs PRIVATE QUILT_QUICK_GUIDE="${PROJECT_SOURCE_DIR}/docs/quick.md")
+# No platform plug-in to find: QML's first element creates the registry and
+# with it the fallback platform plug-in.
+quilt_add_quick_test(tst_quickfallbackplatform SOURCES "${dir}/tst_quickfallbackplatform.cpp")

@@ -66,9 +66,9 @@ const QStringList standardStates {
 };
 
 const QStringList iconNames {
-    QStringLiteral("arrow-down-symbolic"),      QStringLiteral("arrow-up-symbolic"),
-    QStringLiteral("arrow-left-symbolic"),      QStringLiteral("arrow-right-symbolic"),
-    QStringLiteral("spinbox-increase"),         QStringLiteral("spinbox-decrease"),
+    QStringLiteral("pan-down-symbolic"),        QStringLiteral("pan-up-symbolic"),
+    QStringLiteral("pan-start-symbolic"),       QStringLiteral("pan-end-symbolic"),
+    QStringLiteral("list-add-symbolic"),        QStringLiteral("list-remove-symbolic"),
     QStringLiteral("window-close-symbolic"),    QStringLiteral("window-minimize-symbolic"),
     QStringLiteral("window-maximize-symbolic"), QStringLiteral("window-shade-symbolic"),
     QStringLiteral("help-contextual-symbolic"), QStringLiteral("application-menu-symbolic"),

@@ -359,7 +359,7 @@ void tst_QuiltQuery::halcyonButton_data()
     // Without a style option the default style is queried, which is halcyon.
     QTest::newRow("button in a window, default style")
         << QStringList { u"--type"_s, u"Window"_s, u"--child"_s, u"--type"_s, u"Button"_s }
-        << withBorder(u"Color(RGBA, 183, 185, 187, 255)"_s);
+        << withBorder(u"Color(RGBA, 133, 136, 139, 255)"_s);
     QTest::newRow("hovered button in a window")
         << QStringList { u"--style"_s, u"halcyon"_s, u"--type"_s,  u"Window"_s, u"--child"_s,
                          u"--type"_s,  u"Button"_s,  u"--state"_s, u"Hovered"_s }

@@ -383,10 +383,10 @@ void tst_StyledRectangle::halcyonButton()
 
     QImage image = render();
     QUILT_COMPARE_PIXEL(image, 60, 35, QColor(0xfc, 0xfc, 0xfc), 2); // face
-    QUILT_COMPARE_PIXEL(image, 60, 20, QColor(0xb7, 0xb9, 0xbb), 12); // 1 px border
-    QUILT_COMPARE_PIXEL(image, 20, 35, QColor(0xb7, 0xb9, 0xbb), 12);
-    QUILT_COMPARE_PIXEL(image, 99, 35, QColor(0xb7, 0xb9, 0xbb), 12);
-    QUILT_COMPARE_PIXEL(image, 60, 49, QColor(0xb7, 0xb9, 0xbb), 12);
+    QUILT_COMPARE_PIXEL(image, 60, 20, QColor(0x85, 0x88, 0x8b), 12); // 1 px border
+    QUILT_COMPARE_PIXEL(image, 20, 35, QColor(0x85, 0x88, 0x8b), 12);
+    QUILT_COMPARE_PIXEL(image, 99, 35, QColor(0x85, 0x88, 0x8b), 12);
+    QUILT_COMPARE_PIXEL(image, 60, 49, QColor(0x85, 0x88, 0x8b), 12);
     QUILT_COMPARE_PIXEL(image, 60, 21, QColor(0xfc, 0xfc, 0xfc), 12);
     QUILT_COMPARE_PIXEL(image, 20, 20, QColor(0x40, 0x40, 0x40), 24); // round corner
     QUILT_COMPARE_PIXEL(image, 19, 35, QColor(0x40, 0x40, 0x40), 0);
@@ -399,7 +399,7 @@ void tst_StyledRectangle::halcyonButton()
 
     attached<QuickElement>(button)->states()->setHovered(false);
     image = render();
-    QUILT_COMPARE_PIXEL(image, 60, 20, QColor(0xb7, 0xb9, 0xbb), 12);
+    QUILT_COMPARE_PIXEL(image, 60, 20, QColor(0x85, 0x88, 0x8b), 12);
 }
 
 QUILT_QUICK_TEST_MAIN(tst_StyledRectangle, Css)

@@ -1,0 +1,580 @@
+// Real widgets under the default style "halcyon" on a bare X server without an
+// icon theme or a compositing manager, as a new user meets them: menu rows hold
+// their text, arrows and buttons show without icons, keyboard focus shows,
+// popups stay opaque, the palette follows the style and item views keep the
+// look their data asks for.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QStyleOption>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "compositing.h"
+#include "quiltstyle.h"
+#include "styleregistry.h"
+#include "testfixture.h"
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+namespace
+{
+double luminance(const QColor& color)
+{
+    const auto channel = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Pixels in `rect` at 3:1 or more against `ground`: the ink of a symbol or of
+// text drawn on it.
+int inkIn(const QImage& image, const QRect& rect, const QColor& ground)
+{
+    int count = 0;
+    const QRect area = rect.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (contrast(image.pixelColor(x, y), ground) >= 3.0) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+bool showAndWait(QWidget* widget)
+{
+    widget->show();
+    return QTest::qWaitForWindowExposed(widget);
+}
+
+QImage grab(QWidget* widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// A window of its own that shows keyboard focus, as after a Tab press.
+struct FocusWindow
+{
+    QWidget window;
+    QVBoxLayout* layout = new QVBoxLayout(&window);
+    QPushButton* other = new QPushButton(QStringLiteral("Elsewhere"));
+
+    FocusWindow() { layout->addWidget(other); }
+
+    bool show()
+    {
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            return false;
+        }
+        return true;
+    }
+};
+} // namespace
+
+class tst_HalcyonWidgets : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(Quilt::StyleRegistry::instance()->defaultStyle());
+        // No icon theme at all, nor a fallback one.
+        QIcon::setThemeSearchPaths({});
+        QIcon::setFallbackSearchPaths({});
+        QIcon::setThemeName(QString());
+        QIcon::setFallbackThemeName(QString());
+    }
+
+    void menuRowsHoldTheirText()
+    {
+        QMenu menu;
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::red);
+        QAction* plain = menu.addAction(QStringLiteral("Quit"));
+        plain->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+        plain->setShortcutVisibleInContextMenu(true);
+        QAction* withIcon = menu.addAction(QIcon(pixmap), QStringLiteral("Open"));
+        QAction* separator = menu.addSeparator();
+        QMenu* sub = menu.addMenu(QStringLiteral("Recent"));
+        sub->addAction(QStringLiteral("One"));
+        QVERIFY(showAndWait(&menu));
+
+        const int line = QFontMetrics(menu.font()).height();
+        for (QAction* action : { plain, withIcon, sub->menuAction() }) {
+            // The line plus halcyon's padding of 4 px above and below.
+            QVERIFY2(menu.actionGeometry(action).height() >= line + 8,
+                     qPrintable(QStringLiteral("%1: row %2, line %3")
+                                    .arg(action->text())
+                                    .arg(menu.actionGeometry(action).height())
+                                    .arg(line)));
+        }
+        const QImage image = grab(&menu);
+        const QColor ground = image.pixelColor(menu.width() / 2, menu.actionGeometry(plain).top() + 1);
+
+        // The icon whole: its bottom row is still red.
+        const QRect iconRow = menu.actionGeometry(withIcon);
+        bool bottomRowRed = false;
+        for (int x = iconRow.left(); x < iconRow.left() + 60; ++x) {
+            const QColor c = image.pixelColor(x, iconRow.center().y() + 7);
+            bottomRowRed = bottomRowRed || (c.red() > 200 && c.green() < 60);
+        }
+        QVERIFY(bottomRowRed);
+
+        // The separator is a line across the row, not a dot.
+        const QRect bar = menu.actionGeometry(separator);
+        int longest = 0;
+        for (int y = bar.top(); y <= bar.bottom(); ++y) {
+            int run = 0;
+            for (int x = bar.left(); x <= bar.right(); ++x) {
+                run += contrast(image.pixelColor(x, y), ground) > 1.2 ? 1 : 0;
+            }
+            longest = std::max(longest, run);
+        }
+        QVERIFY2(longest > bar.width() / 2, qPrintable(QString::number(longest)));
+
+        // The submenu shows its arrow at the row's end.
+        const QRect subRow = menu.actionGeometry(sub->menuAction());
+        QVERIFY(inkIn(image, QRect(subRow.right() - 24, subRow.top(), 24, subRow.height()), ground) > 4);
+    }
+
+    // Without any icon theme every arrow and button still shows.
+    void symbolsWithoutIconTheme_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        const char* names[]
+            = { "combo box",        "spin box",         "spin box, plus and minus", "tree branch",
+                "tab close button", "tool button menu", "push button menu",         "header sort arrow" };
+        for (int i = 0; i < int(std::size(names)); ++i) {
+            QTest::newRow(names[i]) << i << Qt::LeftToRight;
+            QTest::newRow(qPrintable(QStringLiteral("%1, right to left").arg(QLatin1StringView(names[i]))))
+                << i << Qt::RightToLeft;
+        }
+    }
+
+    void symbolsWithoutIconTheme()
+    {
+        QFETCH(int, kind);
+        QFETCH(Qt::LayoutDirection, direction);
+
+        QWidget window;
+        window.setLayoutDirection(direction);
+        auto* layout = new QVBoxLayout(&window);
+        QWidget* target = nullptr;
+        // Where the symbol must be, in the target's coordinates.
+        std::function<QRect()> place;
+        QStandardItemModel model(2, 1);
+        switch (kind) {
+        case 0: {
+            auto* combo = new QComboBox;
+            combo->addItems({ QStringLiteral("One"), QStringLiteral("Two") });
+            target = combo;
+            place = [combo] {
+                QStyleOptionComboBox option;
+                option.initFrom(combo);
+                option.subControls = QStyle::SC_All;
+                return combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
+            };
+            break;
+        }
+        case 1:
+        case 2: {
+            auto* spin = new QSpinBox;
+            if (kind == 2) {
+                spin->setButtonSymbols(QAbstractSpinBox::PlusMinus);
+            }
+            spin->setValue(5);
+            target = spin;
+            place = [spin] {
+                QStyleOptionSpinBox option;
+                option.initFrom(spin);
+                option.subControls = QStyle::SC_All;
+                return spin->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, spin);
+            };
+            break;
+        }
+        case 3: {
+            auto* tree = new QTreeWidget;
+            tree->setHeaderHidden(true);
+            auto* parent = new QTreeWidgetItem(tree, { QStringLiteral("Parent") });
+            new QTreeWidgetItem(parent, { QStringLiteral("Child") });
+            target = tree->viewport();
+            layout->addWidget(tree);
+            place = [tree, parent] {
+                const QRect row = tree->visualItemRect(parent);
+                const int indent = tree->indentation();
+                return QStyle::visualRect(tree->layoutDirection(), tree->viewport()->rect(),
+                                          QRect(0, row.top(), indent, row.height()));
+            };
+            break;
+        }
+        case 4: {
+            auto* bar = new QTabBar;
+            bar->setTabsClosable(true);
+            bar->addTab(QStringLiteral("Table"));
+            bar->addTab(QStringLiteral("Chart"));
+            const QTabBar::ButtonPosition side = static_cast<QTabBar::ButtonPosition>(
+                bar->style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, bar));
+            layout->addWidget(bar);
+            target = bar->tabButton(0, side);
+            place = [target] {
+                return target->rect();
+            };
+            break;
+        }
+        case 5: {
+            auto* button = new QToolButton;
+            button->setText(QStringLiteral("Tool"));
+            button->setPopupMode(QToolButton::MenuButtonPopup);
+            button->setMenu(new QMenu(button));
+            target = button;
+            place = [button] {
+                QStyleOptionToolButton option;
+                option.initFrom(button);
+                option.subControls = QStyle::SC_All;
+                option.features = QStyleOptionToolButton::MenuButtonPopup | QStyleOptionToolButton::HasMenu;
+                return button->style()->subControlRect(QStyle::CC_ToolButton, &option, QStyle::SC_ToolButtonMenu,
+                                                       button);
+            };
+            break;
+        }
+        case 6: {
+            auto* button = new QPushButton(QStringLiteral("Menu"));
+            button->setMenu(new QMenu(button));
+            target = button;
+            place = [button] {
+                // The arrow sits at the end of the button.
+                const QRect end(button->width() - 24, 0, 24, button->height());
+                return QStyle::visualRect(button->layoutDirection(), button->rect(), end);
+            };
+            break;
+        }
+        case 7: {
+            auto* view = new QTableView;
+            view->setModel(&model);
+            model.setHorizontalHeaderLabels({ QStringLiteral("Name") });
+            view->horizontalHeader()->setStretchLastSection(true);
+            view->setSortingEnabled(true);
+            view->sortByColumn(0, Qt::AscendingOrder);
+            layout->addWidget(view);
+            target = view->horizontalHeader();
+            place = [view] {
+                QHeaderView* header = view->horizontalHeader();
+                const QRect end(header->width() - 30, 0, 30, header->height());
+                return QStyle::visualRect(view->layoutDirection(), header->rect(), end);
+            };
+            break;
+        }
+        }
+        if (!target->parentWidget()) {
+            layout->addWidget(target);
+        }
+        window.resize(260, kind == 3 || kind == 7 ? 160 : 80);
+        QVERIFY(showAndWait(&window));
+
+        const QImage image = grab(target);
+        const QRect where = place();
+        QVERIFY(!where.isEmpty());
+        // Ground: the symbol's place at its corner, inside any frame.
+        const QColor ground
+            = image.pixelColor(where.center().x(), where.top() + 1 < image.height() ? where.top() + 1 : 0);
+        QVERIFY2(inkIn(image, where.adjusted(1, 1, -1, -1), ground) >= 3,
+                 qPrintable(QStringLiteral("nothing drawn in (%1, %2, %3 x %4)")
+                                .arg(where.x())
+                                .arg(where.y())
+                                .arg(where.width())
+                                .arg(where.height())));
+    }
+
+    // Each focusable widget looks different with keyboard focus than without,
+    // and than under the mouse.
+    void keyboardFocusShows_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("push button") << 0;
+        QTest::newRow("check box") << 1;
+        QTest::newRow("checked check box") << 2;
+        QTest::newRow("radio button") << 3;
+        QTest::newRow("tool button") << 4;
+        QTest::newRow("menu button") << 5;
+        QTest::newRow("checked toggle button") << 6;
+        QTest::newRow("checkable group box") << 7;
+    }
+
+    void keyboardFocusShows()
+    {
+        QFETCH(int, kind);
+        FocusWindow focus;
+        QWidget* widget = nullptr;
+        switch (kind) {
+        case 0:
+            widget = new QPushButton(QStringLiteral("Push"));
+            break;
+        case 1:
+        case 2: {
+            auto* box = new QCheckBox(QStringLiteral("Check"));
+            box->setChecked(kind == 2);
+            widget = box;
+            break;
+        }
+        case 3:
+            widget = new QRadioButton(QStringLiteral("Radio"));
+            break;
+        case 4: {
+            auto* tool = new QToolButton;
+            tool->setText(QStringLiteral("Tool"));
+            tool->setFocusPolicy(Qt::StrongFocus);
+            widget = tool;
+            break;
+        }
+        case 5: {
+            auto* button = new QPushButton(QStringLiteral("Menu"));
+            button->setMenu(new QMenu(button));
+            widget = button;
+            break;
+        }
+        case 6: {
+            auto* button = new QPushButton(QStringLiteral("Toggle"));
+            button->setCheckable(true);
+            button->setChecked(true);
+            widget = button;
+            break;
+        }
+        case 7: {
+            auto* group = new QGroupBox(QStringLiteral("Group"));
+            group->setCheckable(true);
+            group->setMinimumSize(120, 60);
+            widget = group;
+            break;
+        }
+        }
+        focus.layout->addWidget(widget);
+        QVERIFY(focus.show());
+        focus.other->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(focus.other->hasFocus());
+        // Tab onto the widget and back, as a user does.
+        QTest::keyClick(focus.other, Qt::Key_Tab);
+        QTRY_VERIFY(widget->hasFocus());
+        const QImage focused = grab(widget);
+        QTest::keyClick(widget, Qt::Key_Backtab);
+        QTRY_VERIFY(focus.other->hasFocus());
+        const QImage plain = grab(widget);
+        QVERIFY2(plain != focused, "keyboard focus changed no pixel");
+
+        // Hover without focus is another look.
+        widget->setAttribute(Qt::WA_UnderMouse, true);
+        QStyleOption probe;
+        probe.initFrom(widget);
+        QVERIFY(probe.state & QStyle::State_MouseOver);
+        const QImage hovered = grab(widget);
+        widget->setAttribute(Qt::WA_UnderMouse, false);
+        QVERIFY2(hovered != focused, "keyboard focus looks like hover");
+    }
+
+    void popupsOpaqueWithoutCompositor()
+    {
+        QVERIFY2(!platformComposites(), "this test wants an X server without a compositing manager");
+        QMenu menu;
+        menu.addAction(QStringLiteral("One"));
+        menu.addAction(QStringLiteral("Two"));
+        QVERIFY(showAndWait(&menu));
+        QVERIFY(!menu.testAttribute(Qt::WA_TranslucentBackground));
+        const QImage image = grab(&menu);
+        const QColor window = qApp->palette().color(QPalette::Window);
+        for (const QPoint corner : { QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1),
+                                     QPoint(image.width() - 1, image.height() - 1) }) {
+            const QColor c = image.pixelColor(corner);
+            QCOMPARE(c.alpha(), 255);
+            // Square: the corner pixel is the frame, never the dark or the
+            // window colour behind a rounded corner.
+            QVERIFY2(luminance(c) > 0.2 && c != window, qPrintable(c.name()));
+        }
+
+        QComboBox combo;
+        combo.addItems({ QStringLiteral("One"), QStringLiteral("Two") });
+        QVERIFY(showAndWait(&combo));
+        combo.showPopup();
+        QWidget* container = combo.view()->parentWidget();
+        QTRY_VERIFY(container->isVisible());
+        QVERIFY(!container->testAttribute(Qt::WA_TranslucentBackground));
+        combo.hidePopup();
+    }
+
+    // Under a dark desktop palette the application's palette comes from the
+    // style: every text role stays legible on its own surface.
+    void paletteFollowsTheStyle_data()
+    {
+        QTest::addColumn<QPalette::ColorGroup>("group");
+        QTest::addColumn<QPalette::ColorRole>("text");
+        QTest::addColumn<QPalette::ColorRole>("surface");
+        for (const auto group : { QPalette::Active, QPalette::Inactive }) {
+            const QString name = group == QPalette::Active ? QStringLiteral("active") : QStringLiteral("inactive");
+            const auto row = [&](const char* what, QPalette::ColorRole text, QPalette::ColorRole surface) {
+                QTest::newRow(qPrintable(name + u' ' + QLatin1StringView(what))) << group << text << surface;
+            };
+            row("window text", QPalette::WindowText, QPalette::Window);
+            row("field text", QPalette::Text, QPalette::Base);
+            row("alternate row text", QPalette::Text, QPalette::AlternateBase);
+            row("button text", QPalette::ButtonText, QPalette::Button);
+            row("selected text", QPalette::HighlightedText, QPalette::Highlight);
+            row("tool tip text", QPalette::ToolTipText, QPalette::ToolTipBase);
+            row("link", QPalette::Link, QPalette::Base);
+        }
+    }
+
+    void paletteFollowsTheStyle()
+    {
+        QFETCH(QPalette::ColorGroup, group);
+        QFETCH(QPalette::ColorRole, text);
+        QFETCH(QPalette::ColorRole, surface);
+
+        QPalette dark;
+        for (const auto g : { QPalette::Active, QPalette::Inactive, QPalette::Disabled }) {
+            for (const auto role : { QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button,
+                                     QPalette::ToolTipBase, QPalette::Highlight }) {
+                dark.setColor(g, role, QColor(0x20, 0x22, 0x24));
+            }
+            for (const auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText,
+                                     QPalette::HighlightedText, QPalette::PlaceholderText }) {
+                dark.setColor(g, role, QColor(0xee, 0xee, 0xee));
+            }
+        }
+        QApplication::setPalette(dark);
+        qApp->style()->polish(qApp);
+        const QPalette palette = QApplication::palette();
+        const double ratio = contrast(palette.color(group, text), palette.color(group, surface));
+        QVERIFY2(ratio >= 4.5,
+                 qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                .arg(palette.color(group, text).name(), palette.color(group, surface).name())
+                                .arg(ratio, 0, 'f', 2)));
+
+        // And a label, a field and a view item drawn on the style's surfaces.
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* label = new QLabel(QStringLiteral("Label text MMMM"));
+        layout->addWidget(label);
+        QVERIFY(showAndWait(&window));
+        const QImage image = grab(label);
+        QVERIFY(inkIn(image, image.rect(), palette.color(QPalette::Active, QPalette::Window)) > 20);
+    }
+
+    void defaultButtonOnly()
+    {
+        // Inside a dialog, which makes every button an automatic default; the
+        // focus in a field, so that no button stands in as the default.
+        QDialog dialog;
+        auto* layout = new QVBoxLayout(&dialog);
+        auto* field = new QLineEdit;
+        layout->addWidget(field);
+        auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        layout->addWidget(box);
+        QPushButton* ok = box->button(QDialogButtonBox::Ok);
+        QPushButton* cancel = box->button(QDialogButtonBox::Cancel);
+        ok->setDefault(true);
+        QVERIFY(cancel->autoDefault());
+        QVERIFY(showAndWait(&dialog));
+        field->setFocus();
+        const QPoint face(4, ok->height() / 2);
+        QTRY_VERIFY2(grab(ok).pixelColor(face) != grab(cancel).pixelColor(face), "the default button is not marked");
+        // An automatic default without focus looks like a plain button.
+        QPushButton plain(QStringLiteral("Plain"));
+        layout->addWidget(&plain);
+        plain.setAutoDefault(false);
+        QTRY_COMPARE(grab(cancel).pixelColor(face), grab(&plain).pixelColor(face));
+    }
+
+    // A tab sized for its text shows it whole, a mnemonic inside the word
+    // included ("Tab&le" read "Ta..." once).
+    void tabTextWhole()
+    {
+        QTabBar bar;
+        bar.setElideMode(Qt::ElideRight);
+        bar.addTab(QStringLiteral("Table"));
+        bar.addTab(QStringLiteral("Tab&le"));
+        QVERIFY(showAndWait(&bar));
+        const QImage image = grab(&bar);
+        const QColor ground = image.pixelColor(bar.tabRect(1).left() + 3, bar.tabRect(1).center().y());
+        const int plain = inkIn(image, bar.tabRect(0).adjusted(2, 2, -2, -2), ground);
+        const int mnemonic = inkIn(image, bar.tabRect(1).adjusted(2, 2, -2, -2), ground);
+        QCOMPARE(bar.tabRect(0).width(), bar.tabRect(1).width());
+        QVERIFY2(std::abs(plain - mnemonic) * 10 < plain,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(plain).arg(mnemonic)));
+    }
+
+    // A model's alignment and font hold where halcyon sets none.
+    void viewsKeepTheirDataLook()
+    {
+        QStandardItemModel model(2, 2);
+        auto* right = new QStandardItem(QStringLiteral("42"));
+        right->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        model.setItem(0, 0, right);
+        auto* plain = new QStandardItem(QStringLiteral("MMMM"));
+        model.setItem(1, 0, plain);
+        auto* bold = new QStandardItem(QStringLiteral("MMMM"));
+        QFont font = bold->font();
+        font.setBold(true);
+        bold->setFont(font);
+        model.setItem(1, 1, bold);
+        QTableView view;
+        view.setModel(&model);
+        view.horizontalHeader()->setDefaultSectionSize(120);
+        view.resize(320, 160);
+        QVERIFY(showAndWait(&view));
+        const QImage image = grab(view.viewport());
+        const QColor base = image.pixelColor(view.visualRect(model.index(0, 1)).center());
+
+        const QRect cell = view.visualRect(model.index(0, 0));
+        const QRect leftHalf(cell.left(), cell.top(), cell.width() / 2, cell.height());
+        const QRect rightHalf(cell.center().x(), cell.top(), cell.width() / 2, cell.height());
+        QCOMPARE(inkIn(image, leftHalf, base), 0);
+        QVERIFY(inkIn(image, rightHalf, base) > 0);
+
+        const int plainInk = inkIn(image, view.visualRect(model.index(1, 0)), base);
+        const int boldInk = inkIn(image, view.visualRect(model.index(1, 1)), base);
+        QVERIFY2(boldInk > plainInk * 1.15, qPrintable(QStringLiteral("%1 vs %2").arg(boldInk).arg(plainInk)));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QuiltTest::TemporaryXdg xdg;
+    qputenv("QUILT_STYLE_NAME", "halcyon");
+    qputenv("QUILT_DISABLE_STYLE_CACHE", "1");
+    qputenv("QUILT_FORCE_PLATFORM", "testplain");
+    QApplication application(argc, argv);
+    QApplication::setStyle(new QuiltStyle);
+    tst_HalcyonWidgets test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_halcyon_widgets.moc"
