@@ -2,6 +2,8 @@
 
 #include <QtQml/QQmlEngine>
 
+#include <utility>
+
 #include "quickstyle.h"
 
 namespace Quilt::Quick
@@ -32,9 +34,13 @@ void DisplayPropertyGroupQuick::setGroup(const DisplayPropertyGroup* group)
     if (group == m_group) {
         return;
     }
-    m_group = group;
-    Q_EMIT visibleChanged();
-    Q_EMIT opacityChanged();
+    const auto* before = std::exchange(m_group, group);
+    if (differs(before, group, &DisplayPropertyGroup::visible)) {
+        Q_EMIT visibleChanged();
+    }
+    if (differs(before, group, &DisplayPropertyGroup::opacity)) {
+        Q_EMIT opacityChanged();
+    }
     Q_EMIT updated();
 }
 
@@ -47,11 +53,19 @@ void SizePropertyGroupQuick::setGroup(const SizePropertyGroup* group)
     if (group == m_group) {
         return;
     }
-    m_group = group;
-    Q_EMIT leftChanged();
-    Q_EMIT rightChanged();
-    Q_EMIT topChanged();
-    Q_EMIT bottomChanged();
+    const auto* before = std::exchange(m_group, group);
+    if (differs(before, group, &SizePropertyGroup::left)) {
+        Q_EMIT leftChanged();
+    }
+    if (differs(before, group, &SizePropertyGroup::right)) {
+        Q_EMIT rightChanged();
+    }
+    if (differs(before, group, &SizePropertyGroup::top)) {
+        Q_EMIT topChanged();
+    }
+    if (differs(before, group, &SizePropertyGroup::bottom)) {
+        Q_EMIT bottomChanged();
+    }
     Q_EMIT updated();
 }
 
@@ -64,11 +78,19 @@ void AlignmentPropertyGroupQuick::setGroup(const AlignmentPropertyGroup* group)
     if (group == m_group) {
         return;
     }
-    m_group = group;
-    Q_EMIT containerChanged();
-    Q_EMIT horizontalChanged();
-    Q_EMIT verticalChanged();
-    Q_EMIT orderChanged();
+    const auto* before = std::exchange(m_group, group);
+    if (differs(before, group, &AlignmentPropertyGroup::container)) {
+        Q_EMIT containerChanged();
+    }
+    if (differs(before, group, &AlignmentPropertyGroup::horizontal)) {
+        Q_EMIT horizontalChanged();
+    }
+    if (differs(before, group, &AlignmentPropertyGroup::vertical)) {
+        Q_EMIT verticalChanged();
+    }
+    if (differs(before, group, &AlignmentPropertyGroup::order)) {
+        Q_EMIT orderChanged();
+    }
     Q_EMIT updated();
 }
 
@@ -83,14 +105,20 @@ void LayoutPropertyGroupQuick::setGroup(const LayoutPropertyGroup* group)
     if (group == m_group) {
         return;
     }
-    m_group = group;
+    const auto* before = std::exchange(m_group, group);
     pass(m_alignment, group ? group->alignment() : nullptr);
     pass(m_padding, group ? group->padding() : nullptr);
     pass(m_inset, group ? group->inset() : nullptr);
     pass(m_margins, group ? group->margins() : nullptr);
-    Q_EMIT widthChanged();
-    Q_EMIT heightChanged();
-    Q_EMIT spacingChanged();
+    if (differs(before, group, &LayoutPropertyGroup::width)) {
+        Q_EMIT widthChanged();
+    }
+    if (differs(before, group, &LayoutPropertyGroup::height)) {
+        Q_EMIT heightChanged();
+    }
+    if (differs(before, group, &LayoutPropertyGroup::spacing)) {
+        Q_EMIT spacingChanged();
+    }
     Q_EMIT updated();
 }
 
@@ -105,12 +133,20 @@ void TextPropertyGroupQuick::setGroup(const TextPropertyGroup* group)
     if (group == m_group) {
         return;
     }
-    m_group = group;
+    const auto* before = std::exchange(m_group, group);
     pass(m_alignment, group ? group->alignment() : nullptr);
-    Q_EMIT fontChanged();
-    Q_EMIT colorChanged();
-    Q_EMIT wrapModeChanged();
-    Q_EMIT elideChanged();
+    if (differs(before, group, &TextPropertyGroup::font)) {
+        Q_EMIT fontChanged();
+    }
+    if (differs(before, group, &TextPropertyGroup::color)) {
+        Q_EMIT colorChanged();
+    }
+    if (differs(before, group, &TextPropertyGroup::wrapMode)) {
+        Q_EMIT wrapModeChanged();
+    }
+    if (differs(before, group, &TextPropertyGroup::elide)) {
+        Q_EMIT elideChanged();
+    }
     Q_EMIT updated();
 }
 
@@ -125,13 +161,23 @@ void IconPropertyGroupQuick::setGroup(const IconPropertyGroup* group)
     if (group == m_group) {
         return;
     }
-    m_group = group;
+    const auto* before = std::exchange(m_group, group);
     pass(m_alignment, group ? group->alignment() : nullptr);
-    Q_EMIT widthChanged();
-    Q_EMIT heightChanged();
-    Q_EMIT nameChanged();
-    Q_EMIT sourceChanged();
-    Q_EMIT colorChanged();
+    if (differs(before, group, &IconPropertyGroup::width)) {
+        Q_EMIT widthChanged();
+    }
+    if (differs(before, group, &IconPropertyGroup::height)) {
+        Q_EMIT heightChanged();
+    }
+    if (differs(before, group, &IconPropertyGroup::name)) {
+        Q_EMIT nameChanged();
+    }
+    if (differs(before, group, &IconPropertyGroup::source)) {
+        Q_EMIT sourceChanged();
+    }
+    if (differs(before, group, &IconPropertyGroup::color)) {
+        Q_EMIT colorChanged();
+    }
     Q_EMIT updated();
 }
 
@@ -144,14 +190,28 @@ void ImagePropertyGroupQuick::setGroup(const ImagePropertyGroup* group)
     if (group == m_group) {
         return;
     }
-    m_group = group;
-    Q_EMIT sourceChanged();
-    Q_EMIT widthChanged();
-    Q_EMIT heightChanged();
-    Q_EMIT xOffsetChanged();
-    Q_EMIT yOffsetChanged();
-    Q_EMIT flagsChanged();
-    Q_EMIT maskColorChanged();
+    const auto* before = std::exchange(m_group, group);
+    if (differs(before, group, &ImagePropertyGroup::source)) {
+        Q_EMIT sourceChanged();
+    }
+    if (differs(before, group, &ImagePropertyGroup::width)) {
+        Q_EMIT widthChanged();
+    }
+    if (differs(before, group, &ImagePropertyGroup::height)) {
+        Q_EMIT heightChanged();
+    }
+    if (differs(before, group, &ImagePropertyGroup::xOffset)) {
+        Q_EMIT xOffsetChanged();
+    }
+    if (differs(before, group, &ImagePropertyGroup::yOffset)) {
+        Q_EMIT yOffsetChanged();
+    }
+    if (differs(before, group, &ImagePropertyGroup::flags)) {
+        Q_EMIT flagsChanged();
+    }
+    if (differs(before, group, &ImagePropertyGroup::maskColor)) {
+        Q_EMIT maskColorChanged();
+    }
     Q_EMIT updated();
 }
 
@@ -166,9 +226,11 @@ void BackgroundPropertyGroupQuick::setGroup(const BackgroundPropertyGroup* group
     if (group == m_group) {
         return;
     }
-    m_group = group;
+    const auto* before = std::exchange(m_group, group);
     pass(m_image, group ? group->image() : nullptr);
-    Q_EMIT colorChanged();
+    if (differs(before, group, &BackgroundPropertyGroup::color)) {
+        Q_EMIT colorChanged();
+    }
     Q_EMIT updated();
 }
 
@@ -181,10 +243,16 @@ void LinePropertyGroupQuick::setGroup(const LinePropertyGroup* group)
     if (group == m_group) {
         return;
     }
-    m_group = group;
-    Q_EMIT sizeChanged();
-    Q_EMIT colorChanged();
-    Q_EMIT styleChanged();
+    const auto* before = std::exchange(m_group, group);
+    if (differs(before, group, &LinePropertyGroup::size)) {
+        Q_EMIT sizeChanged();
+    }
+    if (differs(before, group, &LinePropertyGroup::color)) {
+        Q_EMIT colorChanged();
+    }
+    if (differs(before, group, &LinePropertyGroup::style)) {
+        Q_EMIT styleChanged();
+    }
     Q_EMIT updated();
 }
 
@@ -256,8 +324,10 @@ void CornerPropertyGroupQuick::setGroup(const CornerPropertyGroup* group)
     if (group == m_group) {
         return;
     }
-    m_group = group;
-    Q_EMIT radiusChanged();
+    const auto* before = std::exchange(m_group, group);
+    if (differs(before, group, &CornerPropertyGroup::radius)) {
+        Q_EMIT radiusChanged();
+    }
     Q_EMIT updated();
 }
 
@@ -289,9 +359,13 @@ void OffsetPropertyGroupQuick::setGroup(const OffsetPropertyGroup* group)
     if (group == m_group) {
         return;
     }
-    m_group = group;
-    Q_EMIT horizontalChanged();
-    Q_EMIT verticalChanged();
+    const auto* before = std::exchange(m_group, group);
+    if (differs(before, group, &OffsetPropertyGroup::horizontal)) {
+        Q_EMIT horizontalChanged();
+    }
+    if (differs(before, group, &OffsetPropertyGroup::vertical)) {
+        Q_EMIT verticalChanged();
+    }
     Q_EMIT updated();
 }
 
@@ -306,11 +380,17 @@ void ShadowPropertyGroupQuick::setGroup(const ShadowPropertyGroup* group)
     if (group == m_group) {
         return;
     }
-    m_group = group;
+    const auto* before = std::exchange(m_group, group);
     pass(m_offset, group ? group->offset() : nullptr);
-    Q_EMIT colorChanged();
-    Q_EMIT sizeChanged();
-    Q_EMIT blurChanged();
+    if (differs(before, group, &ShadowPropertyGroup::color)) {
+        Q_EMIT colorChanged();
+    }
+    if (differs(before, group, &ShadowPropertyGroup::size)) {
+        Q_EMIT sizeChanged();
+    }
+    if (differs(before, group, &ShadowPropertyGroup::blur)) {
+        Q_EMIT blurChanged();
+    }
     Q_EMIT updated();
 }
 

@@ -51,6 +51,18 @@ protected:
         }
     }
 
+    // Whether a leaf reads otherwise in the new group than in the old one.
+    // Only such leaves announce a change: a re-query that leaves a value as
+    // it was must not re-run the bindings reading it (a binding that caused
+    // the re-query would otherwise see itself as a loop).
+    template<typename Group, typename T>
+    static bool differs(const Group* before, const Group* after, std::optional<T> (Group::*getter)() const)
+    {
+        const std::optional<T> old = before ? (before->*getter)() : std::nullopt;
+        const std::optional<T> now = after ? (after->*getter)() : std::nullopt;
+        return old != now;
+    }
+
     template<typename Group, typename T>
     QJSValue leaf(const Group* group, std::optional<T> (Group::*getter)() const) const
     {

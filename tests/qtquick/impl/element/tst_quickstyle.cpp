@@ -208,7 +208,9 @@ void tst_QuickStyle::childSignalsBeforeParentUpdated()
     });
 
     element->states()->setHovered(true);
-    QCOMPARE(order, (QStringList { "padding.left", "padding", "layout.width", "layout", "root", "style" }));
+    // Hovering changes the width only: padding.left, equal in both results,
+    // announces nothing, though its group passes the update on.
+    QCOMPARE(order, (QStringList { "padding", "layout.width", "layout", "root", "style" }));
 }
 
 void tst_QuickStyle::paletteChangeEmitsColourLeaves()
@@ -437,7 +439,8 @@ void tst_QuickStyle::wrapperMadeLateShowsCurrentResult()
     StylePropertyGroupQuick* root = style->properties();
     QSignalSpy padding(root->layout()->padding(), &SizePropertyGroupQuick::leftChanged);
     attached<QuickElement>(object.get())->states()->setHovered(true);
-    QCOMPARE(padding.size(), 1);
+    // The padding reads the same hovered: no change to announce.
+    QCOMPARE(padding.size(), 0);
     // Made after the re-query: shows the hovered result and follows the next.
     LayoutPropertyGroupQuick* layout = root->layout();
     QCOMPARE(layout->width().toNumber(), 90.0);
