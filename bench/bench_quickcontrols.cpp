@@ -1,0 +1,630 @@
+// What the Quick controls of org.vyr.quilt (under halcyon) cost against Qt's
+// Basic and Fusion styles in the same run: 1,000 of each common control
+// created and shown, and a long list of item delegates scrolled. Run on xcb
+// with OpenGL, once per render loop (QSG_RENDER_LOOP=basic and =threaded);
+// see README.md.
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMutex>
+#include <QPropertyAnimation>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QRegularExpression>
+#include <QSurfaceFormat>
+#include <QTest>
+#include <QTimer>
+
+#include <QtCore/private/qhooks_p.h>
+
+#include <malloc.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <deque>
+#include <memory>
+
+#include "elementquery_p.h"
+
+namespace
+{
+constexpr int controlCount = 1000;
+constexpr int listCount = 10000;
+constexpr int samplesPerCase = 5;
+// 25 x 40 cells of 50 x 24 px: every control of a scene is on screen.
+constexpr int columns = 25;
+constexpr int cellWidth = 50;
+constexpr int cellHeight = 24;
+
+// Each style module is imported directly, so that one process compares all
+// three without Qt Quick Controls' style selection.
+struct StyleModule
+{
+    const char* name;
+    const char* module;
+};
+constexpr std::array<StyleModule, 3> Styles {
+    { { "quilt", "org.vyr.quilt" }, { "basic", "QtQuick.Controls.Basic" }, { "fusion", "QtQuick.Controls.Fusion" } }
+};
+enum StyleIndex
+{
+    QuiltStyle,
+    BasicStyle,
+    FusionStyle
+};
+
+// The controls with what an application typically sets on them; sizes are
+// fixed so that every style draws the same area.
+struct ControlType
+{
+    const char* name;
+    const char* properties;
+};
+constexpr std::array<ControlType, 10> Controls { {
+    { "Button", "text: \"Button\"" },
+    { "CheckBox", "text: \"Check\"; checked: index % 2 === 0" },
+    { "Switch", "text: \"Switch\"; checked: index % 2 === 0" },
+    { "TextField", "text: \"Text\"" },
+    { "ComboBox", "model: [\"One\", \"Two\", \"Three\"]" },
+    { "SpinBox", "value: index % 100" },
+    { "Slider", "value: (index % 10) / 10" },
+    { "ProgressBar", "value: (index % 10) / 10" },
+    { "ItemDelegate", "text: \"Item\"; highlighted: index % 5 === 0" },
+    { "Label", "text: \"Label\"" },
+} };
+
+QByteArray gridDocument(const StyleModule& style, const ControlType& control)
+{
+    return QByteArray("import QtQuick\nimport ") + style.module
+        + "\nItem {\n Repeater {\n  model: " + QByteArray::number(controlCount) + "\n  delegate: " + control.name
+        + " {\n   required property int index\n   x: (index % " + QByteArray::number(columns) + ") * "
+        + QByteArray::number(cellWidth) + "\n   y: Math.floor(index / " + QByteArray::number(columns) + ") * "
+        + QByteArray::number(cellHeight) + "\n   width: " + QByteArray::number(cellWidth - 2)
+        + "\n   height: " + QByteArray::number(cellHeight - 2) + "\n   " + control.properties + "\n  }\n }\n}\n";
+}
+
+QByteArray listDocument(const StyleModule& style)
+{
+    return QByteArray("import QtQuick\nimport ") + style.module
+        + "\nListView {\n anchors.fill: parent\n model: " + QByteArray::number(listCount)
+        + "\n delegate: ItemDelegate {\n  required property int index\n  width: ListView.view.width\n"
+          "  height: 24\n  text: \"Item \" + index\n  highlighted: index % 5 === 0\n }\n}\n";
+}
+
+double median(QList<double> values)
+{
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+double percentile95(QList<double> values)
+{
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values.at(std::min<qsizetype>(values.size() - 1, qsizetype(values.size() * 0.95)));
+}
+
+qint64 heapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return qint64(info.uordblks + info.hblkhd);
+}
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+// QObjects alive in the process, counted through Qt's object hooks.
+std::atomic<qint64> liveObjects { 0 };
+
+void countObjects()
+{
+    qtHookData[QHooks::AddQObject] = reinterpret_cast<quintptr>(+[](QObject*) { ++liveObjects; });
+    qtHookData[QHooks::RemoveQObject] = reinterpret_cast<quintptr>(+[](QObject*) { --liveObjects; });
+}
+
+// The batches the renderer drew, read from its QSG_RENDERER_DEBUG=render
+// output (one summary of opaque and alpha batches per render pass), which
+// would otherwise flood the log. The render thread writes it on the threaded
+// loop, hence the lock.
+class BatchCounter
+{
+public:
+    static void install()
+    {
+        s_previous = qInstallMessageHandler(&BatchCounter::handle);
+        s_passThrough = qEnvironmentVariableIntValue("QUILT_BENCH_RENDERER_LOG") != 0;
+    }
+
+    static void reset()
+    {
+        const QMutexLocker lock(&s_mutex);
+        s_batches = 0;
+        s_passes = 0;
+    }
+    static int batches()
+    {
+        const QMutexLocker lock(&s_mutex);
+        return s_batches;
+    }
+    static int passes()
+    {
+        const QMutexLocker lock(&s_mutex);
+        return s_passes;
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        static const QRegularExpression summary(QStringLiteral(R"(-> (Opaque|Alpha): \d+ nodes in (\d+) batches)"));
+        if (type == QtDebugMsg && message.contains(QLatin1String("Rendering:"))) {
+            int batches = 0;
+            for (auto it = summary.globalMatch(message); it.hasNext();)
+                batches += it.next().captured(2).toInt();
+            {
+                const QMutexLocker lock(&s_mutex);
+                s_batches += batches;
+                ++s_passes;
+            }
+            if (!s_passThrough)
+                return;
+        } else if (type == QtDebugMsg && !s_passThrough && isRendererChatter(message)) {
+            return;
+        }
+        s_previous(type, context, message);
+    }
+
+    static bool isRendererChatter(const QString& message)
+    {
+        return message.startsWith(QLatin1String(" - ")) || message.startsWith(QLatin1String(" -> "))
+            || message.startsWith(QLatin1String("Renderer::")) || message.startsWith(QLatin1String("Batch "));
+    }
+
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline bool s_passThrough = false;
+    static inline QMutex s_mutex;
+    static inline int s_batches = 0;
+    static inline int s_passes = 0;
+};
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsBetween(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// Times frames from the start of the GUI thread's frame work (animations,
+// then polish and synchronisation) until the frame is swapped, on either
+// render loop.
+class FrameTimer
+{
+public:
+    explicit FrameTimer(QQuickWindow* window)
+    {
+        m_connections << QObject::connect(
+            window, &QQuickWindow::afterAnimating, window,
+            [this] {
+                const QMutexLocker lock(&m_mutex);
+                m_starts.push_back(Clock::now());
+            },
+            Qt::DirectConnection);
+        m_connections << QObject::connect(
+            window, &QQuickWindow::frameSwapped, window,
+            [this] {
+                const QMutexLocker lock(&m_mutex);
+                if (!m_starts.empty()) {
+                    m_durations.append(millisecondsBetween(m_starts.front(), Clock::now()));
+                    m_starts.pop_front();
+                }
+            },
+            Qt::DirectConnection);
+    }
+    ~FrameTimer()
+    {
+        for (const auto& connection : std::as_const(m_connections))
+            QObject::disconnect(connection);
+    }
+
+    QList<double> durations()
+    {
+        const QMutexLocker lock(&m_mutex);
+        return m_durations;
+    }
+
+private:
+    QMutex m_mutex;
+    std::deque<Clock::time_point> m_starts;
+    QList<double> m_durations;
+    QList<QMetaObject::Connection> m_connections;
+};
+
+// Waits for the next swapped frame and returns when it was swapped.
+Clock::time_point waitForFrame(QQuickWindow* window, int timeout = 10000)
+{
+    QEventLoop loop;
+    Clock::time_point swapped {};
+    QMutex mutex;
+    const auto direct = QObject::connect(
+        window, &QQuickWindow::frameSwapped, window,
+        [&] {
+            const QMutexLocker lock(&mutex);
+            if (swapped == Clock::time_point {})
+                swapped = Clock::now();
+        },
+        Qt::DirectConnection);
+    const auto queued
+        = QObject::connect(window, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    QTimer::singleShot(timeout, &loop, &QEventLoop::quit);
+    window->update();
+    loop.exec();
+    QObject::disconnect(direct);
+    QObject::disconnect(queued);
+    const QMutexLocker lock(&mutex);
+    return swapped;
+}
+
+// Lets pending frames and deferred deletions finish.
+void settle(QQuickWindow* window)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    waitForFrame(window, 200);
+    QTest::qWait(50);
+}
+
+// Queries asked of the engine and, of those, the ones that missed the result
+// cache and ran the matching.
+struct QueryCounts
+{
+    quint64 executed = 0;
+    quint64 matched = 0;
+
+    static QueryCounts now() { return { Quilt::elementQueriesExecuted(), Quilt::elementQueriesMatched() }; }
+    QueryCounts operator-(const QueryCounts& other) const
+    {
+        return { executed - other.executed, matched - other.matched };
+    }
+};
+
+// What one control costs under one style.
+struct ControlFigures
+{
+    double createMs = 0;
+    double firstFrameMs = 0;
+    double heapBytes = 0;
+    double residentBytes = 0;
+    double objects = 0;
+    int batches = 0;
+    double queries = 0;
+    double queriesMatched = 0;
+};
+
+struct ScrollFigures
+{
+    double medianMs = 0;
+    double p95Ms = 0;
+    int frames = 0;
+    double queriesPerFrame = 0;
+    double matchedPerFrame = 0;
+};
+} // namespace
+
+class BenchQuickControls : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void controls_data();
+    void controls();
+    void scrolling_data();
+    void scrolling();
+
+private:
+    std::unique_ptr<QQuickItem> create(const QByteArray& document, double* milliseconds = nullptr);
+    void printControlTable() const;
+    void printScrollTable() const;
+
+    std::unique_ptr<QQmlEngine> m_engine;
+    std::unique_ptr<QQuickWindow> m_window;
+    QMap<QString, std::array<ControlFigures, Styles.size()>> m_controls;
+    std::array<ScrollFigures, Styles.size()> m_scrolling;
+};
+
+void BenchQuickControls::initTestCase()
+{
+    // Qt Test installs its own message handler when it starts: ours goes on
+    // top of it.
+    BatchCounter::install();
+    qInfo() << "Platform" << QGuiApplication::platformName() << "render loop"
+            << (qEnvironmentVariableIsSet("QSG_RENDER_LOOP") ? qgetenv("QSG_RENDER_LOOP") : QByteArray("(default)"))
+            << "graphics API" << QQuickWindow::graphicsApi();
+}
+
+void BenchQuickControls::init()
+{
+    // A fresh engine per row: no style's types are warm from another row.
+    m_engine = std::make_unique<QQmlEngine>();
+    m_engine->addImportPath(QStringLiteral(QUILT_QML_PATH));
+    m_window = std::make_unique<QQuickWindow>();
+    m_window->resize(columns * cellWidth + 10, 40 * cellHeight + 10);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    settle(m_window.get());
+}
+
+void BenchQuickControls::cleanup()
+{
+    m_window.reset();
+    m_engine.reset();
+}
+
+std::unique_ptr<QQuickItem> BenchQuickControls::create(const QByteArray& document, double* milliseconds)
+{
+    QQmlComponent component(m_engine.get());
+    component.setData(document, QUrl());
+    if (!component.isReady()) {
+        qWarning().noquote() << component.errorString();
+        return {};
+    }
+    // Completed inside the window, as an application's controls are.
+    QElapsedTimer timer;
+    timer.start();
+    std::unique_ptr<QObject> object(component.beginCreate(m_engine->rootContext()));
+    auto* item = qobject_cast<QQuickItem*>(object.get());
+    if (!item) {
+        qWarning().noquote() << component.errorString();
+        return {};
+    }
+    item->setParentItem(m_window->contentItem());
+    component.completeCreate();
+    if (milliseconds)
+        *milliseconds = timer.nsecsElapsed() / 1e6;
+    object.release();
+    return std::unique_ptr<QQuickItem>(item);
+}
+
+void BenchQuickControls::controls_data()
+{
+    QTest::addColumn<int>("control");
+    QTest::addColumn<int>("style");
+    for (int c = 0; c < int(Controls.size()); ++c) {
+        for (int s = 0; s < int(Styles.size()); ++s)
+            QTest::addRow("%s: %s", Controls[c].name, Styles[s].name) << c << s;
+    }
+}
+
+// 1,000 controls of one type: heap, resident memory, QObjects, queries and
+// first-frame batches of one creation after a warm one, then the median time
+// of create() and until the first frame is swapped.
+void BenchQuickControls::controls()
+{
+    QFETCH(int, control);
+    QFETCH(int, style);
+    const QByteArray document = gridDocument(Styles[style], Controls[control]);
+    ControlFigures figures;
+
+    // A first round compiles the documents and warms the style's caches.
+    {
+        auto warm = create(document);
+        QVERIFY(warm);
+        QVERIFY(waitForFrame(m_window.get()) != Clock::time_point {});
+        if (qEnvironmentVariableIsSet("QUILT_BENCH_GRAB")) {
+            m_window->grabWindow().save(qEnvironmentVariable("QUILT_BENCH_GRAB") + u'/'
+                                        + QLatin1String(Controls[control].name) + u'-'
+                                        + QLatin1String(Styles[style].name) + u".png");
+        }
+    }
+    settle(m_window.get());
+    malloc_trim(0);
+
+    {
+        const qint64 heapBefore = heapInUse();
+        const qint64 residentBefore = residentBytes();
+        const qint64 objectsBefore = liveObjects;
+        const QueryCounts queriesBefore = QueryCounts::now();
+        BatchCounter::reset();
+        auto root = create(document);
+        QVERIFY(root);
+        QVERIFY(waitForFrame(m_window.get()) != Clock::time_point {});
+        figures.batches = BatchCounter::batches();
+        const QueryCounts queries = QueryCounts::now() - queriesBefore;
+        figures.heapBytes = double(heapInUse() - heapBefore) / controlCount;
+        figures.residentBytes = double(residentBytes() - residentBefore) / controlCount;
+        figures.objects = double(liveObjects - objectsBefore) / controlCount;
+        figures.queries = double(queries.executed) / controlCount;
+        figures.queriesMatched = double(queries.matched) / controlCount;
+        if (BatchCounter::passes() == 0)
+            qWarning("The renderer reported no batches: is QSG_RENDERER_DEBUG honoured?");
+    }
+    settle(m_window.get());
+
+    QList<double> createTimes;
+    QList<double> totalTimes;
+    for (int i = 0; i < samplesPerCase; ++i) {
+        double createMs = 0;
+        const auto start = Clock::now();
+        auto root = create(document, &createMs);
+        QVERIFY(root);
+        const auto swapped = waitForFrame(m_window.get());
+        QVERIFY(swapped != Clock::time_point {});
+        createTimes.append(createMs);
+        totalTimes.append(millisecondsBetween(start, swapped));
+        root.reset();
+        settle(m_window.get());
+    }
+    figures.createMs = median(createTimes);
+    figures.firstFrameMs = median(totalTimes);
+    qInfo() << "create() ms" << figures.createMs << "to first frame ms" << figures.firstFrameMs << "heap B/control"
+            << figures.heapBytes << "resident B/control" << figures.residentBytes << "QObjects/control"
+            << figures.objects << "batches" << figures.batches << "queries/control" << figures.queries
+            << "matched/control" << figures.queriesMatched;
+    m_controls[QLatin1String(Controls[control].name)][style] = figures;
+    QTest::setBenchmarkResult(figures.firstFrameMs, QTest::WalltimeMilliseconds);
+}
+
+void BenchQuickControls::scrolling_data()
+{
+    QTest::addColumn<int>("style");
+    for (int s = 0; s < int(Styles.size()); ++s)
+        QTest::addRow("%s", Styles[s].name) << s;
+}
+
+// A list of 10,000 item delegates scrolled at a constant 1,200 px/s for three
+// seconds: frame preparation time, median and 95th percentile.
+void BenchQuickControls::scrolling()
+{
+    QFETCH(int, style);
+    auto list = create(listDocument(Styles[style]));
+    QVERIFY(list);
+    QVERIFY(waitForFrame(m_window.get()) != Clock::time_point {});
+
+    const QueryCounts queriesBefore = QueryCounts::now();
+    FrameTimer frames(m_window.get());
+    QPropertyAnimation scroll(list.get(), "contentY");
+    scroll.setStartValue(0.0);
+    scroll.setEndValue(3600.0);
+    scroll.setDuration(3000);
+    scroll.setEasingCurve(QEasingCurve::Linear);
+    scroll.start();
+    QTRY_COMPARE_WITH_TIMEOUT(scroll.state(), QAbstractAnimation::Stopped, 20000);
+    settle(m_window.get());
+    const QueryCounts queries = QueryCounts::now() - queriesBefore;
+
+    const QList<double> durations = frames.durations();
+    QVERIFY2(durations.size() > 30, "too few frames");
+    ScrollFigures& figures = m_scrolling[style];
+    figures.medianMs = median(durations);
+    figures.p95Ms = percentile95(durations);
+    figures.frames = int(durations.size());
+    figures.queriesPerFrame = double(queries.executed) / durations.size();
+    figures.matchedPerFrame = double(queries.matched) / durations.size();
+    qInfo() << "frames" << figures.frames << "median ms" << figures.medianMs << "95th percentile ms" << figures.p95Ms
+            << "queries/frame" << figures.queriesPerFrame << "matched/frame" << figures.matchedPerFrame;
+    QTest::setBenchmarkResult(figures.medianMs, QTest::WalltimeMilliseconds);
+}
+
+void BenchQuickControls::cleanupTestCase()
+{
+    printControlTable();
+    printScrollTable();
+    std::fflush(stdout);
+}
+
+// Quilt against Basic and Fusion per control. The goal for time and memory:
+// at most 1.5 times Basic and no more than Fusion; "<" marks a miss.
+void BenchQuickControls::printControlTable() const
+{
+    if (m_controls.isEmpty())
+        return;
+    std::printf("\n%-13s %-22s %10s %10s %10s %6s %6s %s\n", "control", "measure", "quilt", "basic", "fusion", "q/b",
+                "q/f", "goal");
+    struct Measure
+    {
+        const char* name;
+        double ControlFigures::*field;
+        bool goal;
+    };
+    const Measure measures[] = {
+        { "create() ms", &ControlFigures::createMs, true },
+        { "to first frame ms", &ControlFigures::firstFrameMs, true },
+        { "heap B/control", &ControlFigures::heapBytes, true },
+        { "resident B/control", &ControlFigures::residentBytes, true },
+        { "QObjects/control", &ControlFigures::objects, false },
+    };
+    int misses = 0;
+    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
+        const auto& f = it.value();
+        for (const Measure& m : measures) {
+            const double quilt = f[QuiltStyle].*m.field;
+            const double basic = f[BasicStyle].*m.field;
+            const double fusion = f[FusionStyle].*m.field;
+            const double toBasic = basic > 0 ? quilt / basic : 0;
+            const double toFusion = fusion > 0 ? quilt / fusion : 0;
+            const char* mark = "";
+            if (m.goal) {
+                const bool missBasic = basic > 0 && toBasic > 1.5;
+                const bool missFusion = fusion > 0 && toFusion > 1.0;
+                mark = missBasic && missFusion ? "< basic, fusion"
+                    : missBasic                ? "< basic"
+                    : missFusion               ? "< fusion"
+                                               : "met";
+                misses += missBasic || missFusion;
+            }
+            std::printf("%-13s %-22s %10.3f %10.3f %10.3f %6.2f %6.2f %s\n", qPrintable(it.key()), m.name, quilt, basic,
+                        fusion, toBasic, toFusion, mark);
+        }
+        std::printf("%-13s %-22s %10d %10d %10d %6.2f %6.2f\n", qPrintable(it.key()), "first-frame batches",
+                    f[QuiltStyle].batches, f[BasicStyle].batches, f[FusionStyle].batches,
+                    f[BasicStyle].batches ? double(f[QuiltStyle].batches) / f[BasicStyle].batches : 0.0,
+                    f[FusionStyle].batches ? double(f[QuiltStyle].batches) / f[FusionStyle].batches : 0.0);
+        std::printf("%-13s %-22s %10.2f (of them %.2f missed the result cache)\n", qPrintable(it.key()),
+                    "quilt queries/control", f[QuiltStyle].queries, f[QuiltStyle].queriesMatched);
+    }
+    std::printf("%d of the control measures miss the goal\n", misses);
+}
+
+void BenchQuickControls::printScrollTable() const
+{
+    if (m_scrolling[QuiltStyle].frames == 0)
+        return;
+    std::printf("\n%-36s %10s %10s %10s %6s %6s\n", "list of 10,000 item delegates", "quilt", "basic", "fusion", "q/b",
+                "q/f");
+    const auto row = [this](const char* name, double ScrollFigures::*field) {
+        const double quilt = m_scrolling[QuiltStyle].*field;
+        const double basic = m_scrolling[BasicStyle].*field;
+        const double fusion = m_scrolling[FusionStyle].*field;
+        std::printf("%-36s %10.3f %10.3f %10.3f %6.2f %6.2f\n", name, quilt, basic, fusion,
+                    basic > 0 ? quilt / basic : 0.0, fusion > 0 ? quilt / fusion : 0.0);
+    };
+    row("frame median ms", &ScrollFigures::medianMs);
+    row("frame 95th percentile ms", &ScrollFigures::p95Ms);
+    std::printf("%-36s %10.2f (of them %.2f missed the result cache)\n", "quilt queries/frame",
+                m_scrolling[QuiltStyle].queriesPerFrame, m_scrolling[QuiltStyle].matchedPerFrame);
+}
+
+int main(int argc, char** argv)
+{
+    // xcb with OpenGL unless the caller chose otherwise.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    if (!qEnvironmentVariableIsSet("QSG_RHI_BACKEND"))
+        qputenv("QSG_RHI_BACKEND", "opengl");
+    // The build's halcyon, CSS plug-in and modules, as an installed Quilt
+    // finds its own.
+    qputenv("XDG_DATA_DIRS", QUILT_DATA_PATH);
+    qputenv("QUILT_STYLE_NAME", "halcyon");
+    qputenv("QSG_RENDERER_DEBUG", "render");
+    // Frames are timed from the start of their work until their swap: a swap
+    // that waits for the vertical blank would count the wait as work.
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setSwapInterval(0);
+    QSurfaceFormat::setDefaultFormat(format);
+    countObjects();
+    QGuiApplication app(argc, argv);
+    QCoreApplication::addLibraryPath(QStringLiteral(QUILT_PLUGIN_PATH));
+    BenchQuickControls bench;
+    return QTest::qExec(&bench, argc, argv);
+}
+
+#include "bench_quickcontrols.moc"
