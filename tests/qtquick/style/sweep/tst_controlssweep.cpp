@@ -16,30 +16,13 @@
 
 #include <atomic>
 
+#include "messagerecorder.h"
 #include "quicktestfixture.h"
 #include "styleregistry.h"
 
 namespace
 {
-QMutex messagesMutex;
-QStringList messages;
-QtMessageHandler previousHandler = nullptr;
-
-void recordMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg) {
-        const QMutexLocker locker(&messagesMutex);
-        messages.append(message);
-    }
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-
-QStringList takeMessages()
-{
-    const QMutexLocker locker(&messagesMutex);
-    return std::exchange(messages, {});
-}
+using QuiltQuickTest::takeMessages;
 
 // Every QObject made in the process, through Qt's object hook.
 std::atomic<qsizetype> objectsMade = 0;
@@ -82,7 +65,7 @@ private Q_SLOTS:
         // The registry reports a missing default style once, when it first
         // looks for it: that report is not the controls'.
         Quilt::StyleRegistry::instance()->defaultStyle();
-        previousHandler = qInstallMessageHandler(recordMessage);
+        QuiltQuickTest::startRecordingMessages();
         previousAddHook = reinterpret_cast<QHooks::AddQObjectCallback>(qtHookData[QHooks::AddQObject]);
         qtHookData[QHooks::AddQObject] = reinterpret_cast<quintptr>(&countObject);
     }
@@ -90,7 +73,7 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         qtHookData[QHooks::AddQObject] = reinterpret_cast<quintptr>(previousAddHook);
-        qInstallMessageHandler(previousHandler);
+        QuiltQuickTest::stopRecordingMessages();
     }
 
     void family_data()

@@ -15,31 +15,14 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include "messagerecorder.h"
 #include "quicktestfixture.h"
 #include "realuse.h"
 #include "styleregistry.h"
 
 namespace
 {
-QMutex messagesMutex;
-QStringList messages;
-QtMessageHandler previousHandler = nullptr;
-
-void recordMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg) {
-        const QMutexLocker locker(&messagesMutex);
-        messages.append(message);
-    }
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-
-QStringList takeMessages()
-{
-    const QMutexLocker locker(&messagesMutex);
-    return std::exchange(messages, {});
-}
+using QuiltQuickTest::takeMessages;
 
 QByteArray fixtureSheet()
 {
@@ -94,12 +77,12 @@ private Q_SLOTS:
         // A missing default style is reported once, when first looked for:
         // that report is the registry's, not the controls'.
         Quilt::StyleRegistry::instance()->defaultStyle();
-        previousHandler = qInstallMessageHandler(recordMessage);
+        QuiltQuickTest::startRecordingMessages();
     }
 
     void cleanupTestCase()
     {
-        qInstallMessageHandler(previousHandler);
+        QuiltQuickTest::stopRecordingMessages();
     }
 
     void use_data()
