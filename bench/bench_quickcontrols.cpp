@@ -102,7 +102,6 @@ QByteArray listDocument(const StyleModule& style)
           "  height: 24\n  text: \"Item \" + index\n  highlighted: index % 5 === 0\n }\n}\n";
 }
 
-
 // QObjects alive in the process, counted through Qt's object hooks.
 std::atomic<qint64> liveObjects { 0 };
 
@@ -175,7 +174,6 @@ private:
     static inline int s_batches = 0;
     static inline int s_passes = 0;
 };
-
 
 // Queries asked of the engine and, of those, the ones that missed the result
 // cache and ran the matching.
@@ -270,27 +268,7 @@ void BenchQuickControls::cleanup()
 
 std::unique_ptr<QQuickItem> BenchQuickControls::create(const QByteArray& document, double* milliseconds)
 {
-    QQmlComponent component(m_engine.get());
-    component.setData(document, QUrl());
-    if (!component.isReady()) {
-        qWarning().noquote() << component.errorString();
-        return {};
-    }
-    // Completed inside the window, as an application's controls are.
-    QElapsedTimer timer;
-    timer.start();
-    std::unique_ptr<QObject> object(component.beginCreate(m_engine->rootContext()));
-    auto* item = qobject_cast<QQuickItem*>(object.get());
-    if (!item) {
-        qWarning().noquote() << component.errorString();
-        return {};
-    }
-    item->setParentItem(m_window->contentItem());
-    component.completeCreate();
-    if (milliseconds)
-        *milliseconds = timer.nsecsElapsed() / 1e6;
-    object.release();
-    return std::unique_ptr<QQuickItem>(item);
+    return createInWindow(m_engine.get(), m_window.get(), document, milliseconds);
 }
 
 void BenchQuickControls::controls_data()

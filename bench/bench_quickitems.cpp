@@ -207,7 +207,6 @@ QByteArray listDocument(bool quilt)
         + QByteArray::number(listCount) + "\n delegate: " + delegate + "\n}\n";
 }
 
-
 // The renderer's batches of the last frame it built, read from its debug
 // output (QSG_RENDERER_DEBUG=render: one line per batch, then the frame's
 // times), which the handler keeps out of the log.
@@ -240,7 +239,6 @@ void countObjects()
     qtHookData[QHooks::AddQObject] = reinterpret_cast<quintptr>(+[](QObject*) { ++liveObjects; });
     qtHookData[QHooks::RemoveQObject] = reinterpret_cast<quintptr>(+[](QObject*) { --liveObjects; });
 }
-
 
 struct Figures
 {
@@ -355,29 +353,8 @@ void BenchQuickItems::cleanup()
 
 std::unique_ptr<QQuickItem> BenchQuickItems::create(const QByteArray& document, double* milliseconds)
 {
-    QQmlComponent component(m_engine.get());
-    component.setData(document, QUrl());
-    if (!component.isReady()) {
-        qWarning().noquote() << component.errorString();
-        return {};
-    }
-    // Completed inside the window, as an application's items are: elements
-    // register their window when they complete.
-    QElapsedTimer timer;
-    timer.start();
-    std::unique_ptr<QObject> object(component.beginCreate(m_engine->rootContext()));
-    auto* item = qobject_cast<QQuickItem*>(object.get());
-    if (!item) {
-        qWarning().noquote() << component.errorString();
-        return {};
-    }
-    component.setInitialProperties(object.get(), { { QStringLiteral("iconUrl"), m_iconUrl } });
-    item->setParentItem(m_window->contentItem());
-    component.completeCreate();
-    if (milliseconds)
-        *milliseconds = timer.nsecsElapsed() / 1e6;
-    object.release();
-    return std::unique_ptr<QQuickItem>(item);
+    return createInWindow(m_engine.get(), m_window.get(), document, milliseconds,
+                          { { QStringLiteral("iconUrl"), m_iconUrl } });
 }
 
 void BenchQuickItems::record(const QString& measure, bool quilt, double value)

@@ -4,13 +4,18 @@
 // medians and percentiles, and the process's heap and resident memory.
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QList>
 #include <QMutex>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
 #include <QTimer>
+#include <QVariantMap>
 
 #include <malloc.h>
 #include <unistd.h>
@@ -18,6 +23,7 @@
 #include <algorithm>
 #include <chrono>
 #include <deque>
+#include <memory>
 
 namespace QuickBench
 {
@@ -135,5 +141,35 @@ inline void settle(QQuickWindow* window)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     waitForFrame(window, 200);
     QTest::qWait(50);
+}
+
+// Creates the item of `document` and completes it inside `window`, as an
+// application's items are (elements register their window when they
+// complete); `milliseconds` gets the time of creation and completion.
+inline std::unique_ptr<QQuickItem> createInWindow(QQmlEngine* engine, QQuickWindow* window, const QByteArray& document,
+                                                  double* milliseconds, const QVariantMap& initialProperties = {})
+{
+    QQmlComponent component(engine);
+    component.setData(document, QUrl());
+    if (!component.isReady()) {
+        qWarning().noquote() << component.errorString();
+        return {};
+    }
+    QElapsedTimer timer;
+    timer.start();
+    std::unique_ptr<QObject> object(component.beginCreate(engine->rootContext()));
+    auto* item = qobject_cast<QQuickItem*>(object.get());
+    if (!item) {
+        qWarning().noquote() << component.errorString();
+        return {};
+    }
+    if (!initialProperties.isEmpty())
+        component.setInitialProperties(object.get(), initialProperties);
+    item->setParentItem(window->contentItem());
+    component.completeCreate();
+    if (milliseconds)
+        *milliseconds = timer.nsecsElapsed() / 1e6;
+    object.release();
+    return std::unique_ptr<QQuickItem>(item);
 }
 } // namespace QuickBench
