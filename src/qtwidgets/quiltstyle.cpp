@@ -382,9 +382,10 @@ void QuiltStyle::applyStylePalette(const std::shared_ptr<Quilt::Style>& style, Q
         { QPalette::ToolTipBase, { ElementNames::ToolTip }, true },
         { QPalette::ToolTipText, { ElementNames::ToolTip }, false },
     };
+    // Inactive windows ask the same chains as active ones: their colours are
+    // copied below rather than asked again.
     const std::pair<QPalette::ColorGroup, Quilt::Element::States> groups[] = {
         { QPalette::Active, State::None },
-        { QPalette::Inactive, State::None },
         { QPalette::Disabled, State::Disabled },
     };
     for (const auto& [group, states] : groups) {
@@ -404,6 +405,15 @@ void QuiltStyle::applyStylePalette(const std::shared_ptr<Quilt::Style>& style, Q
         palette.setColor(group, QPalette::Mid, button.darker(150));
         palette.setColor(group, QPalette::Dark, button.darker(200));
         palette.setColor(group, QPalette::Shadow, button.darker(300));
+    }
+    QList<QPalette::ColorRole> roles {
+        QPalette::PlaceholderText, QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark, QPalette::Shadow
+    };
+    for (const PaletteSource& source : sources) {
+        roles.append(source.role);
+    }
+    for (const QPalette::ColorRole role : std::as_const(roles)) {
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     }
 }
 
