@@ -8,11 +8,14 @@ ApplicationWindow {
 
     required property list<string> pages
     property int currentPage: 0
+    // The Qt Quick Controls style, so that two galleries side by side tell
+    // which is which.
+    property string styleName
 
     width: 1200
     height: 900
     visible: true
-    title: qsTr("Quilt Quick gallery")
+    title: styleName ? qsTr("Quilt Quick gallery: %1").arg(styleName) : qsTr("Quilt Quick gallery")
 
     Column {
         id: pageList

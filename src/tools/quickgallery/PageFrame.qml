@@ -20,9 +20,9 @@ Flickable {
 
         Repeater {
             model: [
-                { label: qsTr("Enabled"), enabled: true, mirrored: false },
-                { label: qsTr("Disabled"), enabled: false, mirrored: false },
-                { label: qsTr("Right to left"), enabled: true, mirrored: true }
+                { name: "enabled", label: qsTr("Enabled"), enabled: true, mirrored: false },
+                { name: "disabled", label: qsTr("Disabled"), enabled: false, mirrored: false },
+                { name: "mirrored", label: qsTr("Right to left"), enabled: true, mirrored: true }
             ]
             delegate: Column {
                 id: variant
@@ -34,6 +34,7 @@ Flickable {
                     font.bold: true
                 }
                 Loader {
+                    objectName: variant.modelData.name
                     width: variant.width
                     enabled: variant.modelData.enabled
                     LayoutMirroring.enabled: variant.modelData.mirrored

@@ -1,74 +1,21 @@
 // quilt-quick-gallery: the Quick controls page by page.
 //
-//   quilt-quick-gallery [-style NAME] [--page NAME] [--screenshots DIR]
+//   quilt-quick-gallery [-style NAME] [--color-scheme FILE] [--page NAME]
+//                       [--screenshots DIR]
 //
-// --screenshots saves one PNG per page into DIR and quits.
+// -style shows the pages under another Qt Quick Controls style (Basic,
+// Fusion, ...) for comparison. --color-scheme reads the desktop colours from
+// FILE. --screenshots saves one PNG per page into DIR and quits.
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
-#include <QQmlContext>
 #include <QQuickStyle>
 #include <QQuickWindow>
-#include <QThread>
-#include <QTimer>
 
 #include <cstdio>
 
-namespace
-{
-constexpr auto PagesFolder = ":/qt/qml/QuiltQuickGallery/pages";
-
-QStringList pageNames()
-{
-    QStringList names;
-    for (const QString& file : QDir(QString::fromLatin1(PagesFolder)).entryList({ QStringLiteral("*.qml") }, QDir::Files, QDir::Name))
-        names.append(file.chopped(4));
-    return names;
-}
-
-// Waits until the window has shown a frame of the current page.
-bool waitForFrame(QQuickWindow* window)
-{
-    bool swapped = false;
-    const auto connection = QObject::connect(window, &QQuickWindow::frameSwapped, window, [&swapped] { swapped = true; });
-    window->update();
-    for (int i = 0; i < 200 && !swapped; ++i) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-    QObject::disconnect(connection);
-    return swapped;
-}
-
-int saveScreenshots(QQuickWindow* window, const QStringList& pages, const QString& folder)
-{
-    if (!QDir().mkpath(folder)) {
-        std::fprintf(stderr, "Cannot create the folder %s\n", qPrintable(folder));
-        return 1;
-    }
-    int failures = 0;
-    for (int i = 0; i < pages.size(); ++i) {
-        window->setProperty("currentPage", i);
-        waitForFrame(window);
-        // Let animations and late bindings settle before the picture.
-        QTimer::singleShot(150, [] {});
-        for (int j = 0; j < 15; ++j) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            QThread::msleep(10);
-        }
-        const QString path = QDir(folder).filePath(pages.at(i) + QStringLiteral(".png"));
-        if (!window->grabWindow().save(path)) {
-            std::fprintf(stderr, "Cannot save %s\n", qPrintable(path));
-            ++failures;
-        } else {
-            std::printf("%s\n", qPrintable(path));
-        }
-    }
-    return failures ? 1 : 0;
-}
-} // namespace
+#include "gallery.h"
 
 int main(int argc, char** argv)
 {
@@ -77,7 +24,8 @@ int main(int argc, char** argv)
     bool styleGiven = qEnvironmentVariableIsSet("QT_QUICK_CONTROLS_STYLE");
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        if (argument == "-style" || argument == "--style" || argument.startsWith("-style=") || argument.startsWith("--style="))
+        if (argument == "-style" || argument == "--style" || argument.startsWith("-style=")
+            || argument.startsWith("--style="))
             styleGiven = true;
     }
     QGuiApplication app(argc, argv);
@@ -88,24 +36,35 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("The Qt Quick controls page by page."));
     parser.addHelpOption();
-    const QCommandLineOption styleOption(QStringLiteral("style"), QStringLiteral("The Qt Quick Controls style."), QStringLiteral("name"));
-    const QCommandLineOption pageOption(QStringLiteral("page"), QStringLiteral("The page to show first."), QStringLiteral("name"));
-    const QCommandLineOption shotsOption(QStringLiteral("screenshots"), QStringLiteral("Save every page as a PNG file into DIR and quit."),
+    // "-style" is one option, as Qt writes it, not five letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption styleOption(QStringLiteral("style"),
+                                         QStringLiteral("The Qt Quick Controls style (Basic, Fusion, ...)."),
+                                         QStringLiteral("name"));
+    const QCommandLineOption schemeOption(QStringLiteral("color-scheme"),
+                                          QStringLiteral("Read the desktop colour scheme from FILE."),
+                                          QStringLiteral("FILE"));
+    const QCommandLineOption pageOption(QStringLiteral("page"), QStringLiteral("The page to show first."),
+                                        QStringLiteral("name"));
+    const QCommandLineOption shotsOption(QStringLiteral("screenshots"),
+                                         QStringLiteral("Save every page as a PNG file into DIR and quit."),
                                          QStringLiteral("DIR"));
-    parser.addOptions({ styleOption, pageOption, shotsOption });
+    parser.addOptions({ styleOption, schemeOption, pageOption, shotsOption });
     parser.process(app);
 
-    const QStringList pages = pageNames();
+    if (parser.isSet(schemeOption)) {
+        QString error;
+        if (!QuiltQuickGallery::setColorScheme(parser.value(schemeOption), &error)) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 1;
+        }
+    }
+
     QQmlApplicationEngine engine;
-    engine.setInitialProperties({ { QStringLiteral("pages"), pages },
-                                  { QStringLiteral("currentPage"), std::max<qsizetype>(0, pages.indexOf(parser.value(pageOption))) } });
-    engine.loadFromModule("QuiltQuickGallery", "Main");
-    if (engine.rootObjects().isEmpty())
-        return 1;
-    auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().constFirst());
+    QQuickWindow* window = QuiltQuickGallery::load(engine, parser.value(pageOption));
     if (!window)
         return 1;
     if (parser.isSet(shotsOption))
-        return saveScreenshots(window, pages, parser.value(shotsOption));
+        return QuiltQuickGallery::saveScreenshots(window, parser.value(shotsOption)) ? 0 : 1;
     return app.exec();
 }

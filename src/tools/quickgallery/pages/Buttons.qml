@@ -1,7 +1,8 @@
 import QtQuick
 import QtQuick.Controls
 
-// Push buttons, round and tool buttons.
+// Push buttons, round and tool buttons, and the bare abstract button that
+// custom buttons start from.
 Flow {
     spacing: 8
     Button { text: qsTr("&Button") }
@@ -20,4 +21,17 @@ Flow {
     ToolButton { text: qsTr("Raised"); flat: false }
     ToolButton { text: qsTr("Checked"); checkable: true; checked: true }
     ToolButton { text: qsTr("Menu"); Accessible.role: Accessible.ButtonMenu }
+    AbstractButton {
+        id: bare
+        text: qsTr("Abstract button")
+        checkable: true
+        checked: true
+        padding: 6
+        contentItem: Label { text: bare.text }
+        background: Rectangle {
+            color: "transparent"
+            border.color: bare.palette.mid
+            border.width: bare.checked ? 2 : 1
+        }
+    }
 }

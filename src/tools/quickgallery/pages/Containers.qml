@@ -1,7 +1,8 @@
 import QtQuick
 import QtQuick.Controls
 
-// Panes, frames, pages, group boxes, labels, tool bars and separators.
+// Panes, frames, pages, group boxes, labels, tool bars and separators, and
+// the bare control and container that custom controls start from.
 Flow {
     spacing: 8
 
@@ -40,6 +41,36 @@ Flow {
             Label { text: qsTr("Footer") }
         }
         Label { text: qsTr("Page content") }
+    }
+
+    Control {
+        padding: 6
+        contentItem: Label { text: qsTr("A bare control") }
+        background: Rectangle {
+            color: "transparent"
+            border.color: parent.palette.mid
+        }
+    }
+
+    // A container of three tool buttons of which the current one is checked.
+    Container {
+        id: segments
+        currentIndex: 1
+        contentItem: Row {
+            spacing: 2
+            Repeater { model: segments.contentModel }
+        }
+        Repeater {
+            model: [qsTr("Left"), qsTr("Centre"), qsTr("Right")]
+            ToolButton {
+                required property string modelData
+                required property int index
+                text: modelData
+                checkable: true
+                checked: segments.currentIndex === index
+                onClicked: segments.currentIndex = index
+            }
+        }
     }
 
     Column {

@@ -1,7 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 
-// Item delegates, alone and in a list view.
+// Item delegates on and off, alone and in a list view with a current row.
 Row {
     spacing: 12
     Column {
@@ -10,9 +10,28 @@ Row {
         ItemDelegate { text: qsTr("Highlighted"); highlighted: true; width: parent.width }
         ItemDelegate { text: qsTr("With icon"); icon.name: "document-open"; width: parent.width }
         CheckDelegate { text: qsTr("Check delegate"); checked: true; width: parent.width }
+        CheckDelegate { text: qsTr("Partially checked"); tristate: true; checkState: Qt.PartiallyChecked; width: parent.width }
+        CheckDelegate { text: qsTr("Unchecked"); width: parent.width }
         RadioDelegate { text: qsTr("Radio delegate"); checked: true; width: parent.width }
+        RadioDelegate { text: qsTr("Other radio"); width: parent.width }
         SwitchDelegate { text: qsTr("Switch delegate"); checked: true; width: parent.width }
+        SwitchDelegate { text: qsTr("Switched off"); width: parent.width }
         SwipeDelegate { text: qsTr("Swipe delegate"); width: parent.width }
+        SwipeDelegate {
+            id: swiped
+            text: qsTr("Swiped open")
+            width: parent.width
+            swipe.right: Label {
+                text: qsTr("Delete")
+                height: parent.height
+                anchors.right: parent.right
+                verticalAlignment: Text.AlignVCenter
+                padding: 8
+                color: "white"
+                background: Rectangle { color: "#da4453" }
+            }
+            Component.onCompleted: swipe.open(SwipeDelegate.Right)
+        }
     }
     ListView {
         width: 220

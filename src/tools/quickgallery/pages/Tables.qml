@@ -2,8 +2,9 @@ import QtQuick
 import QtQuick.Controls
 import Qt.labs.qmlmodels
 
-// A table of 1,000 rows with headers and a selection, and a three-level
-// tree of two columns with a cell being edited.
+// A table of 1,000 rows with headers that show its sort order and a
+// selection, a small table with header delegates of its own, and a
+// three-level tree of two columns with a cell being edited.
 Flow {
     spacing: 12
 
@@ -12,6 +13,12 @@ Flow {
             syncView: table
             clip: true
             x: rowHeader.width
+            // The sort order is the header's own role: the first column sorts
+            // up and the second down, to show both marks.
+            model: ListModel {
+                ListElement { display: qsTr("Name"); sort: Qt.AscendingOrder }
+                ListElement { display: qsTr("Size"); sort: Qt.DescendingOrder }
+            }
         }
         Row {
             VerticalHeaderView {
@@ -43,6 +50,41 @@ Flow {
                     selectionModel.select(index(1, 1), ItemSelectionModel.Select)
                     selectionModel.setCurrentIndex(index(3, 1), ItemSelectionModel.NoUpdate)
                 }
+            }
+        }
+    }
+
+    Column {
+        HorizontalHeaderView {
+            syncView: small
+            clip: true
+            x: smallRows.width
+            delegate: HorizontalHeaderViewDelegate {}
+        }
+        Row {
+            VerticalHeaderView {
+                id: smallRows
+                syncView: small
+                clip: true
+                delegate: VerticalHeaderViewDelegate {}
+            }
+            TableView {
+                id: small
+                width: 200
+                height: 100
+                clip: true
+                selectionModel: ItemSelectionModel {}
+                model: TableModel {
+                    TableModelColumn { display: "fruit" }
+                    TableModelColumn { display: "count" }
+                    rows: [
+                        { fruit: qsTr("Apples"), count: 3 },
+                        { fruit: qsTr("Pears"), count: 5 },
+                        { fruit: qsTr("Plums"), count: 8 }
+                    ]
+                }
+                delegate: TableViewDelegate {}
+                Component.onCompleted: selectionModel.select(index(2, 0), ItemSelectionModel.Select | ItemSelectionModel.Rows)
             }
         }
     }

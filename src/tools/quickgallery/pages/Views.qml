@@ -37,16 +37,16 @@ Flow {
     SplitView {
         width: 220
         height: 80
-        Rectangle { implicitWidth: 80; color: "#fcfcfc"; Label { anchors.centerIn: parent; text: qsTr("Left") } }
-        Rectangle { implicitWidth: 60; color: "#f0f0f1"; Label { anchors.centerIn: parent; text: qsTr("Middle") } }
-        Rectangle { SplitView.fillWidth: true; color: "#fcfcfc"; Label { anchors.centerIn: parent; text: qsTr("Right") } }
+        Frame { implicitWidth: 80; Label { anchors.centerIn: parent; text: qsTr("Left") } }
+        Pane { implicitWidth: 60; Label { anchors.centerIn: parent; text: qsTr("Middle") } }
+        Frame { SplitView.fillWidth: true; Label { anchors.centerIn: parent; text: qsTr("Right") } }
     }
 
     SplitView {
         width: 120
         height: 100
         orientation: Qt.Vertical
-        Rectangle { implicitHeight: 40; color: "#fcfcfc"; Label { anchors.centerIn: parent; text: qsTr("Top") } }
-        Rectangle { SplitView.fillHeight: true; color: "#f0f0f1"; Label { anchors.centerIn: parent; text: qsTr("Bottom") } }
+        Frame { implicitHeight: 40; Label { anchors.centerIn: parent; text: qsTr("Top") } }
+        Pane { SplitView.fillHeight: true; Label { anchors.centerIn: parent; text: qsTr("Bottom") } }
     }
 }

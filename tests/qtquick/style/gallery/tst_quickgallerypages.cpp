@@ -1,0 +1,161 @@
+// The Quick gallery under halcyon, shown through the gallery's own code: each
+// page loads in its three copies without a warning, the parts of controls sit
+// mirrored in the right-to-left copy, and disabled parts look different.
+
+#include <QDir>
+#include <QDirIterator>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "gallery.h"
+#include "galleryprobe.h"
+#include "quicktestfixture.h"
+
+using namespace GalleryProbe;
+
+namespace
+{
+bool copyFolder(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    bool copied = false;
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + QDir(from).relativeFilePath(file).prepend(u'/');
+        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(file, target))
+            return false;
+        copied = true;
+    }
+    return copied;
+}
+} // namespace
+
+class GalleryPagesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // The harness hides the installed data: the shipped style comes into
+        // the test's own data home before anything looks for it.
+        const QString styles
+            = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quilt/styles");
+        QVERIFY(copyFolder(qEnvironmentVariable("QUILT_TEST_SHIPPED_STYLES") + QStringLiteral("/halcyon"),
+                           styles + QStringLiteral("/halcyon")));
+        m_window = QuiltQuickGallery::load(m_engine);
+        QVERIFY(m_window);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        m_pages = QuiltQuickGallery::pageNames();
+        QVERIFY(!m_pages.isEmpty());
+    }
+
+    void pagesLoad_data()
+    {
+        QTest::addColumn<QString>("page");
+        for (const QString& page : QuiltQuickGallery::pageNames())
+            QTest::newRow(qPrintable(page)) << page;
+    }
+
+    // Every page loads in each copy, and neither the page nor a control
+    // complains while it is shown.
+    void pagesLoad()
+    {
+        QFETCH(QString, page);
+        QTest::failOnWarning();
+        QuiltQuickGallery::showPage(m_window, int(m_pages.indexOf(page)));
+        for (const char* name : { "enabled", "disabled", "mirrored" }) {
+            QQuickItem* loader = frame(m_window, QString::fromLatin1(name));
+            QVERIFY2(loader, name);
+            QCOMPARE(loader->property("status").toInt(), 1); // Loader.Ready
+            auto* item = loader->property("item").value<QQuickItem*>();
+            QVERIFY2(item, name);
+            QVERIFY2(item->height() > 0, name);
+            QCOMPARE(item->isEnabled(), QByteArray(name) != "disabled");
+        }
+    }
+
+    void parts_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QByteArray>("className");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("part");
+        QTest::newRow("check box") << "Toggles" << QByteArray("QQuickCheckBox") << "Checked" << QByteArray("indicator");
+        QTest::newRow("radio button") << "Toggles" << QByteArray("QQuickRadioButton") << "Radio"
+                                      << QByteArray("indicator");
+        QTest::newRow("switch") << "Toggles" << QByteArray("QQuickSwitch") << "On" << QByteArray("indicator");
+        QTest::newRow("check delegate") << "Delegates" << QByteArray("QQuickCheckDelegate") << "Check delegate"
+                                        << QByteArray("indicator");
+        QTest::newRow("switch delegate") << "Delegates" << QByteArray("QQuickSwitchDelegate") << "Switch delegate"
+                                         << QByteArray("indicator");
+        QTest::newRow("slider") << "Ranges" << QByteArray("QQuickSlider") << QString() << QByteArray("handle");
+        QTest::newRow("combo box") << "Combos" << QByteArray("QQuickComboBox") << QString() << QByteArray("indicator");
+    }
+
+    // A control's part lies on the other side of the control in the
+    // right-to-left copy and looks as it does from left to right; in the
+    // disabled copy it lies where it does enabled but looks different.
+    void parts()
+    {
+        QFETCH(QString, page);
+        QFETCH(QByteArray, className);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, part);
+        QuiltQuickGallery::showPage(m_window, int(m_pages.indexOf(page)));
+
+        struct Found
+        {
+            QQuickItem* control = nullptr;
+            QRectF part; // in the control's coordinates
+        };
+        const auto find = [&](const char* frameName) {
+            Found found;
+            found.control = control(frame(m_window, QString::fromLatin1(frameName)), className.constData(), text);
+            if (!found.control)
+                return found;
+            auto* partItem = found.control->property(part.constData()).value<QQuickItem*>();
+            if (partItem && partItem->isVisible())
+                found.part = partItem->mapRectToItem(found.control, partItem->boundingRect());
+            return found;
+        };
+        const Found enabled = find("enabled");
+        const Found disabled = find("disabled");
+        const Found mirrored = find("mirrored");
+        QVERIFY(enabled.control && disabled.control && mirrored.control);
+        QVERIFY(!enabled.part.isEmpty());
+        QCOMPARE(mirrored.control->width(), enabled.control->width());
+
+        // The part is off the control's centre, else mirroring shows nothing.
+        const qreal width = enabled.control->width();
+        QVERIFY(qAbs(enabled.part.center().x() - width / 2) > 4);
+        QVERIFY2(qAbs(mirrored.part.center().x() - (width - enabled.part.center().x())) <= 1.5,
+                 qPrintable(QStringLiteral("left to right at %1, right to left at %2, width %3")
+                                .arg(enabled.part.center().x())
+                                .arg(mirrored.part.center().x())
+                                .arg(width)));
+        QCOMPARE(disabled.part, enabled.part);
+
+        const QImage image = m_window->grabWindow();
+        const QColor ltr = pixel(image, scenePoint(enabled.control, enabled.part.center()));
+        const QColor rtl = pixel(image, scenePoint(mirrored.control, mirrored.part.center()));
+        const QColor off = pixel(image, scenePoint(disabled.control, disabled.part.center()));
+        QVERIFY2(similar(ltr, rtl), qPrintable(ltr.name() + QStringLiteral(" / ") + rtl.name()));
+        // Where the part lies from left to right, the mirrored control shows
+        // something else.
+        const QColor unmirrored = pixel(image, scenePoint(mirrored.control, enabled.part.center()));
+        QVERIFY2(!similar(ltr, unmirrored), qPrintable(ltr.name() + QStringLiteral(" / ") + unmirrored.name()));
+        QVERIFY2(!similar(ltr, off, 4), qPrintable(ltr.name() + QStringLiteral(" / ") + off.name()));
+    }
+
+private:
+    QQmlApplicationEngine m_engine;
+    QQuickWindow* m_window = nullptr;
+    QStringList m_pages;
+};
+
+QUILT_QUICK_TEST_MAIN(GalleryPagesTest, QByteArrayLiteral("/* halcyon serves */"))
+
+#include "tst_quickgallerypages.moc"
