@@ -11,6 +11,8 @@ ApplicationWindow {
     // The Qt Quick Controls style, so that two galleries side by side tell
     // which is which.
     property string styleName
+    // How tall the current page is with its three copies.
+    readonly property real pageHeight: pageLoader.item ? pageLoader.item.contentHeight : 0
 
     width: 1200
     height: 900

@@ -8,6 +8,7 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QThread>
+#include <QtMath>
 
 #include <cstdio>
 
@@ -80,8 +81,9 @@ void showPage(QQuickWindow* window, int index)
 {
     window->setProperty("currentPage", index);
     waitForFrame(window);
-    // Let animations and late bindings settle before the picture.
-    for (int j = 0; j < 15; ++j) {
+    // Let animations, late bindings and the pages' delayed popups settle
+    // before the picture.
+    for (int j = 0; j < 30; ++j) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(10);
     }
@@ -95,9 +97,16 @@ bool saveScreenshots(QQuickWindow* window, const QString& folder)
         return false;
     }
     const QStringList pages = window->property("pages").toStringList();
+    const int height = window->height();
     bool saved = true;
     for (int i = 0; i < pages.size(); ++i) {
         showPage(window, i);
+        // A picture shows all three copies of a page, however tall.
+        const int pageHeight = qCeil(window->property("pageHeight").toReal());
+        if (pageHeight > window->height() || (pageHeight <= height && window->height() > height)) {
+            window->resize(window->width(), std::max(height, pageHeight));
+            showPage(window, i);
+        }
         const QString path = QDir(folder).filePath(pages.at(i) + QStringLiteral(".png"));
         if (!window->grabWindow().save(path)) {
             std::fprintf(stderr, "Cannot save %s\n", qPrintable(path));

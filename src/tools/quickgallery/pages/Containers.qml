@@ -76,7 +76,7 @@ Flow {
     Column {
         spacing: 4
         Label { text: qsTr("A label") }
-        ToolSeparator { orientation: Qt.Horizontal }
+        ToolSeparator { orientation: Qt.Horizontal; width: parent.width }
         Label { text: qsTr("Below a horizontal separator") }
     }
 }

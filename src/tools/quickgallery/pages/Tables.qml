@@ -32,6 +32,7 @@ Flow {
                 height: 150
                 clip: true
                 alternatingRows: true
+                columnWidthProvider: column => column === 0 ? 170 : 90
                 selectionModel: ItemSelectionModel {}
                 model: TableModel {
                     TableModelColumn { display: "name"; edit: "name" }
@@ -73,6 +74,7 @@ Flow {
                 width: 200
                 height: 100
                 clip: true
+                columnWidthProvider: column => column === 0 ? 120 : 80
                 selectionModel: ItemSelectionModel {}
                 model: TableModel {
                     TableModelColumn { display: "fruit" }
@@ -95,6 +97,7 @@ Flow {
         height: 150
         clip: true
         alternatingRows: true
+        columnWidthProvider: column => column === 0 ? 200 : 100
         selectionModel: ItemSelectionModel {}
         model: TreeModel {
             TableModelColumn { display: "name"; edit: "name" }
