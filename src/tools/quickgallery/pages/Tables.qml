@@ -94,7 +94,9 @@ Flow {
     TreeView {
         id: tree
         width: 300
-        height: 150
+        // Room for all seven rows, also under styles with taller rows: only
+        // a cell in view can be edited.
+        height: 260
         clip: true
         alternatingRows: true
         columnWidthProvider: column => column === 0 ? 200 : 100

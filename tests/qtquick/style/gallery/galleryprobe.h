@@ -49,6 +49,26 @@ inline QColor pixel(const QImage& image, QPoint point)
     return image.pixelColor(point);
 }
 
+// The mean colour of `rect` (scene coordinates) of `image`: alike for a part
+// and its mirror image, where single pixels at anti-aliased edges differ.
+inline QColor meanColour(const QImage& image, QRect rect)
+{
+    rect &= image.rect();
+    if (rect.isEmpty())
+        return QColor();
+    qint64 red = 0, green = 0, blue = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QRgb rgb = image.pixel(x, y);
+            red += qRed(rgb);
+            green += qGreen(rgb);
+            blue += qBlue(rgb);
+        }
+    }
+    const qint64 count = qint64(rect.width()) * rect.height();
+    return QColor(int(red / count), int(green / count), int(blue / count));
+}
+
 inline bool similar(const QColor& a, const QColor& b, int tolerance = 8)
 {
     return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
