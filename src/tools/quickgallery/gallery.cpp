@@ -20,7 +20,8 @@ constexpr auto PagesFolder = ":/qt/qml/QuiltQuickGallery/pages";
 bool waitForFrame(QQuickWindow* window)
 {
     bool swapped = false;
-    const auto connection = QObject::connect(window, &QQuickWindow::frameSwapped, window, [&swapped] { swapped = true; });
+    const auto connection
+        = QObject::connect(window, &QQuickWindow::frameSwapped, window, [&swapped] { swapped = true; });
     window->update();
     for (int i = 0; i < 200 && !swapped; ++i) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);

@@ -37,15 +37,13 @@ private Q_SLOTS:
     {
         QVERIFY(m_folder.isValid());
         m_dark = m_folder.filePath(QStringLiteral("dark.colors"));
-        QVERIFY(QuiltTest::writeFile(m_dark, QByteArrayLiteral("[Colors:Window]\n"
-                                                               "BackgroundNormal=#202326\n"
-                                                               "ForegroundNormal=#fcfcfc\n")));
+        QVERIFY(QuiltTest::writeFile(m_dark,
+                                     QByteArrayLiteral("[Colors:Window]\n"
+                                                       "BackgroundNormal=#202326\n"
+                                                       "ForegroundNormal=#fcfcfc\n")));
     }
 
-    void cleanup()
-    {
-        QuiltQuickGallery::setColorScheme(QString());
-    }
+    void cleanup() { QuiltQuickGallery::setColorScheme(QString()); }
 
     // The scheme follows the option while the window is shown, and back.
     void switchesWhileShown()
