@@ -11,10 +11,10 @@ Flow {
     Button { text: qsTr("Highlighted"); highlighted: true }
     Button { text: qsTr("Flat"); flat: true }
     Button { text: qsTr("Menu"); Accessible.role: Accessible.ButtonMenu }
-    Button { icon.name: "list-add"; display: AbstractButton.IconOnly }
+    Button { icon.name: "list-add-symbolic"; display: AbstractButton.IconOnly }
     Button { text: qsTr("A button with a long text that may need eliding"); width: 160 }
     RoundButton { text: "+" }
-    RoundButton { icon.name: "list-add" }
+    RoundButton { icon.name: "list-add-symbolic" }
     ToolButton { text: qsTr("Tool") }
     ToolButton { text: qsTr("Icon"); icon.name: "edit-copy" }
     ToolButton { text: qsTr("Under"); icon.name: "edit-paste"; display: AbstractButton.TextUnderIcon }
