@@ -391,8 +391,9 @@ Window {
         const auto platform = Quilt::StyleRegistry::instance()->platform();
         QSignalSpy spy(platform.get(), &Quilt::PlatformPlugin::smoothScrollChanged);
         auto notifyChange = [](bool smooth) {
-            QDBusMessage message = QDBusMessage::createSignal(
-                QStringLiteral("/SmoothScroll"), QStringLiteral("org.vyr.SmoothScroll"), QStringLiteral("notifyChange"));
+            QDBusMessage message
+                = QDBusMessage::createSignal(QStringLiteral("/SmoothScroll"), QStringLiteral("org.vyr.SmoothScroll"),
+                                             QStringLiteral("notifyChange"));
             message << smooth;
             return QDBusConnection::sessionBus().send(message);
         };
@@ -436,7 +437,7 @@ Window {
     property alias list: list
     property alias view: view
     property alias combo: combo
-    Slider { id: slider; width: 200; height: 40 }
+    Slider { id: slider; width: 200; height: 40; to: 100 }
     ListView {
         id: list
         y: 50; width: 200; height: 40
