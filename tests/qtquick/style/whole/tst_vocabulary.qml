@@ -936,6 +936,29 @@ TestCase {
         }
     }
 
+    // The value of the element's attribute `key` while it takes part.
+    function attributeValue(element, key) {
+        const list = element.attributes
+        for (let i = 0; i < list.length; ++i) {
+            if (list[i].name === key && list[i].when)
+                return list[i].value
+        }
+        return undefined
+    }
+
+    // The name as the element gives it, letter for letter: the style
+    // matches attribute values whatever their case.
+    function elementGives(data, element, name) {
+        switch (data.kind) {
+        case "type":
+            return element.type === name
+        case "hint":
+            return element.activeHints.includes(name)
+        case "attribute":
+            return attributeValue(element, data.key) === name
+        }
+    }
+
     function test_name(data) {
         if (data.warning)
             ignoreWarning(data.warning)
@@ -964,5 +987,6 @@ TestCase {
         for (let i = 0; i < 50 && styleValue(data, item) !== expected; ++i)
             wait(10)
         compare(styleValue(data, item), expected)
+        verify(elementGives(data, item.Quilt.Element, name), "spelt otherwise: " + name)
     }
 }
