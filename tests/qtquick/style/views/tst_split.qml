@@ -181,4 +181,59 @@ TestCase {
         for (const handle of handles)
             verify(!handle.Quilt.Element.states.enabled)
     }
+
+    Component {
+        id: gripsComponent
+        Item {
+            width: 300
+            height: 200
+            property alias table: table
+            Quilt.Element.type: "Grips"
+            TableView {
+                id: table
+                anchors.fill: parent
+                interactive: false
+                selectionModel: ItemSelectionModel {}
+                model: TableModel {
+                    TableModelColumn { display: "a" }
+                    TableModelColumn { display: "b" }
+                    rows: [{ a: 1, b: 2 }, { a: 3, b: 4 }, { a: 5, b: 6 }, { a: 7, b: 8 }]
+                }
+                delegate: TableViewDelegate { implicitWidth: 60; implicitHeight: 20 }
+                property alias selection: selection
+                SelectionRectangle {
+                    id: selection
+                    target: table
+                }
+            }
+        }
+    }
+
+    // A handle shows VisualFocus while it is being dragged, and only then;
+    // the other handle does not.
+    function test_draggedHandle() {
+        const table = createTemporaryObject(gripsComponent, testCase).table
+        waitForItemPolished(table)
+        mousePress(table, 10, 10)
+        for (let step = 1; step <= 10; ++step)
+            mouseMove(table, 10 + 4 * step, 10 + 6 * step, -1, Qt.LeftButton)
+        mouseRelease(table, 50, 70)
+        verify(table.selection.active)
+        const handles = selectionHandles(table).sort((a, b) => a.y - b.y)
+        compare(handles.length, 2)
+        const [still, dragged] = handles
+        compare(dragged.width, 12)
+        verify(!dragged.Quilt.Element.states.visualFocus)
+
+        const grip = dragged.mapToItem(table, dragged.width / 2, dragged.height / 2)
+        mousePress(table, grip.x, grip.y)
+        for (let step = 1; step <= 10; ++step)
+            mouseMove(table, grip.x + 6 * step, grip.y + 2 * step, -1, Qt.LeftButton)
+        tryVerify(() => dragged.Quilt.Element.states.visualFocus)
+        compare(dragged.Quilt.Style.properties.icon.name, "dragged")
+        verify(!still.Quilt.Element.states.visualFocus)
+        mouseRelease(table, grip.x + 60, grip.y + 20)
+        tryVerify(() => !dragged.Quilt.Element.states.visualFocus)
+        verify(dragged.Quilt.Style.properties.icon.name !== "dragged")
+    }
 }
