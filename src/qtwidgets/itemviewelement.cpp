@@ -256,7 +256,9 @@ void ItemViewElement::drawBackgroundAndBorder(QPainter* painter)
 
     // A palette that sets the selection colour, or for alternate rows the
     // alternate colour, overrides the style's background. Other rows keep the
-    // style's, or alternating rows would all look alike.
+    // style's, or alternating rows would all look alike. A selected item never
+    // takes the model's brush: a calendar gives every cell one, and its
+    // selected day would look like any other.
     QColor override;
     const QPalette& palette = m_viewOption->palette;
     const bool alternate = m_viewOption->features & QStyleOptionViewItem::Alternate;
@@ -265,10 +267,6 @@ void ItemViewElement::drawBackgroundAndBorder(QPainter* painter)
     } else if (!selected && alternate && palette.isBrushSet(palette.currentColorGroup(), QPalette::AlternateBase)) {
         override = palette.brush(QPalette::Current, QPalette::AlternateBase).color();
     }
-    if (modelBrush.style() != Qt::NoBrush) {
-        override = modelBrush.color();
-    }
-
     if (override.isValid()) {
         paintStyledRect(painter, rect, m_properties, StyledRectMode::Background, override);
     } else {
