@@ -178,7 +178,11 @@ void ItemViewElement::query()
     const QRectF icon(common->QCommonStyle::subElementRect(QStyle::SE_ItemViewItemDecoration, &inset, m_widget));
     const QRectF check(common->QCommonStyle::subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &inset, m_widget));
 
+    // The spacing parts the text from an icon: without one it would only
+    // narrow the text below what the item's size allows (a calendar's "Wed"
+    // came out "W…").
     const double s = spacing();
+    const bool decorated = hasDecoration();
     // The common style has mirrored its places already: right to left, a
     // decoration "at the left" stands at the right of the text.
     QStyleOptionViewItem::Position position = m_viewOption->decorationPosition;
@@ -189,7 +193,7 @@ void ItemViewElement::query()
             position = QStyleOptionViewItem::Left;
         }
     }
-    switch (position) {
+    switch (decorated ? position : QStyleOptionViewItem::Position(-1)) {
     case QStyleOptionViewItem::Left:
         text.moveLeft(icon.x() + icon.width() + s);
         break;
@@ -201,6 +205,8 @@ void ItemViewElement::query()
         break;
     case QStyleOptionViewItem::Bottom:
         text.moveTop(icon.y() - s - text.height());
+        break;
+    default:
         break;
     }
 
@@ -333,6 +339,9 @@ QRectF ItemViewElement::subElementRect(QStyle::SubElement element)
     const double s = spacing();
     switch (element) {
     case QStyle::SE_ItemViewItemText: {
+        if (!hasDecoration()) {
+            return m_layout.value(ElementNames::Text).rect;
+        }
         const QRectF text = m_layout.value(ElementNames::Text).rect;
         return QRectF(text.x() + s / 2, text.y(), text.width() - s, text.height());
     }
@@ -346,6 +355,11 @@ QRectF ItemViewElement::subElementRect(QStyle::SubElement element)
     default:
         return QRectF(0, 0, 0, 0);
     }
+}
+
+bool ItemViewElement::hasDecoration() const
+{
+    return m_viewOption && (m_viewOption->features & QStyleOptionViewItem::HasDecoration);
 }
 
 QSizeF ItemViewElement::sizeFromContents(const QSizeF& contents)

@@ -118,6 +118,8 @@ struct RenderedRectKey
     double height = 0;
     double offsetX = 0;
     double offsetY = 0;
+    // Device pixels per logical pixel.
+    double scale = 1;
     int mode = 0;
     bool antialiased = false;
     bool hasBackground = false;
@@ -141,7 +143,7 @@ struct RenderedRectKey
     bool operator==(const RenderedRectKey& other) const
     {
         return width == other.width && height == other.height && offsetX == other.offsetX && offsetY == other.offsetY
-            && mode == other.mode && antialiased == other.antialiased && hasBackground == other.hasBackground
+            && scale == other.scale && mode == other.mode && antialiased == other.antialiased && hasBackground == other.hasBackground
             && fill == other.fill && hasFill == other.hasFill && hasBorder == other.hasBorder
             && std::equal(hasLine, hasLine + 4, other.hasLine) && std::equal(hasColor, hasColor + 4, other.hasColor)
             && std::equal(color, color + 4, other.color) && std::equal(lineSize, lineSize + 4, other.lineSize)
@@ -153,7 +155,7 @@ struct RenderedRectKey
 
     size_t hash() const
     {
-        size_t h = qHashMulti(0, width, height, offsetX, offsetY, mode, antialiased, hasBackground, fill, hasFill,
+        size_t h = qHashMulti(0, width, height, offsetX, offsetY, scale, mode, antialiased, hasBackground, fill, hasFill,
                               hasBorder, hasCorners);
         for (int i = 0; i < 4; ++i) {
             h = qHashMulti(h, hasLine[i], hasColor[i], color[i], lineSize[i]);
@@ -217,7 +219,7 @@ void describeLine(RenderedRectKey& key, int index, const LinePropertyGroup* line
 }
 
 // False where the shape cannot come from an image with the same pixels: a
-// vector or scaled device, blending other than source-over, or partial
+// vector device, a rotated or unevenly scaled one, blending other than source-over, or partial
 // opacity.
 bool describeRenderedRect(RenderedRectKey& key, QPainter* painter, const QRectF& outer,
                           const StylePropertyGroup* properties, StyledRectMode mode, const QColor& backgroundOverride)
@@ -227,8 +229,10 @@ bool describeRenderedRect(RenderedRectKey& key, QPainter* painter, const QRectF&
         || painter->compositionMode() != QPainter::CompositionMode_SourceOver) {
         return false;
     }
+    // A translation, or the even scale of a high-density screen: the image
+    // is then rendered at the device's resolution, never scaled up.
     const QTransform& transform = painter->deviceTransform();
-    if (transform.type() > QTransform::TxTranslate) {
+    if (transform.type() > QTransform::TxScale || transform.m11() != transform.m22() || transform.m11() <= 0) {
         return false;
     }
     if (outer.width() * outer.height() > s_largestCachedArea) {
@@ -254,7 +258,8 @@ bool describeRenderedRect(RenderedRectKey& key, QPainter* painter, const QRectF&
         }
     }
 
-    const QPointF device = outer.topLeft() + QPointF(transform.dx(), transform.dy());
+    key.scale = transform.m11();
+    const QPointF device = outer.topLeft() * key.scale + QPointF(transform.dx(), transform.dy());
     key.width = outer.width();
     key.height = outer.height();
     key.offsetX = device.x() - std::floor(device.x());
@@ -614,15 +619,17 @@ void paintStyledRect(QPainter* painter, const QRectF& rect, const StylePropertyG
         ++paintCounters().backgroundCacheMisses;
         auto made = std::make_shared<RenderedRect>();
         made->key = key;
-        const QSize size(int(std::ceil(key.offsetX + key.width)), int(std::ceil(key.offsetY + key.height)));
+        const QSize size(int(std::ceil(key.offsetX + key.width * key.scale)),
+                         int(std::ceil(key.offsetY + key.height * key.scale)));
         made->image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        made->image.setDevicePixelRatio(key.scale);
         made->image.fill(Qt::transparent);
         QPainter imagePainter(&made->image);
         imagePainter.setRenderHint(QPainter::Antialiasing, key.antialiased);
         imagePainter.setRenderHint(QPainter::SmoothPixmapTransform, key.smooth);
         imagePainter.setPen(painter->pen());
         imagePainter.setBrush(painter->brush());
-        paintShape(&imagePainter, QRectF(QPointF(key.offsetX, key.offsetY), outer.size()), properties, mode,
+        paintShape(&imagePainter, QRectF(QPointF(key.offsetX, key.offsetY) / key.scale, outer.size()), properties, mode,
                    backgroundOverride);
         made->pen = imagePainter.pen();
         made->brush = imagePainter.brush();
@@ -635,9 +642,10 @@ void paintStyledRect(QPainter* painter, const QRectF& rect, const StylePropertyG
 
     if (!rendered->blank) {
         const QTransform& transform = painter->deviceTransform();
-        const QPointF device = outer.topLeft() + QPointF(transform.dx(), transform.dy());
+        const double scale = rendered->key.scale;
+        const QPointF device = outer.topLeft() * scale + QPointF(transform.dx(), transform.dy());
         const QPointF origin(std::floor(device.x()), std::floor(device.y()));
-        painter->drawImage(origin - QPointF(transform.dx(), transform.dy()), rendered->image);
+        painter->drawImage((origin - QPointF(transform.dx(), transform.dy())) / scale, rendered->image);
     }
     painter->setPen(rendered->pen);
     painter->setBrush(rendered->brush);
