@@ -143,25 +143,25 @@ struct RenderedRectKey
     bool operator==(const RenderedRectKey& other) const
     {
         return width == other.width && height == other.height && offsetX == other.offsetX && offsetY == other.offsetY
-            && scale == other.scale && mode == other.mode && antialiased == other.antialiased && hasBackground == other.hasBackground
+            && mode == other.mode && antialiased == other.antialiased && hasBackground == other.hasBackground
             && fill == other.fill && hasFill == other.hasFill && hasBorder == other.hasBorder
             && std::equal(hasLine, hasLine + 4, other.hasLine) && std::equal(hasColor, hasColor + 4, other.hasColor)
             && std::equal(color, color + 4, other.color) && std::equal(lineSize, lineSize + 4, other.lineSize)
             && hasCorners == other.hasCorners && radii.topLeft == other.radii.topLeft
             && radii.topRight == other.radii.topRight && radii.bottomLeft == other.radii.bottomLeft
             && radii.bottomRight == other.radii.bottomRight && image == other.image && smooth == other.smooth
-            && mask == other.mask && maskColor == other.maskColor;
+            && mask == other.mask && maskColor == other.maskColor && scale == other.scale;
     }
 
     size_t hash() const
     {
-        size_t h = qHashMulti(0, width, height, offsetX, offsetY, scale, mode, antialiased, hasBackground, fill, hasFill,
+        size_t h = qHashMulti(0, width, height, offsetX, offsetY, mode, antialiased, hasBackground, fill, hasFill,
                               hasBorder, hasCorners);
         for (int i = 0; i < 4; ++i) {
             h = qHashMulti(h, hasLine[i], hasColor[i], color[i], lineSize[i]);
         }
         return qHashMulti(h, radii.topLeft, radii.topRight, radii.bottomLeft, radii.bottomRight, image, smooth, mask,
-                          maskColor);
+                          maskColor, scale);
     }
 };
 
@@ -219,8 +219,8 @@ void describeLine(RenderedRectKey& key, int index, const LinePropertyGroup* line
 }
 
 // False where the shape cannot come from an image with the same pixels: a
-// vector device, a rotated or unevenly scaled one, blending other than source-over, or partial
-// opacity.
+// vector device, a rotated or unevenly scaled one, blending other than
+// source-over, or partial opacity.
 bool describeRenderedRect(RenderedRectKey& key, QPainter* painter, const QRectF& outer,
                           const StylePropertyGroup* properties, StyledRectMode mode, const QColor& backgroundOverride)
 {

@@ -584,7 +584,8 @@ private Q_SLOTS:
         const QRect cell = view->visualRect(selected.first());
         QVERIFY(QuiltWidgetTest::fuzzyColor(image.pixelColor(cell.topLeft() + QPoint(2, 2)), QColor(0xcd, 0xe6, 0xf5)));
         const QRect other = view->visualRect(selected.first().siblingAtColumn(selected.first().column() == 1 ? 2 : 1));
-        QVERIFY(!QuiltWidgetTest::fuzzyColor(image.pixelColor(other.topLeft() + QPoint(2, 2)), QColor(0xcd, 0xe6, 0xf5)));
+        QVERIFY(
+            !QuiltWidgetTest::fuzzyColor(image.pixelColor(other.topLeft() + QPoint(2, 2)), QColor(0xcd, 0xe6, 0xf5)));
 
         const QAbstractItemModel* model = view->model();
         for (int column = 0; column < model->columnCount(); ++column) {

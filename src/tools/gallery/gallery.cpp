@@ -125,9 +125,9 @@ QWidget* buttonsPage()
     auto* flat = named(new QPushButton(QStringLiteral("Flat")), "flatButton");
     flat->setFlat(true);
     pushLayout->addWidget(flat);
-    pushLayout->addWidget(named(new QCommandLinkButton(QStringLiteral("Command link"),
-                                                       QStringLiteral("A button with a description")),
-                                "commandLinkButton"));
+    pushLayout->addWidget(
+        named(new QCommandLinkButton(QStringLiteral("Command link"), QStringLiteral("A button with a description")),
+              "commandLinkButton"));
     pushLayout->addStretch();
     layout->addWidget(push, 0, 0);
 
