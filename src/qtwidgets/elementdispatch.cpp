@@ -4,6 +4,7 @@
 #include "buttonelement.h"
 #include "checkboxelement.h"
 #include "comboboxelement.h"
+#include "dialelement.h"
 #include "elementcache.h"
 #include "fixedanswers.h"
 #include "focuselement.h"
@@ -223,6 +224,9 @@ Element complexElement(QStyle::ComplexControl control, const RequestSite& site, 
     // SliderElement, QStyleOptionSlider
     case QStyle::CC_Slider:
         return makeElement<SliderElement, QStyleOptionSlider>(site, style);
+    // DialElement, QStyleOptionSlider
+    case QStyle::CC_Dial:
+        return makeElement<DialElement, QStyleOptionSlider>(site, style);
     // ToolButtonElement, QStyleOptionToolButton
     case QStyle::CC_ToolButton:
         return makeElement<ToolButtonElement, QStyleOptionToolButton>(site, style);

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QQueue>
@@ -224,6 +225,11 @@ double FrameElement::frameWidth() const
         return force.toBool() ? width : 0;
     }
     if (m_widget->property(s_bordersSidesProperty).isValid()) {
+        return width;
+    }
+    // A label has no frame unless the application gives it a shape; one that
+    // asks for a styled panel must get one.
+    if (qobject_cast<const QLabel*>(m_widget)) {
         return width;
     }
     if (qobject_cast<const QAbstractScrollArea*>(m_widget)) {

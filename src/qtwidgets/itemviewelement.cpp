@@ -178,7 +178,11 @@ void ItemViewElement::query()
     const QRectF icon(common->QCommonStyle::subElementRect(QStyle::SE_ItemViewItemDecoration, &inset, m_widget));
     const QRectF check(common->QCommonStyle::subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &inset, m_widget));
 
+    // The spacing parts the text from an icon: without one it would only
+    // narrow the text below what the item's size allows (a calendar's "Wed"
+    // came out "W…").
     const double s = spacing();
+    const bool decorated = hasDecoration();
     // The common style has mirrored its places already: right to left, a
     // decoration "at the left" stands at the right of the text.
     QStyleOptionViewItem::Position position = m_viewOption->decorationPosition;
@@ -189,7 +193,7 @@ void ItemViewElement::query()
             position = QStyleOptionViewItem::Left;
         }
     }
-    switch (position) {
+    switch (decorated ? position : QStyleOptionViewItem::Position(-1)) {
     case QStyleOptionViewItem::Left:
         text.moveLeft(icon.x() + icon.width() + s);
         break;
@@ -201,6 +205,8 @@ void ItemViewElement::query()
         break;
     case QStyleOptionViewItem::Bottom:
         text.moveTop(icon.y() - s - text.height());
+        break;
+    default:
         break;
     }
 
@@ -256,7 +262,9 @@ void ItemViewElement::drawBackgroundAndBorder(QPainter* painter)
 
     // A palette that sets the selection colour, or for alternate rows the
     // alternate colour, overrides the style's background. Other rows keep the
-    // style's, or alternating rows would all look alike.
+    // style's, or alternating rows would all look alike. A selected item never
+    // takes the model's brush: a calendar gives every cell one, and its
+    // selected day would look like any other.
     QColor override;
     const QPalette& palette = m_viewOption->palette;
     const bool alternate = m_viewOption->features & QStyleOptionViewItem::Alternate;
@@ -265,10 +273,6 @@ void ItemViewElement::drawBackgroundAndBorder(QPainter* painter)
     } else if (!selected && alternate && palette.isBrushSet(palette.currentColorGroup(), QPalette::AlternateBase)) {
         override = palette.brush(QPalette::Current, QPalette::AlternateBase).color();
     }
-    if (modelBrush.style() != Qt::NoBrush) {
-        override = modelBrush.color();
-    }
-
     if (override.isValid()) {
         paintStyledRect(painter, rect, m_properties, StyledRectMode::Background, override);
     } else {
@@ -335,6 +339,9 @@ QRectF ItemViewElement::subElementRect(QStyle::SubElement element)
     const double s = spacing();
     switch (element) {
     case QStyle::SE_ItemViewItemText: {
+        if (!hasDecoration()) {
+            return m_layout.value(ElementNames::Text).rect;
+        }
         const QRectF text = m_layout.value(ElementNames::Text).rect;
         return QRectF(text.x() + s / 2, text.y(), text.width() - s, text.height());
     }
@@ -348,6 +355,11 @@ QRectF ItemViewElement::subElementRect(QStyle::SubElement element)
     default:
         return QRectF(0, 0, 0, 0);
     }
+}
+
+bool ItemViewElement::hasDecoration() const
+{
+    return m_viewOption && (m_viewOption->features & QStyleOptionViewItem::HasDecoration);
 }
 
 QSizeF ItemViewElement::sizeFromContents(const QSizeF& contents)

@@ -29,6 +29,8 @@ public:
     QString elementType(const QStyleOption* option) const override;
 
 private:
+    bool hasDecoration() const;
+
     const QStyleOptionViewItem* m_viewOption = nullptr;
 
     // One element serves every item of a view in turn, so the hints and

@@ -118,6 +118,8 @@ struct RenderedRectKey
     double height = 0;
     double offsetX = 0;
     double offsetY = 0;
+    // Device pixels per logical pixel.
+    double scale = 1;
     int mode = 0;
     bool antialiased = false;
     bool hasBackground = false;
@@ -148,7 +150,7 @@ struct RenderedRectKey
             && hasCorners == other.hasCorners && radii.topLeft == other.radii.topLeft
             && radii.topRight == other.radii.topRight && radii.bottomLeft == other.radii.bottomLeft
             && radii.bottomRight == other.radii.bottomRight && image == other.image && smooth == other.smooth
-            && mask == other.mask && maskColor == other.maskColor;
+            && mask == other.mask && maskColor == other.maskColor && scale == other.scale;
     }
 
     size_t hash() const
@@ -159,7 +161,7 @@ struct RenderedRectKey
             h = qHashMulti(h, hasLine[i], hasColor[i], color[i], lineSize[i]);
         }
         return qHashMulti(h, radii.topLeft, radii.topRight, radii.bottomLeft, radii.bottomRight, image, smooth, mask,
-                          maskColor);
+                          maskColor, scale);
     }
 };
 
@@ -217,8 +219,8 @@ void describeLine(RenderedRectKey& key, int index, const LinePropertyGroup* line
 }
 
 // False where the shape cannot come from an image with the same pixels: a
-// vector or scaled device, blending other than source-over, or partial
-// opacity.
+// vector device, a rotated or unevenly scaled one, blending other than
+// source-over, or partial opacity.
 bool describeRenderedRect(RenderedRectKey& key, QPainter* painter, const QRectF& outer,
                           const StylePropertyGroup* properties, StyledRectMode mode, const QColor& backgroundOverride)
 {
@@ -227,8 +229,10 @@ bool describeRenderedRect(RenderedRectKey& key, QPainter* painter, const QRectF&
         || painter->compositionMode() != QPainter::CompositionMode_SourceOver) {
         return false;
     }
+    // A translation, or the even scale of a high-density screen: the image
+    // is then rendered at the device's resolution, never scaled up.
     const QTransform& transform = painter->deviceTransform();
-    if (transform.type() > QTransform::TxTranslate) {
+    if (transform.type() > QTransform::TxScale || transform.m11() != transform.m22() || transform.m11() <= 0) {
         return false;
     }
     if (outer.width() * outer.height() > s_largestCachedArea) {
@@ -254,7 +258,8 @@ bool describeRenderedRect(RenderedRectKey& key, QPainter* painter, const QRectF&
         }
     }
 
-    const QPointF device = outer.topLeft() + QPointF(transform.dx(), transform.dy());
+    key.scale = transform.m11();
+    const QPointF device = outer.topLeft() * key.scale + QPointF(transform.dx(), transform.dy());
     key.width = outer.width();
     key.height = outer.height();
     key.offsetX = device.x() - std::floor(device.x());
@@ -614,15 +619,17 @@ void paintStyledRect(QPainter* painter, const QRectF& rect, const StylePropertyG
         ++paintCounters().backgroundCacheMisses;
         auto made = std::make_shared<RenderedRect>();
         made->key = key;
-        const QSize size(int(std::ceil(key.offsetX + key.width)), int(std::ceil(key.offsetY + key.height)));
+        const QSize size(int(std::ceil(key.offsetX + key.width * key.scale)),
+                         int(std::ceil(key.offsetY + key.height * key.scale)));
         made->image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        made->image.setDevicePixelRatio(key.scale);
         made->image.fill(Qt::transparent);
         QPainter imagePainter(&made->image);
         imagePainter.setRenderHint(QPainter::Antialiasing, key.antialiased);
         imagePainter.setRenderHint(QPainter::SmoothPixmapTransform, key.smooth);
         imagePainter.setPen(painter->pen());
         imagePainter.setBrush(painter->brush());
-        paintShape(&imagePainter, QRectF(QPointF(key.offsetX, key.offsetY), outer.size()), properties, mode,
+        paintShape(&imagePainter, QRectF(QPointF(key.offsetX, key.offsetY) / key.scale, outer.size()), properties, mode,
                    backgroundOverride);
         made->pen = imagePainter.pen();
         made->brush = imagePainter.brush();
@@ -635,9 +642,10 @@ void paintStyledRect(QPainter* painter, const QRectF& rect, const StylePropertyG
 
     if (!rendered->blank) {
         const QTransform& transform = painter->deviceTransform();
-        const QPointF device = outer.topLeft() + QPointF(transform.dx(), transform.dy());
+        const double scale = rendered->key.scale;
+        const QPointF device = outer.topLeft() * scale + QPointF(transform.dx(), transform.dy());
         const QPointF origin(std::floor(device.x()), std::floor(device.y()));
-        painter->drawImage(origin - QPointF(transform.dx(), transform.dy()), rendered->image);
+        painter->drawImage((origin - QPointF(transform.dx(), transform.dy())) / scale, rendered->image);
     }
     painter->setPen(rendered->pen);
     painter->setBrush(rendered->brush);

@@ -5,8 +5,10 @@
 // look their data asks for.
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDial>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -30,6 +32,7 @@
 #include "quiltstyle.h"
 #include "styleregistry.h"
 #include "testfixture.h"
+#include "widgettest.h"
 
 #include <cmath>
 #include <functional>
@@ -529,6 +532,103 @@ private Q_SLOTS:
         QCOMPARE(bar.tabRect(0).width(), bar.tabRect(1).width());
         QVERIFY2(std::abs(plain - mnemonic) * 10 < plain,
                  qPrintable(QStringLiteral("%1 vs %2").arg(plain).arg(mnemonic)));
+    }
+
+    // A dial shows a face and a handle that follows the value to where the
+    // pointer set it.
+    void dialFaceAndHandle_data()
+    {
+        QTest::addColumn<QPointF>("click");
+        QTest::newRow("top") << QPointF(0.5, 0.1);
+        QTest::newRow("right") << QPointF(0.9, 0.5);
+        QTest::newRow("left") << QPointF(0.1, 0.5);
+    }
+
+    void dialFaceAndHandle()
+    {
+        QFETCH(QPointF, click);
+        QDial dial;
+        dial.setRange(0, 100);
+        dial.setNotchesVisible(true);
+        dial.setFixedSize(100, 100);
+        QVERIFY(showAndWait(&dial));
+        const QPoint point(int(click.x() * dial.width()), int(click.y() * dial.height()));
+        QTest::mouseClick(&dial, Qt::LeftButton, {}, point);
+        const QImage image = grab(&dial);
+        const QColor accent(QStringLiteral("#3daee9"));
+        const QColor face(QStringLiteral("#fcfcfc"));
+        QVERIFY(QuiltWidgetTest::fuzzyColor(image.pixelColor(50, 50), face));
+        // The handle lies between the centre and the clicked point, not
+        // across from it.
+        const QPoint centre(50, 50);
+        const QPoint toward = centre + (point - centre) * 4 / 5;
+        const QPoint across = centre - (point - centre) * 4 / 5;
+        QVERIFY2(QuiltWidgetTest::containsColor(image, QRect(toward - QPoint(8, 8), QSize(17, 17)), accent),
+                 qPrintable(QStringLiteral("value %1").arg(dial.value())));
+        QVERIFY(!QuiltWidgetTest::containsColor(image, QRect(across - QPoint(8, 8), QSize(17, 17)), accent));
+    }
+
+    // The calendar draws its selected day selected, and its header cells hold
+    // their whole text at the calendar's smallest size.
+    void calendar()
+    {
+        QCalendarWidget calendar;
+        calendar.setSelectedDate(QDate(2026, 12, 10));
+        calendar.resize(calendar.minimumSizeHint());
+        QVERIFY(showAndWait(&calendar));
+        auto* view = calendar.findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+        QVERIFY(view);
+        const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+        QCOMPARE(selected.size(), 1);
+        const QImage image = grab(view->viewport());
+        const QRect cell = view->visualRect(selected.first());
+        QVERIFY(QuiltWidgetTest::fuzzyColor(image.pixelColor(cell.topLeft() + QPoint(2, 2)), QColor(0xcd, 0xe6, 0xf5)));
+        const QRect other = view->visualRect(selected.first().siblingAtColumn(selected.first().column() == 1 ? 2 : 1));
+        QVERIFY(
+            !QuiltWidgetTest::fuzzyColor(image.pixelColor(other.topLeft() + QPoint(2, 2)), QColor(0xcd, 0xe6, 0xf5)));
+
+        const QAbstractItemModel* model = view->model();
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(0, column);
+            const QString text = index.data().toString();
+            if (text.isEmpty()) {
+                continue;
+            }
+            QStyleOptionViewItem option;
+            option.initFrom(view);
+            option.rect = view->visualRect(index);
+            option.text = text;
+            option.features = QStyleOptionViewItem::HasDisplay;
+            const QVariant font = index.data(Qt::FontRole);
+            option.font = font.isValid() ? font.value<QFont>() : view->font();
+            option.fontMetrics = QFontMetrics(option.font);
+            const QRect place = calendar.style()->subElementRect(QStyle::SE_ItemViewItemText, &option, view);
+            QVERIFY2(place.width() >= option.fontMetrics.horizontalAdvance(text),
+                     qPrintable(QStringLiteral("\"%1\" needs %2, has %3")
+                                    .arg(text)
+                                    .arg(option.fontMetrics.horizontalAdvance(text))
+                                    .arg(place.width())));
+        }
+    }
+
+    // A label that asks for a styled panel gets its frame; a plain frame
+    // keeps none unless asked.
+    void styledPanelFrames()
+    {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* label = new QLabel(QStringLiteral("Sunken"));
+        auto* plain = new QFrame;
+        for (QFrame* frame : { static_cast<QFrame*>(label), plain }) {
+            frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+            frame->setFixedSize(120, 40);
+            layout->addWidget(frame);
+        }
+        QVERIFY(showAndWait(&window));
+        const QColor line(0xc8, 0xca, 0xcc);
+        QVERIFY(label->frameWidth() > 0);
+        QVERIFY(QuiltWidgetTest::containsColor(grab(label), QRect(0, 10, 2, 20), line, 20));
+        QVERIFY(!QuiltWidgetTest::containsColor(grab(plain), QRect(0, 10, 2, 20), line, 20));
     }
 
     // A model's alignment and font hold where halcyon sets none.

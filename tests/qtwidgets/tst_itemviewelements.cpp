@@ -131,8 +131,8 @@ void tst_ItemViewElements::modelBackground()
     QVERIFY(QuiltWidgetTest::showAndWait(list.get()));
     QUILT_COMPARE_COLOR(itemColor(*list, 0), ModelBrush);
     QUILT_COMPARE_COLOR(itemColor(*list, 1), fixtureColor("ItemViewItem"));
-    // Selected, the brush still wins over the style's selection colour.
-    QUILT_COMPARE_COLOR(itemColor(*list, 2), ModelBrush);
+    // Selected, the item shows the selection, not the brush.
+    QUILT_COMPARE_COLOR(itemColor(*list, 2), fixtureColor("ItemViewItem:highlighted"));
 }
 
 void tst_ItemViewElements::checkBoxes()

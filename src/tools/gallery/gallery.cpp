@@ -2,9 +2,11 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QColumnView>
 #include <QComboBox>
+#include <QCommandLinkButton>
 #include <QDateEdit>
 #include <QDial>
 #include <QDialogButtonBox>
@@ -123,6 +125,9 @@ QWidget* buttonsPage()
     auto* flat = named(new QPushButton(QStringLiteral("Flat")), "flatButton");
     flat->setFlat(true);
     pushLayout->addWidget(flat);
+    pushLayout->addWidget(
+        named(new QCommandLinkButton(QStringLiteral("Command link"), QStringLiteral("A button with a description")),
+              "commandLinkButton"));
     pushLayout->addStretch();
     layout->addWidget(push, 0, 0);
 
@@ -236,6 +241,10 @@ QWidget* inputsPage()
     text->setPlainText(QStringLiteral("A text area\nwith two lines."));
     text->setMaximumHeight(70);
     form->addRow(QStringLiteral("Text area"), text);
+    auto* calendar = named(new QCalendarWidget, "calendar");
+    calendar->setGridVisible(true);
+    calendar->setSelectedDate(QDate(2026, 12, 10));
+    form->addRow(QStringLiteral("Calendar"), calendar);
     return page;
 }
 
@@ -450,6 +459,9 @@ QWidget* containersPage()
     auto* checkableLayout = new QVBoxLayout(checkable);
     checkableLayout->addWidget(new QLabel(QStringLiteral("Enabled by its check box")));
     layout->addWidget(checkable, 0, 1);
+    auto* sunken = named(new QLabel(QStringLiteral("A label in a sunken panel")), "sunkenLabel");
+    sunken->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    layout->addWidget(sunken, 5, 0);
 
     const QList<std::pair<QTabWidget::TabPosition, const char*>> positions {
         { QTabWidget::North, "tabWidgetNorth" },
