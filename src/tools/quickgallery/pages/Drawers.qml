@@ -1,19 +1,29 @@
 import QtQuick
 import QtQuick.Controls
+import QuiltQuickGallery
 
-// Drawers from the four window edges over their overlays: the first copy of
-// the page opens them, so that they do not pile up.
+// Drawers from the four window edges over their overlays, shared out among
+// the copies of the page so that they do not pile up: the enabled copy opens
+// the left and the top one, the disabled copy the bottom one, the right to
+// left copy the right one.
 Item {
     id: page
     implicitHeight: 40
 
     Component.onCompleted: {
-        if (!enabled || LayoutMirroring.enabled)
-            return
-        left.open()
-        right.open()
-        top.open()
-        bottom.open()
+        if (!enabled) {
+            bottom.open()
+        } else if (LayoutMirroring.enabled) {
+            right.open()
+        } else {
+            left.open()
+            top.open()
+        }
+    }
+
+    FrameFollower {
+        page: page
+        popups: [left, right, top, bottom]
     }
 
     Component.onDestruction: {
