@@ -42,6 +42,9 @@ T.GroupBox {
 
         Text {
             anchors.fill: parent
+            // The header's padding keeps the title off the frame.
+            anchors.leftMargin: Quilt.Style.properties.layout.padding.left ?? 0
+            anchors.rightMargin: Quilt.Style.properties.layout.padding.right ?? 0
             text: control.title
             font: Quilt.Style.properties.text.font ?? Application.font
             color: Quilt.Style.properties.text.color ?? control.palette.text

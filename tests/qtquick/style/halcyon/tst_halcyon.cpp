@@ -96,6 +96,11 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("contents at %1, title down to %2")
                                 .arg(contentTop)
                                 .arg(label->y() + label->height())));
+        // The title keeps the contents' distance from the frame.
+        auto* text = label->childItems().value(0);
+        QVERIFY(text);
+        const double titleStart = mirrored ? label->width() - text->x() - text->width() : text->x();
+        QCOMPARE(titleStart, box->property("leftPadding").toDouble());
         // The implicit height holds the band, so a box at its own size shows
         // its contents whole.
         QVERIFY(box->implicitHeight() >= contentTop + content->implicitHeight());
