@@ -43,7 +43,12 @@ Item {
         width: 160
         height: parent ? parent.height : 0
         closePolicy: Popup.NoAutoClose
-        Label { text: qsTr("Left drawer") }
+        Label {
+            anchors.left: parent.left
+            // Below the top drawer, which overlaps the side ones.
+            anchors.verticalCenter: parent.verticalCenter
+            text: qsTr("Left drawer")
+        }
     }
 
     Drawer {
@@ -54,24 +59,41 @@ Item {
         width: 160
         height: parent ? parent.height : 0
         closePolicy: Popup.NoAutoClose
-        Label { text: qsTr("Right drawer") }
+        Label {
+            anchors.left: parent.left
+            // Below the top drawer, which overlaps the side ones.
+            anchors.verticalCenter: parent.verticalCenter
+            text: qsTr("Right drawer")
+        }
     }
 
     Drawer {
         id: top
+        // Undimmed: the overlays of drawers open together would darken
+        // each other's drawers.
+        dim: false
         edge: Qt.TopEdge
         width: parent ? parent.width : 0
         height: 80
         closePolicy: Popup.NoAutoClose
-        Label { text: qsTr("Top drawer") }
+        Label {
+            anchors.left: parent.left
+            text: qsTr("Top drawer")
+        }
     }
 
     Drawer {
         id: bottom
+        // Undimmed: the overlays of drawers open together would darken
+        // each other's drawers.
+        dim: false
         edge: Qt.BottomEdge
         width: parent ? parent.width : 0
         height: 80
         closePolicy: Popup.NoAutoClose
-        Label { text: qsTr("Bottom drawer") }
+        Label {
+            anchors.left: parent.left
+            text: qsTr("Bottom drawer")
+        }
     }
 }
