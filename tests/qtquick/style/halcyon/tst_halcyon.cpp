@@ -92,10 +92,10 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(label->height() > 0);
-        QVERIFY2(contentTop >= label->y() + label->height(),
-                 qPrintable(QStringLiteral("contents at %1, title down to %2")
-                                .arg(contentTop)
-                                .arg(label->y() + label->height())));
+        QVERIFY2(
+            contentTop >= label->y() + label->height(),
+            qPrintable(
+                QStringLiteral("contents at %1, title down to %2").arg(contentTop).arg(label->y() + label->height())));
         // The title keeps the contents' distance from the frame.
         auto* text = label->childItems().value(0);
         QVERIFY(text);
