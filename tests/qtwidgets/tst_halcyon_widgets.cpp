@@ -631,6 +631,54 @@ private Q_SLOTS:
         QVERIFY(!QuiltWidgetTest::containsColor(grab(plain), QRect(0, 10, 2, 20), line, 20));
     }
 
+    // The Quick group box takes room for its title in its top padding; the
+    // widget box lays its title out below the padding and must not move.
+    // The rects are those from before the Quick boxes took that room.
+    void groupBoxContentsStay_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("checkable");
+        QTest::addColumn<bool>("flat");
+        QTest::addColumn<QRect>("contents");
+        QTest::addColumn<QRect>("label");
+
+        QTest::newRow("titled") << QStringLiteral("Group") << false << false << QRect(6, 18, 188, 78)
+                                << QRect(6, 4, 42, 14);
+        QTest::newRow("untitled") << QString() << false << false << QRect(6, 18, 188, 78) << QRect();
+        QTest::newRow("checkable") << QStringLiteral("Group") << true << false << QRect(6, 31, 188, 65)
+                                   << QRect(28, 4, 42, 14);
+        QTest::newRow("flat") << QStringLiteral("Group") << false << true << QRect(6, 18, 188, 78)
+                              << QRect(6, 4, 42, 14);
+    }
+
+    void groupBoxContentsStay()
+    {
+        QFETCH(QString, title);
+        QFETCH(bool, checkable);
+        QFETCH(bool, flat);
+        QFETCH(QRect, contents);
+        QFETCH(QRect, label);
+
+        struct Box : QGroupBox
+        {
+            using QGroupBox::initStyleOption;
+        } box;
+        box.setTitle(title);
+        box.setCheckable(checkable);
+        box.setFlat(flat);
+        auto* layout = new QVBoxLayout(&box);
+        layout->addWidget(new QLabel(QStringLiteral("Contents")));
+        box.resize(200, 100);
+        QVERIFY(showAndWait(&box));
+
+        QStyleOptionGroupBox option;
+        box.initStyleOption(&option);
+        QStyle* style = box.style();
+        QCOMPARE(box.contentsRect(), contents);
+        QCOMPARE(style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, &box), contents);
+        QCOMPARE(style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box), label);
+    }
+
     // A model's alignment and font hold where halcyon sets none.
     void viewsKeepTheirDataLook()
     {

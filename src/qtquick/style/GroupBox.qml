@@ -10,6 +10,10 @@ T.GroupBox {
     Quilt.Element.states.activeFocus: activeFocus
     Quilt.Element.states.visualFocus: visualFocus
     Quilt.Element.states.enabled: enabled
+    // A widget group box lays out its title below its top padding, this one
+    // in it: the hint lets a sheet shared with the widgets make that room
+    // for this box alone.
+    Quilt.Element.hints: Quilt.ElementHint { name: "titled"; when: control.title.length > 0 }
 
     // The title sits in the room the style leaves in the top padding, so
     // the implicit height does not count it.
@@ -38,6 +42,9 @@ T.GroupBox {
 
         Text {
             anchors.fill: parent
+            // The header's padding keeps the title off the frame.
+            anchors.leftMargin: Quilt.Style.properties.layout.padding.left ?? 0
+            anchors.rightMargin: Quilt.Style.properties.layout.padding.right ?? 0
             text: control.title
             font: Quilt.Style.properties.text.font ?? Application.font
             color: Quilt.Style.properties.text.color ?? control.palette.text

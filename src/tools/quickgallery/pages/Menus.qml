@@ -1,12 +1,15 @@
 import QtQuick
 import QtQuick.Controls
+import QuiltQuickGallery
 
 // A menu bar and an open menu with checks, icons, shortcuts and a sub-menu.
 Item {
     id: page
     implicitHeight: 260
 
-    // One open menu at a time: the first copy of the page opens it.
+    // Opening a menu closes any other open menu of the window: the first copy
+    // of the page opens it. The menus of the others follow their frame when
+    // opened by hand.
     Component.onCompleted: {
         if (!enabled || LayoutMirroring.enabled)
             return
@@ -14,18 +17,26 @@ Item {
         subMenu.popup(anchor, menu.width, 0)
     }
 
+    FrameFollower {
+        page: page
+        popups: [fileMenu, editMenu, viewMenu, menu, subMenu]
+    }
+
     MenuBar {
         id: bar
         width: 320
         Menu {
+            id: fileMenu
             title: qsTr("&File")
             Action { text: qsTr("&New") }
         }
         Menu {
+            id: editMenu
             title: qsTr("&Edit")
             Action { text: qsTr("&Copy") }
         }
         Menu {
+            id: viewMenu
             title: qsTr("&View")
             enabled: false
         }

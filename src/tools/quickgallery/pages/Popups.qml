@@ -1,11 +1,17 @@
 import QtQuick
 import QtQuick.Controls
+import QuiltQuickGallery
 
 // A popup, a tool tip, dialogs with and without title and buttons, and a
 // button box on its own.
 Item {
     id: page
     implicitHeight: 300
+
+    FrameFollower {
+        page: page
+        popups: [popup, toolTip, dialog, bare]
+    }
 
     Component.onCompleted: {
         popup.open()
