@@ -243,6 +243,11 @@ bool QuiltStyle::eventFilter(QObject* watched, QEvent* event)
         // Alt may be released in another application, where we never see it.
         setMnemonicsVisible(false);
         break;
+    case QEvent::ApplicationPaletteChange:
+        if (watched == QCoreApplication::instance()) {
+            followPaletteChange();
+        }
+        break;
     default:
         break;
     }
@@ -296,15 +301,51 @@ void QuiltStyle::polish(QApplication* application)
 {
     QCommonStyle::polish(application);
 
+    if (const auto palette = stylePalette()) {
+        QApplication::setPalette(*palette);
+        m_appliedPalette = QApplication::palette();
+    }
+}
+
+void QuiltStyle::followPaletteChange()
+{
+    // An application that set a palette of its own keeps it.
+    if (!m_appliedPalette || m_paletteUpdatePending || !(QApplication::palette() == *m_appliedPalette)) {
+        return;
+    }
+    // Later: colour providers drop what they resolved for the old palette in
+    // filters of their own, which may run after this one.
+    m_paletteUpdatePending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_paletteUpdatePending = false;
+            if (!m_appliedPalette || !(QApplication::palette() == *m_appliedPalette)) {
+                return;
+            }
+            if (const auto palette = stylePalette(); palette && !(*palette == *m_appliedPalette)) {
+                // Sends another palette change, which finds the palette made
+                // here unchanged and stops.
+                QApplication::setPalette(*palette);
+                m_appliedPalette = QApplication::palette();
+            }
+            // Colours outside the palette may have changed all the same.
+            updateTopLevelWidgets();
+        },
+        Qt::QueuedConnection);
+}
+
+std::optional<QPalette> QuiltStyle::stylePalette() const
+{
     const auto element = Quilt::Element::create();
     element->setType(ElementNames::ApplicationWindow);
     const auto style = Quilt::StyleRegistry::instance()->defaultStyle();
     if (!style) {
-        return;
+        return std::nullopt;
     }
     const auto rules = style->matches({ element });
     if (rules.isEmpty()) {
-        return;
+        return std::nullopt;
     }
 
     // Roles come from the style or from the common style's palette, never
@@ -319,7 +360,7 @@ void QuiltStyle::polish(QApplication* application)
             palette.setBrush(QPalette::All, QPalette::Window, QBrush(color->toQColor(), Qt::SolidPattern));
         }
     }
-    QApplication::setPalette(palette);
+    return palette;
 }
 
 namespace

@@ -4,7 +4,10 @@
 #include <QIcon>
 #include <QStringList>
 
+#include <QPalette>
+
 #include <memory>
+#include <optional>
 
 namespace Quilt
 {
@@ -30,11 +33,16 @@ public:
     QuiltStyle();
     ~QuiltStyle() override;
 
-    // Follows the Alt key and the application state for the mnemonics; never
+    // Follows the Alt key and the application state for the mnemonics, and
+    // application palette changes (see polish(QApplication*)); never
     // consumes an event.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     void polish(QWidget* widget) override;
+    // Makes the application palette from the default style's rules. While
+    // the application keeps that palette, a change of the application
+    // palette (as when the desktop's colour scheme changes) makes it again
+    // from the rules' current colours and repaints the windows.
     void polish(QApplication* application) override;
     using QCommonStyle::polish;
 
@@ -81,7 +89,15 @@ public:
     QStringList memberListForWidget(const QWidget* widget) const;
 
 private:
+    // The application palette made from the default style's rules; none
+    // without a default style or without a rule for the window.
+    std::optional<QPalette> stylePalette() const;
+    void followPaletteChange();
+
     bool m_mnemonicsVisible = false;
+    // What QApplication::palette() was right after this style set it.
+    std::optional<QPalette> m_appliedPalette;
+    bool m_paletteUpdatePending = false;
 };
 
 // The text flags that drawItemText paints with: a request to show or to hide

@@ -1,35 +1,44 @@
 // The default style "halcyon" as a real application meets it: it loads without
 // a complaint, every size that Qt's widgets take from the style is positive,
-// and text stays legible on its background in every lasting state.
+// and text stays legible on its background in every lasting state, under the
+// desktop's default colour scheme and under a dark one; its colours, and the
+// application palette made from them, follow the scheme.
 
 #include <QApplication>
 #include <QDockWidget>
+#include <QEvent>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QSplitter>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
 
 #include "backgroundpropertygroup.h"
+#include "borderpropertygroup.h"
 #include "color.h"
 #include "element.h"
 #include "elementdispatch.h"
 #include "elementquery.h"
+#include "linepropertygroup.h"
 #include "quiltstyle.h"
 #include "style.h"
 #include "stylepropertygroup.h"
 #include "styleregistry.h"
 #include "testfixture.h"
 #include "textpropertygroup.h"
+#include "widgettest.h"
 
 #include <cmath>
 #include <functional>
@@ -129,6 +138,43 @@ Resolved resolve(const Quilt::ElementChain& chain)
     }
     result.background = ground;
     return result;
+}
+
+// The colour schemes the tests run under: the desktop's default (no file)
+// and a dark one.
+const QString DarkScheme = QStringLiteral(QUILT_TEST_DARK_SCHEME);
+
+// Names `path` as the application's colour scheme, as an application does,
+// and changes the palette so that the colour provider and the widget style
+// read it.
+void useScheme(const QString& path)
+{
+    qApp->setProperty("VYR_COLOR_SCHEME_PATH", path);
+    QEvent change(QEvent::ApplicationPaletteChange);
+    QCoreApplication::sendEvent(qApp, &change);
+    // The widget style makes its palette again once the event is through.
+    QCoreApplication::processEvents();
+}
+
+// The colour of one kind that the chain's last element gets, unresolved
+// parts of the chain aside.
+QColor queriedColor(const Quilt::ElementChain& chain, const QString& which)
+{
+    Quilt::ElementQuery query(Quilt::StyleRegistry::instance()->defaultStyle());
+    query.setElements(chain);
+    if (!query.execute()) {
+        return QColor();
+    }
+    const auto* properties = query.properties();
+    std::optional<Quilt::Color> color;
+    if (which == QLatin1StringView("text") && properties->text()) {
+        color = properties->text()->color();
+    } else if (which == QLatin1StringView("background") && properties->background()) {
+        color = properties->background()->color();
+    } else if (which == QLatin1StringView("border") && properties->border() && properties->border()->left()) {
+        color = properties->border()->left()->color();
+    }
+    return color ? color->toQColor() : QColor();
 }
 
 double luminance(const QColor& color)
@@ -352,6 +398,7 @@ private Q_SLOTS:
     void textIsLegible_data()
     {
         using State = Quilt::Element::State;
+        QTest::addColumn<QString>("scheme");
         QTest::addColumn<QList<Link>>("links");
         QTest::addColumn<Quilt::Element::States>("states");
         QTest::addColumn<QStringList>("hints");
@@ -359,9 +406,11 @@ private Q_SLOTS:
         const Link window { QStringLiteral("ApplicationWindow") };
         const Link menu { QStringLiteral("Menu") };
         const Link menuItem { QStringLiteral("MenuItem") };
+        // Every row under the default scheme and under the dark one.
         const auto row = [](const char* name, const QList<Link>& links, Quilt::Element::States states = {},
                             const QStringList& hints = {}) {
-            QTest::newRow(name) << links << states << hints;
+            QTest::addRow("%s", name) << QString() << links << states << hints;
+            QTest::addRow("dark: %s", name) << DarkScheme << links << states << hints;
         };
 
         row("button", { window, { QStringLiteral("Button") } });
@@ -443,16 +492,43 @@ private Q_SLOTS:
         row("title bar", { window, { QStringLiteral("MdiSubWindow") }, { QStringLiteral("TitleBar") } });
         row("title bar active", { window, { QStringLiteral("MdiSubWindow") }, { QStringLiteral("TitleBar") } },
             State::ActiveFocus);
-        row("inactive window button",
-            { { QStringLiteral("ApplicationWindow"), { QStringLiteral("inactive") } }, { QStringLiteral("Button") } });
+        const Link inactiveWindow { QStringLiteral("ApplicationWindow"), { QStringLiteral("inactive") } };
+        row("inactive window button", { inactiveWindow, { QStringLiteral("Button") } });
+        row("inactive window view item selected", { inactiveWindow, table, item }, State::Highlighted);
+        row("inactive window text field", { inactiveWindow, { QStringLiteral("TextField") } });
+
+        // The Quick controls' own elements.
+        const Link quickButton { QStringLiteral("Button"), {}, { { QStringLiteral("display"), "text-only" } } };
+        row("quick button highlighted", { window, quickButton }, State::Highlighted);
+        row("quick button highlighted pressed", { window, quickButton }, State::Highlighted | State::Pressed);
+        row("round button checked", { window, { QStringLiteral("RoundButton") } }, State::Checked);
+        row("item delegate selected", { window, { QStringLiteral("ListView") }, { QStringLiteral("ItemDelegate") } },
+            State::Highlighted);
+        row("item delegate pressed", { window, { QStringLiteral("ListView") }, { QStringLiteral("ItemDelegate") } },
+            State::Pressed);
+        row("table cell selected", { window, { QStringLiteral("TableView") }, { QStringLiteral("TableViewDelegate") } },
+            {}, { QStringLiteral("selected") });
+        row("text area", { window, { QStringLiteral("TextArea") } });
+        row("calendar today",
+            { window,
+              { QStringLiteral("MonthGrid") },
+              { QStringLiteral("Label"), { QStringLiteral("current-month"), QStringLiteral("today") } } });
+        row("destructive dialog button",
+            { window,
+              { QStringLiteral("DialogButtonBox") },
+              { QStringLiteral("Button"), {}, { { QStringLiteral("role"), "destructive" } } } });
+        row("tumbler current entry", { window, { QStringLiteral("Tumbler") }, { QStringLiteral("Text") } },
+            State::Highlighted);
     }
 
     void textIsLegible()
     {
+        QFETCH(QString, scheme);
         QFETCH(QList<Link>, links);
         QFETCH(Quilt::Element::States, states);
         QFETCH(QStringList, hints);
 
+        useScheme(scheme);
         const Resolved colors = resolve(makeChain(links, states, hints));
         QVERIFY2(colors.text.isValid(), "no text colour");
         const double ratio = contrast(colors.text, colors.background);
@@ -460,6 +536,187 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 on %2: %3:1")
                                 .arg(colors.text.name(QColor::HexArgb), colors.background.name(QColor::HexArgb))
                                 .arg(ratio, 0, 'f', 2)));
+    }
+
+    // Disabled text is exempt from the contrast that text needs: it is meant
+    // to recede. It still stands out from its ground, and less than the same
+    // text enabled.
+    void disabledTextRecedes_data()
+    {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<QList<Link>>("links");
+        QTest::addColumn<QStringList>("hints");
+
+        const Link window { QStringLiteral("ApplicationWindow") };
+        const auto row = [](const char* name, const QList<Link>& links, const QStringList& hints = {}) {
+            QTest::addRow("%s", name) << QString() << links << hints;
+            QTest::addRow("dark: %s", name) << DarkScheme << links << hints;
+        };
+        row("button", { window, { QStringLiteral("Button") } });
+        row("check box", { window, { QStringLiteral("CheckBox") } });
+        row("text field", { window, { QStringLiteral("TextField") } });
+        row("combo box", { window, { QStringLiteral("ComboBox") } });
+        row("menu item", { window, { QStringLiteral("Menu") }, { QStringLiteral("MenuItem") } });
+        row("view item", { window, { QStringLiteral("TableView") }, { QStringLiteral("ItemViewItem") } });
+        row("tab", { window, { QStringLiteral("TabBar") }, { QStringLiteral("TabButton") } });
+        row("table cell", { window, { QStringLiteral("TableView") }, { QStringLiteral("TableViewDelegate") } });
+    }
+
+    void disabledTextRecedes()
+    {
+        QFETCH(QString, scheme);
+        QFETCH(QList<Link>, links);
+        QFETCH(QStringList, hints);
+
+        useScheme(scheme);
+        const Resolved enabled = resolve(makeChain(links, {}, hints));
+        const Resolved disabled = resolve(makeChain(links, Quilt::Element::State::Disabled, hints));
+        QVERIFY(disabled.text.isValid());
+        const double ratio = contrast(disabled.text, disabled.background);
+        const QString described = QStringLiteral("%1 on %2: %3:1")
+                                      .arg(disabled.text.name(), disabled.background.name())
+                                      .arg(ratio, 0, 'f', 2);
+        QVERIFY2(ratio >= 2.0, qPrintable(described));
+        QVERIFY2(ratio < contrast(enabled.text, enabled.background), qPrintable(described));
+    }
+
+    // The colours the rules resolve to under each scheme: straight from the
+    // scheme where a rule names a colour of it, a mix of them where a rule
+    // tints or softens one (within rounding).
+    void schemeColors_data()
+    {
+        using State = Quilt::Element::State;
+        QTest::addColumn<QList<Link>>("links");
+        QTest::addColumn<Quilt::Element::States>("states");
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QColor>("light");
+        QTest::addColumn<QColor>("dark");
+
+        const Link window { QStringLiteral("ApplicationWindow") };
+        const Link inactiveWindow { QStringLiteral("ApplicationWindow"), { QStringLiteral("inactive") } };
+        const Link button { QStringLiteral("Button") };
+        const Link table { QStringLiteral("TableView") };
+        const Link item { QStringLiteral("ItemViewItem") };
+        const auto row = [](const char* name, const QList<Link>& links, Quilt::Element::States states,
+                            const char* which, const char* light, const char* dark) {
+            QTest::newRow(name) << links << states << QString::fromLatin1(which) << QColor::fromString(light)
+                                << QColor::fromString(dark);
+        };
+        row("window", { window }, {}, "background", "#eff0f1", "#202326");
+        row("window text", { window }, {}, "text", "#232629", "#fcfcfc");
+        row("button face", { window, button }, {}, "background", "#fcfcfc", "#292c30");
+        row("button text", { window, button }, {}, "text", "#232629", "#fcfcfc");
+        row("button frame", { window, button }, {}, "border", "#85888b", "#9a9c9e");
+        row("button pressed face", { window, button }, State::Pressed, "background", "#d6ecf8", "#293945");
+        row("button disabled face", { window, button }, State::Disabled, "background", "#f3f4f4", "#24272b");
+        row("button disabled text", { window, button }, State::Disabled, "text", "#a0a2a4", "#6e7175");
+        row("button keyboard focus", { window, button }, State::VisualFocus, "border", "#2980b9", "#1f5a80");
+        row("text field", { window, { QStringLiteral("TextField") } }, {}, "background", "#ffffff", "#141618");
+        row("text field focused", { window, { QStringLiteral("TextField") } }, State::ActiveFocus, "border", "#3daee9",
+            "#3daee9");
+        row("frame", { window, { QStringLiteral("Frame") } }, {}, "border", "#c8cacc", "#3d4043");
+        row("view item selected", { window, table, item }, State::Highlighted, "background", "#cde6f5", "#192c39");
+        row("view item selected text", { window, table, item }, State::Highlighted, "text", "#232629", "#fcfcfc");
+        row("inactive window", { inactiveWindow }, {}, "text", "#232629", "#dcdee0");
+        row("inactive view item selected", { inactiveWindow, table, item }, State::Highlighted, "background", "#cde6f5",
+            "#1d252b");
+        row("menu item highlighted", { window, { QStringLiteral("Menu") }, { QStringLiteral("MenuItem") } },
+            State::Highlighted, "background", "#d3eaf8", "#182833");
+        row("header section", { window, { QStringLiteral("HeaderView") }, { QStringLiteral("HeaderViewDelegate") } },
+            {}, "background", "#f5f6f6", "#25282c");
+        row("tool tip", { { QStringLiteral("ToolTip") } }, {}, "background", "#fcfcdc", "#292c30");
+    }
+
+    void schemeColors()
+    {
+        QFETCH(QList<Link>, links);
+        QFETCH(Quilt::Element::States, states);
+        QFETCH(QString, which);
+        QFETCH(QColor, light);
+        QFETCH(QColor, dark);
+
+        const Quilt::ElementChain chain = makeChain(links, states, {});
+        useScheme(QString());
+        QUILT_COMPARE_COLOR(queriedColor(chain, which), light);
+        useScheme(DarkScheme);
+        QUILT_COMPARE_COLOR(queriedColor(chain, which), dark);
+        useScheme(QString());
+        QUILT_COMPARE_COLOR(queriedColor(chain, which), light);
+    }
+
+    // The palette that Qt's own painting reads turns dark with the scheme,
+    // and light again.
+    void applicationPaletteFollowsScheme()
+    {
+        useScheme(QString());
+        QPalette palette = QApplication::palette();
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Window), QColor(0xef, 0xf0, 0xf1));
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Base), QColor(0xfc, 0xfc, 0xfc));
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Text), QColor(0x23, 0x26, 0x29));
+
+        useScheme(DarkScheme);
+        palette = QApplication::palette();
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Window), QColor(0x20, 0x23, 0x26));
+        QUILT_COMPARE_COLOR(palette.color(QPalette::WindowText), QColor(0xfc, 0xfc, 0xfc));
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Base), QColor(0x14, 0x16, 0x18));
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Text), QColor(0xfc, 0xfc, 0xfc));
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Button), QColor(0x29, 0x2c, 0x30));
+        QUILT_COMPARE_COLOR(palette.color(QPalette::ButtonText), QColor(0xfc, 0xfc, 0xfc));
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Highlight), QColor(0x19, 0x2c, 0x39));
+        QUILT_COMPARE_COLOR(palette.color(QPalette::HighlightedText), QColor(0xfc, 0xfc, 0xfc));
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Disabled, QPalette::Text), QColor(0x6e, 0x71, 0x75));
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Inactive, QPalette::Window), QColor(0x20, 0x23, 0x26));
+
+        useScheme(QString());
+        QUILT_COMPARE_COLOR(QApplication::palette().color(QPalette::Window), QColor(0xef, 0xf0, 0xf1));
+    }
+
+    // Widgets on screen take the new colours once the scheme file is
+    // rewritten and the palette changes.
+    void runningWidgetsRestyle()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath(QStringLiteral("scheme.colors"));
+        QVERIFY(QuiltTest::writeFile(path, "[Scheme]\nFrameContrast=0.28\n"));
+        useScheme(path);
+
+        QWidget window;
+        auto* button = new QPushButton(QStringLiteral("Button"), &window);
+        auto* field = new QLineEdit(&window);
+        button->setGeometry(10, 10, 120, 32);
+        field->setGeometry(10, 50, 160, 32);
+        window.resize(200, 100);
+        QVERIFY(QuiltWidgetTest::showAndWait(&window));
+        const QPoint face(6, 16);
+        const QPoint fieldGround(field->width() - 8, 16);
+        QUILT_COMPARE_COLOR(QuiltWidgetTest::colorAt(button->grab().toImage(), face), QColor(0xfc, 0xfc, 0xfc));
+        QUILT_COMPARE_COLOR(QuiltWidgetTest::colorAt(field->grab().toImage(), fieldGround), QColor(0xfc, 0xfc, 0xfc));
+
+        QFile dark(DarkScheme);
+        QVERIFY(dark.open(QIODevice::ReadOnly));
+        QVERIFY(QuiltTest::writeFile(path, dark.readAll()));
+        useScheme(path);
+        QTRY_VERIFY(QuiltWidgetTest::fuzzyColor(
+            QuiltWidgetTest::colorAt(QuiltWidgetTest::grabImage(&window), button->geometry().topLeft() + face),
+            QColor(0x29, 0x2c, 0x30)));
+        QUILT_COMPARE_COLOR(QuiltWidgetTest::colorAt(field->grab().toImage(), fieldGround), QColor(0x14, 0x16, 0x18));
+        QUILT_COMPARE_COLOR(QuiltWidgetTest::colorAt(window.grab().toImage(), QPoint(190, 90)),
+                            QColor(0x20, 0x23, 0x26));
+        useScheme(QString());
+    }
+
+    // A palette that the application sets itself stays: the style makes its
+    // own again only while the application keeps the style's.
+    void applicationPaletteStays()
+    {
+        QPalette own = QApplication::palette();
+        own.setColor(QPalette::Window, QColor(0x12, 0x34, 0x56));
+        QApplication::setPalette(own);
+        useScheme(DarkScheme);
+        QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
+        useScheme(QString());
+        QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
     }
 };
 

@@ -11,6 +11,7 @@ quilt_add_quick_test(tst_rectanglepixels SOURCES "${dir}/tst_rectanglepixels.cpp
 # Also draws a button of the style that ships with the project.
 quilt_add_quick_test(tst_styledrectangle SOURCES "${dir}/tst_styledrectangle.cpp" WINDOW LIBRARIES ${libraries}
     ENVIRONMENT "QUILT_TEST_SHIPPED_STYLES=${QUILT_DATA_OUTPUT_DIR}/quilt/styles")
+add_dependencies(tst_styledrectangle quilt-halcyon)
 quilt_add_quick_test(tst_pixelsnapping SOURCES "${dir}/tst_pixelsnapping.cpp" WINDOW LIBRARIES ${libraries}
     ENVIRONMENT "QT_SCALE_FACTOR=1.5")
 # Windows render on threads of their own here, sharing the texture cache.
