@@ -4,6 +4,7 @@
 #include "elementnames.h"
 #include "quiltstyle.h"
 #include "styledrectpainter.h"
+#include "widgetfacts.h"
 #include "widgetslogging.h"
 
 #include "elementquery.h"
@@ -32,9 +33,6 @@ using Quilt::Properties::StylePropertyGroup;
 namespace
 {
 quint64 s_createdChainElements = 0;
-
-constexpr char s_highlightNeutralProperty[] = "_vyr_highlight_neutral";
-constexpr char s_memberListProperty[] = "_quilt_member_list";
 
 // Rounds half away from zero into the int range.
 double roundToInt(double value)
@@ -147,8 +145,83 @@ AbstractElement::~AbstractElement() = default;
 
 void AbstractElement::refresh()
 {
+    Inputs inputs;
+    const bool known = collectInputs(inputs);
+    if (known && m_inputs && *m_inputs == inputs) {
+        return;
+    }
     m_describeAgain = true;
     update();
+    if (known) {
+        m_inputs = std::move(inputs);
+    } else {
+        m_inputs.reset();
+    }
+}
+
+void AbstractElement::rememberInputs()
+{
+    Inputs inputs;
+    if (collectInputs(inputs)) {
+        m_inputs = std::move(inputs);
+    }
+}
+
+bool AbstractElement::retarget(const QStyleOption*, const QWidget*)
+{
+    return false;
+}
+
+void AbstractElement::setTarget(const QStyleOption* option, const QWidget* widget)
+{
+    m_option = option;
+    m_widget = widget;
+}
+
+bool AbstractElement::ownInputs(InputValues&) const
+{
+    return false;
+}
+
+bool AbstractElement::Inputs::operator==(const Inputs& other) const
+{
+    return option == other.option && widget == other.widget && optionType == other.optionType
+        && optionVersion == other.optionVersion && state == other.state && rect == other.rect
+        && direction == other.direction && palette == other.palette && fontMetrics == other.fontMetrics
+        && styleObject == other.styleObject && generation == other.generation && enabled == other.enabled
+        && highlightNeutral == other.highlightNeutral && iconSize == other.iconSize && own == other.own
+        && text == other.text && memberNames == other.memberNames && widgetFont == other.widgetFont;
+}
+
+bool AbstractElement::collectInputs(Inputs& inputs) const
+{
+    if (!ownInputs(inputs.own)) {
+        return false;
+    }
+    inputs.generation = styleGeneration();
+    inputs.option = m_option;
+    inputs.widget = m_widget;
+    if (m_option) {
+        inputs.optionType = m_option->type;
+        inputs.optionVersion = m_option->version;
+        inputs.state = int(m_option->state);
+        inputs.rect = m_option->rect;
+        inputs.direction = int(m_option->direction);
+        inputs.palette = m_option->palette.cacheKey();
+        inputs.fontMetrics = m_option->fontMetrics;
+        inputs.styleObject = m_option->styleObject;
+        inputs.text = optionText(m_option);
+        inputs.iconSize = optionIconSize(m_option);
+    }
+    if (m_widget) {
+        if (const WidgetFacts* facts = widgetFacts(m_widget)) {
+            inputs.memberNames = facts->memberNames;
+            inputs.highlightNeutral = facts->highlightNeutral;
+        }
+        inputs.enabled = m_widget->isEnabled();
+        inputs.widgetFont = m_widget->font();
+    }
+    return true;
 }
 
 void AbstractElement::setFlag(int flag, bool on)
@@ -241,8 +314,7 @@ void AbstractElement::drawIcon(QPainter* painter)
 void AbstractElement::drawBackgroundAndBorder(QPainter* painter)
 {
     if (m_valid && m_option) {
-        std::optional<StylePropertyGroup> square;
-        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(square), StyledRectMode::BackgroundAndBorder,
+        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(), StyledRectMode::BackgroundAndBorder,
                         QColor());
     }
 }
@@ -250,16 +322,14 @@ void AbstractElement::drawBackgroundAndBorder(QPainter* painter)
 void AbstractElement::drawBorder(QPainter* painter)
 {
     if (m_valid && m_option) {
-        std::optional<StylePropertyGroup> square;
-        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(square), StyledRectMode::Border, QColor());
+        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(), StyledRectMode::Border, QColor());
     }
 }
 
 void AbstractElement::drawBackground(QPainter* painter)
 {
     if (m_valid && m_option) {
-        std::optional<StylePropertyGroup> square;
-        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(square), StyledRectMode::Background, QColor());
+        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(), StyledRectMode::Background, QColor());
     }
 }
 
@@ -290,7 +360,7 @@ void AbstractElement::drawLabelFocus(QPainter* painter)
     m_style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, nullptr);
 }
 
-const StylePropertyGroup* AbstractElement::panelProperties(std::optional<StylePropertyGroup>& square) const
+const StylePropertyGroup* AbstractElement::panelProperties()
 {
     // A popup window that is not translucent (no compositing manager) shows
     // whatever lies outside rounded corners as the window's own fill: its
@@ -301,9 +371,14 @@ const StylePropertyGroup* AbstractElement::panelProperties(std::optional<StylePr
         || (window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip)) {
         return m_properties;
     }
-    square.emplace(*m_properties);
-    square->setCorners(nullptr);
-    return &*square;
+    // Query results are shared and never change, so one copy serves as long
+    // as the element holds the same result.
+    if (!m_square || m_squareSource.get() != m_properties) {
+        m_square = std::make_unique<StylePropertyGroup>(*m_properties);
+        m_square->setCorners(nullptr);
+        m_squareSource = m_propertiesHold.get() == m_properties ? m_propertiesHold : nullptr;
+    }
+    return m_square.get();
 }
 
 void AbstractElement::drawIndicator(QPainter* painter)
@@ -376,13 +451,11 @@ const AbstractElement::Description& AbstractElement::description()
     m_describeAgain = false;
 
     Description& d = m_description;
-    d.memberNames.clear();
-    if (m_widget) {
-        d.memberNames = m_widget->property(s_memberListProperty).toStringList();
-        if (d.memberNames.isEmpty() && m_style) {
-            d.memberNames = m_style->memberListForWidget(m_widget);
-        }
-    }
+    const WidgetFacts* facts = widgetFacts(m_widget);
+    d.memberNames = facts ? facts->memberNames : QStringList();
+    // Read now: the calls below may reach other widgets' facts and move the
+    // table.
+    const bool highlightNeutral = facts && facts->highlightNeutral;
     d.states = states();
     d.attributes = attributes();
     d.hints = hints();
@@ -392,7 +465,7 @@ const AbstractElement::Description& AbstractElement::description()
         if (window && !window->isActiveWindow()) {
             d.windowHints.append(QStringLiteral("inactive"));
         }
-        if (m_widget->property(s_highlightNeutralProperty).toBool()) {
+        if (highlightNeutral) {
             d.hints.append(QStringLiteral("changed"));
             d.windowHints.append(QStringLiteral("changed"));
         }
@@ -422,11 +495,8 @@ ElementChain AbstractElement::elementList(const QStyleOption* option, const QWid
     QStringList ownMembers;
     const QStringList* members = &description().memberNames;
     if (widget != m_widget) {
-        if (widget) {
-            ownMembers = widget->property(s_memberListProperty).toStringList();
-            if (ownMembers.isEmpty() && m_style) {
-                ownMembers = m_style->memberListForWidget(widget);
-            }
+        if (const WidgetFacts* facts = widgetFacts(widget)) {
+            ownMembers = facts->memberNames;
         }
         members = &ownMembers;
     }

@@ -35,6 +35,8 @@ enum RequestKind
     PixelMetric = 7,
     StandardIcon = 8,
     StyleHint = 9,
+    // Added to the kind of a request that a shared element answers.
+    SharedAnswers = 100,
 };
 
 // One request site: what a cached element was made for. The contents size
@@ -52,7 +54,9 @@ struct RequestSite
 };
 
 // The element cached for a site, null when there is none or it was made for
-// another site that happens to share the key. Does not create one.
+// another site that happens to share the key; for a metric or size that a
+// shared element answers, that element while the site is the last it
+// answered. Does not create one.
 std::shared_ptr<AbstractElement> cachedElement(const RequestSite& site);
 
 // The answers' conversions: a metric is truncated toward zero (into the int
