@@ -17,6 +17,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
+#include <QPixmap>
 #include <QStyleOption>
 #include <QWidget>
 
@@ -123,6 +124,41 @@ QString cachedElidedText(const QFontMetrics& metrics, const QString& text, Qt::T
     return elided;
 }
 
+// Some icon engines render a pixmap anew on every request (a tinted symbolic
+// icon does), and a step button or an arrow is painted on every paint. The
+// pixmaps are kept by icon, size, ratio and mode, and by the style
+// generation, which a change of theme advances.
+struct IconPixmap
+{
+    qint64 icon = 0;
+    QSize size;
+    qreal ratio = 1;
+    int mode = 0;
+    quint64 generation = 0;
+    QPixmap pixmap;
+};
+
+using IconPixmapCache = Quilt::LruCache<size_t, std::shared_ptr<const IconPixmap>, 128>;
+
+QPixmap iconPixmap(const QIcon& icon, const QSize& size, qreal ratio, QIcon::Mode mode)
+{
+    static IconPixmapCache cache;
+    const quint64 generation = styleGeneration();
+    const size_t key = qHashMulti(0, icon.cacheKey(), size, ratio, int(mode), generation);
+    if (auto entry = cache.get(key)) {
+        const IconPixmap& known = **entry;
+        if (known.icon == icon.cacheKey() && known.size == size && known.ratio == ratio && known.mode == int(mode)
+            && known.generation == generation) {
+            return known.pixmap;
+        }
+    }
+    QPixmap pixmap = icon.pixmap(size, ratio, mode, QIcon::Off);
+    cache.put(
+        key,
+        std::make_shared<const IconPixmap>(IconPixmap { icon.cacheKey(), size, ratio, int(mode), generation, pixmap }));
+    return pixmap;
+}
+
 void setAlignment(SubElementItem& item, const Quilt::Properties::AlignmentPropertyGroup* alignment)
 {
     if (!alignment) {
@@ -183,6 +219,11 @@ bool AbstractElement::ownInputs(InputValues&) const
     return false;
 }
 
+bool AbstractElement::updatesFromDescriptionOnly() const
+{
+    return false;
+}
+
 bool AbstractElement::Inputs::operator==(const Inputs& other) const
 {
     return option == other.option && widget == other.widget && optionType == other.optionType
@@ -190,7 +231,8 @@ bool AbstractElement::Inputs::operator==(const Inputs& other) const
         && direction == other.direction && palette == other.palette && fontMetrics == other.fontMetrics
         && styleObject == other.styleObject && generation == other.generation && enabled == other.enabled
         && highlightNeutral == other.highlightNeutral && iconSize == other.iconSize && own == other.own
-        && text == other.text && memberNames == other.memberNames && widgetFont == other.widgetFont;
+        && hasWidget == other.hasWidget && window == other.window && text == other.text
+        && memberNames == other.memberNames && widgetFont == other.widgetFont;
 }
 
 bool AbstractElement::collectInputs(Inputs& inputs) const
@@ -199,27 +241,35 @@ bool AbstractElement::collectInputs(Inputs& inputs) const
         return false;
     }
     inputs.generation = styleGeneration();
-    inputs.option = m_option;
-    inputs.widget = m_widget;
+    const bool described = updatesFromDescriptionOnly();
     if (m_option) {
         inputs.optionType = m_option->type;
         inputs.optionVersion = m_option->version;
         inputs.state = int(m_option->state);
-        inputs.rect = m_option->rect;
-        inputs.direction = int(m_option->direction);
-        inputs.palette = m_option->palette.cacheKey();
-        inputs.fontMetrics = m_option->fontMetrics;
-        inputs.styleObject = m_option->styleObject;
-        inputs.text = optionText(m_option);
-        inputs.iconSize = optionIconSize(m_option);
+        if (!described) {
+            inputs.option = m_option;
+            inputs.rect = m_option->rect;
+            inputs.direction = int(m_option->direction);
+            inputs.palette = m_option->palette.cacheKey();
+            inputs.fontMetrics = m_option->fontMetrics;
+            inputs.styleObject = m_option->styleObject;
+            inputs.text = optionText(m_option);
+            inputs.iconSize = optionIconSize(m_option);
+        }
     }
     if (m_widget) {
         if (const WidgetFacts* facts = widgetFacts(m_widget)) {
             inputs.memberNames = facts->memberNames;
             inputs.highlightNeutral = facts->highlightNeutral;
         }
+        inputs.hasWidget = true;
         inputs.enabled = m_widget->isEnabled();
-        inputs.widgetFont = m_widget->font();
+        // Widgets of one window share its activation.
+        inputs.window = m_widget->window();
+        if (!described) {
+            inputs.widget = m_widget;
+            inputs.widgetFont = m_widget->font();
+        }
     }
     return true;
 }
@@ -857,7 +907,7 @@ void AbstractElement::paintIcon(QPainter* painter, const QIcon& resolved, const 
 {
     const QIcon::Mode mode = (m_option && !(m_option->state & QStyle::State_Enabled)) ? QIcon::Disabled : QIcon::Normal;
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : qApp->devicePixelRatio();
-    const QPixmap pixmap = resolved.pixmap(QSize(qRound(rect.width()), qRound(rect.height())), ratio, mode, QIcon::Off);
+    const QPixmap pixmap = iconPixmap(resolved, QSize(qRound(rect.width()), qRound(rect.height())), ratio, mode);
 
     painter->save();
     m_style->drawItemPixmap(painter, rect.toRect(), Qt::AlignCenter, pixmap);

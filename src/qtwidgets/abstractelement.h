@@ -71,6 +71,8 @@ public:
     virtual bool retarget(const QStyleOption* option, const QWidget* widget);
     // Whether a class's elements may serve as those shared elements.
     static constexpr bool sharesAnswers = false;
+    // Whether the dispatch keeps a class's elements per option rectangle.
+    static constexpr bool keptPerPlace = false;
 
     // Marks an element busy with a request, so that a request made from
     // within it does not retarget it underneath.
@@ -191,8 +193,41 @@ protected:
     // that does not say: its update then runs on every refresh.
     using InputValues = QVarLengthArray<qint64, 16>;
     virtual bool ownInputs(InputValues& values) const;
+    // True for a class whose update reads nothing but what describes its
+    // chain (the option's type and state, the widget's member list,
+    // properties, enabled state and window): a shared element of it then
+    // serves requests of other places, options and widgets without updating.
+    virtual bool updatesFromDescriptionOnly() const;
 
     void setTarget(const QStyleOption* option, const QWidget* widget);
+
+    // The common inputs of one update, compared in full.
+    struct Inputs
+    {
+        const QStyleOption* option = nullptr;
+        const QWidget* widget = nullptr;
+        int optionType = -1;
+        int optionVersion = -1;
+        int state = 0;
+        QRect rect;
+        int direction = 0;
+        qint64 palette = 0;
+        std::optional<QFontMetrics> fontMetrics;
+        const QObject* styleObject = nullptr;
+        QString text;
+        QSizeF iconSize;
+        QStringList memberNames;
+        bool highlightNeutral = false;
+        bool enabled = true;
+        bool hasWidget = false;
+        const QWidget* window = nullptr;
+        QFont widgetFont;
+        quint64 generation = 0;
+        InputValues own;
+
+        bool operator==(const Inputs& other) const;
+    };
+    bool collectInputs(Inputs& inputs) const;
 
     // Runs the query on `chain` and keeps its result alive in `hold`, past
     // later queries and past its eviction from the engine's cache. A result
@@ -240,32 +275,6 @@ private:
         QStringList windowHints;
     };
     const Description& description();
-
-    // The common inputs of one update, compared in full.
-    struct Inputs
-    {
-        const QStyleOption* option = nullptr;
-        const QWidget* widget = nullptr;
-        int optionType = -1;
-        int optionVersion = -1;
-        int state = 0;
-        QRect rect;
-        int direction = 0;
-        qint64 palette = 0;
-        std::optional<QFontMetrics> fontMetrics;
-        const QObject* styleObject = nullptr;
-        QString text;
-        QSizeF iconSize;
-        QStringList memberNames;
-        bool highlightNeutral = false;
-        bool enabled = true;
-        QFont widgetFont;
-        quint64 generation = 0;
-        InputValues own;
-
-        bool operator==(const Inputs& other) const;
-    };
-    bool collectInputs(Inputs& inputs) const;
 
     Description m_description;
     bool m_describeAgain = true;

@@ -65,7 +65,7 @@ bool entryMatches(const ElementCacheEntry& entry, const RequestSite& site)
     return entry.kind == site.kind && (site.kind == StandardIcon || entry.enumerator == site.enumerator)
         && entry.option == site.option && entry.widget == site.widget && entry.optionType == optionType
         && entry.optionVersion == optionVersion && (site.kind != SizeFromContents || entry.contents == site.contents)
-        && (!site.widget || entry.widgetGuard == site.widget);
+        && entry.place == site.place && (!site.widget || entry.widgetGuard == site.widget);
 }
 
 int s_nextClassTag = 0;
@@ -138,8 +138,14 @@ Element sharedElement(const RequestSite& site, const O* option, const QuiltStyle
 // The factory of one enumerator: the cached element of the site, else a new
 // element of class E when the option is an O (any option, null too, for
 // QStyleOption).
-template<typename E, typename O> Element makeElement(const RequestSite& site, const QuiltStyle* style)
+template<typename E, typename O> Element makeElement(const RequestSite& requested, const QuiltStyle* style)
 {
+    RequestSite site = requested;
+    if constexpr (E::keptPerPlace) {
+        if (site.option && site.kind != PixelMetric && site.kind != SizeFromContents) {
+            site.place = site.option->rect;
+        }
+    }
     const std::size_t key = site.key();
     ElementCache& cache = elementCache();
     if (auto entry = cache.get(key); entry && entryMatches(*entry, site)) {
@@ -178,6 +184,7 @@ template<typename E, typename O> Element makeElement(const RequestSite& site, co
     entry.widget = site.widget;
     entry.widgetGuard = site.widget;
     entry.contents = site.contents;
+    entry.place = site.place;
     cache.put(key, std::move(entry));
     return element;
 }
@@ -701,6 +708,9 @@ void antialias(QPainter* painter)
 std::size_t RequestSite::key() const
 {
     const size_t seed = QHashSeed::globalSeed();
+    if (!place.isNull()) {
+        return qHashMulti(seed, kind, enumerator, option, widget, place.x(), place.y(), place.width(), place.height());
+    }
     switch (kind) {
     case SizeFromContents:
         return qHashMulti(seed, kind, enumerator, contents, option, widget);
@@ -716,6 +726,14 @@ std::shared_ptr<AbstractElement> cachedElement(const RequestSite& site)
     auto entry = elementCache().get(site.key());
     if (entry && entryMatches(*entry, site)) {
         return entry->element;
+    }
+    if (site.option && site.place.isNull()) {
+        RequestSite placed = site;
+        placed.place = site.option->rect;
+        entry = elementCache().get(placed.key());
+        if (entry && entryMatches(*entry, placed)) {
+            return entry->element;
+        }
     }
     if (const LastShared& last = lastShared(site.kind); sameSite(last.site, site)) {
         return last.element.lock();

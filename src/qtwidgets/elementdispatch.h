@@ -49,6 +49,11 @@ struct RequestSite
     const QStyleOption* option = nullptr;
     const QWidget* widget = nullptr;
     QSize contents;
+    // The option's rectangle, for classes whose elements are kept per place:
+    // the rows of a menu and the sections of a header are painted from one
+    // option object in turn, and each would otherwise undo the last one's
+    // work. Null for every other site.
+    QRect place;
 
     std::size_t key() const;
 };

@@ -18,8 +18,18 @@ IndicatorElement::IndicatorElement(const QStyleOption* option, QuiltStyle* style
 void IndicatorElement::update()
 {
     // Measured when first asked: an arrow drawn needs none of them.
-    m_sizes.fill(std::nullopt);
     m_valid = true;
+    Inputs inputs;
+    collectInputs(inputs);
+    for (std::size_t i = 0; i < m_known.size(); ++i) {
+        if (m_known[i] && m_known[i]->inputs == inputs) {
+            m_current = i;
+            return;
+        }
+    }
+    m_current = m_next;
+    m_next = (m_next + 1) % m_known.size();
+    m_known[m_current] = Known { std::move(inputs), {} };
 }
 
 double IndicatorElement::pixelMetric(QStyle::PixelMetric metric)
@@ -32,13 +42,14 @@ double IndicatorElement::pixelMetric(QStyle::PixelMetric metric)
         { QStyle::PM_MessageBoxIconSize, ElementNames::MessageBoxIconSize },
         { QStyle::PM_TextCursorWidth, ElementNames::TextCursorWidth },
     };
-    static_assert(std::size(parts) == std::tuple_size_v<decltype(m_sizes)>);
+    static_assert(std::size(parts) == std::tuple_size_v<Sizes>);
     for (std::size_t i = 0; i < std::size(parts); ++i) {
         if (parts[i].first == metric) {
-            if (!m_sizes[i]) {
-                m_sizes[i] = int(sizeOf({ parts[i].second }).width());
+            std::optional<int>& size = m_known[m_current]->sizes[i];
+            if (!size) {
+                size = int(sizeOf({ parts[i].second }).width());
             }
-            return *m_sizes[i];
+            return *size;
         }
     }
     return 0;
@@ -96,6 +107,11 @@ bool IndicatorElement::retarget(const QStyleOption* option, const QWidget* widge
 }
 
 bool IndicatorElement::ownInputs(InputValues&) const
+{
+    return true;
+}
+
+bool IndicatorElement::updatesFromDescriptionOnly() const
 {
     return true;
 }

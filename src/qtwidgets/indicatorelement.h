@@ -22,6 +22,7 @@ public:
 
 protected:
     bool ownInputs(InputValues& values) const override;
+    bool updatesFromDescriptionOnly() const override;
 
 private:
     void drawArrow(QPainter* painter, const QString& iconName, const QString& elementName,
@@ -29,6 +30,15 @@ private:
 
     const QStyleOption* m_indicatorOption = nullptr;
     // List view, icon view, small, large and message box icon sizes and the
-    // text cursor width, as far as asked since the last update.
-    std::array<std::optional<int>, 6> m_sizes;
+    // text cursor width, as far as asked, for the last few descriptions:
+    // icons and text fields ask in turn, with and without a widget.
+    using Sizes = std::array<std::optional<int>, 6>;
+    struct Known
+    {
+        Inputs inputs;
+        Sizes sizes;
+    };
+    std::array<std::optional<Known>, 4> m_known;
+    std::size_t m_current = 0;
+    std::size_t m_next = 0;
 };

@@ -681,21 +681,23 @@ bool paintLargePanel(QPainter* painter, const QRectF& outer, const StyleProperty
         const int far = side - corner;
         const int innerWidth = width - 2 * corner;
         const int innerHeight = height - 2 * corner;
-        const bool smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
-        // Stretched by repeating pixels, never blending neighbours.
-        painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter->drawImage(QRectF(x, y, corner, corner), image, QRectF(0, 0, corner, corner));
-        painter->drawImage(QRectF(x + width - corner, y, corner, corner), image, QRectF(far, 0, corner, corner));
-        painter->drawImage(QRectF(x, y + height - corner, corner, corner), image, QRectF(0, far, corner, corner));
-        painter->drawImage(QRectF(x + width - corner, y + height - corner, corner, corner), image,
-                           QRectF(far, far, corner, corner));
-        painter->drawImage(QRectF(x + corner, y, innerWidth, corner), image, QRectF(middle, 0, 1, corner));
-        painter->drawImage(QRectF(x + corner, y + height - corner, innerWidth, corner), image,
-                           QRectF(middle, far, 1, corner));
-        painter->drawImage(QRectF(x, y + corner, corner, innerHeight), image, QRectF(0, middle, corner, 1));
-        painter->drawImage(QRectF(x + width - corner, y + corner, corner, innerHeight), image,
-                           QRectF(far, middle, corner, 1));
-        painter->setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+        painter->drawImage(QPointF(x, y), image, QRectF(0, 0, corner, corner));
+        painter->drawImage(QPointF(x + width - corner, y), image, QRectF(far, 0, corner, corner));
+        painter->drawImage(QPointF(x, y + height - corner), image, QRectF(0, far, corner, corner));
+        painter->drawImage(QPointF(x + width - corner, y + height - corner), image, QRectF(far, far, corner, corner));
+        // Each row of a side is one colour: a solid span fills it, where a
+        // stretched image would be sampled pixel by pixel.
+        const auto fillLine = [painter](const QRectF& line, const QColor& color) {
+            if (color.alpha() != 0) {
+                painter->fillRect(line, color);
+            }
+        };
+        for (int i = 0; i < corner; ++i) {
+            fillLine(QRectF(x + corner, y + i, innerWidth, 1), image.pixelColor(middle, i));
+            fillLine(QRectF(x + corner, y + height - corner + i, innerWidth, 1), image.pixelColor(middle, far + i));
+            fillLine(QRectF(x + i, y + corner, 1, innerHeight), image.pixelColor(i, middle));
+            fillLine(QRectF(x + width - corner + i, y + corner, 1, innerHeight), image.pixelColor(far + i, middle));
+        }
         const QColor inside = image.pixelColor(middle, middle);
         if (inside.alpha() != 0) {
             painter->fillRect(QRectF(x + corner, y + corner, innerWidth, innerHeight), inside);
