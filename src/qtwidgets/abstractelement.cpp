@@ -4,6 +4,7 @@
 #include "elementnames.h"
 #include "quiltstyle.h"
 #include "styledrectpainter.h"
+#include "widgetfacts.h"
 #include "widgetslogging.h"
 
 #include "elementquery.h"
@@ -16,6 +17,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
+#include <QPixmap>
 #include <QStyleOption>
 #include <QWidget>
 
@@ -32,9 +34,6 @@ using Quilt::Properties::StylePropertyGroup;
 namespace
 {
 quint64 s_createdChainElements = 0;
-
-constexpr char s_highlightNeutralProperty[] = "_vyr_highlight_neutral";
-constexpr char s_memberListProperty[] = "_quilt_member_list";
 
 // Rounds half away from zero into the int range.
 double roundToInt(double value)
@@ -125,6 +124,41 @@ QString cachedElidedText(const QFontMetrics& metrics, const QString& text, Qt::T
     return elided;
 }
 
+// Some icon engines render a pixmap anew on every request (a tinted symbolic
+// icon does), and a step button or an arrow is painted on every paint. The
+// pixmaps are kept by icon, size, ratio and mode, and by the style
+// generation, which a change of theme advances.
+struct IconPixmap
+{
+    qint64 icon = 0;
+    QSize size;
+    qreal ratio = 1;
+    int mode = 0;
+    quint64 generation = 0;
+    QPixmap pixmap;
+};
+
+using IconPixmapCache = Quilt::LruCache<size_t, std::shared_ptr<const IconPixmap>, 128>;
+
+QPixmap iconPixmap(const QIcon& icon, const QSize& size, qreal ratio, QIcon::Mode mode)
+{
+    static IconPixmapCache cache;
+    const quint64 generation = styleGeneration();
+    const size_t key = qHashMulti(0, icon.cacheKey(), size, ratio, int(mode), generation);
+    if (auto entry = cache.get(key)) {
+        const IconPixmap& known = **entry;
+        if (known.icon == icon.cacheKey() && known.size == size && known.ratio == ratio && known.mode == int(mode)
+            && known.generation == generation) {
+            return known.pixmap;
+        }
+    }
+    QPixmap pixmap = icon.pixmap(size, ratio, mode, QIcon::Off);
+    cache.put(
+        key,
+        std::make_shared<const IconPixmap>(IconPixmap { icon.cacheKey(), size, ratio, int(mode), generation, pixmap }));
+    return pixmap;
+}
+
 void setAlignment(SubElementItem& item, const Quilt::Properties::AlignmentPropertyGroup* alignment)
 {
     if (!alignment) {
@@ -147,8 +181,97 @@ AbstractElement::~AbstractElement() = default;
 
 void AbstractElement::refresh()
 {
+    Inputs inputs;
+    const bool known = collectInputs(inputs);
+    if (known && m_inputs && *m_inputs == inputs) {
+        return;
+    }
     m_describeAgain = true;
     update();
+    if (known) {
+        m_inputs = std::move(inputs);
+    } else {
+        m_inputs.reset();
+    }
+}
+
+void AbstractElement::rememberInputs()
+{
+    Inputs inputs;
+    if (collectInputs(inputs)) {
+        m_inputs = std::move(inputs);
+    }
+}
+
+bool AbstractElement::retarget(const QStyleOption*, const QWidget*)
+{
+    return false;
+}
+
+void AbstractElement::setTarget(const QStyleOption* option, const QWidget* widget)
+{
+    m_option = option;
+    m_widget = widget;
+}
+
+bool AbstractElement::ownInputs(InputValues&) const
+{
+    return false;
+}
+
+bool AbstractElement::updatesFromDescriptionOnly() const
+{
+    return false;
+}
+
+bool AbstractElement::Inputs::operator==(const Inputs& other) const
+{
+    return option == other.option && widget == other.widget && optionType == other.optionType
+        && optionVersion == other.optionVersion && state == other.state && rect == other.rect
+        && direction == other.direction && palette == other.palette && fontMetrics == other.fontMetrics
+        && styleObject == other.styleObject && generation == other.generation && enabled == other.enabled
+        && highlightNeutral == other.highlightNeutral && iconSize == other.iconSize && own == other.own
+        && hasWidget == other.hasWidget && window == other.window && text == other.text
+        && memberNames == other.memberNames && widgetFont == other.widgetFont;
+}
+
+bool AbstractElement::collectInputs(Inputs& inputs) const
+{
+    if (!ownInputs(inputs.own)) {
+        return false;
+    }
+    inputs.generation = styleGeneration();
+    const bool described = updatesFromDescriptionOnly();
+    if (m_option) {
+        inputs.optionType = m_option->type;
+        inputs.optionVersion = m_option->version;
+        inputs.state = int(m_option->state);
+        if (!described) {
+            inputs.option = m_option;
+            inputs.rect = m_option->rect;
+            inputs.direction = int(m_option->direction);
+            inputs.palette = m_option->palette.cacheKey();
+            inputs.fontMetrics = m_option->fontMetrics;
+            inputs.styleObject = m_option->styleObject;
+            inputs.text = optionText(m_option);
+            inputs.iconSize = optionIconSize(m_option);
+        }
+    }
+    if (m_widget) {
+        if (const WidgetFacts* facts = widgetFacts(m_widget)) {
+            inputs.memberNames = facts->memberNames;
+            inputs.highlightNeutral = facts->highlightNeutral;
+        }
+        inputs.hasWidget = true;
+        inputs.enabled = m_widget->isEnabled();
+        // Widgets of one window share its activation.
+        inputs.window = m_widget->window();
+        if (!described) {
+            inputs.widget = m_widget;
+            inputs.widgetFont = m_widget->font();
+        }
+    }
+    return true;
 }
 
 void AbstractElement::setFlag(int flag, bool on)
@@ -241,8 +364,7 @@ void AbstractElement::drawIcon(QPainter* painter)
 void AbstractElement::drawBackgroundAndBorder(QPainter* painter)
 {
     if (m_valid && m_option) {
-        std::optional<StylePropertyGroup> square;
-        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(square), StyledRectMode::BackgroundAndBorder,
+        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(), StyledRectMode::BackgroundAndBorder,
                         QColor());
     }
 }
@@ -250,16 +372,14 @@ void AbstractElement::drawBackgroundAndBorder(QPainter* painter)
 void AbstractElement::drawBorder(QPainter* painter)
 {
     if (m_valid && m_option) {
-        std::optional<StylePropertyGroup> square;
-        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(square), StyledRectMode::Border, QColor());
+        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(), StyledRectMode::Border, QColor());
     }
 }
 
 void AbstractElement::drawBackground(QPainter* painter)
 {
     if (m_valid && m_option) {
-        std::optional<StylePropertyGroup> square;
-        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(square), StyledRectMode::Background, QColor());
+        paintStyledRect(painter, QRectF(m_option->rect), panelProperties(), StyledRectMode::Background, QColor());
     }
 }
 
@@ -290,7 +410,7 @@ void AbstractElement::drawLabelFocus(QPainter* painter)
     m_style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, nullptr);
 }
 
-const StylePropertyGroup* AbstractElement::panelProperties(std::optional<StylePropertyGroup>& square) const
+const StylePropertyGroup* AbstractElement::panelProperties()
 {
     // A popup window that is not translucent (no compositing manager) shows
     // whatever lies outside rounded corners as the window's own fill: its
@@ -301,9 +421,14 @@ const StylePropertyGroup* AbstractElement::panelProperties(std::optional<StylePr
         || (window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip)) {
         return m_properties;
     }
-    square.emplace(*m_properties);
-    square->setCorners(nullptr);
-    return &*square;
+    // Query results are shared and never change, so one copy serves as long
+    // as the element holds the same result.
+    if (!m_square || m_squareSource.get() != m_properties) {
+        m_square = std::make_unique<StylePropertyGroup>(*m_properties);
+        m_square->setCorners(nullptr);
+        m_squareSource = m_propertiesHold.get() == m_properties ? m_propertiesHold : nullptr;
+    }
+    return m_square.get();
 }
 
 void AbstractElement::drawIndicator(QPainter* painter)
@@ -376,13 +501,11 @@ const AbstractElement::Description& AbstractElement::description()
     m_describeAgain = false;
 
     Description& d = m_description;
-    d.memberNames.clear();
-    if (m_widget) {
-        d.memberNames = m_widget->property(s_memberListProperty).toStringList();
-        if (d.memberNames.isEmpty() && m_style) {
-            d.memberNames = m_style->memberListForWidget(m_widget);
-        }
-    }
+    const WidgetFacts* facts = widgetFacts(m_widget);
+    d.memberNames = facts ? facts->memberNames : QStringList();
+    // Read now: the calls below may reach other widgets' facts and move the
+    // table.
+    const bool highlightNeutral = facts && facts->highlightNeutral;
     d.states = states();
     d.attributes = attributes();
     d.hints = hints();
@@ -392,7 +515,7 @@ const AbstractElement::Description& AbstractElement::description()
         if (window && !window->isActiveWindow()) {
             d.windowHints.append(QStringLiteral("inactive"));
         }
-        if (m_widget->property(s_highlightNeutralProperty).toBool()) {
+        if (highlightNeutral) {
             d.hints.append(QStringLiteral("changed"));
             d.windowHints.append(QStringLiteral("changed"));
         }
@@ -422,11 +545,8 @@ ElementChain AbstractElement::elementList(const QStyleOption* option, const QWid
     QStringList ownMembers;
     const QStringList* members = &description().memberNames;
     if (widget != m_widget) {
-        if (widget) {
-            ownMembers = widget->property(s_memberListProperty).toStringList();
-            if (ownMembers.isEmpty() && m_style) {
-                ownMembers = m_style->memberListForWidget(widget);
-            }
+        if (const WidgetFacts* facts = widgetFacts(widget)) {
+            ownMembers = facts->memberNames;
         }
         members = &ownMembers;
     }
@@ -787,7 +907,7 @@ void AbstractElement::paintIcon(QPainter* painter, const QIcon& resolved, const 
 {
     const QIcon::Mode mode = (m_option && !(m_option->state & QStyle::State_Enabled)) ? QIcon::Disabled : QIcon::Normal;
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : qApp->devicePixelRatio();
-    const QPixmap pixmap = resolved.pixmap(QSize(qRound(rect.width()), qRound(rect.height())), ratio, mode, QIcon::Off);
+    const QPixmap pixmap = iconPixmap(resolved, QSize(qRound(rect.width()), qRound(rect.height())), ratio, mode);
 
     painter->save();
     m_style->drawItemPixmap(painter, rect.toRect(), Qt::AlignCenter, pixmap);

@@ -4,6 +4,7 @@
 
 #include "element.h"
 
+#include <QFontMetrics>
 #include <QIcon>
 #include <QMarginsF>
 #include <QObject>
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <QVariantMap>
+#include <QVarLengthArray>
 
 #include <memory>
 #include <optional>
@@ -54,8 +56,44 @@ public:
     ~AbstractElement() override;
 
     // Forgets what was derived from the former request, then updates. The
-    // dispatch calls this before each paint and rectangle request.
+    // dispatch calls this before each paint and rectangle request. A class
+    // that names what its update reads (ownInputs()) skips the update while
+    // none of it changed since the last one.
     void refresh();
+    // Takes the current request as the one the last update answered; for a
+    // freshly made element, whose constructor has just updated.
+    void rememberInputs();
+
+    // Serves another request site with the same object: the shared elements
+    // that answer metrics and sizes for every widget. False for a class that
+    // cannot (the dispatch then makes an element per site); a class that can
+    // sets its typed option and calls setTarget().
+    virtual bool retarget(const QStyleOption* option, const QWidget* widget);
+    // Whether a class's elements may serve as those shared elements.
+    static constexpr bool sharesAnswers = false;
+    // Whether the dispatch keeps a class's elements per option rectangle.
+    static constexpr bool keptPerPlace = false;
+
+    // Marks an element busy with a request, so that a request made from
+    // within it does not retarget it underneath.
+    class Answering
+    {
+    public:
+        explicit Answering(AbstractElement& element)
+            : m_element(element)
+            , m_was(element.m_answering)
+        {
+            element.m_answering = true;
+        }
+        ~Answering() { m_element.m_answering = m_was; }
+        Answering(const Answering&) = delete;
+        Answering& operator=(const Answering&) = delete;
+
+    private:
+        AbstractElement& m_element;
+        bool m_was;
+    };
+    bool isAnswering() const { return m_answering; }
 
     virtual void draw(QPainter* painter, int control, int complex, int primitive);
     virtual void query();
@@ -148,6 +186,49 @@ public:
     static quint64 createdChainElements();
 
 protected:
+    // What update() reads beyond the common inputs (the option's state,
+    // rectangle, direction, palette, font, text and icon size; the widget's
+    // member list, properties, font and enabled state; the style
+    // generation), as numbers that compare. False, the default, for a class
+    // that does not say: its update then runs on every refresh.
+    using InputValues = QVarLengthArray<qint64, 16>;
+    virtual bool ownInputs(InputValues& values) const;
+    // True for a class whose update reads nothing but what describes its
+    // chain (the option's type and state, the widget's member list,
+    // properties, enabled state and window): a shared element of it then
+    // serves requests of other places, options and widgets without updating.
+    virtual bool updatesFromDescriptionOnly() const;
+
+    void setTarget(const QStyleOption* option, const QWidget* widget);
+
+    // The common inputs of one update, compared in full.
+    struct Inputs
+    {
+        const QStyleOption* option = nullptr;
+        const QWidget* widget = nullptr;
+        int optionType = -1;
+        int optionVersion = -1;
+        int state = 0;
+        QRect rect;
+        int direction = 0;
+        qint64 palette = 0;
+        std::optional<QFontMetrics> fontMetrics;
+        const QObject* styleObject = nullptr;
+        QString text;
+        QSizeF iconSize;
+        QStringList memberNames;
+        bool highlightNeutral = false;
+        bool enabled = true;
+        bool hasWidget = false;
+        const QWidget* window = nullptr;
+        QFont widgetFont;
+        quint64 generation = 0;
+        InputValues own;
+
+        bool operator==(const Inputs& other) const;
+    };
+    bool collectInputs(Inputs& inputs) const;
+
     // Runs the query on `chain` and keeps its result alive in `hold`, past
     // later queries and past its eviction from the engine's cache. A result
     // read before the next query needs no hold.
@@ -182,7 +263,7 @@ private:
     void paintIcon(QPainter* painter, const QIcon& resolved, const QRectF& rect) const;
     // The element's properties, or a copy without corners in `square` where
     // the element paints an opaque popup window.
-    const Properties* panelProperties(std::optional<Properties>& square) const;
+    const Properties* panelProperties();
 
     // What every chain element of one update carries, worked out once.
     struct Description
@@ -197,6 +278,12 @@ private:
 
     Description m_description;
     bool m_describeAgain = true;
+    std::optional<Inputs> m_inputs;
+    bool m_answering = false;
+    // The corner-less copy of the properties that an opaque popup paints,
+    // made once per properties object.
+    std::shared_ptr<const Properties> m_squareSource;
+    std::unique_ptr<Properties> m_square;
     // Chain elements by type, reused from update to update.
     QHash<QString, std::shared_ptr<Quilt::Element>> m_namedElements;
 };

@@ -166,3 +166,18 @@ double ButtonElement::pixelMetric(QStyle::PixelMetric metric)
         return 0;
     }
 }
+
+bool ButtonElement::retarget(const QStyleOption* option, const QWidget* widget)
+{
+    m_buttonOption = static_cast<const QStyleOptionButton*>(option);
+    setTarget(option, widget);
+    return true;
+}
+
+bool ButtonElement::ownInputs(InputValues& values) const
+{
+    if (m_buttonOption) {
+        values << int(m_buttonOption->features) << m_buttonOption->icon.cacheKey();
+    }
+    return true;
+}

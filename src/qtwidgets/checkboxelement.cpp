@@ -141,3 +141,18 @@ QSizeF CheckBoxElement::sizeFromContents(const QSizeF& contents)
     const QSizeF indicator = secondarySize();
     return QSizeF(size.width() + spacing() + indicator.width(), std::max(size.height(), indicator.height()));
 }
+
+bool CheckBoxElement::retarget(const QStyleOption* option, const QWidget* widget)
+{
+    m_buttonOption = static_cast<const QStyleOptionButton*>(option);
+    setTarget(option, widget);
+    return true;
+}
+
+bool CheckBoxElement::ownInputs(InputValues& values) const
+{
+    if (m_buttonOption) {
+        values << m_buttonOption->icon.cacheKey();
+    }
+    return true;
+}

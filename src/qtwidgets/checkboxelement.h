@@ -11,6 +11,8 @@ class CheckBoxElement : public AbstractElement
 
 public:
     CheckBoxElement(const QStyleOptionButton* option, QuiltStyle* style, const QWidget* widget);
+    static constexpr bool sharesAnswers = true;
+    bool retarget(const QStyleOption* option, const QWidget* widget) override;
 
     void draw(QPainter* painter, int control, int complex, int primitive) override;
     QSizeF sizeFromContents(const QSizeF& contents) override;
@@ -21,6 +23,9 @@ public:
     QStringList hints() const override;
     void updateSubElementNames() override;
     QString elementType(const QStyleOption* option) const override;
+
+protected:
+    bool ownInputs(InputValues& values) const override;
 
 private:
     const QStyleOptionButton* m_buttonOption = nullptr;

@@ -147,3 +147,18 @@ QSizeF ComboBoxElement::sizeFromContents(const QSizeF& contents)
         = AbstractElement::sizeFromContents(m_layout.value(ElementNames::Indicator).rect.size(), m_properties);
     return QSizeF(size.width() + indicator.width() + spacing(), size.height());
 }
+
+bool ComboBoxElement::retarget(const QStyleOption* option, const QWidget* widget)
+{
+    m_comboOption = static_cast<const QStyleOptionComboBox*>(option);
+    setTarget(option, widget);
+    return true;
+}
+
+bool ComboBoxElement::ownInputs(InputValues& values) const
+{
+    if (m_comboOption) {
+        values << m_comboOption->editable << m_comboOption->frame << m_comboOption->currentIcon.cacheKey();
+    }
+    return true;
+}

@@ -12,6 +12,8 @@ class ComboBoxElement : public AbstractElement
 
 public:
     ComboBoxElement(const QStyleOptionComboBox* option, QuiltStyle* style, const QWidget* widget);
+    static constexpr bool sharesAnswers = true;
+    bool retarget(const QStyleOption* option, const QWidget* widget) override;
 
     void draw(QPainter* painter, int control, int complex, int primitive) override;
     QSizeF sizeFromContents(const QSizeF& contents) override;
@@ -22,6 +24,9 @@ public:
     QStringList hints() const override;
     void updateSubElementNames() override;
     QString elementType(const QStyleOption* option) const override;
+
+protected:
+    bool ownInputs(InputValues& values) const override;
 
 private:
     const QStyleOptionComboBox* m_comboOption = nullptr;

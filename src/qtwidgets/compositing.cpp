@@ -1,7 +1,10 @@
 #include "compositing.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QString>
+
+#include <optional>
 
 #ifdef QUILT_HAVE_XCB
 #include <QByteArray>
@@ -64,7 +67,28 @@ bool platformComposites()
     }
 #ifdef QUILT_HAVE_XCB
     if (platform == QLatin1String("xcb")) {
-        return x11Composites();
+        // Asking the server is two round trips per screen, and every popup
+        // polished asks: the answer is kept until the screens change, when
+        // another manager may own their selections.
+        static std::optional<bool> known;
+        static bool watching = false;
+        if (!watching && qGuiApp) {
+            watching = true;
+            const auto forget = [] {
+                known.reset();
+            };
+            QObject::connect(qGuiApp, &QGuiApplication::screenAdded, qGuiApp, forget);
+            QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, qGuiApp, forget);
+            QObject::connect(qGuiApp, &QGuiApplication::primaryScreenChanged, qGuiApp, forget);
+            QObject::connect(qGuiApp, &QObject::destroyed, [] {
+                known.reset();
+                watching = false;
+            });
+        }
+        if (!known) {
+            known = x11Composites();
+        }
+        return *known;
     }
 #endif
     return false;

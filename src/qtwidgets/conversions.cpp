@@ -6,6 +6,7 @@
 #include "sizepropertygroup.h"
 #include "stylepropertygroup.h"
 #include "textpropertygroup.h"
+#include "widgetfacts.h"
 
 #include <QStyleOption>
 #include <QVariant>
@@ -251,8 +252,8 @@ QStringList frameHints(const QStyleOptionFrame* option)
     if (option->features & QStyleOptionFrame::Rounded) {
         hints.append(QStringLiteral("rounded"));
     }
-    if (option->styleObject) {
-        const QVariant sides = option->styleObject->property("_halcyon_borders_sides");
+    if (const WidgetFacts* facts = widgetFacts(option->styleObject)) {
+        const QVariant& sides = facts->bordersSides;
         if (sides.isValid()) {
             const Qt::Edges edges = sides.metaType() == QMetaType::fromType<Qt::Edges>() ? sides.value<Qt::Edges>()
                                                                                          : Qt::Edges(sides.toInt());

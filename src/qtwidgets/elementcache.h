@@ -3,6 +3,7 @@
 #include "lrucache.h"
 
 #include <QPointer>
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 
@@ -27,6 +28,7 @@ struct ElementCacheEntry
     // destroyed one, and the element made for the old one must not serve it.
     QPointer<const QWidget> widgetGuard;
     QSize contents;
+    QRect place;
 };
 
 // The element objects of the widget style, one per request site, shared by

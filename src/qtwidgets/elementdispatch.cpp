@@ -66,14 +66,87 @@ bool entryMatches(const ElementCacheEntry& entry, const RequestSite& site)
     return entry.kind == site.kind && (site.kind == StandardIcon || entry.enumerator == site.enumerator)
         && entry.option == site.option && entry.widget == site.widget && entry.optionType == optionType
         && entry.optionVersion == optionVersion && (site.kind != SizeFromContents || entry.contents == site.contents)
-        && (!site.widget || entry.widgetGuard == site.widget);
+        && entry.place == site.place && (!site.widget || entry.widgetGuard == site.widget);
+}
+
+int s_nextClassTag = 0;
+
+template<typename E, typename O> int classTag()
+{
+    static const int tag = ++s_nextClassTag;
+    return tag;
+}
+
+// The shared elements that answered the last metric and the last size
+// request, for cachedElement(): a size may ask for a metric on its way.
+struct LastShared
+{
+    RequestSite site;
+    std::weak_ptr<AbstractElement> element;
+};
+LastShared s_lastShared[2];
+
+LastShared& lastShared(int kind)
+{
+    return s_lastShared[kind == SizeFromContents ? 1 : 0];
+}
+
+bool sameSite(const RequestSite& a, const RequestSite& b)
+{
+    return a.kind == b.kind && a.enumerator == b.enumerator && a.option == b.option && a.widget == b.widget
+        && a.contents == b.contents;
+}
+
+// Metrics and sizes are asked for every widget, most of them once or twice:
+// an element per request site would be made, described and queried per
+// widget only to answer them. One element per class and request kind serves
+// every site instead, retargeted to each request; it updates only when what
+// it read changed, which widgets of one kind in one place mostly share. Null
+// while that element is busy answering (a request made from within its own
+// answer): the caller then makes one for the site.
+template<typename E, typename O>
+Element sharedElement(const RequestSite& site, const O* option, const QuiltStyle* style)
+{
+    const RequestSite shared { SharedAnswers + site.kind, classTag<E, O>(), nullptr, nullptr, {} };
+    ElementCache& cache = elementCache();
+    Element element;
+    if (auto entry = cache.get(shared.key()); entry && entryMatches(*entry, shared)) {
+        element = entry->element;
+    }
+    if (element) {
+        if (element->isAnswering()) {
+            return {};
+        }
+        ++paintCounters().elementCacheHits;
+        const AbstractElement::Answering answering(*element);
+        element->retarget(option, site.widget);
+        element->refresh();
+        lastShared(site.kind) = { site, element };
+        return element;
+    }
+    ++paintCounters().elementCacheMisses;
+    element = std::make_shared<E>(option, const_cast<QuiltStyle*>(style), site.widget);
+    element->rememberInputs();
+    ElementCacheEntry entry;
+    entry.element = element;
+    entry.kind = shared.kind;
+    entry.enumerator = shared.enumerator;
+    cache.put(shared.key(), std::move(entry));
+    lastShared(site.kind) = { site, element };
+    return element;
 }
 
 // The factory of one enumerator: the cached element of the site, else a new
 // element of class E when the option is an O (any option, null too, for
 // QStyleOption).
-template<typename E, typename O> Element makeElement(const RequestSite& site, const QuiltStyle* style)
+template<typename E, typename O> Element makeElement(const RequestSite& requested, const QuiltStyle* style)
 {
+    RequestSite site = requested;
+    if constexpr (E::keptPerPlace) {
+        if (site.option && site.kind != PixelMetric && site.kind != SizeFromContents) {
+            site.place = site.option->rect;
+        }
+    }
     const std::size_t key = site.key();
     ElementCache& cache = elementCache();
     if (auto entry = cache.get(key); entry && entryMatches(*entry, site)) {
@@ -91,8 +164,17 @@ template<typename E, typename O> Element makeElement(const RequestSite& site, co
         option = static_cast<const O*>(site.option);
     }
 
+    if constexpr (E::sharesAnswers) {
+        if (site.kind == PixelMetric || site.kind == SizeFromContents) {
+            if (Element shared = sharedElement<E>(site, option, style)) {
+                return shared;
+            }
+        }
+    }
+
     ++paintCounters().elementCacheMisses;
     Element element = std::make_shared<E>(option, const_cast<QuiltStyle*>(style), site.widget);
+    element->rememberInputs();
     ElementCacheEntry entry;
     entry.element = element;
     entry.kind = site.kind;
@@ -103,6 +185,7 @@ template<typename E, typename O> Element makeElement(const RequestSite& site, co
     entry.widget = site.widget;
     entry.widgetGuard = site.widget;
     entry.contents = site.contents;
+    entry.place = site.place;
     cache.put(key, std::move(entry));
     return element;
 }
@@ -629,6 +712,9 @@ void antialias(QPainter* painter)
 std::size_t RequestSite::key() const
 {
     const size_t seed = QHashSeed::globalSeed();
+    if (!place.isNull()) {
+        return qHashMulti(seed, kind, enumerator, option, widget, place.x(), place.y(), place.width(), place.height());
+    }
     switch (kind) {
     case SizeFromContents:
         return qHashMulti(seed, kind, enumerator, contents, option, widget);
@@ -642,10 +728,21 @@ std::size_t RequestSite::key() const
 std::shared_ptr<AbstractElement> cachedElement(const RequestSite& site)
 {
     auto entry = elementCache().get(site.key());
-    if (!entry || !entryMatches(*entry, site)) {
-        return {};
+    if (entry && entryMatches(*entry, site)) {
+        return entry->element;
     }
-    return entry->element;
+    if (site.option && site.place.isNull()) {
+        RequestSite placed = site;
+        placed.place = site.option->rect;
+        entry = elementCache().get(placed.key());
+        if (entry && entryMatches(*entry, placed)) {
+            return entry->element;
+        }
+    }
+    if (const LastShared& last = lastShared(site.kind); sameSite(last.site, site)) {
+        return last.element.lock();
+    }
+    return {};
 }
 
 int toMetric(double value)
@@ -744,6 +841,7 @@ QSize sizeFromContents(const QuiltStyle* style, QStyle::ContentsType type, const
                        const QSize& contents, const QWidget* widget)
 {
     if (Element element = sizeElement(type, { SizeFromContents, type, option, widget, contents }, style)) {
+        const AbstractElement::Answering answering(*element);
         return toSize(element->sizeFromContents(QSizeF(contents)));
     }
     if (!option) {
@@ -777,6 +875,7 @@ int pixelMetric(const QuiltStyle* style, QStyle::PixelMetric metric, const QStyl
         return *fixed;
     }
     if (Element element = metricElement(metric, { PixelMetric, metric, option, widget, {} }, style)) {
+        const AbstractElement::Answering answering(*element);
         return toMetric(element->pixelMetric(metric));
     }
     return style->QCommonStyle::pixelMetric(metric, option, widget);

@@ -35,6 +35,8 @@ enum RequestKind
     PixelMetric = 7,
     StandardIcon = 8,
     StyleHint = 9,
+    // Added to the kind of a request that a shared element answers.
+    SharedAnswers = 100,
 };
 
 // One request site: what a cached element was made for. The contents size
@@ -47,12 +49,19 @@ struct RequestSite
     const QStyleOption* option = nullptr;
     const QWidget* widget = nullptr;
     QSize contents;
+    // The option's rectangle, for classes whose elements are kept per place:
+    // the rows of a menu and the sections of a header are painted from one
+    // option object in turn, and each would otherwise undo the last one's
+    // work. Null for every other site.
+    QRect place;
 
     std::size_t key() const;
 };
 
 // The element cached for a site, null when there is none or it was made for
-// another site that happens to share the key. Does not create one.
+// another site that happens to share the key; for a metric or size that a
+// shared element answers, that element while the site is the last it
+// answered. Does not create one.
 std::shared_ptr<AbstractElement> cachedElement(const RequestSite& site);
 
 // The answers' conversions: a metric is truncated toward zero (into the int

@@ -4,6 +4,8 @@
 #include "elementnames.h"
 #include "quiltstyle.h"
 
+#include "widgetfacts.h"
+
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QDockWidget>
@@ -21,9 +23,6 @@
 
 namespace
 {
-constexpr char s_forceFrameProperty[] = "_halcyon_force_frame";
-constexpr char s_bordersSidesProperty[] = "_halcyon_borders_sides";
-
 // The layout that holds `widget`: its parent's layout or one nested in it,
 // breadth first; the parent's own layout when none holds it.
 const QLayout* holdingLayout(const QWidget* widget)
@@ -152,9 +151,8 @@ void FrameElement::draw(QPainter* painter, int control, int, int primitive)
     if (!m_valid || !m_frameOption) {
         return;
     }
-    if (m_widget) {
-        const QVariant force = m_widget->property(s_forceFrameProperty);
-        if (force.isValid() && !force.toBool()) {
+    if (const WidgetFacts* facts = widgetFacts(m_widget)) {
+        if (facts->forceFrame.isValid() && !facts->forceFrame.toBool()) {
             return;
         }
     }
@@ -220,11 +218,11 @@ double FrameElement::frameWidth() const
         || qobject_cast<const QComboBox*>(m_widget)) {
         return width;
     }
-    const QVariant force = m_widget->property(s_forceFrameProperty);
-    if (force.isValid()) {
-        return force.toBool() ? width : 0;
+    const WidgetFacts* facts = widgetFacts(m_widget);
+    if (facts->forceFrame.isValid()) {
+        return facts->forceFrame.toBool() ? width : 0;
     }
-    if (m_widget->property(s_bordersSidesProperty).isValid()) {
+    if (facts->bordersSides.isValid()) {
         return width;
     }
     // A label has no frame unless the application gives it a shape; one that
@@ -268,4 +266,30 @@ QRectF FrameElement::subElementRect(QStyle::SubElement element)
     const QPoint topLeft(r.left() + int(std::lround(b.left())), r.top() + int(std::lround(b.top())));
     const QPoint bottomRight(r.right() - int(std::lround(b.right())), r.bottom() - int(std::lround(b.bottom())));
     return QRectF(QRect(topLeft, bottomRight));
+}
+
+bool FrameElement::retarget(const QStyleOption* option, const QWidget* widget)
+{
+    m_frameOption = static_cast<const QStyleOptionFrame*>(option);
+    setTarget(option, widget);
+    return true;
+}
+
+bool FrameElement::ownInputs(InputValues& values) const
+{
+    if (m_frameOption) {
+        values << m_frameOption->frameShape << int(m_frameOption->features);
+        if (const WidgetFacts* facts = widgetFacts(m_frameOption->styleObject)) {
+            values << facts->bordersSides.toInt();
+        }
+    }
+    if (!m_widget) {
+        return true;
+    }
+    // The hints: the widget's class, and where the dock that holds it is.
+    values << qint64(quintptr(m_widget->metaObject()));
+    if (const auto* dock = qobject_cast<const QDockWidget*>(m_widget->parent())) {
+        values << qint64(quintptr(dock)) << int(dock->features()) << int(dock->dockLocation());
+    }
+    return true;
 }

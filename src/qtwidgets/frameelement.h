@@ -12,6 +12,8 @@ class FrameElement : public AbstractElement
 
 public:
     FrameElement(const QStyleOptionFrame* option, QuiltStyle* style, const QWidget* widget);
+    static constexpr bool sharesAnswers = true;
+    bool retarget(const QStyleOption* option, const QWidget* widget) override;
 
     void draw(QPainter* painter, int control, int complex, int primitive) override;
     void query() override;
@@ -23,6 +25,9 @@ public:
     QStringList hints() const override;
     void updateSubElementNames() override;
     QString elementType(const QStyleOption* option) const override;
+
+protected:
+    bool ownInputs(InputValues& values) const override;
 
 private:
     double frameWidth() const;

@@ -253,3 +253,11 @@ QSizeF HeaderElement::sizeFromContents(const QSizeF& contents)
                       std::max(std::trunc(textHeight), contents.height()));
     return AbstractElement::sizeFromContents(size, m_properties);
 }
+
+bool HeaderElement::ownInputs(InputValues& values) const
+{
+    if (m_headerOption) {
+        values << m_headerOption->orientation << m_headerOption->sortIndicator << m_headerOption->icon.cacheKey();
+    }
+    return true;
+}

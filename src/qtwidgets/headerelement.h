@@ -12,6 +12,7 @@ class HeaderElement : public AbstractElement
 
 public:
     HeaderElement(const QStyleOptionHeader* option, QuiltStyle* style, const QWidget* widget);
+    static constexpr bool keptPerPlace = true;
     // For requests that may come with any option: only a header option is
     // kept, with any other the element stays invalid.
     HeaderElement(const QStyleOption* option, QuiltStyle* style, const QWidget* widget);
@@ -26,6 +27,9 @@ public:
     QStringList hints() const override;
     void updateSubElementNames() override;
     QString elementType(const QStyleOption* option) const override;
+
+protected:
+    bool ownInputs(InputValues& values) const override;
 
 private:
     QIcon sortArrow() const;

@@ -5,37 +5,54 @@
 
 #include <QStyleOption>
 
+#include <iterator>
+#include <utility>
+
 IndicatorElement::IndicatorElement(const QStyleOption* option, QuiltStyle* style, const QWidget* widget)
     : AbstractElement(option, style, widget)
     , m_indicatorOption(option)
 {
-    m_listViewIconSize = int(sizeOf({ ElementNames::ListViewIconSize }).width());
-    m_smallIconSize = int(sizeOf({ ElementNames::SmallIconSize }).width());
-    m_iconViewIconSize = int(sizeOf({ ElementNames::IconViewIconSize }).width());
-    m_largeIconSize = int(sizeOf({ ElementNames::LargeIconSize }).width());
-    m_messageBoxIconSize = int(sizeOf({ ElementNames::MessageBoxIconSize }).width());
-    m_textCursorWidth = int(sizeOf({ ElementNames::TextCursorWidth }).width());
+    update();
+}
+
+void IndicatorElement::update()
+{
+    // Measured when first asked: an arrow drawn needs none of them.
     m_valid = true;
+    Inputs inputs;
+    collectInputs(inputs);
+    for (std::size_t i = 0; i < m_known.size(); ++i) {
+        if (m_known[i] && m_known[i]->inputs == inputs) {
+            m_current = i;
+            return;
+        }
+    }
+    m_current = m_next;
+    m_next = (m_next + 1) % m_known.size();
+    m_known[m_current] = Known { std::move(inputs), {} };
 }
 
 double IndicatorElement::pixelMetric(QStyle::PixelMetric metric)
 {
-    switch (metric) {
-    case QStyle::PM_ListViewIconSize:
-        return m_listViewIconSize;
-    case QStyle::PM_IconViewIconSize:
-        return m_iconViewIconSize;
-    case QStyle::PM_SmallIconSize:
-        return m_smallIconSize;
-    case QStyle::PM_LargeIconSize:
-        return m_largeIconSize;
-    case QStyle::PM_MessageBoxIconSize:
-        return m_messageBoxIconSize;
-    case QStyle::PM_TextCursorWidth:
-        return m_textCursorWidth;
-    default:
-        return 0;
+    static const std::pair<QStyle::PixelMetric, QString> parts[] = {
+        { QStyle::PM_ListViewIconSize, ElementNames::ListViewIconSize },
+        { QStyle::PM_IconViewIconSize, ElementNames::IconViewIconSize },
+        { QStyle::PM_SmallIconSize, ElementNames::SmallIconSize },
+        { QStyle::PM_LargeIconSize, ElementNames::LargeIconSize },
+        { QStyle::PM_MessageBoxIconSize, ElementNames::MessageBoxIconSize },
+        { QStyle::PM_TextCursorWidth, ElementNames::TextCursorWidth },
+    };
+    static_assert(std::size(parts) == std::tuple_size_v<Sizes>);
+    for (std::size_t i = 0; i < std::size(parts); ++i) {
+        if (parts[i].first == metric) {
+            std::optional<int>& size = m_known[m_current]->sizes[i];
+            if (!size) {
+                size = int(sizeOf({ parts[i].second }).width());
+            }
+            return *size;
+        }
     }
+    return 0;
 }
 
 void IndicatorElement::draw(QPainter* painter, int, int, int primitive)
@@ -80,4 +97,21 @@ void IndicatorElement::drawArrow(QPainter* painter, const QString& iconName, con
     const Properties* properties = queryProperties(chain);
     const QIcon icon = m_style->resolveIcon(properties, iconName);
     drawSymbol(painter, icon, properties, QRectF(m_option->rect), fallback);
+}
+
+bool IndicatorElement::retarget(const QStyleOption* option, const QWidget* widget)
+{
+    m_indicatorOption = option;
+    setTarget(option, widget);
+    return true;
+}
+
+bool IndicatorElement::ownInputs(InputValues&) const
+{
+    return true;
+}
+
+bool IndicatorElement::updatesFromDescriptionOnly() const
+{
+    return true;
 }

@@ -6,6 +6,8 @@
 
 #include "stylepropertygroup.h"
 
+#include "widgetfacts.h"
+
 #include <QLineEdit>
 #include <QStyleOption>
 
@@ -123,4 +125,29 @@ QSizeF LineEditElement::sizeFromContents(const QSizeF& contents)
 {
     const QMarginsF p = padding();
     return QSizeF(contents.width() + p.left() + p.right(), contents.height() + p.top() + p.bottom());
+}
+
+bool LineEditElement::retarget(const QStyleOption* option, const QWidget* widget)
+{
+    m_frameOption = static_cast<const QStyleOptionFrame*>(option);
+    setTarget(option, widget);
+    return true;
+}
+
+bool LineEditElement::ownInputs(InputValues& values) const
+{
+    if (m_frameOption) {
+        values << m_frameOption->frameShape << m_frameOption->lineWidth << int(m_frameOption->features);
+        if (const WidgetFacts* facts = widgetFacts(m_frameOption->styleObject)) {
+            values << facts->bordersSides.toInt();
+        }
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(m_widget)) {
+        values << edit->hasFrame();
+    }
+    // The hints look two parents up, for a table's cell editor.
+    const QObject* parent = m_widget ? m_widget->parent() : nullptr;
+    const QObject* grandparent = parent ? parent->parent() : nullptr;
+    values << qint64(quintptr(grandparent)) << qint64(quintptr(grandparent ? grandparent->metaObject() : nullptr));
+    return true;
 }

@@ -13,6 +13,8 @@ class LineEditElement : public AbstractElement
 
 public:
     LineEditElement(const QStyleOptionFrame* option, QuiltStyle* style, const QWidget* widget);
+    static constexpr bool sharesAnswers = true;
+    bool retarget(const QStyleOption* option, const QWidget* widget) override;
 
     void draw(QPainter* painter, int control, int complex, int primitive) override;
     QSizeF sizeFromContents(const QSizeF& contents) override;
@@ -23,6 +25,9 @@ public:
     void updateSubElementNames() override;
     QString elementType(const QStyleOption* option) const override;
     QSizeF iconSize() const override;
+
+protected:
+    bool ownInputs(InputValues& values) const override;
 
 private:
     const QStyleOptionFrame* m_frameOption = nullptr;

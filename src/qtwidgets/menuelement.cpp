@@ -57,3 +57,15 @@ double MenuElement::pixelMetric(QStyle::PixelMetric metric)
         return 0;
     }
 }
+
+bool MenuElement::retarget(const QStyleOption* option, const QWidget* widget)
+{
+    m_menuOption = option;
+    setTarget(option, widget);
+    return true;
+}
+
+bool MenuElement::ownInputs(InputValues&) const
+{
+    return true;
+}

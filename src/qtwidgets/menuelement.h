@@ -9,6 +9,8 @@ class MenuElement : public AbstractElement
 
 public:
     MenuElement(const QStyleOption* option, QuiltStyle* style, const QWidget* widget);
+    static constexpr bool sharesAnswers = true;
+    bool retarget(const QStyleOption* option, const QWidget* widget) override;
 
     void draw(QPainter* painter, int control, int complex, int primitive) override;
     QSizeF sizeFromContents(const QSizeF& contents) override;
@@ -16,6 +18,9 @@ public:
     void update() override;
     void updateSubElementNames() override;
     QString elementType(const QStyleOption* option) const override;
+
+protected:
+    bool ownInputs(InputValues& values) const override;
 
 private:
     const QStyleOption* m_menuOption = nullptr;

@@ -293,3 +293,13 @@ double MenuItemElement::pixelMetric(QStyle::PixelMetric metric)
     }
     return 0;
 }
+
+bool MenuItemElement::ownInputs(InputValues& values) const
+{
+    if (m_menuItemOption) {
+        const QStyleOptionMenuItem& o = *m_menuItemOption;
+        values << o.menuItemType << o.checkType << o.menuHasCheckableItems << o.checked << o.icon.cacheKey()
+               << QApplication::testAttribute(Qt::AA_DontShowIconsInMenus);
+    }
+    return true;
+}

@@ -13,6 +13,7 @@ class MenuItemElement : public AbstractElement
 
 public:
     MenuItemElement(const QStyleOptionMenuItem* option, QuiltStyle* style, const QWidget* widget);
+    static constexpr bool keptPerPlace = true;
 
     void draw(QPainter* painter, int control, int complex, int primitive) override;
     void query() override;
@@ -28,6 +29,9 @@ public:
 
     void drawArrow(QPainter* painter);
     QString shortcutText() const { return m_shortcutText; }
+
+protected:
+    bool ownInputs(InputValues& values) const override;
 
 private:
     const QStyleOptionMenuItem* m_menuItemOption = nullptr;

@@ -13,6 +13,7 @@
 #include "stylepropertygroup.h"
 #include "styleregistry.h"
 #include "stylerule.h"
+#include "widgetfacts.h"
 #include "widgetslogging.h"
 
 #include <QAbstractSpinBox>
@@ -218,12 +219,15 @@ QuiltStyle::QuiltStyle()
         qCWarning(lcQtWidgets) << "No application object: mnemonics will not follow the Alt key";
     }
     Quilt::StyleRegistry::instance()->load();
+    advanceStyleGeneration();
 }
 
 QuiltStyle::~QuiltStyle()
 {
     // Elements keep raw pointers to the style that made them.
     elementCache().clear();
+    forgetAllWidgetFacts();
+    advanceStyleGeneration();
 }
 
 bool QuiltStyle::eventFilter(QObject* watched, QEvent* event)
@@ -243,10 +247,26 @@ bool QuiltStyle::eventFilter(QObject* watched, QEvent* event)
         // Alt may be released in another application, where we never see it.
         setMnemonicsVisible(false);
         break;
+    case QEvent::DynamicPropertyChange:
+    case QEvent::ParentChange:
+        forgetWidgetFacts(watched);
+        break;
+    // What elements keep of their last answer holds until one of these:
+    // window activation decides the "inactive" hint, and the application's
+    // palette, font and direction reach every widget.
     case QEvent::ApplicationPaletteChange:
         if (watched == QCoreApplication::instance()) {
             followPaletteChange();
         }
+        advanceStyleGeneration();
+        break;
+    case QEvent::ApplicationFontChange:
+    case QEvent::ApplicationLayoutDirectionChange:
+    case QEvent::ThemeChange:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::ActivationChange:
+        advanceStyleGeneration();
         break;
     default:
         break;
@@ -273,6 +293,7 @@ void QuiltStyle::polish(QWidget* widget)
     if (widget) {
         widget->setAttribute(Qt::WA_Hover);
         widget->setProperty(MemberListProperty, memberListForWidget(widget));
+        forgetWidgetFacts(widget);
         // Popups that the style paints with rounded or shadowed backgrounds:
         // translucent only where something blends them, else their corners
         // and shadows would come out black.
@@ -300,6 +321,7 @@ void QuiltStyle::polish(QWidget* widget)
 void QuiltStyle::polish(QApplication* application)
 {
     QCommonStyle::polish(application);
+    advanceStyleGeneration();
 
     if (const auto palette = stylePalette()) {
         QApplication::setPalette(*palette);
@@ -330,6 +352,7 @@ void QuiltStyle::followPaletteChange()
                 m_appliedPalette = QApplication::palette();
             }
             // Colours outside the palette may have changed all the same.
+            advanceStyleGeneration();
             updateTopLevelWidgets();
         },
         Qt::QueuedConnection);
@@ -494,7 +517,7 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
     return platform->platformIcon(name, color.toQColor());
 }
 
-QStringList QuiltStyle::memberListForWidget(const QWidget* widget) const
+QStringList QuiltStyle::memberListForWidget(const QWidget* widget)
 {
     QStringList members;
     for (const QObject* object = widget; object; object = object->parent()) {

@@ -59,7 +59,8 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement control, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
-    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget = nullptr) const override;
+    QRect subElementRect(SubElement element, const QStyleOption* option,
+                         const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                             const QWidget* widget = nullptr) const override;
     SubControl hitTestComplexControl(ComplexControl control, const QStyleOptionComplex* option, const QPoint& position,
@@ -86,7 +87,7 @@ public:
 
     // The element types of a widget and its QObject ancestors, outermost
     // first; what the elements' chains are built from.
-    QStringList memberListForWidget(const QWidget* widget) const;
+    static QStringList memberListForWidget(const QWidget* widget);
 
 private:
     // The application palette made from the default style's rules; none

@@ -1,7 +1,7 @@
 #include "scrollbarelement.h"
 
-#include "elementnames.h"
 #include "conversions.h"
+#include "elementnames.h"
 #include "quiltstyle.h"
 #include "styledrectpainter.h"
 #include "widgetslogging.h"

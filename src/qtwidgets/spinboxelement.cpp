@@ -148,3 +148,18 @@ QSizeF SpinBoxElement::sizeFromContents(const QSizeF& contents)
     }
     return size;
 }
+
+bool SpinBoxElement::retarget(const QStyleOption* option, const QWidget* widget)
+{
+    m_spinBoxOption = static_cast<const QStyleOptionSpinBox*>(option);
+    setTarget(option, widget);
+    return true;
+}
+
+bool SpinBoxElement::ownInputs(InputValues& values) const
+{
+    if (m_spinBoxOption) {
+        values << m_spinBoxOption->frame << m_spinBoxOption->buttonSymbols;
+    }
+    return true;
+}

@@ -578,6 +578,145 @@ void paintShape(QPainter* painter, const QRectF& outer, const StylePropertyGroup
         }
     }
 }
+
+// The rendered shape of `key`, from the cache or painted now.
+std::shared_ptr<const RenderedRect> renderedRect(const RenderedRectKey& key, QPainter* painter, const QRectF& outer,
+                                                 const StylePropertyGroup* properties, StyledRectMode mode,
+                                                 const QColor& backgroundOverride)
+{
+    RenderedRectCache& cache = renderedRectCache();
+    const size_t hash = key.hash();
+    if (auto entry = cache.get(hash); entry && (*entry)->key == key) {
+        ++paintCounters().backgroundCacheHits;
+        return std::move(*entry);
+    }
+    ++paintCounters().backgroundCacheMisses;
+    auto made = std::make_shared<RenderedRect>();
+    made->key = key;
+    const QSize size(int(std::ceil(key.offsetX + key.width * key.scale)),
+                     int(std::ceil(key.offsetY + key.height * key.scale)));
+    made->image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    made->image.setDevicePixelRatio(key.scale);
+    made->image.fill(Qt::transparent);
+    QPainter imagePainter(&made->image);
+    imagePainter.setRenderHint(QPainter::Antialiasing, key.antialiased);
+    imagePainter.setRenderHint(QPainter::SmoothPixmapTransform, key.smooth);
+    imagePainter.setPen(painter->pen());
+    imagePainter.setBrush(painter->brush());
+    paintShape(&imagePainter, QRectF(QPointF(key.offsetX, key.offsetY) / key.scale, outer.size()), properties, mode,
+               backgroundOverride);
+    made->pen = imagePainter.pen();
+    made->brush = imagePainter.brush();
+    made->antialiased = imagePainter.testRenderHint(QPainter::Antialiasing);
+    imagePainter.end();
+    made->blank = isBlank(made->image);
+    cache.put(hash, made);
+    return made;
+}
+
+// Where, in the painter's coordinates, the image of a shape in `outer` goes:
+// the device pixel that holds its corner.
+QPointF deviceOrigin(QPainter* painter, const QRectF& outer)
+{
+    const QTransform& transform = painter->deviceTransform();
+    const double scale = transform.m11();
+    const QPointF device = outer.topLeft() * scale + QPointF(transform.dx(), transform.dy());
+    const QPointF origin(std::floor(device.x()), std::floor(device.y()));
+    return (origin - QPointF(transform.dx(), transform.dy())) / scale;
+}
+
+// The painter state that painting the shape directly would have left.
+void takeOverState(QPainter* painter, const RenderedRect& rendered)
+{
+    painter->setPen(rendered.pen);
+    painter->setBrush(rendered.brush);
+    painter->setRenderHint(QPainter::Antialiasing, rendered.antialiased);
+}
+
+bool isWhole(double value)
+{
+    return value == std::floor(value);
+}
+
+// A panel too large to keep whole (a menu's, a group box's) on whole device
+// pixels: away from its corners every row of a side is alike, and inside its
+// border it is one colour. A copy small enough to keep, as wide as two
+// corners and one pixel, gives the corners, the sides stretched from its
+// middle pixels, and the colour the inside is filled with. False where that
+// does not hold (a background image, a fractional place, a scaled device):
+// the caller then paints the shape itself.
+bool paintLargePanel(QPainter* painter, const QRectF& outer, const StylePropertyGroup* properties, StyledRectMode mode,
+                     const QColor& backgroundOverride)
+{
+    const BackgroundPropertyGroup* background = mode != StyledRectMode::Border ? properties->background() : nullptr;
+    if (background && background->image() && background->image()->source()) {
+        return false;
+    }
+    const QTransform& transform = painter->deviceTransform();
+    if (transform.type() > QTransform::TxTranslate) {
+        return false;
+    }
+    const QPointF device = outer.topLeft() + QPointF(transform.dx(), transform.dy());
+    if (!isWhole(device.x()) || !isWhole(device.y()) || !isWhole(outer.width()) || !isWhole(outer.height())) {
+        return false;
+    }
+    const CornerRadii radii = limitedRadii(properties->corners(), outer);
+    const BorderPropertyGroup* border = properties->border();
+    const QMarginsF widths = border ? border->sizes() : QMarginsF();
+    const double largest = std::max({ radii.topLeft, radii.topRight, radii.bottomLeft, radii.bottomRight })
+        + std::max({ widths.left(), widths.top(), widths.right(), widths.bottom(), 0.0 });
+    if (!std::isfinite(largest)) {
+        return false;
+    }
+    // One pixel more than any corner or border reaches, so that the middle
+    // row and column lie clear of both.
+    const int corner = int(std::ceil(largest)) + 1;
+    const int side = 2 * corner + 1;
+    const int width = int(outer.width());
+    const int height = int(outer.height());
+    if (width <= side || height <= side) {
+        return false;
+    }
+    const QRectF small(outer.topLeft(), QSizeF(side, side));
+    RenderedRectKey key;
+    if (!describeRenderedRect(key, painter, small, properties, mode, backgroundOverride)) {
+        return false;
+    }
+    const auto rendered = renderedRect(key, painter, small, properties, mode, backgroundOverride);
+    if (!rendered->blank) {
+        const QImage& image = rendered->image;
+        const QPointF origin = deviceOrigin(painter, outer);
+        const double x = origin.x();
+        const double y = origin.y();
+        const int middle = corner;
+        const int far = side - corner;
+        const int innerWidth = width - 2 * corner;
+        const int innerHeight = height - 2 * corner;
+        painter->drawImage(QPointF(x, y), image, QRectF(0, 0, corner, corner));
+        painter->drawImage(QPointF(x + width - corner, y), image, QRectF(far, 0, corner, corner));
+        painter->drawImage(QPointF(x, y + height - corner), image, QRectF(0, far, corner, corner));
+        painter->drawImage(QPointF(x + width - corner, y + height - corner), image, QRectF(far, far, corner, corner));
+        // Each row of a side is one colour: a solid span fills it, where a
+        // stretched image would be sampled pixel by pixel.
+        const auto fillLine = [painter](const QRectF& line, const QColor& color) {
+            if (color.alpha() != 0) {
+                painter->fillRect(line, color);
+            }
+        };
+        for (int i = 0; i < corner; ++i) {
+            fillLine(QRectF(x + corner, y + i, innerWidth, 1), image.pixelColor(middle, i));
+            fillLine(QRectF(x + corner, y + height - corner + i, innerWidth, 1), image.pixelColor(middle, far + i));
+            fillLine(QRectF(x + i, y + corner, 1, innerHeight), image.pixelColor(i, middle));
+            fillLine(QRectF(x + width - corner + i, y + corner, 1, innerHeight), image.pixelColor(far + i, middle));
+        }
+        const QColor inside = image.pixelColor(middle, middle);
+        if (inside.alpha() != 0) {
+            painter->fillRect(QRectF(x + corner, y + corner, innerWidth, innerHeight), inside);
+        }
+    }
+    takeOverState(painter, *rendered);
+    return true;
+}
 } // namespace
 
 void paintStyledRect(QPainter* painter, const QRectF& rect, const StylePropertyGroup* properties, StyledRectMode mode,
@@ -604,50 +743,15 @@ void paintStyledRect(QPainter* painter, const QRectF& rect, const StylePropertyG
     // painted once is kept, at its offset within the device pixel grid, and
     // later paints of the same shape copy its pixels.
     RenderedRectKey key;
-    if (!describeRenderedRect(key, painter, outer, properties, mode, backgroundOverride)) {
-        paintShape(painter, outer, properties, mode, backgroundOverride);
+    if (describeRenderedRect(key, painter, outer, properties, mode, backgroundOverride)) {
+        const auto rendered = renderedRect(key, painter, outer, properties, mode, backgroundOverride);
+        if (!rendered->blank) {
+            painter->drawImage(deviceOrigin(painter, outer), rendered->image);
+        }
+        takeOverState(painter, *rendered);
         return;
     }
-
-    RenderedRectCache& cache = renderedRectCache();
-    const size_t hash = key.hash();
-    std::shared_ptr<const RenderedRect> rendered;
-    if (auto entry = cache.get(hash); entry && (*entry)->key == key) {
-        ++paintCounters().backgroundCacheHits;
-        rendered = std::move(*entry);
-    } else {
-        ++paintCounters().backgroundCacheMisses;
-        auto made = std::make_shared<RenderedRect>();
-        made->key = key;
-        const QSize size(int(std::ceil(key.offsetX + key.width * key.scale)),
-                         int(std::ceil(key.offsetY + key.height * key.scale)));
-        made->image = QImage(size, QImage::Format_ARGB32_Premultiplied);
-        made->image.setDevicePixelRatio(key.scale);
-        made->image.fill(Qt::transparent);
-        QPainter imagePainter(&made->image);
-        imagePainter.setRenderHint(QPainter::Antialiasing, key.antialiased);
-        imagePainter.setRenderHint(QPainter::SmoothPixmapTransform, key.smooth);
-        imagePainter.setPen(painter->pen());
-        imagePainter.setBrush(painter->brush());
-        paintShape(&imagePainter, QRectF(QPointF(key.offsetX, key.offsetY) / key.scale, outer.size()), properties, mode,
-                   backgroundOverride);
-        made->pen = imagePainter.pen();
-        made->brush = imagePainter.brush();
-        made->antialiased = imagePainter.testRenderHint(QPainter::Antialiasing);
-        imagePainter.end();
-        made->blank = isBlank(made->image);
-        rendered = made;
-        cache.put(hash, std::move(made));
+    if (!paintLargePanel(painter, outer, properties, mode, backgroundOverride)) {
+        paintShape(painter, outer, properties, mode, backgroundOverride);
     }
-
-    if (!rendered->blank) {
-        const QTransform& transform = painter->deviceTransform();
-        const double scale = rendered->key.scale;
-        const QPointF device = outer.topLeft() * scale + QPointF(transform.dx(), transform.dy());
-        const QPointF origin(std::floor(device.x()), std::floor(device.y()));
-        painter->drawImage((origin - QPointF(transform.dx(), transform.dy())) / scale, rendered->image);
-    }
-    painter->setPen(rendered->pen);
-    painter->setBrush(rendered->brush);
-    painter->setRenderHint(QPainter::Antialiasing, rendered->antialiased);
 }

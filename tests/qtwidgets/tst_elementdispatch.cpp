@@ -159,7 +159,7 @@ private Q_SLOTS:
     void dispatchTable();
     void paintsReuseOneElement();
     void keysOfSharedElements();
-    void sizesKeyedByContents();
+    void sizesShareOneElement();
     void eviction();
     void conversions_data();
     void conversions();
@@ -496,21 +496,29 @@ void tst_ElementDispatch::keysOfSharedElements()
     QVERIFY(key != siteOf(PixelMetric, QStyle::PM_ButtonMargin, &option, nullptr).key());
 }
 
-void tst_ElementDispatch::sizesKeyedByContents()
+void tst_ElementDispatch::sizesShareOneElement()
 {
     QStyleOptionButton option;
     option.rect = QRect(0, 0, 60, 24);
     QStyle* style = quiltStyle();
 
-    style->sizeFromContents(QStyle::CT_PushButton, &option, QSize(10, 10));
-    style->sizeFromContents(QStyle::CT_PushButton, &option, QSize(10, 10));
+    // Sizes and metrics of one class share one element, whatever the
+    // contents and the option; each answer is still its request's own.
+    const QSize small = style->sizeFromContents(QStyle::CT_PushButton, &option, QSize(10, 10));
+    QCOMPARE(style->sizeFromContents(QStyle::CT_PushButton, &option, QSize(10, 10)), small);
     QCOMPARE(elementCache().size(), 1u);
-    style->sizeFromContents(QStyle::CT_PushButton, &option, QSize(20, 10));
-    QCOMPARE(elementCache().size(), 2u);
+    const QSize large = style->sizeFromContents(QStyle::CT_PushButton, &option, QSize(20, 10));
+    QCOMPARE(large, small + QSize(10, 0));
+    QStyleOptionButton other = option;
+    style->sizeFromContents(QStyle::CT_PushButton, &other, QSize(20, 10));
+    QCOMPARE(elementCache().size(), 1u);
 
-    const auto small = cachedElement({ SizeFromContents, QStyle::CT_PushButton, &option, nullptr, QSize(10, 10) });
-    const auto large = cachedElement({ SizeFromContents, QStyle::CT_PushButton, &option, nullptr, QSize(20, 10) });
-    QVERIFY(small && large && small != large);
+    const auto first = cachedElement({ SizeFromContents, QStyle::CT_PushButton, &option, nullptr, QSize(20, 10) });
+    const auto second = cachedElement({ SizeFromContents, QStyle::CT_PushButton, &other, nullptr, QSize(20, 10) });
+    QVERIFY(!first);
+    QVERIFY(second);
+    style->pixelMetric(QStyle::PM_ButtonMargin, &option);
+    QCOMPARE(elementCache().size(), 2u);
 }
 
 void tst_ElementDispatch::eviction()
@@ -519,16 +527,16 @@ void tst_ElementDispatch::eviction()
     std::vector<QStyleOptionButton> options(501);
     QStyle* style = quiltStyle();
     for (int i = 0; i < 500; ++i) {
-        style->pixelMetric(QStyle::PM_ButtonIconSize, &options[i]);
+        style->subElementRect(QStyle::SE_PushButtonFocusRect, &options[i]);
     }
     QCOMPARE(elementCache().size(), 500u);
 
     auto keyOf = [&](int i) {
-        return siteOf(PixelMetric, QStyle::PM_ButtonIconSize, &options[i]).key();
+        return siteOf(SubElementRect, QStyle::SE_PushButtonFocusRect, &options[i]).key();
     };
     // A request for the oldest makes it the newest; the next oldest goes.
-    style->pixelMetric(QStyle::PM_ButtonIconSize, &options[0]);
-    style->pixelMetric(QStyle::PM_ButtonIconSize, &options[500]);
+    style->subElementRect(QStyle::SE_PushButtonFocusRect, &options[0]);
+    style->subElementRect(QStyle::SE_PushButtonFocusRect, &options[500]);
     QCOMPARE(elementCache().size(), 500u);
     QVERIFY(elementCache().contains(keyOf(0)));
     QVERIFY(!elementCache().contains(keyOf(1)));
@@ -562,8 +570,8 @@ void tst_ElementDispatch::destructorEmptiesCache()
     QStyleOptionButton option;
     {
         QuiltStyle other;
-        other.pixelMetric(QStyle::PM_ButtonMargin, &option);
-        quiltStyle()->pixelMetric(QStyle::PM_ButtonIconSize, &option);
+        other.subElementRect(QStyle::SE_PushButtonFocusRect, &option);
+        quiltStyle()->subElementRect(QStyle::SE_PushButtonBevel, &option);
         QCOMPARE(elementCache().size(), 2u);
     }
     QCOMPARE(elementCache().size(), 0u);
@@ -615,14 +623,14 @@ void tst_ElementDispatch::collisionMakesItsOwnElement()
 
     // Store the first site's element under the second site's key, as a hash
     // collision would.
-    style->pixelMetric(QStyle::PM_ButtonMargin, &first);
-    auto entry = elementCache().get(siteOf(PixelMetric, QStyle::PM_ButtonMargin, &first).key());
+    style->subElementRect(QStyle::SE_PushButtonFocusRect, &first);
+    auto entry = elementCache().get(siteOf(SubElementRect, QStyle::SE_PushButtonFocusRect, &first).key());
     QVERIFY(entry);
-    const size_t secondKey = siteOf(PixelMetric, QStyle::PM_ButtonIconSize, &second).key();
+    const size_t secondKey = siteOf(SubElementRect, QStyle::SE_PushButtonBevel, &second).key();
     elementCache().put(secondKey, *entry);
 
-    style->pixelMetric(QStyle::PM_ButtonIconSize, &second);
-    const auto element = cachedElement(siteOf(PixelMetric, QStyle::PM_ButtonIconSize, &second));
+    style->subElementRect(QStyle::SE_PushButtonBevel, &second);
+    const auto element = cachedElement(siteOf(SubElementRect, QStyle::SE_PushButtonBevel, &second));
     QVERIFY(element);
     QVERIFY(element != entry->element);
 }

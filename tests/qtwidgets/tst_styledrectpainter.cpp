@@ -19,6 +19,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace QuiltWidgetTest;
 using namespace Quilt::Properties;
 
@@ -497,6 +500,18 @@ void tst_StyledRectPainter::reusedShapesMatchDirectPaint_data()
     QTest::newRow("image") << 4 << QRectF(2, 2, 40, 24) << QPointF() << all << QColor();
     QTest::newRow("image as mask") << 5 << QRectF(2, 2, 40, 24) << QPointF() << all << QColor();
     QTest::newRow("image as mask, other colour") << 6 << QRectF(2, 2, 40, 24) << QPointF() << all << QColor();
+    // Panels too large to keep whole, as a menu's: corners and sides come
+    // from a small copy, the inside is filled.
+    const QRectF panel(2, 2, 300, 200);
+    QTest::newRow("panel") << 0 << panel << QPointF() << all << QColor();
+    QTest::newRow("panel, translated") << 0 << panel << QPointF(5, 3) << all << QColor();
+    QTest::newRow("panel, half pixel") << 0 << QRectF(2.5, 2.5, 300, 200) << QPointF() << all << QColor();
+    QTest::newRow("panel, override") << 0 << panel << QPointF() << all << QColor(Qt::yellow);
+    QTest::newRow("panel, background only") << 0 << panel << QPointF() << int(StyledRectMode::Background) << QColor();
+    QTest::newRow("panel, border only") << 0 << panel << QPointF() << int(StyledRectMode::Border) << QColor();
+    QTest::newRow("panel, sides and gradient corners") << 2 << panel << QPointF() << all << QColor();
+    QTest::newRow("panel, inset") << 3 << QRectF(0, 0, 304, 204) << QPointF() << all << QColor();
+    QTest::newRow("panel, image") << 4 << panel << QPointF() << all << QColor();
 }
 
 void tst_StyledRectPainter::reusedShapesMatchDirectPaint()
@@ -538,7 +553,8 @@ void tst_StyledRectPainter::reusedShapesMatchDirectPaint()
     }
 
     // Half-transparent grey below, so that blending the shape shows too.
-    const QSize size(50, 34);
+    const QSize size(std::max(50, int(std::ceil(rect.right() + translation.x())) + 6),
+                     std::max(34, int(std::ceil(rect.bottom() + translation.y())) + 6));
     const auto prepare = [&](QImage& image, QPainter& painter) {
         image = QImage(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(QColor(128, 128, 128, 128));
