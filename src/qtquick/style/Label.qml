@@ -20,7 +20,9 @@ T.Label {
 
     font: Quilt.Style.properties.text.font ?? Application.font
     color: Quilt.Style.properties.text.color ?? "black"
-    linkColor: palette.link
+    // The palette's link colour is as bright disabled as enabled: a disabled
+    // label's links take its own disabled text colour.
+    linkColor: enabled ? palette.link : color
     // Set explicitly so that the text turns to the right in a right-to-left
     // layout.
     horizontalAlignment: Qt.AlignLeft

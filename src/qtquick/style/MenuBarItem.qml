@@ -5,6 +5,10 @@ import org.vyr.quilt.impl as Quilt
 T.MenuBarItem {
     id: control
 
+    // The template leaves the item of a disabled menu enabled: it would look
+    // and open like any other.
+    enabled: control.menu?.enabled ?? true
+
     Quilt.Element.type: "MenuBarItem"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus

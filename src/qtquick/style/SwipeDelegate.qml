@@ -58,7 +58,12 @@ T.SwipeDelegate {
 
     Quilt.Positioner.positionItems: [contentItem]
 
-    contentItem: P.DefaultContentItem { control: control }
+    // Swiping moves the content item away from the padding; its icon and
+    // text go with it.
+    contentItem: P.DefaultContentItem {
+        control: control
+        __shift: x - control.leftPadding
+    }
 
     background: Quilt.StyledRectangle {}
 }

@@ -86,6 +86,11 @@ void showPage(QQuickWindow* window, int index)
     // before the picture.
     for (int j = 0; j < 30; ++j) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        // Views destroy the cells they no longer show with deleteLater(),
+        // which processEvents() leaves alone: without an event loop running
+        // (the pictures are taken before there is one) the old cells would
+        // stay in the picture over the new ones.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QThread::msleep(10);
     }
     waitForFrame(window);

@@ -12,3 +12,9 @@ foreach(name IN ITEMS tst_quickgallery_pages tst_quickgallery_scheme)
     target_include_directories(${name} PRIVATE "${dir}")
     add_dependencies(${name} quilt-loompalette)
 endforeach()
+# Looks of single controls on the pages, read back from the drawn window.
+quilt_add_controls_quick_test(tst_quickgallery_look SOURCES "${dir}/tst_quickgallerylook.cpp" "${dir}/galleryprobe.h"
+    WINDOW LIBRARIES QuiltQuickGallery
+    ENVIRONMENT "QUILT_STYLE_NAME=halcyon" "QUILT_TEST_SHIPPED_STYLES=${QUILT_DATA_OUTPUT_DIR}/quilt/styles")
+target_include_directories(tst_quickgallery_look PRIVATE "${dir}")
+add_dependencies(tst_quickgallery_look quilt-loompalette)

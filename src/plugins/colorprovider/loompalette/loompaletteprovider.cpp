@@ -11,6 +11,8 @@
 #include <QHash>
 #include <QHashSeed>
 #include <QLoggingCategory>
+#include <QPointer>
+#include <QThread>
 
 #include <array>
 
@@ -143,8 +145,22 @@ LoomPaletteProvider::LoomPaletteProvider(QObject* parent)
 {
     // Without an application there is no palette to follow: the provider
     // then serves the desktop's default scheme as it was read here.
+    // The engine may first ask for a colour from a worker thread: the filter
+    // is installed from the application's thread, where its events arrive.
     if (auto* application = QCoreApplication::instance()) {
-        application->installEventFilter(this);
+        if (QThread::currentThread() == application->thread()) {
+            application->installEventFilter(this);
+        } else if (!parent) {
+            moveToThread(application->thread());
+            QMetaObject::invokeMethod(
+                application,
+                [self = QPointer<LoomPaletteProvider>(this), application] {
+                    if (self) {
+                        application->installEventFilter(self);
+                    }
+                },
+                Qt::QueuedConnection);
+        }
     }
     d->openSettings();
 }

@@ -10,6 +10,12 @@ Item {
 
     required property T.AbstractButton control
 
+    // How far the template has moved this item on its own (a swipe delegate
+    // while it is swiped). The positioner places the icon and the text in the
+    // control's coordinates, where that move does not show: they take it as a
+    // shift of their own.
+    property real __shift: 0
+
     readonly property var __text: root.control?.Quilt.Style.properties.text
 
     // The style's wrap modes carry the numbers of Qt's text wrap modes.
@@ -29,6 +35,7 @@ Item {
     Quilt.Mnemonics.label: root.control?.text ?? ""
 
     Quilt.Icon {
+        transform: Translate { x: root.__shift }
         Quilt.PositionedItem.source: Quilt.PositionerSource.Icon
         Quilt.PositionedItem.minimumWidth: root.control?.icon.width ?? 0
         Quilt.PositionedItem.minimumHeight: root.control?.icon.height ?? 0
@@ -38,6 +45,7 @@ Item {
     }
 
     Text {
+        transform: Translate { x: root.__shift }
         Quilt.PositionedItem.source: Quilt.PositionerSource.Text
         text: root.Quilt.Mnemonics.richTextLabel ?? root.control?.text ?? ""
         font: root.control?.font ?? Qt.application.font

@@ -11,12 +11,18 @@ Menu {
 
     modal: true
 
+    // The menu lies in the window's overlay, outside the target's layout
+    // mirroring: its entries take the target's.
+    readonly property bool __mirrored: root.target?.LayoutMirroring.enabled ?? false
+
     Quilt.Element.hints: [
         Quilt.ElementHint { name: "context-menu" }
     ]
 
     MenuItem {
         id: undoItem
+        LayoutMirroring.enabled: root.__mirrored
+        LayoutMirroring.childrenInherit: true
         action: T.Action {
             icon.name: "edit-undo-symbolic"
             text: qsTr("Undo")
@@ -31,6 +37,8 @@ Menu {
 
     MenuItem {
         id: redoItem
+        LayoutMirroring.enabled: root.__mirrored
+        LayoutMirroring.childrenInherit: true
         action: T.Action {
             icon.name: "edit-redo-symbolic"
             text: qsTr("Redo")
@@ -42,11 +50,15 @@ Menu {
     }
 
     MenuSeparator {
+        LayoutMirroring.enabled: root.__mirrored
+        LayoutMirroring.childrenInherit: true
         visible: undoItem.visible || redoItem.visible
     }
 
     MenuItem {
         id: cutItem
+        LayoutMirroring.enabled: root.__mirrored
+        LayoutMirroring.childrenInherit: true
         action: T.Action {
             icon.name: "edit-cut-symbolic"
             text: qsTr("Cut")
@@ -61,6 +73,8 @@ Menu {
 
     MenuItem {
         id: copyItem
+        LayoutMirroring.enabled: root.__mirrored
+        LayoutMirroring.childrenInherit: true
         action: T.Action {
             icon.name: "edit-copy-symbolic"
             text: qsTr("Copy")
@@ -74,6 +88,8 @@ Menu {
 
     MenuItem {
         id: pasteItem
+        LayoutMirroring.enabled: root.__mirrored
+        LayoutMirroring.childrenInherit: true
         action: T.Action {
             icon.name: "edit-paste-symbolic"
             text: qsTr("Paste")
@@ -86,6 +102,8 @@ Menu {
 
     MenuItem {
         id: deleteItem
+        LayoutMirroring.enabled: root.__mirrored
+        LayoutMirroring.childrenInherit: true
         action: T.Action {
             icon.name: "edit-delete-symbolic"
             text: qsTr("Delete")
@@ -98,11 +116,15 @@ Menu {
     }
 
     MenuSeparator {
+        LayoutMirroring.enabled: root.__mirrored
+        LayoutMirroring.childrenInherit: true
         visible: cutItem.visible || copyItem.visible || pasteItem.visible || deleteItem.visible
     }
 
     MenuItem {
         id: selectAllItem
+        LayoutMirroring.enabled: root.__mirrored
+        LayoutMirroring.childrenInherit: true
         action: T.Action {
             icon.name: "edit-select-all-symbolic"
             text: qsTr("Select All")

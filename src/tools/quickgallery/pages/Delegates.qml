@@ -25,6 +25,9 @@ Row {
                 text: qsTr("Delete")
                 height: parent.height
                 anchors.right: parent.right
+                // Swiped open to the right, the delegate uncovers its right
+                // end in either direction: the action stays there.
+                LayoutMirroring.enabled: false
                 verticalAlignment: Text.AlignVCenter
                 padding: 8
                 color: "white"
