@@ -14,12 +14,18 @@ Item {
         if (!enabled || LayoutMirroring.enabled)
             return
         menu.popup(anchor, 0, 0)
-        subMenu.popup(anchor, menu.width, 0)
+        // Beside its entry, once the menu has laid that out.
+        Qt.callLater(() => {
+            const entry = menu.itemAt(menu.count - 1)
+            subMenu.popup(entry, entry.width, 0)
+        })
     }
 
     FrameFollower {
         page: page
-        popups: [fileMenu, editMenu, viewMenu, menu, subMenu]
+        // The View menu stays out: it is disabled in every frame, and the
+        // follower would enable it with an enabled frame.
+        popups: [fileMenu, editMenu, menu, subMenu]
     }
 
     MenuBar {
