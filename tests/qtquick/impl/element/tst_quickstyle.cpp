@@ -77,6 +77,7 @@ private Q_SLOTS:
     void childSignalsBeforeParentUpdated();
     void paletteChangeEmitsColourLeaves();
     void itemWithoutElementShowsEnclosingResult();
+    void enclosedStylesFollowOnlyNewResults();
     void hintsOnlyElementShowsOwnResult();
     void requeryWithoutMatchesKeepsValues();
     void resultsEvictedBetweenRequeries();
@@ -262,6 +263,43 @@ Item {
     attached<QuickElement>(object.get())->states()->setHovered(true);
     QCOMPARE(inner->property("styledWidth").toDouble(), 90.0);
     QCOMPARE(attached<QuickStyle>(inner)->element(), attached<QuickElement>(object.get()));
+}
+
+void tst_QuickStyle::enclosedStylesFollowOnlyNewResults()
+{
+    auto object = createObject(&m_engine, R"(
+Item {
+    Quilt.Element.type: "Button"
+    Item {
+        objectName: "inner"
+        property real styledWidth: Quilt.Style.properties.layout.width ?? -1
+    }
+})");
+    auto* element = attached<QuickElement>(object.get());
+    auto* inner = object->findChild<QObject*>("inner");
+    auto* innerStyle = attached<QuickStyle>(inner);
+    QVERIFY(innerStyle);
+    EventRecorder recorder;
+    inner->installEventFilter(&recorder);
+    QSignalSpy innerUpdated(innerStyle, &QuickStyle::updated);
+
+    // The same result again: nothing below has anything to show anew.
+    element->update();
+    QCOMPARE(innerUpdated.size(), 0);
+    QCOMPARE(recorder.log, QStringList());
+
+    // No match, then the very result it had before: the enclosed Style and
+    // its item are told again, and show the values.
+    element->setType("Nothing");
+    element->setType("Button");
+    QCOMPARE(innerUpdated.size(), 1);
+    QCOMPARE(recorder.log, QStringList { "updated-event" });
+    QCOMPARE(inner->property("styledWidth").toDouble(), 80.0);
+
+    // A new result reaches it at once.
+    element->setType("Label");
+    QCOMPARE(inner->property("styledWidth").toDouble(), 5.0);
+    QCOMPARE(innerUpdated.size(), 2);
 }
 
 void tst_QuickStyle::hintsOnlyElementShowsOwnResult()
