@@ -84,6 +84,9 @@ QString removeBracketMnemonic(const QString& text, qsizetype p)
 
 QString withoutMarkers(const QString& text)
 {
+    if (!text.contains(u'&')) {
+        return text;
+    }
     static const QRegularExpression marker(u"\\&([^\\&])"_s);
     QString result = text;
     return result.replace(marker, u"\\1"_s);
@@ -95,6 +98,10 @@ QString withoutMarkers(const QString& text)
 // half would make "Q && R" read "Q && R" once the markers are stripped.
 QString escapeLiteralAmpersands(const QString& label)
 {
+    // Most labels have no ampersand at all: nothing to double, no copy.
+    if (!label.contains(u'&')) {
+        return label;
+    }
     static const QRegularExpression entity(u"&([a-zA-Z#]{1,4});"_s);
     QString result;
     result.reserve(label.size() + 4);
@@ -118,6 +125,18 @@ QString escapeLiteralAmpersands(const QString& label)
         }
     }
     return result;
+}
+
+// Alt and a letter, parsed once per letter: every label asks for the
+// sequences of its candidate letters each time it is assigned.
+QKeySequence altSequence(QChar letter)
+{
+    static QHash<QChar, QKeySequence> sequences;
+    auto it = sequences.constFind(letter);
+    if (it == sequences.constEnd()) {
+        it = sequences.insert(letter, QKeySequence(u"Alt+"_s + letter, QKeySequence::NativeText));
+    }
+    return *it;
 }
 
 QWindow* windowOf(const QQuickItem* item)
@@ -397,7 +416,7 @@ void Mnemonics::updateMnemonic(QKeySequence formerSequence)
     QChar letter;
     for (auto it = m_weights.constEnd(); it != m_weights.constBegin();) {
         --it;
-        const QKeySequence candidate(u"Alt+"_s + it.value(), QKeySequence::NativeText);
+        const QKeySequence candidate = altSequence(it.value());
         Mnemonics* holder = table.value(candidate);
         if (holder && holder != this && holder->m_weight >= m_weight) {
             continue;
@@ -475,6 +494,10 @@ void Mnemonics::onAltReleased()
 
 QString Mnemonics::stripMnemonicMarkers(const QString& text)
 {
+    // Neither a marker nor a bracket that could stand for one: as it is.
+    if (!text.contains(u'&') && !text.contains(u'(')) {
+        return text;
+    }
     QString result = text;
     bool removedMarker = false;
     qsizetype i = 0;

@@ -14,7 +14,8 @@
 #include "textpropertygroup.h"
 
 #include <QGuiApplication>
-#include <QQmlProperty>
+#include <QHash>
+#include <QMetaProperty>
 
 #include <array>
 #include <cmath>
@@ -111,14 +112,60 @@ public:
     QSizeF controlSize { -1, -1 };
     Qt::LayoutDirection layoutDirection = Qt::LayoutDirectionAuto;
     quint8 flags = Dirty;
-    std::array<QQmlProperty, HandleCount> handles;
+    // The control's property of each handle, -1 where it has none.
+    std::array<int, HandleCount> handles = [] {
+        std::array<int, HandleCount> none;
+        none.fill(-1);
+        return none;
+    }();
 
     bool has(Flag flag) const { return flags & flag; }
     void set(Flag flag) { flags |= flag; }
     void clear(Flag flag) { flags &= ~flag; }
 
-    double read(Handle h) const { return handles[h].isValid() ? handles[h].read().toReal() : 0.0; }
+    bool isValid(Handle h) const { return handles[h] >= 0; }
+    QVariant readVariant(Handle h) const { return control->metaObject()->property(handles[h]).read(control); }
+    double read(Handle h) const { return isValid(h) ? readVariant(h).toReal() : 0.0; }
 };
+
+namespace
+{
+// Every control of a type has its properties at the same indices: they are
+// looked up by name once per type, not once per control. A type is known by
+// its meta-object's data, which the instances of a QML type share; an entry
+// is trusted only while the names at its indices still match, so data that
+// a later type happens to reuse is looked up afresh.
+const std::array<int, HandleCount>& propertyIndices(const QMetaObject* metaObject)
+{
+    static QHash<const void*, std::array<int, HandleCount>> cache;
+    const void* key = metaObject->d.data;
+    auto it = cache.find(key);
+    if (it != cache.end()) {
+        const auto& indices = *it;
+        bool valid = true;
+        for (int h = 0; h < HandleCount && valid; ++h) {
+            valid = indices[h] < 0 ? metaObject->indexOfProperty(s_handleNames[h]) < 0
+                                   : indices[h] < metaObject->propertyCount()
+                    && qstrcmp(metaObject->property(indices[h]).name(), s_handleNames[h]) == 0;
+        }
+        if (valid) {
+            return indices;
+        }
+    } else {
+        it = cache.insert(key, {});
+    }
+    for (int h = 0; h < HandleCount; ++h) {
+        (*it)[h] = metaObject->indexOfProperty(s_handleNames[h]);
+    }
+    return *it;
+}
+
+int markDirtyIndex()
+{
+    static const int index = PositionerLayout::staticMetaObject.indexOfSlot("markDirty()");
+    return index;
+}
+} // namespace
 
 PositionerLayout::PositionerLayout(QQuickItem* control)
     : QQuickItem(control)
@@ -138,13 +185,20 @@ PositionerLayout::PositionerLayout(QQuickItem* control)
         connect(control, &QQuickItem::heightChanged, this, checkSize);
         control->installEventFilter(this);
 
+        const QMetaObject* metaObject = control->metaObject();
+        d->handles = propertyIndices(metaObject);
         for (int h = 0; h < HandleCount; ++h) {
-            d->handles[h] = QQmlProperty(control, QString::fromLatin1(s_handleNames[h]));
-            d->handles[h].connectNotifySignal(this, SLOT(markDirty()));
+            if (d->handles[h] < 0) {
+                continue;
+            }
+            const int notify = metaObject->property(d->handles[h]).notifySignalIndex();
+            if (notify >= 0) {
+                QMetaObject::connect(control, notify, this, markDirtyIndex());
+            }
         }
         const auto anyValid = [this](Handle first) {
             for (int h = first; h < first + 4; ++h) {
-                if (d->handles[h].isValid()) {
+                if (d->isValid(Handle(h))) {
                     return true;
                 }
             }
@@ -401,7 +455,7 @@ void PositionerLayout::updatePolish()
     const Properties::LayoutPropertyGroup* layout = controlProperties->layout();
 
     pass.controlSize = control->size();
-    if (d->handles[Spacing].isValid()) {
+    if (d->isValid(Spacing)) {
         pass.spacing = d->read(Spacing);
     } else {
         pass.spacing = layout ? layout->spacing().value_or(0.0) : 0.0;
@@ -431,7 +485,7 @@ void PositionerLayout::updatePolish()
     d->set(Placing);
     Qt::LayoutDirection direction = d->layoutDirection;
     if (direction == Qt::LayoutDirectionAuto) {
-        const bool mirrored = d->handles[Mirrored].isValid() && d->handles[Mirrored].read().toBool();
+        const bool mirrored = d->isValid(Mirrored) && d->readVariant(Mirrored).toBool();
         direction = mirrored ? Qt::RightToLeft : QGuiApplication::layoutDirection();
     }
     const double controlWidth = control->boundingRect().width();

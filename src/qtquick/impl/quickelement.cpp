@@ -109,6 +109,9 @@ public:
     QString styleId;
     std::shared_ptr<Quilt::Style> style;
     bool completed = false;
+    // While completion collects hints and attributes: their changes run no
+    // query of their own, completion runs the one query for all of them.
+    bool completing = false;
     // The fallback object the propagator attaches to the QML engine.
     bool inert = false;
     // Where this element hears of its style's and the platform's events.
@@ -422,8 +425,10 @@ void QuickElement::componentComplete()
     if (auto* item = qobject_cast<QQuickItem*>(parent())) {
         WindowHandler::instance()->addWindow(item->window());
     }
+    d->completing = true;
     updateHints();
     updateAttributes();
+    d->completing = false;
     update();
 
     // Parents attached to items complete with their item; windows and popups
@@ -464,7 +469,9 @@ bool QuickElement::eventFilter(QObject* watched, QEvent* event)
         if (changes.testFlag(Element::Change::Attributes)) {
             Q_EMIT attributesChanged();
         }
-        update();
+        if (!d->completing) {
+            update();
+        }
         return false;
     }
     if (type == StyleChangedEvent::s_type) {

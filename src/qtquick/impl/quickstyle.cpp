@@ -69,6 +69,7 @@ void QuickStyle::update()
         return;
     }
     ElementQuery* query = m_element->query();
+    bool unchanged = false;
     if (!query) {
         if (!m_shown) {
             return;
@@ -77,16 +78,25 @@ void QuickStyle::update()
     } else if (!query->hasMatches()) {
         // The values stay as they are, but whoever paints from the query
         // learns that it matches nothing now.
+        m_unmatched = true;
         QuickStyleUpdatedEvent event;
         QCoreApplication::sendEvent(this, &event);
         return;
     } else {
-        show(query->sharedProperties());
+        auto result = query->sharedProperties();
+        unchanged = result == m_shown && !m_unmatched;
+        show(std::move(result));
     }
+    m_unmatched = false;
 
     QuickStyleUpdatedEvent event;
     QCoreApplication::sendEvent(this, &event);
     Q_EMIT updated();
+    if (unchanged) {
+        // A re-query that the result cache answered alike: the Styles below
+        // show nothing new. Those with elements of their own hear from them.
+        return;
+    }
 
     const auto children = attachedChildren();
     for (QQuickAttachedPropertyPropagator* child : children) {

@@ -89,5 +89,8 @@ private:
     // result cache may both let go of it while the tree still points into it.
     std::shared_ptr<const Properties::StylePropertyGroup> m_shown;
     bool m_inert = false;
+    // Whether the last query of the element matched nothing: the painters
+    // were told so and must hear of a match again, even of the same result.
+    bool m_unmatched = false;
 };
 } // namespace Quilt::Quick

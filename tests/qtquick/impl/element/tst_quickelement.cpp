@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "elementquery.h"
+#include "elementquery_p.h"
 #include "platformplugin.h"
 #include "quickelement.h"
 #include "quickstyle.h"
@@ -58,6 +59,7 @@ private Q_SLOTS:
     void listOperations();
     void hintLookup();
     void noQueryBeforeCompletion();
+    void completionRunsOneQuery();
     void documentSettingOnlyTypeIsQueried();
     void childrenRequeryBeforeSetterReturns();
     void outsideCodeAppendsAttribute();
@@ -311,6 +313,39 @@ void tst_QuickElement::noQueryBeforeCompletion()
     QVERIFY(element->query());
     QCOMPARE(element->activeHints(), QStringList { "flat" });
     QCOMPARE(width(element), 20.0);
+}
+
+void tst_QuickElement::completionRunsOneQuery()
+{
+    // Hints and attributes collected at completion are asked about together:
+    // each of them must not run a query of its own before the last arrives.
+    QObject attachee;
+    auto* element = attached<QuickElement>(&attachee, true);
+    QVERIFY(element);
+    ElementHint hint;
+    hint.setName("flat");
+    QQmlListReference(element, "hints").append(&hint);
+    ElementAttribute attribute;
+    attribute.setName("display");
+    attribute.setValue("icon");
+    QQmlListReference(element, "attributes").append(&attribute);
+    element->setType("Button");
+
+    const quint64 before = Quilt::elementQueriesExecuted();
+    element->componentComplete();
+    QCOMPARE(Quilt::elementQueriesExecuted() - before, quint64(1));
+    QCOMPARE(element->activeHints(), QStringList { "flat" });
+    QCOMPARE(element->element()->attributes(), (QVariantMap { { "display", "icon" } }));
+    QCOMPARE(width(element), 30.0);
+
+    // After completion every change is asked about again, at once.
+    const quint64 completed = Quilt::elementQueriesExecuted();
+    attribute.setValue("text");
+    QCOMPARE(Quilt::elementQueriesExecuted() - completed, quint64(1));
+    QCOMPARE(width(element), 20.0);
+    hint.setWhen(false);
+    QCOMPARE(Quilt::elementQueriesExecuted() - completed, quint64(2));
+    QCOMPARE(width(element), 10.0);
 }
 
 void tst_QuickElement::documentSettingOnlyTypeIsQueried()

@@ -77,6 +77,7 @@ private Q_SLOTS:
     void childSignalsBeforeParentUpdated();
     void paletteChangeEmitsColourLeaves();
     void itemWithoutElementShowsEnclosingResult();
+    void enclosedStylesFollowOnlyNewResults();
     void hintsOnlyElementShowsOwnResult();
     void requeryWithoutMatchesKeepsValues();
     void resultsEvictedBetweenRequeries();
@@ -262,6 +263,47 @@ Item {
     attached<QuickElement>(object.get())->states()->setHovered(true);
     QCOMPARE(inner->property("styledWidth").toDouble(), 90.0);
     QCOMPARE(attached<QuickStyle>(inner)->element(), attached<QuickElement>(object.get()));
+}
+
+void tst_QuickStyle::enclosedStylesFollowOnlyNewResults()
+{
+    auto object = createObject(&m_engine, R"(
+Item {
+    Quilt.Element.type: "Button"
+    Item {
+        objectName: "inner"
+        property real styledWidth: Quilt.Style.properties.layout.width ?? -1
+    }
+})");
+    auto* element = attached<QuickElement>(object.get());
+    auto* inner = object->findChild<QObject*>("inner");
+    auto* innerStyle = attached<QuickStyle>(inner);
+    QVERIFY(innerStyle);
+    EventRecorder recorder;
+    inner->installEventFilter(&recorder);
+    QSignalSpy innerUpdated(innerStyle, &QuickStyle::updated);
+
+    // The same result again: the enclosed Style hears of the query from the
+    // element it reads, once; the Style above has nothing new to pass on.
+    element->update();
+    QCOMPARE(innerUpdated.size(), 1);
+    QCOMPARE(recorder.log, QStringList { "updated-event" });
+
+    // No match, then the very result it had before: the enclosed Style and
+    // its item are told again, and show the values.
+    element->setType("Nothing");
+    recorder.log.clear();
+    innerUpdated.clear();
+    element->setType("Button");
+    QVERIFY(!innerUpdated.isEmpty());
+    QVERIFY(recorder.log.contains("updated-event"));
+    QCOMPARE(inner->property("styledWidth").toDouble(), 80.0);
+
+    // A new result reaches it at once.
+    innerUpdated.clear();
+    element->setType("Label");
+    QCOMPARE(inner->property("styledWidth").toDouble(), 5.0);
+    QVERIFY(!innerUpdated.isEmpty());
 }
 
 void tst_QuickStyle::hintsOnlyElementShowsOwnResult()
