@@ -8,8 +8,12 @@
 #include <QQuickRenderControl>
 #include <QQuickWindow>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
+#include <numeric>
+#include <utility>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -318,6 +322,24 @@ void Mnemonics::computeWeights()
     bool marked = false;
     qsizetype i = 0;
     const qsizetype size = m_label.size();
+    // A weight already taken steps up to the next free one. Stepping one by
+    // one costs as much as the characters weighed so far, which for a long
+    // label of equal weights never ends: each taken weight points to one
+    // above it instead, and the chains are shortened as they are walked.
+    // No character weighs more than 251, so the weights stay below 252 plus
+    // the number of characters.
+    std::vector<qsizetype> nextFree(size + 253);
+    std::iota(nextFree.begin(), nextFree.end(), qsizetype(0));
+    const auto freeWeight = [&nextFree](qsizetype weight) {
+        qsizetype free = weight;
+        while (nextFree[free] != free) {
+            free = nextFree[free];
+        }
+        while (nextFree[weight] != free) {
+            weight = std::exchange(nextFree[weight], free);
+        }
+        return free;
+    };
 
     while (i < size) {
         const QChar c = m_label.at(i);
@@ -368,10 +390,9 @@ void Mnemonics::computeWeights()
             ++i;
             continue;
         }
-        while (m_weights.contains(weight)) {
-            ++weight;
-        }
-        m_weights.insert(weight, c);
+        const qsizetype free = freeWeight(weight);
+        nextFree[free] = free + 1;
+        m_weights.insert(int(free), c);
         marked = false;
         ++i;
     }
@@ -414,8 +435,15 @@ void Mnemonics::updateMnemonic(QKeySequence formerSequence)
     Mnemonics* robbed = nullptr;
     QKeySequence robbedSequence;
     QChar letter;
+    // A letter met again would ask for the same sequence as before and get
+    // the same answer.
+    QSet<char16_t> tried;
     for (auto it = m_weights.constEnd(); it != m_weights.constBegin();) {
         --it;
+        if (tried.contains(it.value().unicode())) {
+            continue;
+        }
+        tried.insert(it.value().unicode());
         const QKeySequence candidate = altSequence(it.value());
         Mnemonics* holder = table.value(candidate);
         if (holder && holder != this && holder->m_weight >= m_weight) {

@@ -22,6 +22,7 @@ class tst_Mnemonics : public QObject
 private Q_SLOTS:
     void weights_data();
     void weights();
+    void longLabel();
     void labels_data();
     void labels();
     void robbing();
@@ -82,6 +83,22 @@ void tst_Mnemonics::weights_data()
                          << WeightList { { u'b', 1 + 50 + 44 }, { u'x', 1 + 50 + 47 } } << 98;
     QTest::newRow("literal ampersand") << u"&&x"_s << int(Mnemonics::SecondaryControl)
                                        << WeightList { { u'x', 1 + 50 + 48 } } << 99;
+}
+
+// A label of 100,000 characters is weighed as a short one is, without the
+// cost of stepping each equal weight past all the ones before it.
+void tst_Mnemonics::longLabel()
+{
+    const qsizetype size = 100000;
+    const auto m = mnemonics(u"a"_s + QString(size - 1, u'b'));
+    const WeightList weights = weightsOf(*m);
+    QCOMPARE(weights.size(), size);
+    // The weights fill 1 to 100,000 without a gap; 'a' keeps its own 101.
+    QCOMPARE(weights.first().second, 1);
+    QCOMPARE(weights.last(), std::make_pair(QChar(u'b'), int(size)));
+    QVERIFY(weights.contains(std::make_pair(QChar(u'a'), 101)));
+    QCOMPARE(m->weight(), 50 + size);
+    QCOMPARE(m->sequence(), QKeySequence(u"Alt+B"_s));
 }
 
 void tst_Mnemonics::weights()
