@@ -1,6 +1,9 @@
 #include "quicktestfixture.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QQmlContext>
 #include <QQmlEngine>
 
@@ -12,6 +15,21 @@
 
 namespace QuiltQuickTest
 {
+bool copyFolder(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    bool copied = false;
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + QDir(from).relativeFilePath(file).prepend(u'/');
+        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(file, target)) {
+            return false;
+        }
+        copied = true;
+    }
+    return copied;
+}
+
 bool writeCssStyle(const QuiltTest::TemporaryXdg& xdg, const QString& id, const QByteArray& css)
 {
     const QByteArray metadata = R"({"input-type": "css", "name": ")" + id.toUtf8() + R"("})";

@@ -44,6 +44,11 @@ private:
     std::unique_ptr<QuiltTest::TemporaryXdg> m_xdg;
 };
 
+// Copies the files below `from` into `to`, sub-folders included (a shipped
+// style into a test's data home). False when nothing was copied or a file
+// could not be.
+bool copyFolder(const QString& from, const QString& to);
+
 // The platform fixture loaded by the registry (QUILT_FORCE_PLATFORM), whose
 // invokable setters switch smooth scrolling and the animation speed.
 QObject* testPlatform();

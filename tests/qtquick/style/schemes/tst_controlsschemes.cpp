@@ -65,19 +65,7 @@ bool hideColorProvider(const QString& folder)
     return true;
 }
 
-bool copyFolder(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    bool copied = false;
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + QDir(from).relativeFilePath(file).prepend(u'/');
-        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(file, target))
-            return false;
-        copied = true;
-    }
-    return copied;
-}
+using QuiltQuickTest::copyFolder;
 
 // Names `path` as the application's colour scheme and changes the palette,
 // as an application does.
