@@ -137,6 +137,7 @@ void Style::insert(std::shared_ptr<StyleRule> rule)
     qCInfo(lcQuery) << "Insert" << rule;
     d->rules.append(std::move(rule));
     d->index.invalidate();
+    m_serial.store(s_nextSerial.fetch_add(1, std::memory_order_relaxed), std::memory_order_relaxed);
 }
 
 QList<std::shared_ptr<StyleRule>> Style::rules() const
@@ -200,7 +201,7 @@ bool Style::eventFilter(QObject* watched, QEvent* event)
 
 quint64 styleSerial(const Style& style)
 {
-    return style.m_serial;
+    return style.m_serial.load(std::memory_order_relaxed);
 }
 
 void writeRuleRecord(QDataStream& stream, const StyleRule& rule)

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <filesystem>
 #include <memory>
 
@@ -92,8 +93,10 @@ private:
     friend quint64 styleSerial(const Style& style);
 
     std::unique_ptr<StylePrivate> d;
-    // Unique in the process, unlike the address, which a later style may reuse.
-    const quint64 m_serial;
+    // Unique in the process, unlike the address, which a later style may
+    // reuse; renewed by each inserted rule, so that no answer cached before
+    // it is taken for the style's answer after it.
+    std::atomic<quint64> m_serial;
 };
 
 } // namespace Quilt

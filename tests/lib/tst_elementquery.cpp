@@ -94,6 +94,7 @@ private Q_SLOTS:
     void cacheKey();
     void noMatchIsCachedToo();
     void successorAtSameAddress();
+    void ruleInsertedAfterAQuery();
     void nullStyle();
     void nullElementInChain_data();
     void nullElementInChain();
@@ -275,6 +276,21 @@ void tst_ElementQuery::successorAtSameAddress()
     const auto* answer = run(successor, buttonChain());
     QVERIFY(answer);
     QCOMPARE(answer->layout()->width(), std::optional<double>(2));
+}
+
+// A rule added once the style has answered is part of its next answer, not
+// hidden behind the cached one.
+void tst_ElementQuery::ruleInsertedAfterAQuery()
+{
+    auto s = styleWithRules({ rule(u"first"_s, { typeSelector(u"Button"_s) }, group(1)) });
+    const auto* before = run(s, buttonChain());
+    QVERIFY(before);
+    QCOMPARE(before->layout()->width(), std::optional<double>(1));
+
+    s->insert(rule(u"later"_s, { typeSelector(u"Button"_s) }, group(2)));
+    const auto* after = run(s, buttonChain());
+    QVERIFY(after);
+    QCOMPARE(after->layout()->width(), std::optional<double>(2));
 }
 
 void tst_ElementQuery::nullStyle()
