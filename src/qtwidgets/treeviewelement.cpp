@@ -70,12 +70,14 @@ void TreeViewElement::drawIndicator(QPainter* painter)
     }
     const QRect rect = m_treeOption->rect;
     const QSizeF size = secondarySize();
-    // A closed branch points along the reading direction.
+    // A closed branch points along the reading direction. Style sheets name
+    // the arrow as it points left to right (one rule serves the Quick tree
+    // too, and cannot tell the directions apart): a closed arrow is mirrored
+    // here.
     const bool rightToLeft = m_treeOption->direction == Qt::RightToLeft;
-    const QIcon icon = m_style->resolveIcon(m_secondaryProperties,
-                                            m_expanded        ? QStringLiteral("pan-down-symbolic")
-                                                : rightToLeft ? QStringLiteral("pan-start-symbolic")
-                                                              : QStringLiteral("pan-end-symbolic"));
+    const bool mirrored = rightToLeft && !m_expanded;
+    const QIcon icon = m_style->resolveIcon(m_secondaryProperties, m_expanded ? QStringLiteral("pan-down-symbolic")
+                                                                              : QStringLiteral("pan-end-symbolic"));
 
     // Never larger than the branch.
     const int width = std::min(qRound(size.width()), rect.width());
@@ -83,7 +85,10 @@ void TreeViewElement::drawIndicator(QPainter* painter)
     const int side = (width > 0 && height > 0) ? std::min(width, height) : std::min(rect.width(), rect.height());
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : qApp->devicePixelRatio();
     const QIcon::Mode mode = (m_treeOption->state & QStyle::State_Enabled) ? QIcon::Normal : QIcon::Disabled;
-    const QPixmap pixmap = icon.pixmap(QSize(side, side), ratio, mode, QIcon::Off);
+    QPixmap pixmap = icon.pixmap(QSize(side, side), ratio, mode, QIcon::Off);
+    if (mirrored && !pixmap.isNull()) {
+        pixmap = QPixmap::fromImage(pixmap.toImage().flipped(Qt::Horizontal));
+    }
 
     const QRect target = centeredRect(QRectF(rect), size.width(), size.height()).toRect();
     if (icon.isNull()) {

@@ -11,18 +11,23 @@
 #include <QDial>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -168,6 +173,76 @@ private Q_SLOTS:
         // The submenu shows its arrow at the row's end.
         const QRect subRow = menu.actionGeometry(sub->menuAction());
         QVERIFY(inkIn(image, QRect(subRow.right() - 24, subRow.top(), 24, subRow.height()), ground) > 4);
+    }
+
+    // A closed branch points along the reading direction, whatever name the
+    // style gives its arrow: the arrow's broad side faces the start of the
+    // line, its tip the end.
+    void treeBranchPointsAlongReading_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("left to right") << Qt::LeftToRight;
+        QTest::newRow("right to left") << Qt::RightToLeft;
+    }
+
+    void treeBranchPointsAlongReading()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        // A theme whose closed arrow points right, as every theme draws it.
+        QTemporaryDir themes;
+        const QString folder = themes.path() + QStringLiteral("/arrows");
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/icons")));
+        QFile index(folder + QStringLiteral("/index.theme"));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nName=Arrows\nDirectories=icons\n\n[icons]\nSize=16\nType=Scalable\n");
+        index.close();
+        QImage arrow(16, 16, QImage::Format_ARGB32_Premultiplied);
+        arrow.fill(Qt::transparent);
+        {
+            QPainter painter(&arrow);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Qt::black);
+            painter.drawPolygon(QPolygon({ QPoint(5, 3), QPoint(12, 8), QPoint(5, 13) }));
+        }
+        QVERIFY(arrow.save(folder + QStringLiteral("/icons/pan-end-symbolic.png")));
+        const QStringList searchPaths = QIcon::themeSearchPaths();
+        const QString themeName = QIcon::themeName();
+        QIcon::setThemeSearchPaths({ themes.path() });
+        QIcon::setThemeName(QStringLiteral("arrows"));
+        const auto restore = qScopeGuard([&] {
+            QIcon::setThemeSearchPaths(searchPaths);
+            QIcon::setThemeName(themeName);
+        });
+        QVERIFY(!QIcon::fromTheme(QStringLiteral("pan-end-symbolic")).isNull());
+
+        QTreeWidget tree;
+        tree.setLayoutDirection(direction);
+        tree.setHeaderHidden(true);
+        auto* parent = new QTreeWidgetItem(&tree, { QStringLiteral("Parent") });
+        new QTreeWidgetItem(parent, { QStringLiteral("Child") });
+        tree.resize(200, 100);
+        QVERIFY(showAndWait(&tree));
+        const QRect row = tree.visualItemRect(parent);
+        const QRect branch = QStyle::visualRect(direction, tree.viewport()->rect(),
+                                                QRect(0, row.top(), tree.indentation(), row.height()));
+        const QImage image = grab(tree.viewport());
+        const QColor ground = image.pixelColor(branch.topLeft());
+        // Ink per column of the branch, then the columns where ink starts and
+        // ends: a right-pointing arrow is tallest at its first column.
+        QList<int> heights;
+        for (int x = branch.left(); x <= branch.right(); ++x) {
+            int ink = 0;
+            for (int y = branch.top(); y <= branch.bottom(); ++y) {
+                ink += QuiltWidgetTest::fuzzyColor(image.pixelColor(x, y), ground, 40) ? 0 : 1;
+            }
+            heights.append(ink);
+        }
+        const auto first = std::find_if(heights.cbegin(), heights.cend(), [](int h) { return h > 0; });
+        const auto last = std::find_if(heights.crbegin(), heights.crend(), [](int h) { return h > 0; });
+        QVERIFY(first != heights.cend());
+        const bool pointsRight = *first > *last;
+        QVERIFY2(pointsRight == (direction == Qt::LeftToRight),
+                 qPrintable(QStringLiteral("first column %1, last %2").arg(*first).arg(*last)));
     }
 
     // Without any icon theme every arrow and button still shows.
