@@ -49,12 +49,13 @@ T.SpinBox {
         id: d
 
         // The range end with the longer text, in the default locale: the
-        // field is sized for it whatever value it shows.
+        // field is sized for it whatever value it shows. An application's
+        // textFromValue may return null or a number.
         property TextMetrics metrics: TextMetrics {
             font: control.font
             text: {
-                const upper = control.textFromValue(control.to, Qt.locale())
-                const lower = control.textFromValue(control.from, Qt.locale())
+                const upper = String(control.textFromValue(control.to, Qt.locale()) ?? "")
+                const lower = String(control.textFromValue(control.from, Qt.locale()) ?? "")
                 return lower.length > upper.length ? lower : upper
             }
         }
