@@ -766,7 +766,7 @@ void drawControl(const QuiltStyle* style, QStyle::ControlElement control, const 
     if (FixedAnswers::drawsNothing(control)) {
         return;
     }
-    if (Element element = controlElement(control, { DrawControl, control, option, widget, {} }, style)) {
+    if (Element element = controlElement(control, { DrawControl, int(control), option, widget, {} }, style)) {
         element->refresh();
         element->draw(painter, control, -1, -1);
         return;
@@ -782,7 +782,7 @@ void drawComplexControl(const QuiltStyle* style, QStyle::ComplexControl control,
                         QPainter* painter, const QWidget* widget)
 {
     antialias(painter);
-    if (Element element = complexElement(control, { DrawComplexControl, control, option, widget, {} }, style)) {
+    if (Element element = complexElement(control, { DrawComplexControl, int(control), option, widget, {} }, style)) {
         element->refresh();
         element->draw(painter, -1, control, -1);
         return;
@@ -795,7 +795,7 @@ void drawComplexControl(const QuiltStyle* style, QStyle::ComplexControl control,
 QRect subControlRect(const QuiltStyle* style, QStyle::ComplexControl control, const QStyleOptionComplex* option,
                      QStyle::SubControl subControl, const QWidget* widget)
 {
-    if (Element element = complexElement(control, { SubControlRect, control, option, widget, {} }, style)) {
+    if (Element element = complexElement(control, { SubControlRect, int(control), option, widget, {} }, style)) {
         element->refresh();
         return element->subControlRect(subControl).toRect();
     }
@@ -840,7 +840,7 @@ void drawPrimitive(const QuiltStyle* style, QStyle::PrimitiveElement primitive, 
 QSize sizeFromContents(const QuiltStyle* style, QStyle::ContentsType type, const QStyleOption* option,
                        const QSize& contents, const QWidget* widget)
 {
-    if (Element element = sizeElement(type, { SizeFromContents, type, option, widget, contents }, style)) {
+    if (Element element = sizeElement(type, { SizeFromContents, int(type), option, widget, contents }, style)) {
         const AbstractElement::Answering answering(*element);
         return toSize(element->sizeFromContents(QSizeF(contents)));
     }
@@ -853,7 +853,7 @@ QSize sizeFromContents(const QuiltStyle* style, QStyle::ContentsType type, const
 QRect subElementRect(const QuiltStyle* style, QStyle::SubElement subElement, const QStyleOption* option,
                      const QWidget* widget)
 {
-    if (Element element = subElementElement(subElement, { SubElementRect, subElement, option, widget, {} }, style)) {
+    if (Element element = subElementElement(subElement, { SubElementRect, int(subElement), option, widget, {} }, style)) {
         element->refresh();
         return element->subElementRect(subElement).toRect();
     }
@@ -874,7 +874,7 @@ int pixelMetric(const QuiltStyle* style, QStyle::PixelMetric metric, const QStyl
     if (const auto fixed = FixedAnswers::pixelMetric(metric)) {
         return *fixed;
     }
-    if (Element element = metricElement(metric, { PixelMetric, metric, option, widget, {} }, style)) {
+    if (Element element = metricElement(metric, { PixelMetric, int(metric), option, widget, {} }, style)) {
         const AbstractElement::Answering answering(*element);
         return toMetric(element->pixelMetric(metric));
     }
@@ -887,7 +887,7 @@ int styleHint(const QuiltStyle* style, QStyle::StyleHint hint, const QStyleOptio
     if (const auto fixed = FixedAnswers::styleHint(style, hint, option, widget, returnData)) {
         return *fixed;
     }
-    if (Element element = hintElement(hint, { StyleHint, hint, option, widget, {} }, style)) {
+    if (Element element = hintElement(hint, { StyleHint, int(hint), option, widget, {} }, style)) {
         return element->styleHint(hint);
     }
     // The common style fills the focus indicator's format from the option's
@@ -901,7 +901,7 @@ int styleHint(const QuiltStyle* style, QStyle::StyleHint hint, const QStyleOptio
 QIcon standardIcon(const QuiltStyle* style, QStyle::StandardPixmap pixmap, const QStyleOption* option,
                    const QWidget* widget)
 {
-    if (Element element = iconElement(pixmap, { StandardIcon, pixmap, option, widget, {} }, style)) {
+    if (Element element = iconElement(pixmap, { StandardIcon, int(pixmap), option, widget, {} }, style)) {
         return element->standardIcon(pixmap);
     }
     return style->QCommonStyle::standardIcon(pixmap, option, widget);

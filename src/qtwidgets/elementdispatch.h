@@ -44,6 +44,18 @@ enum RequestKind
 // the element receives it with each request.
 struct RequestSite
 {
+    RequestSite() = default;
+    RequestSite(int kind, int enumerator, const QStyleOption* option, const QWidget* widget, QSize contents = {},
+                QRect place = {})
+        : kind(kind)
+        , enumerator(enumerator)
+        , option(option)
+        , widget(widget)
+        , contents(contents)
+        , place(place)
+    {
+    }
+
     int kind = 0;
     int enumerator = 0;
     const QStyleOption* option = nullptr;

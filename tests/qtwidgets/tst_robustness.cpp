@@ -120,7 +120,7 @@ QList<QStyle::SubControl> everySubControl()
 {
     QList<QStyle::SubControl> controls;
     for (const int value : enumerators("SubControl")) {
-        if (value != QStyle::SC_All && value != QStyle::SC_None) {
+        if (QStyle::SubControl(value) != QStyle::SC_All && QStyle::SubControl(value) != QStyle::SC_None) {
             controls.append(QStyle::SubControl(value));
         }
     }

@@ -126,9 +126,9 @@ private Q_SLOTS:
             const char* tag;
             QByteArray value;
         } mobiles[] = { { "unset", unset }, { "empty", empty }, { "set", QByteArray("1") } };
-        for (const QByteArray style :
+        for (const QByteArray& style :
              { QByteArray(), QByteArray("halcyon"), QByteArray("Halcyon"), QByteArray("other") }) {
-            for (const QByteArray platform : { QByteArray(), QByteArray("desktop:phone"), QByteArray("Phone") }) {
+            for (const QByteArray& platform : { QByteArray(), QByteArray("desktop:phone"), QByteArray("Phone") }) {
                 for (const auto& mobile : mobiles) {
                     for (const bool rtl : { false, true }) {
                         const bool halcyon = style.isEmpty() || style == "halcyon";
