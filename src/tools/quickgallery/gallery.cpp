@@ -10,7 +10,9 @@
 #include <QThread>
 #include <QtMath>
 
+#include <atomic>
 #include <cstdio>
+#include <memory>
 
 namespace
 {
@@ -19,16 +21,18 @@ constexpr auto PagesFolder = ":/qt/qml/QuiltQuickGallery/pages";
 // Waits until the window has shown a frame of what it holds now.
 bool waitForFrame(QQuickWindow* window)
 {
-    bool swapped = false;
-    const auto connection
-        = QObject::connect(window, &QQuickWindow::frameSwapped, window, [&swapped] { swapped = true; });
+    // The render thread may swap: the flag is set there at once, and a
+    // notice still queued when this returns finds it alive.
+    const auto swapped = std::make_shared<std::atomic_bool>(false);
+    const auto connection = QObject::connect(
+        window, &QQuickWindow::frameSwapped, window, [swapped] { swapped->store(true); }, Qt::DirectConnection);
     window->update();
-    for (int i = 0; i < 200 && !swapped; ++i) {
+    for (int i = 0; i < 200 && !swapped->load(); ++i) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(5);
     }
     QObject::disconnect(connection);
-    return swapped;
+    return swapped->load();
 }
 } // namespace
 
