@@ -108,18 +108,7 @@ QStringList moduleTypes()
     return types;
 }
 
-bool copyFolder(const QString& from, const QString& to)
-{
-    const QDir source(from);
-    if (!source.exists() || !QDir().mkpath(to))
-        return false;
-    for (const QFileInfo& entry : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to + u'/' + entry.fileName();
-        if (entry.isDir() ? !copyFolder(entry.filePath(), target) : !QFile::copy(entry.filePath(), target))
-            return false;
-    }
-    return true;
-}
+using QuiltQuickTest::copyFolder;
 
 QStringList documents(const QString& path)
 {
