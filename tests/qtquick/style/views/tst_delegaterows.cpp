@@ -18,8 +18,10 @@
 
 namespace
 {
-// Rows that cost nothing until a view asks for them: a tree view needs an
-// item model, and a million stored rows would cost more than the view.
+// Rows that cost nothing until a view asks for them: the table and tree
+// views need an item model (the table's delegates find no names of their
+// document over a plain count), and a million stored rows would cost more
+// than the view.
 class CountModel : public QAbstractListModel
 {
 public:
@@ -51,7 +53,8 @@ Item {
     property Item view: view
     %1 {
         id: view
-        anchors.fill: parent
+        width: 200
+        height: 300
         model: counter.rows
         delegate: %2
     }
@@ -92,7 +95,7 @@ private Q_SLOTS:
         }
         QTest::newRow("TableViewDelegate")
             << QByteArray("TableView") << QByteArray("TableViewDelegate { Component.onCompleted: ++counter.created }")
-            << false;
+            << true;
         QTest::newRow("TreeViewDelegate")
             << QByteArray("TreeView") << QByteArray("TreeViewDelegate { Component.onCompleted: ++counter.created }")
             << true;
@@ -133,10 +136,9 @@ private Q_SLOTS:
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QVERIFY(QQuickTest::qWaitForPolish(&window));
-            QVERIFY2(root->property("created").toInt() < 100,
-                     qPrintable(QStringLiteral("%1 of %2 rows created once shown")
-                                    .arg(root->property("created").toInt())
-                                    .arg(rows)));
+            const int created = root->property("created").toInt();
+            QVERIFY2(created > 0 && created < 100,
+                     qPrintable(QStringLiteral("%1 of %2 rows created once shown").arg(created).arg(rows)));
             auto* viewItem = root->property("view").value<QQuickItem*>();
             QVERIFY(viewItem);
             QQuickItem* first = nullptr;
