@@ -55,6 +55,7 @@ private Q_SLOTS:
     void debugLines();
     void markDuringPass();
     void firstPassOnCompletion();
+    void controlWithoutComponent();
     void uncreatable_data();
     void uncreatable();
 
@@ -229,6 +230,25 @@ Item {
     QTRY_COMPARE(passes.size(), 2);
     QCOMPARE(positioner->implicitWidth(), 66);
     QCOMPARE(sizes.size(), 2);
+}
+
+void tst_PositionerLayout::controlWithoutComponent()
+{
+    // An item made in C++ has no component to complete: its positioner waits
+    // for the polish phase, and without a style lays out nothing.
+    QQuickWindow window;
+    window.resize(100, 100);
+    QQuickItem control(window.contentItem());
+    auto* positioner = QuiltQuickTest::attached<Quilt::Quick::Positioner>(&control, true);
+    QVERIFY(positioner);
+    QVERIFY(layoutOf(&control));
+    QQuickItem label(&control);
+    label.setImplicitWidth(20);
+    label.setImplicitHeight(10);
+    positioner->setPositionItems({ &label });
+    window.show();
+    QVERIFY(QQuickTest::qWaitForPolish(&window));
+    QCOMPARE(positioner->implicitWidth(), -1);
 }
 
 void tst_PositionerLayout::uncreatable_data()
