@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QMetaProperty>
+#include <QQmlComponent>
 
 #include <array>
 #include <cmath>
@@ -210,6 +211,11 @@ PositionerLayout::PositionerLayout(QQuickItem* control)
         if (anyValid(LeftInset)) {
             d->set(HasInset);
         }
+        // Only a control being created has a completion to wait for; one
+        // that exists already is laid out in the polish phase alone.
+        if (QObject* component = qmlAttachedPropertiesObject<QQmlComponent>(control)) {
+            connect(component, SIGNAL(completed()), this, SLOT(layOutOnCompletion()));
+        }
     }
     polish();
 }
@@ -337,6 +343,24 @@ bool PositionerLayout::eventFilter(QObject* watched, QEvent* event)
 }
 
 void PositionerLayout::updatePolish()
+{
+    layOut();
+}
+
+void PositionerLayout::layOutOnCompletion()
+{
+    // A view reads a new delegate's size as soon as the delegate is created
+    // and goes on creating rows until its area is filled: a control that
+    // waited for the polish phase would measure nothing then. The first pass
+    // therefore runs once the control's whole component is complete (its
+    // deferred content made, its style resolved); the polish request made
+    // for it finds nothing left to do.
+    if (!d->has(Polishing)) {
+        layOut();
+    }
+}
+
+void PositionerLayout::layOut()
 {
     QQuickItem* control = d->control;
     if (!d->has(Dirty) || !control || !control->isVisible()) {

@@ -45,7 +45,12 @@ Q_SIGNALS:
 protected:
     void updatePolish() override;
 
+private Q_SLOTS:
+    void layOutOnCompletion();
+
 private:
+    void layOut();
+
     bool m_debug = false;
     std::unique_ptr<PositionerLayoutPrivate> d;
 };

@@ -49,8 +49,11 @@ T.TabButton {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, Quilt.Positioner.implicitWidth)
-    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, Quilt.Positioner.implicitHeight)
+    // The content has a size of its own only until the positioner has one.
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding, Quilt.Positioner.implicitWidth)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding, Quilt.Positioner.implicitHeight)
     // Set, so that the bar keeps each tab's own width instead of sharing its
     // width out among them.
     width: implicitWidth

@@ -29,12 +29,24 @@ Item {
         }
     }
 
+    // Until the control's positioner has laid the content out, and for good
+    // where the style answers nothing and so nothing is laid out, the icon
+    // and the text give the content a size: a control that measured nothing
+    // would have a view create every one of its rows. Once laid out, the
+    // positioner's size stands for the whole control and the content claims
+    // none.
+    readonly property bool __unplaced: (root.control?.Quilt.Positioner.implicitWidth ?? 0) < 0
+    implicitWidth: __unplaced ? (icon.visible ? icon.implicitWidth : 0) + (label.visible ? label.implicitWidth : 0) : 0
+    implicitHeight: __unplaced ? Math.max(icon.visible ? icon.implicitHeight : 0, label.visible ? label.implicitHeight : 0)
+                               : 0
+
     Quilt.PositionedItem.positionChildren: true
     Quilt.Mnemonics.enabled: (root.control?.enabled ?? false) && (root.control?.visible ?? false)
     Quilt.Mnemonics.controlType: Quilt.Mnemonics.ActionElement
     Quilt.Mnemonics.label: root.control?.text ?? ""
 
     Quilt.Icon {
+        id: icon
         transform: Translate { x: root.__shift }
         Quilt.PositionedItem.source: Quilt.PositionerSource.Icon
         Quilt.PositionedItem.minimumWidth: root.control?.icon.width ?? 0
@@ -45,6 +57,7 @@ Item {
     }
 
     Text {
+        id: label
         transform: Translate { x: root.__shift }
         Quilt.PositionedItem.source: Quilt.PositionerSource.Text
         text: root.Quilt.Mnemonics.richTextLabel ?? root.control?.text ?? ""

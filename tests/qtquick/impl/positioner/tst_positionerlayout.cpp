@@ -1,5 +1,6 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -53,6 +54,8 @@ class tst_PositionerLayout : public QObject
 private Q_SLOTS:
     void debugLines();
     void markDuringPass();
+    void firstPassOnCompletion();
+    void controlWithoutComponent();
     void uncreatable_data();
     void uncreatable();
 
@@ -64,6 +67,11 @@ void tst_PositionerLayout::debugLines()
 {
     QQuickWindow window;
     window.resize(300, 100);
+    // The first pass runs as the control's component completes: the capture
+    // starts before it is created.
+    QLoggingCategory::setFilterRules(u"*.debug=false"_s);
+    s_messages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(capture);
     auto control = QuiltQuickTest::createObject(&m_engine, R"(
 Item {
     width: 200; height: 40
@@ -73,18 +81,17 @@ Item {
     Item { id: label; implicitWidth: 50; implicitHeight: 12; Quilt.Element.type: "Label"
            Quilt.PositionedItem.source: Quilt.PositionerSource.Text }
 })");
-    QVERIFY(control);
     auto* item = qobject_cast<QQuickItem*>(control.get());
-    item->setParentItem(window.contentItem());
+    if (item) {
+        item->setParentItem(window.contentItem());
+    }
 
     // No logging rule silences what was asked for with `debug`.
-    QLoggingCategory::setFilterRules(u"*.debug=false"_s);
-    s_messages.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(capture);
     window.show();
     const bool polished = QQuickTest::qWaitForPolish(&window);
     qInstallMessageHandler(previous);
     QLoggingCategory::setFilterRules(QString());
+    QVERIFY(control);
     QVERIFY(polished);
 
     QStringList texts;
@@ -167,6 +174,81 @@ Item {
     QCOMPARE(passes.size(), 2);
     QCOMPARE(label->width(), 60);
     QCOMPARE(control->property("spacing").toDouble(), 6.0);
+}
+
+void tst_PositionerLayout::firstPassOnCompletion()
+{
+    QQmlComponent component(&m_engine);
+    component.setData(R"(
+import QtQuick
+import org.vyr.quilt.impl as Quilt
+Item {
+    width: 200; height: 40
+    property alias label: label
+    Quilt.Element.type: "Control"
+    Quilt.Positioner.positionItems: [label]
+    Item { id: label; implicitWidth: 50; implicitHeight: 12; Quilt.Element.type: "Label"
+           Quilt.PositionedItem.source: Quilt.PositionerSource.Text }
+})",
+                      QUrl());
+    std::unique_ptr<QObject> control(component.beginCreate(m_engine.rootContext()));
+    QVERIFY2(control, qPrintable(component.errorString()));
+    auto* item = qobject_cast<QQuickItem*>(control.get());
+    auto* positioner = QuiltQuickTest::attached<Quilt::Quick::Positioner>(item);
+    QVERIFY(positioner);
+    QQuickItem* layout = layoutOf(item);
+    QVERIFY(layout);
+    QSignalSpy passes(layout, SIGNAL(layoutFinished()));
+    QSignalSpy sizes(positioner, &Quilt::Quick::Positioner::implicitWidthChanged);
+
+    // Nothing is laid out while the component is still being made.
+    QCOMPARE(positioner->implicitWidth(), -1);
+    QCOMPARE(positioner->implicitHeight(), -1);
+
+    // Complete, without a window and so without a polish phase, the control
+    // knows its size and its items are in place.
+    component.completeCreate();
+    QCOMPARE(passes.size(), 1);
+    QCOMPARE(sizes.size(), 1);
+    QCOMPARE(positioner->implicitWidth(), 56);
+    QCOMPARE(positioner->implicitHeight(), 16);
+    auto* label = control->property("label").value<QQuickItem*>();
+    QCOMPARE(label->x(), 3);
+    QCOMPARE(label->width(), 50);
+
+    // The polish asked for at construction finds nothing left to do; later
+    // changes are laid out in the polish phase as before.
+    QQuickWindow window;
+    window.resize(300, 100);
+    item->setParentItem(window.contentItem());
+    window.show();
+    QVERIFY(QQuickTest::qWaitForPolish(&window));
+    QCOMPARE(passes.size(), 1);
+    label->setImplicitWidth(60);
+    QCOMPARE(positioner->implicitWidth(), 56);
+    QVERIFY(QQuickTest::qWaitForPolish(&window));
+    QTRY_COMPARE(passes.size(), 2);
+    QCOMPARE(positioner->implicitWidth(), 66);
+    QCOMPARE(sizes.size(), 2);
+}
+
+void tst_PositionerLayout::controlWithoutComponent()
+{
+    // An item made in C++ has no component to complete: its positioner waits
+    // for the polish phase, and without a style lays out nothing.
+    QQuickWindow window;
+    window.resize(100, 100);
+    QQuickItem control(window.contentItem());
+    auto* positioner = QuiltQuickTest::attached<Quilt::Quick::Positioner>(&control, true);
+    QVERIFY(positioner);
+    QVERIFY(layoutOf(&control));
+    QQuickItem label(&control);
+    label.setImplicitWidth(20);
+    label.setImplicitHeight(10);
+    positioner->setPositionItems({ &label });
+    window.show();
+    QVERIFY(QQuickTest::qWaitForPolish(&window));
+    QCOMPARE(positioner->implicitWidth(), -1);
 }
 
 void tst_PositionerLayout::uncreatable_data()

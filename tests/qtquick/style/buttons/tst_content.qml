@@ -129,5 +129,8 @@ TestCase {
         compare(attribute.value, "text-beside-icon")
         button.display = AbstractButton.IconOnly
         compare(attribute.value, "icon-only")
+        // No enumerator: shown as text beside icon, and still a Quick button.
+        button.display = 12345
+        compare(attribute.value, "text-beside-icon")
     }
 }

@@ -3,8 +3,8 @@ import QtQuick.Controls
 import "absurd.js" as Absurd
 
 // Item delegates alone and in views of a million rows, with absurd values.
-// The delegates in the views are given their height: before its first
-// layout a delegate measures 0 high, and a view would make every row.
+// The delegates in the views mostly leave their height to their content: a
+// view makes only the rows it shows.
 Row {
     id: root
 
@@ -42,7 +42,6 @@ Row {
             required property int index
             text: index === Absurd.hugeCount - 2 ? Absurd.longText : String(index)
             width: ListView.view.width
-            height: 40
             highlighted: ListView.isCurrentItem
         }
         Component.onCompleted: positionViewAtIndex(Absurd.hugeCount - 3, ListView.Beginning)
@@ -57,7 +56,6 @@ Row {
             text: String(index)
             checkState: index % 3 === 2 ? Absurd.badEnum : index % 3
             width: index % 2 ? -10 : 150
-            height: 40
         }
     }
 
@@ -65,6 +63,8 @@ Row {
         width: 150
         height: 300
         model: Absurd.hugeCount
+        // Without text and without a style's rules a row has nothing to
+        // measure and is rightly 0 high: it is given its height.
         delegate: SwitchDelegate {
             required property int index
             text: index === 1 ? Absurd.longText : ""
@@ -80,7 +80,6 @@ Row {
         delegate: SwipeDelegate {
             required property int index
             text: String(index)
-            height: 40
             swipe.right: Label { text: index === 1 ? Absurd.longText : "" }
         }
     }
