@@ -108,7 +108,7 @@ Flow {
         SelectionRectangle { target: tree; topLeftHandle: null; bottomRightHandle: null }
     }
 
-    // A wide tree: one node of a hundred thousand children.
+    // A wide tree: one node of ten thousand children.
     TreeView {
         id: wide
         width: 250
@@ -117,7 +117,7 @@ Flow {
         rowHeightProvider: () => 24
         model: TreeModel {
             TableModelColumn { display: "name" }
-            rows: [{ name: "root", rows: Array.from({ length: 100000 }, (_, index) => ({ name: String(index) })) }]
+            rows: [{ name: "root", rows: Array.from({ length: 10000 }, (_, index) => ({ name: String(index) })) }]
         }
         delegate: TreeViewDelegate { icon.name: Absurd.missingIconName; indentation: NaN }
     }
