@@ -21,6 +21,13 @@ T.AbstractDayOfWeekRow {
     bottomInset: Quilt.Style.properties.layout.inset.bottom
     font: Quilt.Style.properties.text.font
     spacing: Quilt.Style.properties.layout.spacing
+    // The template shares the width out among the days less the spacing: a
+    // spacing that is no finite number would make every day NaN or infinitely
+    // wide, and the row lay itself out again at every polish.
+    onSpacingChanged: {
+        if (!Number.isFinite(spacing))
+            spacing = 0
+    }
 
     Quilt.Element.type: "DayOfWeekRow"
     Quilt.Element.states.hovered: control.hovered

@@ -21,6 +21,13 @@ T.AbstractMonthGrid {
     bottomInset: Quilt.Style.properties.layout.inset.bottom
     font: Quilt.Style.properties.text.font
     spacing: Quilt.Style.properties.layout.spacing
+    // The template shares the width among the days less the spacing: a
+    // spacing that is no finite number would make every day NaN or
+    // infinitely large, and the grid lay itself out again at every polish.
+    onSpacingChanged: {
+        if (!Number.isFinite(spacing))
+            spacing = 0
+    }
 
     Quilt.Element.type: "MonthGrid"
     Quilt.Element.states.hovered: control.hovered

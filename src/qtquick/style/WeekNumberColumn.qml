@@ -21,6 +21,13 @@ T.AbstractWeekNumberColumn {
     bottomInset: Quilt.Style.properties.layout.inset.bottom
     font: Quilt.Style.properties.text.font
     spacing: Quilt.Style.properties.layout.spacing
+    // The template shares the height among the weeks less the spacing: a
+    // spacing that is no finite number would make every week NaN or
+    // infinitely large, and the column lay itself out again at every polish.
+    onSpacingChanged: {
+        if (!Number.isFinite(spacing))
+            spacing = 0
+    }
 
     Quilt.Element.type: "WeekNumberColumn"
     Quilt.Element.states.hovered: control.hovered

@@ -87,6 +87,32 @@ TestCase {
         compare(view.implicitHeight, view.contentItem.implicitHeight)
     }
 
+    // A spacing that is no number lays the cells out without any, once,
+    // also where the view shares out a size of its own.
+    function test_nonFiniteSpacing_data() {
+        const rows = []
+        for (const spacing of [NaN, Infinity, -Infinity]) {
+            rows.push({ tag: "DayOfWeekRow " + spacing, component: rowComponent, properties: {}, spacing: spacing })
+            rows.push({ tag: "MonthGrid " + spacing, component: gridComponent, properties: { month: 0, year: 2026 },
+                        spacing: spacing })
+            rows.push({ tag: "WeekNumberColumn " + spacing, component: columnComponent, properties: {}, spacing: spacing })
+        }
+        return rows
+    }
+
+    function test_nonFiniteSpacing(data) {
+        const view = createTemporaryObject(data.component, testCase, data.properties)
+        view.spacing = data.spacing
+        view.width = 300
+        view.height = 300
+        waitForRendering(view)
+        const labels = view.contentItem.children.filter(child => child.text !== undefined)
+        verify(Number.isFinite(view.contentItem.implicitWidth))
+        verify(Number.isFinite(view.contentItem.implicitHeight))
+        const last = labels[labels.length - 1]
+        verify(Number.isFinite(last.x) && Number.isFinite(last.y))
+    }
+
     Component {
         id: replacement
         Text {
