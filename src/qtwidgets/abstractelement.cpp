@@ -746,8 +746,10 @@ QSizeF AbstractElement::sizeFromContents(const QSizeF& contents, const StyleProp
 
     QSizeF base = contents;
     if (m_flags & SubtractHalfPadding) {
-        const double half = (padding.left() + padding.right()) / 2;
-        base = QSizeF(base.width() - half, base.height() - half);
+        // The caller added half of each axis' padding, as the space metrics
+        // report it (truncated), to the contents along that axis.
+        base = QSizeF(base.width() - std::trunc((padding.left() + padding.right()) / 2),
+                      base.height() - std::trunc((padding.top() + padding.bottom()) / 2));
     }
 
     const double width

@@ -609,6 +609,32 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 vs %2").arg(plain).arg(mnemonic)));
     }
 
+    // Tabs keep their padding around the text on both axes, upright or
+    // along a side: the text's line never touches the tab's edges.
+    void tabsRoomAroundText_data()
+    {
+        QTest::addColumn<QTabBar::Shape>("shape");
+        QTest::newRow("north") << QTabBar::RoundedNorth;
+        QTest::newRow("west") << QTabBar::RoundedWest;
+    }
+
+    void tabsRoomAroundText()
+    {
+        QFETCH(QTabBar::Shape, shape);
+        QTabBar bar;
+        bar.setShape(shape);
+        bar.addTab(QStringLiteral("Tree View"));
+        QVERIFY(showAndWait(&bar));
+        const bool vertical = shape == QTabBar::RoundedWest;
+        const QRect tab = bar.tabRect(0);
+        const int thickness = vertical ? tab.width() : tab.height();
+        const int length = vertical ? tab.height() : tab.width();
+        const QFontMetrics metrics = bar.fontMetrics();
+        QVERIFY2(thickness >= metrics.height() + 8, qPrintable(QString::number(thickness)));
+        QVERIFY2(length >= metrics.horizontalAdvance(QStringLiteral("Tree View")) + 16,
+                 qPrintable(QString::number(length)));
+    }
+
     // A dial shows a face and a handle that follows the value to where the
     // pointer set it.
     void dialFaceAndHandle_data()
