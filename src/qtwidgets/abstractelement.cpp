@@ -647,6 +647,9 @@ SubElementLayout AbstractElement::layout(const ElementChain& chain, const QStyle
             }
             const int flags = textFlags(properties) | Qt::TextShowMnemonic;
             std::optional<QFont> font = textGroup ? textGroup->font() : std::nullopt;
+            if (!font) {
+                font = dataFont();
+            }
             if (!font && m_widget) {
                 font = m_widget->font();
             }

@@ -4,6 +4,7 @@
 // popups stay opaque, the palette follows the style and item views keep the
 // look their data asks for.
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -173,6 +174,80 @@ private Q_SLOTS:
         // The submenu shows its arrow at the row's end.
         const QRect subRow = menu.actionGeometry(sub->menuAction());
         QVERIFY(inkIn(image, QRect(subRow.right() - 24, subRow.top(), 24, subRow.height()), ground) > 4);
+    }
+
+    // An action in a font of its own is drawn whole in it; a section's
+    // title stands before its line, not on it; the items of an exclusive
+    // group are round.
+    void menuItemsOfTheirOwn()
+    {
+        QMenu menu;
+        QAction* bold = menu.addAction(QStringLiteral("Emphasised"));
+        QFont font = menu.font();
+        font.setBold(true);
+        bold->setFont(font);
+        QAction* section = menu.addSection(QStringLiteral("Alignment"));
+        auto* group = new QActionGroup(&menu);
+        QAction* left = menu.addAction(QStringLiteral("Left Align"));
+        left->setCheckable(true);
+        left->setChecked(true);
+        group->addAction(left);
+        group->addAction(menu.addAction(QStringLiteral("Right Align")))->setCheckable(true);
+        QVERIFY(showAndWait(&menu));
+        const QImage image = grab(&menu);
+        const QColor ground = image.pixelColor(menu.width() / 2, menu.actionGeometry(bold).top() + 1);
+
+        // The ink of a row's text from its first column to its last.
+        const auto inkSpan = [&](const QRect& row) {
+            int first = -1;
+            int last = -1;
+            for (int x = row.left(); x <= row.right(); ++x) {
+                if (inkIn(image, QRect(x, row.top(), 1, row.height()), ground) > 0) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                }
+            }
+            return std::pair(first, last);
+        };
+        const QRect boldRow = menu.actionGeometry(bold);
+        const auto [boldFirst, boldLast] = inkSpan(boldRow);
+        const int advance = QFontMetrics(font).horizontalAdvance(bold->text());
+        QVERIFY2(boldLast - boldFirst >= advance - 3,
+                 qPrintable(QStringLiteral("%1 of %2").arg(boldLast - boldFirst).arg(advance)));
+
+        // The line runs from after the title to the row's end.
+        const QRect sectionRow = menu.actionGeometry(section);
+        const int lineX = sectionRow.right() - 10;
+        int lineY = -1;
+        for (int y = sectionRow.top(); y <= sectionRow.bottom() && lineY < 0; ++y) {
+            lineY = contrast(image.pixelColor(lineX, y), ground) > 1.1 ? y : -1;
+        }
+        QVERIFY(lineY >= 0);
+        int lineStart = lineX;
+        while (lineStart > sectionRow.left() && contrast(image.pixelColor(lineStart - 1, lineY), ground) > 1.1) {
+            --lineStart;
+        }
+        QFont titleFont = menu.font();
+        titleFont.setBold(true);
+        const int titleFirst = inkSpan(sectionRow).first;
+        QVERIFY2(lineStart > titleFirst + QFontMetrics(titleFont).horizontalAdvance(section->text()) - 3,
+                 qPrintable(QStringLiteral("line from %1, title from %2").arg(lineStart).arg(titleFirst)));
+
+        // The checked item's indicator is a disc in the accent colour: the
+        // corner of the box around it shows the menu.
+        const QRect leftRow = menu.actionGeometry(left);
+        const QColor accent = menu.palette().color(QPalette::Highlight);
+        QRect disc;
+        for (int y = leftRow.top(); y <= leftRow.bottom(); ++y) {
+            for (int x = leftRow.left(); x < leftRow.left() + 40; ++x) {
+                if (contrast(image.pixelColor(x, y), accent) < 1.2) {
+                    disc |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        QVERIFY2(disc.width() >= 10 && disc.height() >= 10, qPrintable(QStringLiteral("%1 x %2").arg(disc.width()).arg(disc.height())));
+        QVERIFY2(contrast(image.pixelColor(disc.topLeft() + QPoint(1, 1)), ground) < 1.2,
+                 qPrintable(image.pixelColor(disc.topLeft() + QPoint(1, 1)).name()));
     }
 
     // A closed branch points along the reading direction, whatever name the
