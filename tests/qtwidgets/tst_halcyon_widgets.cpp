@@ -14,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -581,6 +582,35 @@ private Q_SLOTS:
         QTRY_VERIFY(container->isVisible());
         QVERIFY(!container->testAttribute(Qt::WA_TranslucentBackground));
         combo.hidePopup();
+    }
+
+    // Translucent under a compositor, a combo box's list has no ground but
+    // the one its frame paints: the frame fills it.
+    void comboListFrameFillsItsGround()
+    {
+        QComboBox combo;
+        combo.addItems({ QStringLiteral("One"), QStringLiteral("Two") });
+        QVERIFY(showAndWait(&combo));
+        combo.showPopup();
+        auto* container = qobject_cast<QFrame*>(combo.view()->parentWidget());
+        QVERIFY(container);
+        QTRY_VERIFY(container->isVisible());
+        QStyleOptionFrame option;
+        option.initFrom(container);
+        option.rect = container->rect();
+        option.frameShape = container->frameShape();
+        option.lineWidth = container->lineWidth();
+        option.midLineWidth = container->midLineWidth();
+        QImage image(container->size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            container->style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, container);
+        }
+        combo.hidePopup();
+        const QColor centre = image.pixelColor(image.rect().center());
+        QCOMPARE(centre.alpha(), 255);
+        QVERIFY2(contrast(centre, qApp->palette().color(QPalette::Base)) < 1.1, qPrintable(centre.name()));
     }
 
     // Under a dark desktop palette the application's palette comes from the
