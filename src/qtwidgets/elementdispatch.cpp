@@ -874,6 +874,13 @@ int pixelMetric(const QuiltStyle* style, QStyle::PixelMetric metric, const QStyl
     if (const auto fixed = FixedAnswers::pixelMetric(metric)) {
         return *fixed;
     }
+    // A tool tip's label asks for its frame without an option: it is a frame
+    // all the same, and gets the tool tip's answer.
+    if (!option && widget && metric == QStyle::PM_ToolTipLabelFrameWidth) {
+        QStyleOptionFrame frame;
+        frame.initFrom(widget);
+        return pixelMetric(style, metric, &frame, widget);
+    }
     if (Element element = metricElement(metric, { PixelMetric, int(metric), option, widget, {} }, style)) {
         const AbstractElement::Answering answering(*element);
         return toMetric(element->pixelMetric(metric));

@@ -32,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -582,6 +583,42 @@ private Q_SLOTS:
         QTRY_VERIFY(container->isVisible());
         QVERIFY(!container->testAttribute(Qt::WA_TranslucentBackground));
         combo.hidePopup();
+    }
+
+    // A tool tip keeps its text off its frame by the frame and the padding.
+    void toolTipTextOffItsFrame()
+    {
+        QWidget anchor;
+        QVERIFY(showAndWait(&anchor));
+        QToolTip::showText(anchor.mapToGlobal(QPoint(10, 10)), QStringLiteral("MMMM tip"), &anchor);
+        QWidget* tip = nullptr;
+        QTRY_VERIFY((tip = [] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (widget->inherits("QTipLabel") && widget->isVisible()) {
+                    return widget;
+                }
+            }
+            return static_cast<QWidget*>(nullptr);
+        }()));
+        const QImage image = grab(tip);
+        QToolTip::hideText();
+        const QColor ground = qApp->palette().color(QPalette::ToolTipBase);
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (contrast(image.pixelColor(x, y), ground) >= 3.0) {
+                    ink |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        // Halcyon's border of 1 and padding of 4 by 6.
+        QVERIFY2(ink.left() >= 5 && ink.top() >= 4 && image.width() - 1 - ink.right() >= 5,
+                 qPrintable(QStringLiteral("text at %1, %2 .. %3 in %4 x %5")
+                                .arg(ink.left())
+                                .arg(ink.top())
+                                .arg(ink.right())
+                                .arg(image.width())
+                                .arg(image.height())));
     }
 
     // Translucent under a compositor, a combo box's list has no ground but
