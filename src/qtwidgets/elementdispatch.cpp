@@ -46,11 +46,14 @@
 
 #include <QHash>
 #include <QHashSeed>
+#include <QIcon>
 #include <QPainter>
+#include <QPixmap>
 #include <QStyleOption>
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <type_traits>
 
 namespace ElementDispatch
@@ -701,6 +704,50 @@ Element iconElement(QStyle::StandardPixmap pixmap, const RequestSite& site, cons
     }
 }
 
+// The plain arrows, as a calendar's month buttons show them: the style's
+// arrow indicators, tinted as every arrow it draws, where the common style's
+// are black and vanish on a dark surface.
+std::optional<QStyle::PrimitiveElement> arrowPrimitive(QStyle::StandardPixmap pixmap)
+{
+    switch (pixmap) {
+    case QStyle::SP_ArrowUp:
+        return QStyle::PE_IndicatorArrowUp;
+    case QStyle::SP_ArrowDown:
+        return QStyle::PE_IndicatorArrowDown;
+    case QStyle::SP_ArrowLeft:
+        return QStyle::PE_IndicatorArrowLeft;
+    case QStyle::SP_ArrowRight:
+        return QStyle::PE_IndicatorArrowRight;
+    default:
+        return std::nullopt;
+    }
+}
+
+QIcon arrowIcon(const QuiltStyle* style, QStyle::PrimitiveElement primitive, const QStyleOption* option,
+                const QWidget* widget)
+{
+    QStyleOption arrow;
+    if (widget) {
+        arrow.initFrom(widget);
+    } else if (option) {
+        arrow.state = option->state;
+        arrow.direction = option->direction;
+        arrow.palette = option->palette;
+    }
+    arrow.state |= QStyle::State_Enabled;
+    QIcon icon;
+    for (const int size : { 16, 22, 32, 48 }) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        arrow.rect = QRect(0, 0, size, size);
+        style->drawPrimitive(primitive, &arrow, &painter, widget);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 void antialias(QPainter* painter)
 {
     if (painter) {
@@ -910,6 +957,9 @@ QIcon standardIcon(const QuiltStyle* style, QStyle::StandardPixmap pixmap, const
 {
     if (Element element = iconElement(pixmap, { StandardIcon, int(pixmap), option, widget, {} }, style)) {
         return element->standardIcon(pixmap);
+    }
+    if (const auto primitive = arrowPrimitive(pixmap)) {
+        return arrowIcon(style, *primitive, option, widget);
     }
     return style->QCommonStyle::standardIcon(pixmap, option, widget);
 }

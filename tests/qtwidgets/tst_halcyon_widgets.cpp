@@ -585,6 +585,48 @@ private Q_SLOTS:
         combo.hidePopup();
     }
 
+    // The plain arrow icons (a calendar's month buttons) are the style's
+    // arrows in their colours, which follow the scheme, not black ones that
+    // vanish on a dark surface.
+    void arrowIconsAreTheStyles()
+    {
+        QPushButton button;
+        // The most opaque pixel: the ink.
+        const auto ink = [](const QImage& image) {
+            QColor result;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (!result.isValid() || c.alpha() > result.alpha()) {
+                        result = c;
+                    }
+                }
+            }
+            return result;
+        };
+        const std::pair<QStyle::StandardPixmap, QStyle::PrimitiveElement> arrows[] = {
+            { QStyle::SP_ArrowLeft, QStyle::PE_IndicatorArrowLeft },
+            { QStyle::SP_ArrowRight, QStyle::PE_IndicatorArrowRight },
+            { QStyle::SP_ArrowUp, QStyle::PE_IndicatorArrowUp },
+            { QStyle::SP_ArrowDown, QStyle::PE_IndicatorArrowDown },
+        };
+        for (const auto& [pixmap, primitive] : arrows) {
+            const QColor icon = ink(button.style()->standardIcon(pixmap, nullptr, &button).pixmap(16, 16).toImage());
+            QImage drawn(16, 16, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            {
+                QPainter painter(&drawn);
+                QStyleOption option;
+                option.initFrom(&button);
+                option.rect = drawn.rect();
+                button.style()->drawPrimitive(primitive, &option, &painter, &button);
+            }
+            const QColor arrow = ink(drawn);
+            QVERIFY2(icon.alpha() > 200 && contrast(icon, arrow) < 1.1,
+                     qPrintable(icon.name(QColor::HexArgb) + QStringLiteral(" vs ") + arrow.name(QColor::HexArgb)));
+        }
+    }
+
     // A tool tip keeps its text off its frame by the frame and the padding.
     void toolTipTextOffItsFrame()
     {
