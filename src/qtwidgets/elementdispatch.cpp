@@ -704,12 +704,15 @@ Element iconElement(QStyle::StandardPixmap pixmap, const RequestSite& site, cons
     }
 }
 
-// The plain arrows, as a calendar's month buttons show them: the style's
-// arrow indicators, tinted as every arrow it draws, where the common style's
-// are black and vanish on a dark surface.
-std::optional<QStyle::PrimitiveElement> arrowPrimitive(QStyle::StandardPixmap pixmap)
+// The plain arrows, as a calendar's month buttons show them, and a dialog's
+// close button: the style's arrow indicators and close mark, tinted as every
+// symbol it draws, where the common style's are black and vanish on a dark
+// surface.
+std::optional<QStyle::PrimitiveElement> symbolPrimitive(QStyle::StandardPixmap pixmap)
 {
     switch (pixmap) {
+    case QStyle::SP_DialogCloseButton:
+        return QStyle::PE_IndicatorTabClose;
     case QStyle::SP_ArrowUp:
         return QStyle::PE_IndicatorArrowUp;
     case QStyle::SP_ArrowDown:
@@ -723,8 +726,8 @@ std::optional<QStyle::PrimitiveElement> arrowPrimitive(QStyle::StandardPixmap pi
     }
 }
 
-QIcon arrowIcon(const QuiltStyle* style, QStyle::PrimitiveElement primitive, const QStyleOption* option,
-                const QWidget* widget)
+QIcon symbolIcon(const QuiltStyle* style, QStyle::PrimitiveElement primitive, const QStyleOption* option,
+                 const QWidget* widget)
 {
     QStyleOption arrow;
     if (widget) {
@@ -958,8 +961,8 @@ QIcon standardIcon(const QuiltStyle* style, QStyle::StandardPixmap pixmap, const
     if (Element element = iconElement(pixmap, { StandardIcon, int(pixmap), option, widget, {} }, style)) {
         return element->standardIcon(pixmap);
     }
-    if (const auto primitive = arrowPrimitive(pixmap)) {
-        return arrowIcon(style, *primitive, option, widget);
+    if (const auto primitive = symbolPrimitive(pixmap)) {
+        return symbolIcon(style, *primitive, option, widget);
     }
     return style->QCommonStyle::standardIcon(pixmap, option, widget);
 }

@@ -585,10 +585,10 @@ private Q_SLOTS:
         combo.hidePopup();
     }
 
-    // The plain arrow icons (a calendar's month buttons) are the style's
-    // arrows in their colours, which follow the scheme, not black ones that
-    // vanish on a dark surface.
-    void arrowIconsAreTheStyles()
+    // The plain arrow icons (a calendar's month buttons) and a dialog's close
+    // icon are the style's symbols in their colours, which follow the scheme,
+    // not black ones that vanish on a dark surface.
+    void symbolIconsAreTheStyles()
     {
         QPushButton button;
         // The most opaque pixel: the ink.
@@ -609,6 +609,7 @@ private Q_SLOTS:
             { QStyle::SP_ArrowRight, QStyle::PE_IndicatorArrowRight },
             { QStyle::SP_ArrowUp, QStyle::PE_IndicatorArrowUp },
             { QStyle::SP_ArrowDown, QStyle::PE_IndicatorArrowDown },
+            { QStyle::SP_DialogCloseButton, QStyle::PE_IndicatorTabClose },
         };
         for (const auto& [pixmap, primitive] : arrows) {
             const QColor icon = ink(button.style()->standardIcon(pixmap, nullptr, &button).pixmap(16, 16).toImage());
