@@ -647,6 +647,9 @@ SubElementLayout AbstractElement::layout(const ElementChain& chain, const QStyle
             }
             const int flags = textFlags(properties) | Qt::TextShowMnemonic;
             std::optional<QFont> font = textGroup ? textGroup->font() : std::nullopt;
+            if (!font) {
+                font = dataFont();
+            }
             if (!font && m_widget) {
                 font = m_widget->font();
             }
@@ -746,8 +749,10 @@ QSizeF AbstractElement::sizeFromContents(const QSizeF& contents, const StyleProp
 
     QSizeF base = contents;
     if (m_flags & SubtractHalfPadding) {
-        const double half = (padding.left() + padding.right()) / 2;
-        base = QSizeF(base.width() - half, base.height() - half);
+        // The caller added half of each axis' padding, as the space metrics
+        // report it (truncated), to the contents along that axis.
+        base = QSizeF(base.width() - std::trunc((padding.left() + padding.right()) / 2),
+                      base.height() - std::trunc((padding.top() + padding.bottom()) / 2));
     }
 
     const double width

@@ -128,6 +128,9 @@ public:
     virtual double spacing() const;
     virtual QSizeF secondarySize() const;
     virtual QSizeF iconSize() const;
+    // The font the request's own data asks for (a menu action's), taken
+    // where the style sets none; unset, the widget's.
+    virtual std::optional<QFont> dataFont() const { return std::nullopt; }
 
     QIcon icon() const { return m_icon; }
     void setIcon(const QIcon& icon) { m_icon = icon; }

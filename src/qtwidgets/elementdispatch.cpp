@@ -46,11 +46,14 @@
 
 #include <QHash>
 #include <QHashSeed>
+#include <QIcon>
 #include <QPainter>
+#include <QPixmap>
 #include <QStyleOption>
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <type_traits>
 
 namespace ElementDispatch
@@ -701,6 +704,53 @@ Element iconElement(QStyle::StandardPixmap pixmap, const RequestSite& site, cons
     }
 }
 
+// The plain arrows, as a calendar's month buttons show them, and a dialog's
+// close button: the style's arrow indicators and close mark, tinted as every
+// symbol it draws, where the common style's are black and vanish on a dark
+// surface.
+std::optional<QStyle::PrimitiveElement> symbolPrimitive(QStyle::StandardPixmap pixmap)
+{
+    switch (pixmap) {
+    case QStyle::SP_DialogCloseButton:
+        return QStyle::PE_IndicatorTabClose;
+    case QStyle::SP_ArrowUp:
+        return QStyle::PE_IndicatorArrowUp;
+    case QStyle::SP_ArrowDown:
+        return QStyle::PE_IndicatorArrowDown;
+    case QStyle::SP_ArrowLeft:
+        return QStyle::PE_IndicatorArrowLeft;
+    case QStyle::SP_ArrowRight:
+        return QStyle::PE_IndicatorArrowRight;
+    default:
+        return std::nullopt;
+    }
+}
+
+QIcon symbolIcon(const QuiltStyle* style, QStyle::PrimitiveElement primitive, const QStyleOption* option,
+                 const QWidget* widget)
+{
+    QStyleOption arrow;
+    if (widget) {
+        arrow.initFrom(widget);
+    } else if (option) {
+        arrow.state = option->state;
+        arrow.direction = option->direction;
+        arrow.palette = option->palette;
+    }
+    arrow.state |= QStyle::State_Enabled;
+    QIcon icon;
+    for (const int size : { 16, 22, 32, 48 }) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        arrow.rect = QRect(0, 0, size, size);
+        style->drawPrimitive(primitive, &arrow, &painter, widget);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 void antialias(QPainter* painter)
 {
     if (painter) {
@@ -874,6 +924,13 @@ int pixelMetric(const QuiltStyle* style, QStyle::PixelMetric metric, const QStyl
     if (const auto fixed = FixedAnswers::pixelMetric(metric)) {
         return *fixed;
     }
+    // A tool tip's label asks for its frame without an option: it is a frame
+    // all the same, and gets the tool tip's answer.
+    if (!option && widget && metric == QStyle::PM_ToolTipLabelFrameWidth) {
+        QStyleOptionFrame frame;
+        frame.initFrom(widget);
+        return pixelMetric(style, metric, &frame, widget);
+    }
     if (Element element = metricElement(metric, { PixelMetric, int(metric), option, widget, {} }, style)) {
         const AbstractElement::Answering answering(*element);
         return toMetric(element->pixelMetric(metric));
@@ -903,6 +960,9 @@ QIcon standardIcon(const QuiltStyle* style, QStyle::StandardPixmap pixmap, const
 {
     if (Element element = iconElement(pixmap, { StandardIcon, int(pixmap), option, widget, {} }, style)) {
         return element->standardIcon(pixmap);
+    }
+    if (const auto primitive = symbolPrimitive(pixmap)) {
+        return symbolIcon(style, *primitive, option, widget);
     }
     return style->QCommonStyle::standardIcon(pixmap, option, widget);
 }

@@ -109,6 +109,11 @@ QStringList FrameElement::hints() const
         const bool rightToLeft = m_frameOption && m_frameOption->direction == Qt::RightToLeft;
         result.append(rightToLeft ? QStringLiteral("panel-right") : QStringLiteral("panel-left"));
     }
+    // A combo box's list is a window of its own: translucent where a
+    // compositor blends it, it has no background but the one its frame draws.
+    if (m_widget->inherits("QComboBoxPrivateContainer")) {
+        result.append(QStringLiteral("popup"));
+    }
     const auto* dock = qobject_cast<const QDockWidget*>(m_widget->parent());
     if (dock && dock->features() != QDockWidget::NoDockWidgetFeatures) {
         switch (dock->dockLocation()) {

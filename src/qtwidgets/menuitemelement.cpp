@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cmath>
 #include <optional>
 
 namespace
@@ -200,15 +201,46 @@ void MenuItemElement::drawBackgroundAndBorder(QPainter* painter)
             bar = QRectF(centeredRect(bar, width, height).toRect());
         }
     }
+    // A section's title stands at the start of its line, never on it.
+    if (!m_text.isEmpty()) {
+        const QRectF title = m_layout.value(ElementNames::Text).rect;
+        const double gap = spacing();
+        if (m_option->direction == Qt::RightToLeft) {
+            bar.setRight(std::min(bar.right(), std::floor(title.left() - gap)));
+        } else {
+            bar.setLeft(std::max(bar.left(), std::ceil(title.right() + gap)));
+        }
+        if (bar.width() <= 0) {
+            return;
+        }
+    }
     paintStyledRect(painter, bar, m_separatorProperties, StyledRectMode::BackgroundAndBorder, QColor());
+}
+
+// An action with a font of its own (a bold "Bold") is measured by the menu
+// in it: laid out, elided and drawn in another, its row would cut it short.
+std::optional<QFont> MenuItemElement::dataFont() const
+{
+    if (!m_menuItemOption) {
+        return std::nullopt;
+    }
+    return m_menuItemOption->font;
 }
 
 void MenuItemElement::drawText(QPainter* painter)
 {
-    AbstractElement::drawText(painter);
+    if (!m_valid) {
+        return;
+    }
+    const std::optional<QFont> font = dataFont();
+    const QFont* own = font ? &*font : nullptr;
+    if (!m_text.isEmpty()) {
+        AbstractElement::drawText(painter, m_text, m_layout.value(ElementNames::Text).rect, m_properties,
+                                  Qt::Alignment(), own);
+    }
     if (!m_shortcutText.isEmpty()) {
         AbstractElement::drawText(painter, m_shortcutText, m_layout.value(ElementNames::ShortcutText).rect,
-                                  m_shortcutProperties);
+                                  m_shortcutProperties, Qt::Alignment(), own);
     }
 }
 

@@ -21,6 +21,7 @@ public:
     double pixelMetric(QStyle::PixelMetric metric) override;
     void update() override;
     void drawText(QPainter* painter) override;
+    std::optional<QFont> dataFont() const override;
     void drawBackgroundAndBorder(QPainter* painter) override;
     QStringList hints() const override;
     Quilt::Element::States states() const override;

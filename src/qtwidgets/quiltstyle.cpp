@@ -445,6 +445,8 @@ void QuiltStyle::applyStylePalette(const std::shared_ptr<Quilt::Style>& style, Q
         { QPalette::HighlightedText, { ElementNames::ItemViewItem }, false, State::Highlighted },
         { QPalette::ToolTipBase, { ElementNames::ToolTip }, true },
         { QPalette::ToolTipText, { ElementNames::ToolTip }, false },
+        { QPalette::Link, { QStringLiteral("Link") }, false },
+        { QPalette::LinkVisited, { QStringLiteral("Link.visited") }, false },
     };
     // Inactive windows ask the same chains as active ones: their colours are
     // copied below rather than asked again.

@@ -304,16 +304,14 @@ QSizeF TabElement::sizeFromContents(const QSizeF& contents)
         extra = std::trunc(extra + s);
     }
 
-    double width = contents.width();
-    double height = contents.height();
-    if (m_vertical) {
-        height += extra;
-    } else {
-        width += extra;
-    }
-    width = std::max(std::trunc(this->width()), width);
-    height = std::max(std::trunc(this->height()), height);
-    return AbstractElement::sizeFromContents(QSizeF(width, height), m_properties);
+    // A vertical tab is laid out upright, so its padding and size rules
+    // hold for the upright tab: the bar's contents come as thickness and
+    // length, and the size goes back the same way.
+    const QSizeF upright = m_vertical ? contents.transposed() : contents;
+    const double width = std::max(std::trunc(this->width()), upright.width() + extra);
+    const double height = std::max(std::trunc(this->height()), upright.height());
+    const QSizeF size = AbstractElement::sizeFromContents(QSizeF(width, height), m_properties);
+    return m_vertical ? size.transposed() : size;
 }
 
 double TabElement::pixelMetric(QStyle::PixelMetric metric)

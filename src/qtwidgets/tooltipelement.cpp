@@ -5,6 +5,8 @@
 
 #include <QStyleOption>
 
+#include <algorithm>
+
 ToolTipElement::ToolTipElement(const QStyleOptionFrame* option, QuiltStyle* style, const QWidget* widget)
     : AbstractElement(option, style, widget)
     , m_ownOption(option)
@@ -44,5 +46,8 @@ void ToolTipElement::draw(QPainter* painter, int, int, int primitive)
 
 double ToolTipElement::pixelMetric(QStyle::PixelMetric metric)
 {
-    return metric == QStyle::PM_ToolTipLabelFrameWidth ? averageBorderSize() : 0;
+    // The tip's label keeps its text this far, plus one pixel, from its
+    // edges: its border and its padding together, so that the text does not
+    // touch the frame.
+    return metric == QStyle::PM_ToolTipLabelFrameWidth ? std::max(0.0, averageBorderSize() + averagePadding() - 1) : 0;
 }

@@ -30,7 +30,7 @@ QByteArray styleSheet()
     return QuiltWidgetTest::standardStyleSheet() + R"(
 SizeProbe { padding: 4px; inset-left: 6px; }
 WideProbe { padding: 4px; inset-left: 6px; width: 200px; }
-HalfProbe { padding: 0 4px 0 8px; }
+HalfProbe { padding: 2px 4px 4px 8px; }
 TextProbe { color: #e01030; text-elide: right; font-size: 40px; font-weight: bold; }
 Button { icon-width: 18px; }
 PlaceProbe { padding: 2px; }
@@ -227,8 +227,9 @@ void tst_AbstractElement::sizeFromContents_data()
 
     QTest::newRow("padding and inset") << "SizeProbe" << 0 << true << QSizeF(110, 28);
     QTest::newRow("layout width") << "WideProbe" << 0 << true << QSizeF(200, 28);
+    // Half of each axis' own padding comes off that axis: 6 across, 3 down.
     QTest::newRow("half padding off") << "HalfProbe" << int(AbstractElement::SubtractHalfPadding) << true
-                                      << QSizeF(106, 14);
+                                      << QSizeF(106, 23);
     QTest::newRow("not valid") << "SizeProbe" << 0 << false << QSizeF(100, 20);
 }
 

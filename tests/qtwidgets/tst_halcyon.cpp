@@ -665,6 +665,11 @@ private Q_SLOTS:
         QUILT_COMPARE_COLOR(palette.color(QPalette::Highlight), QColor(0x19, 0x2c, 0x39));
         QUILT_COMPARE_COLOR(palette.color(QPalette::HighlightedText), QColor(0xfc, 0xfc, 0xfc));
         QUILT_COMPARE_COLOR(palette.color(QPalette::Disabled, QPalette::Text), QColor(0x6e, 0x71, 0x75));
+        // Links stay legible on the dark view (the default blue would not).
+        for (const auto role : { QPalette::Link, QPalette::LinkVisited }) {
+            const double ratio = contrast(palette.color(role), palette.color(QPalette::Base));
+            QVERIFY2(ratio >= 4.5, qPrintable(palette.color(role).name() + u' ' + QString::number(ratio)));
+        }
         QUILT_COMPARE_COLOR(palette.color(QPalette::Inactive, QPalette::Window), QColor(0x20, 0x23, 0x26));
 
         useScheme(QString());

@@ -4,6 +4,7 @@
 // popups stay opaque, the palette follows the style and item views keep the
 // look their data asks for.
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -173,6 +176,80 @@ private Q_SLOTS:
         // The submenu shows its arrow at the row's end.
         const QRect subRow = menu.actionGeometry(sub->menuAction());
         QVERIFY(inkIn(image, QRect(subRow.right() - 24, subRow.top(), 24, subRow.height()), ground) > 4);
+    }
+
+    // An action in a font of its own is drawn whole in it; a section's
+    // title stands before its line, not on it; the items of an exclusive
+    // group are round.
+    void menuItemsOfTheirOwn()
+    {
+        QMenu menu;
+        QAction* bold = menu.addAction(QStringLiteral("Emphasised"));
+        QFont font = menu.font();
+        font.setBold(true);
+        bold->setFont(font);
+        QAction* section = menu.addSection(QStringLiteral("Alignment"));
+        auto* group = new QActionGroup(&menu);
+        QAction* left = menu.addAction(QStringLiteral("Left Align"));
+        left->setCheckable(true);
+        left->setChecked(true);
+        group->addAction(left);
+        group->addAction(menu.addAction(QStringLiteral("Right Align")))->setCheckable(true);
+        QVERIFY(showAndWait(&menu));
+        const QImage image = grab(&menu);
+        const QColor ground = image.pixelColor(menu.width() / 2, menu.actionGeometry(bold).top() + 1);
+
+        // The ink of a row's text from its first column to its last.
+        const auto inkSpan = [&](const QRect& row) {
+            int first = -1;
+            int last = -1;
+            for (int x = row.left(); x <= row.right(); ++x) {
+                if (inkIn(image, QRect(x, row.top(), 1, row.height()), ground) > 0) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                }
+            }
+            return std::pair(first, last);
+        };
+        const QRect boldRow = menu.actionGeometry(bold);
+        const auto [boldFirst, boldLast] = inkSpan(boldRow);
+        const int advance = QFontMetrics(font).horizontalAdvance(bold->text());
+        QVERIFY2(boldLast - boldFirst >= advance - 3,
+                 qPrintable(QStringLiteral("%1 of %2").arg(boldLast - boldFirst).arg(advance)));
+
+        // The line runs from after the title to the row's end.
+        const QRect sectionRow = menu.actionGeometry(section);
+        const int lineX = sectionRow.right() - 10;
+        int lineY = -1;
+        for (int y = sectionRow.top(); y <= sectionRow.bottom() && lineY < 0; ++y) {
+            lineY = contrast(image.pixelColor(lineX, y), ground) > 1.1 ? y : -1;
+        }
+        QVERIFY(lineY >= 0);
+        int lineStart = lineX;
+        while (lineStart > sectionRow.left() && contrast(image.pixelColor(lineStart - 1, lineY), ground) > 1.1) {
+            --lineStart;
+        }
+        QFont titleFont = menu.font();
+        titleFont.setBold(true);
+        const int titleFirst = inkSpan(sectionRow).first;
+        QVERIFY2(lineStart > titleFirst + QFontMetrics(titleFont).horizontalAdvance(section->text()) - 3,
+                 qPrintable(QStringLiteral("line from %1, title from %2").arg(lineStart).arg(titleFirst)));
+
+        // The checked item's indicator is a disc in the accent colour: the
+        // corner of the box around it shows the menu.
+        const QRect leftRow = menu.actionGeometry(left);
+        const QColor accent = menu.palette().color(QPalette::Highlight);
+        QRect disc;
+        for (int y = leftRow.top(); y <= leftRow.bottom(); ++y) {
+            for (int x = leftRow.left(); x < leftRow.left() + 40; ++x) {
+                if (contrast(image.pixelColor(x, y), accent) < 1.2) {
+                    disc |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        QVERIFY2(disc.width() >= 10 && disc.height() >= 10, qPrintable(QStringLiteral("%1 x %2").arg(disc.width()).arg(disc.height())));
+        QVERIFY2(contrast(image.pixelColor(disc.topLeft() + QPoint(1, 1)), ground) < 1.2,
+                 qPrintable(image.pixelColor(disc.topLeft() + QPoint(1, 1)).name()));
     }
 
     // A closed branch points along the reading direction, whatever name the
@@ -508,6 +585,114 @@ private Q_SLOTS:
         combo.hidePopup();
     }
 
+    // The plain arrow icons (a calendar's month buttons) and a dialog's close
+    // icon are the style's symbols in their colours, which follow the scheme,
+    // not black ones that vanish on a dark surface.
+    void symbolIconsAreTheStyles()
+    {
+        QPushButton button;
+        // The most opaque pixel: the ink.
+        const auto ink = [](const QImage& image) {
+            QColor result;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (!result.isValid() || c.alpha() > result.alpha()) {
+                        result = c;
+                    }
+                }
+            }
+            return result;
+        };
+        const std::pair<QStyle::StandardPixmap, QStyle::PrimitiveElement> arrows[] = {
+            { QStyle::SP_ArrowLeft, QStyle::PE_IndicatorArrowLeft },
+            { QStyle::SP_ArrowRight, QStyle::PE_IndicatorArrowRight },
+            { QStyle::SP_ArrowUp, QStyle::PE_IndicatorArrowUp },
+            { QStyle::SP_ArrowDown, QStyle::PE_IndicatorArrowDown },
+            { QStyle::SP_DialogCloseButton, QStyle::PE_IndicatorTabClose },
+        };
+        for (const auto& [pixmap, primitive] : arrows) {
+            const QColor icon = ink(button.style()->standardIcon(pixmap, nullptr, &button).pixmap(16, 16).toImage());
+            QImage drawn(16, 16, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            {
+                QPainter painter(&drawn);
+                QStyleOption option;
+                option.initFrom(&button);
+                option.rect = drawn.rect();
+                button.style()->drawPrimitive(primitive, &option, &painter, &button);
+            }
+            const QColor arrow = ink(drawn);
+            QVERIFY2(icon.alpha() > 200 && contrast(icon, arrow) < 1.1,
+                     qPrintable(icon.name(QColor::HexArgb) + QStringLiteral(" vs ") + arrow.name(QColor::HexArgb)));
+        }
+    }
+
+    // A tool tip keeps its text off its frame by the frame and the padding.
+    void toolTipTextOffItsFrame()
+    {
+        QWidget anchor;
+        QVERIFY(showAndWait(&anchor));
+        QToolTip::showText(anchor.mapToGlobal(QPoint(10, 10)), QStringLiteral("MMMM tip"), &anchor);
+        QWidget* tip = nullptr;
+        QTRY_VERIFY((tip = [] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (widget->inherits("QTipLabel") && widget->isVisible()) {
+                    return widget;
+                }
+            }
+            return static_cast<QWidget*>(nullptr);
+        }()));
+        const QImage image = grab(tip);
+        QToolTip::hideText();
+        const QColor ground = qApp->palette().color(QPalette::ToolTipBase);
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (contrast(image.pixelColor(x, y), ground) >= 3.0) {
+                    ink |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        // Halcyon's border of 1 and padding of 4 by 6.
+        QVERIFY2(ink.left() >= 5 && ink.top() >= 4 && image.width() - 1 - ink.right() >= 5,
+                 qPrintable(QStringLiteral("text at %1, %2 .. %3 in %4 x %5")
+                                .arg(ink.left())
+                                .arg(ink.top())
+                                .arg(ink.right())
+                                .arg(image.width())
+                                .arg(image.height())));
+    }
+
+    // Translucent under a compositor, a combo box's list has no ground but
+    // the one its frame paints: the frame fills it.
+    void comboListFrameFillsItsGround()
+    {
+        QComboBox combo;
+        combo.addItems({ QStringLiteral("One"), QStringLiteral("Two") });
+        QVERIFY(showAndWait(&combo));
+        combo.showPopup();
+        auto* container = qobject_cast<QFrame*>(combo.view()->parentWidget());
+        QVERIFY(container);
+        QTRY_VERIFY(container->isVisible());
+        QStyleOptionFrame option;
+        option.initFrom(container);
+        option.rect = container->rect();
+        option.frameShape = container->frameShape();
+        option.lineWidth = container->lineWidth();
+        option.midLineWidth = container->midLineWidth();
+        QImage image(container->size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            container->style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, container);
+        }
+        combo.hidePopup();
+        const QColor centre = image.pixelColor(image.rect().center());
+        QCOMPARE(centre.alpha(), 255);
+        QVERIFY2(contrast(centre, qApp->palette().color(QPalette::Base)) < 1.1, qPrintable(centre.name()));
+    }
+
     // Under a dark desktop palette the application's palette comes from the
     // style: every text role stays legible on its own surface.
     void paletteFollowsTheStyle_data()
@@ -607,6 +792,32 @@ private Q_SLOTS:
         QCOMPARE(bar.tabRect(0).width(), bar.tabRect(1).width());
         QVERIFY2(std::abs(plain - mnemonic) * 10 < plain,
                  qPrintable(QStringLiteral("%1 vs %2").arg(plain).arg(mnemonic)));
+    }
+
+    // Tabs keep their padding around the text on both axes, upright or
+    // along a side: the text's line never touches the tab's edges.
+    void tabsRoomAroundText_data()
+    {
+        QTest::addColumn<QTabBar::Shape>("shape");
+        QTest::newRow("north") << QTabBar::RoundedNorth;
+        QTest::newRow("west") << QTabBar::RoundedWest;
+    }
+
+    void tabsRoomAroundText()
+    {
+        QFETCH(QTabBar::Shape, shape);
+        QTabBar bar;
+        bar.setShape(shape);
+        bar.addTab(QStringLiteral("Tree View"));
+        QVERIFY(showAndWait(&bar));
+        const bool vertical = shape == QTabBar::RoundedWest;
+        const QRect tab = bar.tabRect(0);
+        const int thickness = vertical ? tab.width() : tab.height();
+        const int length = vertical ? tab.height() : tab.width();
+        const QFontMetrics metrics = bar.fontMetrics();
+        QVERIFY2(thickness >= metrics.height() + 8, qPrintable(QString::number(thickness)));
+        QVERIFY2(length >= metrics.horizontalAdvance(QStringLiteral("Tree View")) + 16,
+                 qPrintable(QString::number(length)));
     }
 
     // A dial shows a face and a handle that follows the value to where the

@@ -360,12 +360,14 @@ void tst_TabElements::sizes_data()
     QTest::addColumn<bool>("button");
     QTest::addColumn<QSize>("expected");
 
-    // Contents 50 x 20; half the horizontal padding (5.5) comes off both
-    // dimensions, the padding (5, 6 and 3, 3) goes on; a gap is a spacing of 4.
-    QTest::newRow("icon only") << QTabBar::RoundedNorth << true << false << false << QSize(52, 21);
-    QTest::newRow("icon and text") << QTabBar::RoundedNorth << true << true << false << QSize(60, 21);
-    QTest::newRow("icon, text, button") << QTabBar::RoundedNorth << true << true << true << QSize(64, 21);
-    QTest::newRow("west, icon and text") << QTabBar::RoundedWest << true << true << false << QSize(56, 25);
+    // Contents 50 x 20 hold what the bar added for the padding, the space
+    // metrics (5 along the text, 3 across it): that comes off, the padding
+    // (5, 6 and 3, 3) goes on; a gap is a spacing of 4. A vertical tab's
+    // contents come as thickness and length, and it is padded upright.
+    QTest::newRow("icon only") << QTabBar::RoundedNorth << true << false << false << QSize(52, 23);
+    QTest::newRow("icon and text") << QTabBar::RoundedNorth << true << true << false << QSize(60, 23);
+    QTest::newRow("icon, text, button") << QTabBar::RoundedNorth << true << true << true << QSize(64, 23);
+    QTest::newRow("west, icon and text") << QTabBar::RoundedWest << true << true << false << QSize(53, 30);
     QTest::newRow("neither: not valid") << QTabBar::RoundedNorth << false << false << false << QSize(50, 20);
 }
 
