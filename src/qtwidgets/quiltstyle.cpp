@@ -458,9 +458,10 @@ void QuiltStyle::applyStylePalette(const std::shared_ptr<Quilt::Style>& style, Q
                 palette.setColor(group, source.role, *color);
             }
         }
-        // Text that stands for missing text: the field's text, faded.
+        // Text that stands for missing text: the field's text, faded only so
+        // far that dark text on a light field still reads at 4.5:1.
         QColor placeholder = palette.color(group, QPalette::Text);
-        placeholder.setAlphaF(placeholder.alphaF() * 0.6f);
+        placeholder.setAlphaF(placeholder.alphaF() * 0.7f);
         palette.setColor(group, QPalette::PlaceholderText, placeholder);
         // Bevels as Qt derives them from a button colour.
         const QColor button = palette.color(group, QPalette::Button);
