@@ -703,6 +703,38 @@ private Q_SLOTS:
         QUILT_COMPARE_COLOR(QApplication::palette().color(QPalette::Window), QColor(0xef, 0xf0, 0xf1));
     }
 
+    // The palette's inactive group is what the rules give a widget in an
+    // inactive window, not a copy of the active group: the dark scheme has
+    // inactive colours of its own, and each group takes its own.
+    void paletteGroups_data()
+    {
+        QTest::addColumn<QPalette::ColorRole>("role");
+        QTest::addColumn<QColor>("active");
+        QTest::addColumn<QColor>("inactive");
+        const QColor text(0xfc, 0xfc, 0xfc);
+        const QColor inactiveText(0xdc, 0xde, 0xe0);
+        QTest::newRow("window text") << QPalette::WindowText << text << inactiveText;
+        QTest::newRow("field text") << QPalette::Text << text << inactiveText;
+        QTest::newRow("button text") << QPalette::ButtonText << text << inactiveText;
+        QTest::newRow("selection") << QPalette::Highlight << QColor(0x19, 0x2c, 0x39) << QColor(0x1d, 0x25, 0x2b);
+        QTest::newRow("selected text") << QPalette::HighlightedText << text << inactiveText;
+        QTest::newRow("field") << QPalette::Base << QColor(0x14, 0x16, 0x18) << QColor(0x14, 0x16, 0x18);
+        QTest::newRow("window") << QPalette::Window << QColor(0x20, 0x23, 0x26) << QColor(0x20, 0x23, 0x26);
+    }
+
+    void paletteGroups()
+    {
+        QFETCH(QPalette::ColorRole, role);
+        QFETCH(QColor, active);
+        QFETCH(QColor, inactive);
+
+        useScheme(DarkScheme);
+        const QPalette palette = QApplication::palette();
+        useScheme(QString());
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Active, role), active);
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Inactive, role), inactive);
+    }
+
     // Qt draws a placeholder in the palette's faded text over the field: it
     // still reads at 4.5:1, in either scheme and either kind of window.
     void placeholderIsLegible_data()
