@@ -7,7 +7,6 @@
 // complaint is the one about the missing provider.
 
 #include <QDir>
-#include <QDirIterator>
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -16,7 +15,6 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,8 +62,6 @@ bool hideColorProvider(const QString& folder)
     qputenv("QT_PLUGIN_PATH", QFile::encodeName(folder));
     return true;
 }
-
-using QuiltQuickTest::copyFolder;
 
 // Names `path` as the application's colour scheme and changes the palette,
 // as an application does.
@@ -138,10 +134,7 @@ class SchemesTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        const QString styles
-            = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quilt/styles");
-        QVERIFY(copyFolder(qEnvironmentVariable("QUILT_TEST_SHIPPED_STYLES") + QStringLiteral("/halcyon"),
-                           styles + QStringLiteral("/halcyon")));
+        QVERIFY(QuiltQuickTest::installShippedStyle(QStringLiteral("halcyon")));
         m_output = QDir(qEnvironmentVariable("QUILT_LOOK_DIR"));
         QVERIFY(m_output.mkpath(QStringLiteral(".")));
         QVERIFY(m_folder.isValid());
