@@ -15,10 +15,7 @@ class HalcyonControlsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(QuiltQuickTest::installShippedStyle(QStringLiteral("halcyon")));
-    }
+    void initTestCase() { QVERIFY(QuiltQuickTest::installShippedStyle(QStringLiteral("halcyon"))); }
 
     // The title sits in the top padding: the contents start below it, from
     // either side, and an untitled box keeps the plain padding.

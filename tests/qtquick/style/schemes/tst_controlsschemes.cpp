@@ -303,10 +303,10 @@ private Q_SLOTS:
         const auto ratio = [&] {
             return contrast(drawnText()->property("color").value<QColor>(), ground);
         };
-        QTRY_VERIFY2(ratio() >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3:1")
-                                                    .arg(drawnText()->property("color").value<QColor>().name(),
-                                                         ground.name())
-                                                    .arg(ratio(), 0, 'f', 2)));
+        QTRY_VERIFY2(ratio() >= 4.5,
+                     qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                    .arg(drawnText()->property("color").value<QColor>().name(), ground.name())
+                                    .arg(ratio(), 0, 'f', 2)));
     }
 
 private:
