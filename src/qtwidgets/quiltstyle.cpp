@@ -377,11 +377,22 @@ std::optional<QPalette> QuiltStyle::stylePalette() const
     QPalette palette = standardPalette();
     applyStylePalette(style, palette);
     // Only the heaviest rule counts, also when it sets no window colour.
-    const Quilt::Properties::StylePropertyGroup* properties = rules.first() ? rules.first()->properties() : nullptr;
-    if (properties && properties->background()) {
-        if (const auto color = properties->background()->color()) {
-            palette.setBrush(QPalette::All, QPalette::Window, QBrush(color->toQColor(), Qt::SolidPattern));
+    const auto windowColor = [](const auto& matched) -> std::optional<QColor> {
+        const auto* properties = !matched.isEmpty() && matched.first() ? matched.first()->properties() : nullptr;
+        if (properties && properties->background()) {
+            if (const auto color = properties->background()->color()) {
+                return color->toQColor();
+            }
         }
+        return std::nullopt;
+    };
+    if (const auto color = windowColor(rules)) {
+        palette.setBrush(QPalette::All, QPalette::Window, QBrush(*color, Qt::SolidPattern));
+    }
+    // An inactive window is the same element with the hint "inactive".
+    element->setHints({ QStringLiteral("inactive") });
+    if (const auto color = windowColor(style->matches({ element }))) {
+        palette.setBrush(QPalette::Inactive, QPalette::Window, QBrush(*color, Qt::SolidPattern));
     }
     return palette;
 }
@@ -398,8 +409,10 @@ struct PaletteSource
     Quilt::Element::States states = Quilt::Element::State::None;
 };
 
+// With `inactiveWindow`, the chain sits in a window that carries the hint
+// "inactive", as the elements of a widget in an inactive window do.
 std::optional<QColor> resolvedColor(const std::shared_ptr<Quilt::Style>& style, const PaletteSource& source,
-                                    Quilt::Element::States states)
+                                    Quilt::Element::States states, bool inactiveWindow)
 {
     Quilt::ElementChain chain;
     for (const QString& entry : source.chain) {
@@ -410,6 +423,14 @@ std::optional<QColor> resolvedColor(const std::shared_ptr<Quilt::Style>& style, 
         chain.append(element);
     }
     chain.last()->setStates(source.states | states);
+    if (inactiveWindow) {
+        if (chain.first()->type() != ElementNames::ApplicationWindow) {
+            auto window = Quilt::Element::create();
+            window->setType(ElementNames::ApplicationWindow);
+            chain.prepend(window);
+        }
+        chain.first()->setHints(chain.first()->hints() << QStringLiteral("inactive"));
+    }
     Quilt::ElementQuery query(style);
     query.setElements(chain);
     if (!query.execute() || !query.hasMatches() || !query.properties()) {
@@ -448,21 +469,32 @@ void QuiltStyle::applyStylePalette(const std::shared_ptr<Quilt::Style>& style, Q
         { QPalette::Link, { QStringLiteral("Link") }, false },
         { QPalette::LinkVisited, { QStringLiteral("Link.visited") }, false },
     };
-    // Inactive windows ask the same chains as active ones: their colours are
-    // copied below rather than asked again.
-    const std::pair<QPalette::ColorGroup, Quilt::Element::States> groups[] = {
-        { QPalette::Active, State::None },
-        { QPalette::Disabled, State::Disabled },
+    // The inactive group answers for widgets in an inactive window: the same
+    // chains in a window with the hint "inactive", so that a style's rules
+    // for inactive windows (a paler selection, say) reach Qt's own painting.
+    struct Group
+    {
+        QPalette::ColorGroup group;
+        Quilt::Element::States states;
+        bool inactiveWindow;
     };
-    for (const auto& [group, states] : groups) {
+    const Group groups[] = {
+        { QPalette::Active, State::None, false },
+        { QPalette::Inactive, State::None, true },
+        { QPalette::Disabled, State::Disabled, false },
+    };
+    for (const auto& [group, states, inactiveWindow] : groups) {
         for (const PaletteSource& source : sources) {
-            if (const auto color = resolvedColor(style, source, states)) {
+            if (const auto color = resolvedColor(style, source, states, inactiveWindow)) {
                 palette.setColor(group, source.role, *color);
+            } else if (inactiveWindow) {
+                palette.setColor(group, source.role, palette.color(QPalette::Active, source.role));
             }
         }
-        // Text that stands for missing text: the field's text, faded.
+        // Text that stands for missing text: the field's text, faded only so
+        // far that dark text on a light field still reads at 4.5:1.
         QColor placeholder = palette.color(group, QPalette::Text);
-        placeholder.setAlphaF(placeholder.alphaF() * 0.6f);
+        placeholder.setAlphaF(placeholder.alphaF() * 0.7f);
         palette.setColor(group, QPalette::PlaceholderText, placeholder);
         // Bevels as Qt derives them from a button colour.
         const QColor button = palette.color(group, QPalette::Button);
@@ -471,15 +503,6 @@ void QuiltStyle::applyStylePalette(const std::shared_ptr<Quilt::Style>& style, Q
         palette.setColor(group, QPalette::Mid, button.darker(150));
         palette.setColor(group, QPalette::Dark, button.darker(200));
         palette.setColor(group, QPalette::Shadow, button.darker(300));
-    }
-    QList<QPalette::ColorRole> roles {
-        QPalette::PlaceholderText, QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark, QPalette::Shadow
-    };
-    for (const PaletteSource& source : sources) {
-        roles.append(source.role);
-    }
-    for (const QPalette::ColorRole role : std::as_const(roles)) {
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     }
 }
 

@@ -441,6 +441,8 @@ private Q_SLOTS:
         row("menu shortcut", { window, menu, menuItem, { QStringLiteral("ShortcutText") } });
         row("menu shortcut highlighted", { window, menu, menuItem, { QStringLiteral("ShortcutText") } },
             State::Highlighted);
+        row("menu shortcut pressed", { window, menu, menuItem, { QStringLiteral("ShortcutText") } },
+            State::Highlighted | State::Pressed);
         row("menu title", { window, menu, menuItem }, {}, { QStringLiteral("with-title") });
         row("menu bar item", { window, { QStringLiteral("MenuBar") }, { QStringLiteral("MenuBarItem") } });
         row("menu bar item hovered", { window, { QStringLiteral("MenuBar") }, { QStringLiteral("MenuBarItem") } },
@@ -519,6 +521,36 @@ private Q_SLOTS:
               { QStringLiteral("Button"), {}, { { QStringLiteral("role"), "destructive" } } } });
         row("tumbler current entry", { window, { QStringLiteral("Tumbler") }, { QStringLiteral("Text") } },
             State::Highlighted);
+
+        // The greys: placeholders, the tumbler's other entries (drawn at full
+        // opacity), and the calendar's day names, week numbers and days of
+        // the neighbouring months.
+        const Link placeholder { QStringLiteral("Text"), { QStringLiteral("placeholder") } };
+        const Link textField { QStringLiteral("TextField") };
+        row("text field placeholder", { window, textField, placeholder });
+        row("text field placeholder hovered", { window, textField, placeholder }, State::Hovered);
+        row("text field placeholder focused", { window, textField, placeholder },
+            State::ActiveFocus | State::VisualFocus);
+        row("text field placeholder in an inactive window", { inactiveWindow, textField, placeholder });
+        row("text area placeholder", { window, { QStringLiteral("TextArea") }, placeholder });
+        row("search field placeholder", { window, { QStringLiteral("SearchField") }, placeholder });
+        row("search field placeholder hovered", { window, { QStringLiteral("SearchField") }, placeholder },
+            State::Hovered);
+        const Link tumbler { QStringLiteral("Tumbler") };
+        row("tumbler entry", { window, tumbler, { QStringLiteral("Text") } });
+        row("tumbler entry hovered", { window, tumbler, { QStringLiteral("Text") } }, State::Hovered);
+        row("tumbler entry in an inactive window", { inactiveWindow, tumbler, { QStringLiteral("Text") } });
+        const Link label { QStringLiteral("Label") };
+        row("calendar day name", { window, { QStringLiteral("DayOfWeekRow") }, label });
+        row("calendar day name in an inactive window", { inactiveWindow, { QStringLiteral("DayOfWeekRow") }, label });
+        row("calendar week number", { window, { QStringLiteral("WeekNumberColumn") }, label });
+        row("calendar day of another month", { window, { QStringLiteral("MonthGrid") }, label });
+        row("calendar day of another month hovered", { window, { QStringLiteral("MonthGrid") }, label },
+            State::Hovered);
+        row("calendar day of another month in an inactive window",
+            { inactiveWindow, { QStringLiteral("MonthGrid") }, label });
+        row("calendar day", { window, { QStringLiteral("MonthGrid") }, label }, {},
+            { QStringLiteral("current-month") });
     }
 
     void textIsLegible()
@@ -674,6 +706,70 @@ private Q_SLOTS:
 
         useScheme(QString());
         QUILT_COMPARE_COLOR(QApplication::palette().color(QPalette::Window), QColor(0xef, 0xf0, 0xf1));
+    }
+
+    // The palette's inactive group is what the rules give a widget in an
+    // inactive window, not a copy of the active group: the dark scheme has
+    // inactive colours of its own, and each group takes its own.
+    void paletteGroups_data()
+    {
+        QTest::addColumn<QPalette::ColorRole>("role");
+        QTest::addColumn<QColor>("active");
+        QTest::addColumn<QColor>("inactive");
+        const QColor text(0xfc, 0xfc, 0xfc);
+        const QColor inactiveText(0xdc, 0xde, 0xe0);
+        QTest::newRow("window text") << QPalette::WindowText << text << inactiveText;
+        QTest::newRow("field text") << QPalette::Text << text << inactiveText;
+        QTest::newRow("button text") << QPalette::ButtonText << text << inactiveText;
+        QTest::newRow("selection") << QPalette::Highlight << QColor(0x19, 0x2c, 0x39) << QColor(0x1d, 0x25, 0x2b);
+        QTest::newRow("selected text") << QPalette::HighlightedText << text << inactiveText;
+        QTest::newRow("field") << QPalette::Base << QColor(0x14, 0x16, 0x18) << QColor(0x14, 0x16, 0x18);
+        QTest::newRow("window") << QPalette::Window << QColor(0x20, 0x23, 0x26) << QColor(0x20, 0x23, 0x26);
+    }
+
+    void paletteGroups()
+    {
+        QFETCH(QPalette::ColorRole, role);
+        QFETCH(QColor, active);
+        QFETCH(QColor, inactive);
+
+        useScheme(DarkScheme);
+        const QPalette palette = QApplication::palette();
+        useScheme(QString());
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Active, role), active);
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Inactive, role), inactive);
+    }
+
+    // Qt draws a placeholder in the palette's faded text over the field: it
+    // still reads at 4.5:1, in either scheme and either kind of window.
+    void placeholderIsLegible_data()
+    {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<QPalette::ColorGroup>("group");
+        QTest::newRow("active") << QString() << QPalette::Active;
+        QTest::newRow("inactive") << QString() << QPalette::Inactive;
+        QTest::newRow("dark: active") << DarkScheme << QPalette::Active;
+        QTest::newRow("dark: inactive") << DarkScheme << QPalette::Inactive;
+    }
+
+    void placeholderIsLegible()
+    {
+        QFETCH(QString, scheme);
+        QFETCH(QPalette::ColorGroup, group);
+
+        useScheme(scheme);
+        const QPalette palette = QApplication::palette();
+        useScheme(QString());
+        const QColor field = palette.color(group, QPalette::Base);
+        const QColor placeholder = palette.color(group, QPalette::PlaceholderText);
+        QVERIFY(placeholder.alpha() > 0);
+        const double a = placeholder.alphaF();
+        const QColor drawn = QColor::fromRgbF(float(placeholder.redF() * a + field.redF() * (1 - a)),
+                                              float(placeholder.greenF() * a + field.greenF() * (1 - a)),
+                                              float(placeholder.blueF() * a + field.blueF() * (1 - a)));
+        const double ratio = contrast(drawn, field);
+        QVERIFY2(ratio >= 4.5,
+                 qPrintable(QStringLiteral("%1 on %2: %3:1").arg(drawn.name(), field.name()).arg(ratio, 0, 'f', 2)));
     }
 
     // Widgets on screen take the new colours once the scheme file is

@@ -36,7 +36,7 @@ T.HeaderViewDelegate {
     contentItem: Text {
         horizontalAlignment: Quilt.Alignment.toQtHorizontal(control.Quilt.Style.properties.text.alignment.horizontal)
         verticalAlignment: Quilt.Alignment.toQtVertical(control.Quilt.Style.properties.text.alignment.vertical)
-        color: control.palette.windowText
+        color: control.Quilt.Style.properties.text.color ?? control.palette.windowText
         text: control.model?.[control.headerView?.textRole] ?? ""
     }
 

@@ -76,7 +76,7 @@ T.SearchField {
         // defaults stand in until it does.
         placeholderText: control.placeholderText ?? ""
         selectByMouse: control.selectTextByMouse ?? true
-        color: control.palette.text
+        color: control.Quilt.Style.properties.text.color ?? control.palette.text
         selectionColor: control.palette.highlight
         selectedTextColor: control.palette.highlightedText
         horizontalAlignment: Quilt.Alignment.toQtHorizontal(control.Quilt.Style.properties.text.alignment.horizontal)
@@ -95,7 +95,7 @@ T.SearchField {
             height: input.height - input.topPadding - input.bottomPadding
             text: control.placeholderText ?? ""
             font: input.font
-            color: control.palette.placeholderText
+            color: Quilt.Style.properties.text.color ?? control.palette.placeholderText
             // A centred placeholder would sit under the cursor.
             visible: input.length === 0 && input.preeditText === ""
                      && (!input.activeFocus || input.horizontalAlignment !== Qt.AlignHCenter)

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QStandardPaths>
 
 #include <dlfcn.h>
 #include <link.h>
@@ -28,6 +29,17 @@ bool copyFolder(const QString& from, const QString& to)
         copied = true;
     }
     return copied;
+}
+
+bool installShippedStyle(const QString& id)
+{
+    const QString styles
+        = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quilt/styles/");
+    if (!copyFolder(qEnvironmentVariable("QUILT_TEST_SHIPPED_STYLES") + u'/' + id, styles + id)) {
+        return false;
+    }
+    Quilt::StyleRegistry::instance()->load();
+    return true;
 }
 
 bool writeCssStyle(const QuiltTest::TemporaryXdg& xdg, const QString& id, const QByteArray& css)

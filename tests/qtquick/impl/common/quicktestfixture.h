@@ -49,6 +49,13 @@ private:
 // could not be.
 bool copyFolder(const QString& from, const QString& to);
 
+// Copies the shipped style `id` (from the folder QUILT_TEST_SHIPPED_STYLES
+// names) into the test's data home, where the registry, loaded here, finds
+// it by name: the harness hides the installed data. Call it once the
+// application exists, before anything asks for the style. False when the
+// style could not be copied.
+bool installShippedStyle(const QString& id);
+
 // The platform fixture loaded by the registry (QUILT_FORCE_PLATFORM), whose
 // invokable setters switch smooth scrolling and the animation speed.
 QObject* testPlatform();

@@ -2,11 +2,8 @@
 // page shows of single controls in their states (disabled, checked, flat,
 // swiped, right to left) and that nothing stale is left in the picture.
 
-#include <QDir>
-#include <QDirIterator>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
-#include <QStandardPaths>
 #include <QTest>
 #include <QtMath>
 
@@ -20,8 +17,6 @@ using namespace GalleryProbe;
 
 namespace
 {
-using QuiltQuickTest::copyFolder;
-
 int darkness(const QColor& colour)
 {
     return 255 - qGray(colour.rgb());
@@ -69,10 +64,7 @@ class GalleryLookTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        const QString styles
-            = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quilt/styles");
-        QVERIFY(copyFolder(qEnvironmentVariable("QUILT_TEST_SHIPPED_STYLES") + QStringLiteral("/halcyon"),
-                           styles + QStringLiteral("/halcyon")));
+        QVERIFY(QuiltQuickTest::installShippedStyle(QStringLiteral("halcyon")));
         m_window = QuiltQuickGallery::load(m_engine);
         QVERIFY(m_window);
         QVERIFY(QTest::qWaitForWindowExposed(m_window));

@@ -2,11 +2,8 @@
 // page loads in its three copies without a warning, the parts of controls sit
 // mirrored in the right-to-left copy, and disabled parts look different.
 
-#include <QDir>
-#include <QDirIterator>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
-#include <QStandardPaths>
 #include <QTest>
 #include <QtMath>
 
@@ -16,11 +13,6 @@
 
 using namespace GalleryProbe;
 
-namespace
-{
-using QuiltQuickTest::copyFolder;
-} // namespace
-
 class GalleryPagesTest : public QObject
 {
     Q_OBJECT
@@ -28,12 +20,7 @@ class GalleryPagesTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        // The harness hides the installed data: the shipped style comes into
-        // the test's own data home before anything looks for it.
-        const QString styles
-            = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quilt/styles");
-        QVERIFY(copyFolder(qEnvironmentVariable("QUILT_TEST_SHIPPED_STYLES") + QStringLiteral("/halcyon"),
-                           styles + QStringLiteral("/halcyon")));
+        QVERIFY(QuiltQuickTest::installShippedStyle(QStringLiteral("halcyon")));
         m_window = QuiltQuickGallery::load(m_engine);
         QVERIFY(m_window);
         QVERIFY(QTest::qWaitForWindowExposed(m_window));

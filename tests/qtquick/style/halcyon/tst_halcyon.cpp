@@ -1,35 +1,21 @@
 // The Quick controls under halcyon, whose sheets they share with the widget
 // style: what the shared rules must still give the controls alone.
 
-#include <QDir>
-#include <QDirIterator>
 #include <QGuiApplication>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QStandardPaths>
 #include <QTest>
 
 #include "quicktestfixture.h"
-
-namespace
-{
-using QuiltQuickTest::copyFolder;
-} // namespace
 
 class HalcyonControlsTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        const QString styles
-            = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quilt/styles");
-        QVERIFY(copyFolder(qEnvironmentVariable("QUILT_TEST_SHIPPED_STYLES") + QStringLiteral("/halcyon"),
-                           styles + QStringLiteral("/halcyon")));
-    }
+    void initTestCase() { QVERIFY(QuiltQuickTest::installShippedStyle(QStringLiteral("halcyon"))); }
 
     // The title sits in the top padding: the contents start below it, from
     // either side, and an untitled box keeps the plain padding.

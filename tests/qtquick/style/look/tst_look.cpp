@@ -6,22 +6,18 @@
 // and has a property `mirrored` that lays them out right to left.
 
 #include <QDir>
-#include <QDirIterator>
 #include <QGuiApplication>
 #include <QImage>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QStandardPaths>
 #include <QTest>
 
 #include "quicktestfixture.h"
 
 namespace
 {
-using QuiltQuickTest::copyFolder;
-
 bool hasProperty(const QObject* object, const char* name)
 {
     return object->metaObject()->indexOfProperty(name) >= 0;
@@ -35,10 +31,7 @@ class LookTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        const QString styles
-            = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quilt/styles");
-        QVERIFY(copyFolder(qEnvironmentVariable("QUILT_TEST_SHIPPED_STYLES") + QStringLiteral("/halcyon"),
-                           styles + QStringLiteral("/halcyon")));
+        QVERIFY(QuiltQuickTest::installShippedStyle(QStringLiteral("halcyon")));
         m_output = QDir(qEnvironmentVariable("QUILT_LOOK_DIR"));
         QVERIFY(m_output.mkpath(QStringLiteral(".")));
     }

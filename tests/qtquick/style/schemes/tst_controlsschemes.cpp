@@ -7,7 +7,6 @@
 // complaint is the one about the missing provider.
 
 #include <QDir>
-#include <QDirIterator>
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -16,12 +15,13 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "quicktestfixture.h"
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace
@@ -65,8 +65,6 @@ bool hideColorProvider(const QString& folder)
     return true;
 }
 
-using QuiltQuickTest::copyFolder;
-
 // Names `path` as the application's colour scheme and changes the palette,
 // as an application does.
 void useScheme(const QString& path)
@@ -74,6 +72,21 @@ void useScheme(const QString& path)
     qApp->setProperty("VYR_COLOR_SCHEME_PATH", path);
     QEvent change(QEvent::ApplicationPaletteChange);
     QCoreApplication::sendEvent(qApp, &change);
+}
+
+double luminance(const QColor& color)
+{
+    const auto channel = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 bool fuzzyColor(const QColor& actual, const QColor& expected, int tolerance = 6)
@@ -138,10 +151,7 @@ class SchemesTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        const QString styles
-            = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quilt/styles");
-        QVERIFY(copyFolder(qEnvironmentVariable("QUILT_TEST_SHIPPED_STYLES") + QStringLiteral("/halcyon"),
-                           styles + QStringLiteral("/halcyon")));
+        QVERIFY(QuiltQuickTest::installShippedStyle(QStringLiteral("halcyon")));
         m_output = QDir(qEnvironmentVariable("QUILT_LOOK_DIR"));
         QVERIFY(m_output.mkpath(QStringLiteral(".")));
         QVERIFY(m_folder.isValid());
@@ -222,6 +232,81 @@ private Q_SLOTS:
         } else {
             QVERIFY(messages.isEmpty());
         }
+    }
+
+    // Text that a control draws takes the style's colour, not the palette's,
+    // which a scheme file leaves light: under the dark scheme it reads on
+    // the control's dark ground.
+    void textReadsInTheDark_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("ground");
+        const QColor field(0x14, 0x16, 0x18);
+        QTest::newRow("search field") << QByteArray("SearchField { text: \"query\" }") << QStringLiteral("query")
+                                      << field;
+        QTest::newRow("text field placeholder")
+            << QByteArray("TextField { placeholderText: \"Name\" }") << QStringLiteral("Name") << field;
+        QTest::newRow("header section") << QByteArray(R"(
+            import Qt.labs.qmlmodels
+            Column {
+                HorizontalHeaderView {
+                    syncView: table
+                    delegate: HorizontalHeaderViewDelegate {}
+                }
+                TableView {
+                    id: table
+                    width: 100; height: 40
+                    model: TableModel {
+                        TableModelColumn { display: "name" }
+                        rows: [{ name: "Apples" }]
+                    }
+                    delegate: TableViewDelegate {}
+                }
+            })") << QStringLiteral("1") << QColor(0x25, 0x28, 0x2c);
+    }
+
+    void textReadsInTheDark()
+    {
+        if (providerHidden()) {
+            QSKIP("Without the colour provider there are no scheme colours");
+        }
+        QFETCH(QByteArray, document);
+        QFETCH(QString, text);
+        QFETCH(QColor, ground);
+
+        useScheme(QStringLiteral(QUILT_TEST_DARK_SCHEME));
+        QQmlComponent component(&m_engine);
+        component.setData("import QtQuick\nimport QtQuick.Controls\n" + document, QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        auto* root = qobject_cast<QQuickItem*>(object.get());
+        QVERIFY2(root, qPrintable(component.errorString()));
+        QQuickWindow window;
+        window.resize(240, 120);
+        root->setParentItem(window.contentItem());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        const auto drawnText = [&]() -> QQuickItem* {
+            QList<QQuickItem*> items { root };
+            while (!items.isEmpty()) {
+                QQuickItem* item = items.takeFirst();
+                if (item->isVisible() && item->property("text").toString() == text
+                    && item->property("color").isValid()) {
+                    return item;
+                }
+                items.append(item->childItems());
+            }
+            return nullptr;
+        };
+        QTRY_VERIFY(drawnText());
+        const auto ratio = [&] {
+            return contrast(drawnText()->property("color").value<QColor>(), ground);
+        };
+        QTRY_VERIFY2(ratio() >= 4.5,
+                     qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                    .arg(drawnText()->property("color").value<QColor>().name(), ground.name())
+                                    .arg(ratio(), 0, 'f', 2)));
     }
 
 private:
