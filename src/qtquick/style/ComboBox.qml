@@ -7,6 +7,38 @@ import org.vyr.quilt.impl as Quilt
 T.ComboBox {
     id: control
 
+    // The popup's list. A component of its own because it names itself: an
+    // id anywhere inside the popup would make QML build the popup with the
+    // combo box instead of on its first use.
+    component EntryList: ListView {
+        id: list
+
+        required property T.ComboBox control
+
+        // Only the delegates made for the visible range are measured.
+        implicitWidth: {
+            let widest = 0
+            for (const child of contentItem.children) {
+                if (child.visible)
+                    widest = Math.max(widest, child.implicitWidth)
+            }
+            return widest
+        }
+        implicitHeight: contentHeight
+        model: control.delegateModel
+        currentIndex: control.highlightedIndex
+        highlightMoveDuration: 0
+        clip: true
+        boundsBehavior: ListView.StopAtBounds
+
+        add: Transition {
+            PropertyAction { property: "width"; value: list.width }
+        }
+        populate: Transition {
+            PropertyAction { property: "width"; value: list.width }
+        }
+    }
+
     Quilt.Element.type: "ComboBox"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -114,6 +146,7 @@ T.ComboBox {
         LayoutMirroring.enabled: control.mirrored
     }
 
+    // Nothing in the popup may carry an id (see EntryList).
     popup: Popup {
         Quilt.Element.hints: [
             Quilt.ElementHint { name: "combobox" }
@@ -126,34 +159,12 @@ T.ComboBox {
         margins: 0
 
         contentItem: ScrollView {
-            implicitWidth: list.implicitWidth + leftPadding + rightPadding
-            implicitHeight: list.implicitHeight + topPadding + bottomPadding
+            // The list is the scroll view's content item.
+            implicitWidth: contentItem.implicitWidth + leftPadding + rightPadding
+            implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
 
-            ListView {
-                id: list
-
-                // Only the delegates made for the visible range are measured.
-                implicitWidth: {
-                    let widest = 0
-                    for (const child of contentItem.children) {
-                        if (child.visible)
-                            widest = Math.max(widest, child.implicitWidth)
-                    }
-                    return widest
-                }
-                implicitHeight: contentHeight
-                model: control.delegateModel
-                currentIndex: control.highlightedIndex
-                highlightMoveDuration: 0
-                clip: true
-                boundsBehavior: ListView.StopAtBounds
-
-                add: Transition {
-                    PropertyAction { property: "width"; value: list.width }
-                }
-                populate: Transition {
-                    PropertyAction { property: "width"; value: list.width }
-                }
+            EntryList {
+                control: control
             }
         }
     }

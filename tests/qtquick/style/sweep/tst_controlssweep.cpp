@@ -27,6 +27,7 @@
 
 #include <private/qhooks_p.h>
 
+#include <algorithm>
 #include <atomic>
 
 #include "quicktestfixture.h"
@@ -335,6 +336,27 @@ private Q_SLOTS:
                 own.append(message);
         }
         QVERIFY2(own.isEmpty(), qPrintable(joined(own)));
+    }
+
+    // A combo box's popup, with its list and their bars, is built when first
+    // asked for, not with every combo box.
+    void comboBoxPopupOnFirstUse()
+    {
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick\nimport org.vyr.quilt\nComboBox { model: 3 }\n", QUrl());
+        std::unique_ptr<QObject> combo(component.create());
+        QVERIFY2(combo, qPrintable(component.errorString()));
+        const auto popups = [&] {
+            const QList<QObject*> children = combo->findChildren<QObject*>();
+            return std::count_if(children.begin(), children.end(),
+                                 [](const QObject* child) { return child->inherits("QQuickPopup"); });
+        };
+        QCOMPARE(popups(), 0);
+        QObject* popup = combo->property("popup").value<QObject*>();
+        QVERIFY(popup);
+        QCOMPARE(popups(), 1);
+        takeMessages();
     }
 
     // What one control of each type costs in QObjects, shown in a window:

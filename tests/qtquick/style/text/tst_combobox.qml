@@ -109,7 +109,9 @@ TestCase {
                                                       + combo.popup.rightPadding
                                                       + combo.popup.contentItem.leftPadding
                                                       + combo.popup.contentItem.rightPadding))
-            compare(combo.popup.height, Math.min(data.count * 20 + paddings, testCase.height))
+            // The list is built when the popup first opens and grows to its
+            // entries in the polish before the first frame.
+            tryCompare(combo.popup, "height", Math.min(data.count * 20 + paddings, testCase.height))
             // Within the window, scrolling where it is capped.
             const top = combo.popup.contentItem.mapToItem(null, 0, 0).y
             verify(top >= 0)
