@@ -22,7 +22,7 @@ foreach(variant IN ITEMS halcyon emptystyle nostyle)
     endif()
     set(name tst_controlssweep_${variant})
     quilt_add_controls_quick_test(${name} SOURCES "${dir}/tst_controlssweep.cpp" WINDOW
-        LIBRARIES Qt6::CorePrivate ENVIRONMENT ${environment} ARGUMENTS family objectsPerControl)
+        LIBRARIES Qt6::CorePrivate ENVIRONMENT ${environment} "QUILT_SWEEP_FORMS_APART=1")
     get_test_property(${name} ENVIRONMENT test_environment)
     get_test_property(${name} TIMEOUT test_timeout)
     foreach(form IN LISTS absurd_forms)

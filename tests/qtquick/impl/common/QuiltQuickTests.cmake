@@ -33,17 +33,16 @@ function(_quilt_quick_test_properties name window activation environment)
 endfunction()
 
 # quilt_add_quick_test(NAME SOURCES ... [WINDOW] [ACTIVATION] [LIBRARIES ...]
-#                      [ENVIRONMENT ...] [ARGUMENTS ...])
+#                      [ENVIRONMENT ...])
 # A C++ Qt Test; its source ends with QUILT_QUICK_TEST_MAIN(TestClass, css).
-# ARGUMENTS go to the test's command line (test functions to run, say).
 function(quilt_add_quick_test name)
-    cmake_parse_arguments(T "WINDOW;ACTIVATION" "" "SOURCES;LIBRARIES;ENVIRONMENT;ARGUMENTS" ${ARGN})
+    cmake_parse_arguments(T "WINDOW;ACTIVATION" "" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
     # A plain executable: Qt's finaliser would look for QML plug-ins to link
     # into it, and this build loads them at run time.
     add_executable(${name} ${T_SOURCES})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests" AUTOMOC ON)
     target_link_libraries(${name} PRIVATE QuiltQuickTestCommon ${T_LIBRARIES})
-    add_test(NAME ${name} COMMAND ${name} ${T_ARGUMENTS})
+    add_test(NAME ${name} COMMAND ${name})
     _quilt_quick_test_properties(${name} "${T_WINDOW}" "${T_ACTIVATION}" "${T_ENVIRONMENT}")
 endfunction()
 

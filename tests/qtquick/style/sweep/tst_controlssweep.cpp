@@ -22,6 +22,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -261,11 +262,36 @@ private Q_SLOTS:
 
     void absurd_data()
     {
+        // CTest runs each form in a process of its own (absurd:<form>).
+        if (qEnvironmentVariableIsSet("QUILT_SWEEP_FORMS_APART") && QCoreApplication::arguments().size() < 2)
+            QSKIP("The absurd forms run one by one");
         QTest::addColumn<QString>("path");
         const QStringList paths = documents(qEnvironmentVariable("QUILT_SWEEP_DIR") + QStringLiteral("/absurd"));
         QVERIFY(!paths.isEmpty());
         for (const QString& path : paths)
             QTest::newRow(qPrintable(QFileInfo(path).baseName())) << path;
+    }
+
+    // Every type of the module, the singleton included, is given absurd
+    // values in some form; a type added later must join one.
+    void absurdFormsNameEveryType()
+    {
+        QStringList types = moduleTypes();
+        QVERIFY2(!types.isEmpty(), "The module's qmldir is not on QML_IMPORT_PATH");
+        types << QStringLiteral("Calendar");
+        QString forms;
+        for (const QString& path : documents(qEnvironmentVariable("QUILT_SWEEP_DIR") + QStringLiteral("/absurd"))) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+            forms += QString::fromUtf8(file.readAll());
+        }
+        QStringList missing;
+        for (const QString& type : std::as_const(types)) {
+            const QRegularExpression named(QStringLiteral("\\b%1\\b").arg(type));
+            if (!forms.contains(named))
+                missing << type;
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("No absurd form names: ") + missing.join(u", ")));
     }
 
     // Left to right, then right to left, then disabled as well: each time
