@@ -62,7 +62,9 @@ T.DialogButtonBox {
     contentItem: ListView {
         pixelAligned: true
         model: control.contentModel
-        spacing: control.spacing
+        // A spacing that is no finite number places the buttons nowhere, and
+        // the list would lay them out again on every pass.
+        spacing: Number.isFinite(control.spacing) ? control.spacing : 0
         orientation: ListView.Horizontal
         boundsBehavior: Flickable.StopAtBounds
         snapMode: ListView.SnapToItem

@@ -22,10 +22,20 @@ T.MenuBarItem {
     Quilt.Mnemonics.controlType: Quilt.Mnemonics.MenuItem
     Quilt.Mnemonics.label: text
 
-    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
-    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             implicitContentHeight + topPadding + bottomPadding,
-                             implicitIndicatorHeight + topPadding + bottomPadding)
+    // Padding, insets and sizes an application gives as NaN or an infinity
+    // count as none: the bar's row would place an item of such a size again
+    // on every pass.
+    implicitWidth: {
+        const sum = (...terms) => terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+        return Math.max(sum(implicitBackgroundWidth, leftInset, rightInset),
+                        sum(implicitContentWidth, leftPadding, rightPadding))
+    }
+    implicitHeight: {
+        const sum = (...terms) => terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+        return Math.max(sum(implicitBackgroundHeight, topInset, bottomInset),
+                        sum(implicitContentHeight, topPadding, bottomPadding),
+                        sum(implicitIndicatorHeight, topPadding, bottomPadding))
+    }
 
     font: Quilt.Style.properties.text.font
     spacing: Quilt.Style.properties.layout.spacing
