@@ -15,18 +15,26 @@ T.Dialog {
     x: parent && Number.isFinite(parent.width - width) ? (parent.width - width) / 2 : 0
     y: parent && Number.isFinite(parent.height - height) ? (parent.height - height) / 2 : 0
 
-    // Padding, insets and sizes an application gives as NaN or an infinity
-    // count as none: a size that is no number differs from itself, and the
-    // binding would be told of a change on every evaluation.
+    // Padding, insets and sizes an application gives as NaN or an infinity,
+    // and sums that overflow to one, count as none: a size that is no
+    // number differs from itself, and the binding would be told of a change
+    // on every evaluation; Qt's placement of a popup of infinite size never
+    // settles.
     implicitWidth: {
-        const sum = (...terms) => terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
         return Math.max(sum(implicitBackgroundWidth, leftInset, rightInset),
                         sum(Math.ceil(contentWidth), leftPadding, rightPadding),
                         sum(implicitHeaderWidth),
                         sum(implicitFooterWidth))
     }
     implicitHeight: {
-        const sum = (...terms) => terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
         return Math.max(sum(implicitBackgroundHeight, topInset, bottomInset),
                         sum(Math.ceil(contentHeight), topPadding, bottomPadding,
                             implicitHeaderHeight > 0 ? sum(implicitHeaderHeight, spacing) : 0,

@@ -17,17 +17,23 @@ T.ToolTip {
     y: Number.isFinite(implicitHeight) ? -implicitHeight : 0
 
     // Lines of at most seventy average characters. Padding, insets and
-    // sizes an application gives as NaN or an infinity count as none: a
-    // size that is no number differs from itself, and the binding would be
-    // told of a change on every evaluation.
+    // sizes an application gives as NaN or an infinity, and sums that
+    // overflow to one, count as none: a size that is no number differs from
+    // itself, and the binding would be told of a change on every evaluation.
     implicitWidth: {
-        const sum = (...terms) => terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
         return Math.max(sum(implicitBackgroundWidth, leftInset, rightInset),
                         sum(Math.min(implicitContentWidth, contentItem?.maximumWidth ?? implicitContentWidth),
                             leftPadding, rightPadding))
     }
     implicitHeight: {
-        const sum = (...terms) => terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
         return Math.max(sum(implicitBackgroundHeight, topInset, bottomInset),
                         sum(implicitContentHeight, topPadding, bottomPadding))
     }

@@ -33,7 +33,8 @@ Flow {
                 MenuSeparator { padding: NaN }
             }
             Menu { title: "&"; enabled: false }
-            Menu { title: ""; padding: NaN; width: Infinity }
+            // Not infinitely wide: Qt's placement of a menu polishes it without end.
+            Menu { title: ""; padding: NaN; width: 100000 }
             MenuBarItem { text: "\u202Ereversed\u0000\uFFFF\uD800"; padding: NaN; spacing: -Infinity }
             MenuBarItem { text: "i"; display: Absurd.badEnum; width: Infinity; height: NaN }
         }
@@ -78,8 +79,11 @@ Flow {
             width: 90
             currentIndex: Absurd.huge
             Repeater {
-                model: 200
-                TabButton { text: Absurd.longText }
+                model: 100
+                TabButton {
+                    required property int index
+                    text: index % 10 ? "Tab " + index + Absurd.longText.slice(0, 200) : Absurd.longText
+                }
             }
         }
     }
@@ -90,7 +94,7 @@ Flow {
             position: Absurd.badEnum
             currentIndex: -5
             Repeater {
-                model: 1000
+                model: 200
                 TabButton { width: index % 2 ? -10 : NaN; text: String(index) }
             }
         }
@@ -140,9 +144,10 @@ Flow {
         }
         Menu {
             title: Absurd.longText
-            // Not infinitely wide: Qt's placement of a sub-menu polishes it
-            // without end, and recurses without end for a sub-menu of its own.
-            width: Absurd.huge
+            // Of its own width: Qt's placement of a sub-menu polishes one of
+            // infinite width without end (and recurses without end for a
+            // sub-menu of its own), and of a wide one beside an item of NaN
+            // width as well.
             padding: Absurd.huge
             Menu {
                 title: "deeper"
@@ -152,11 +157,16 @@ Flow {
         }
     }
 
+    // Hundreds of items, not thousands: a menu's cost grows faster than its
+    // count of items, and the sweep must stay quick.
     Menu {
         id: longMenu
         Instantiator {
-            model: 5000
-            delegate: MenuItem { text: Absurd.longText }
+            model: 200
+            delegate: MenuItem {
+                required property int index
+                text: index % 40 ? "Item " + index : Absurd.longText
+            }
             onObjectAdded: (index, object) => longMenu.insertItem(index, object)
             onObjectRemoved: (index, object) => longMenu.removeItem(object)
         }
