@@ -94,7 +94,7 @@ Flow {
             position: Absurd.badEnum
             currentIndex: -5
             Repeater {
-                model: 200
+                model: 100
                 TabButton { width: index % 2 ? -10 : NaN; text: String(index) }
             }
         }
@@ -162,7 +162,7 @@ Flow {
     Menu {
         id: longMenu
         Instantiator {
-            model: 200
+            model: 120
             delegate: MenuItem {
                 required property int index
                 text: index % 40 ? "Item " + index : Absurd.longText
