@@ -8,7 +8,6 @@
 #include <QQuickRenderControl>
 #include <QQuickWindow>
 #include <QRegularExpression>
-#include <QSet>
 
 #include <algorithm>
 #include <numeric>
@@ -230,6 +229,10 @@ void Mnemonics::setLabel(const QString& label)
         return;
     }
     m_label = label;
+    // What the label offers depends on the label alone: weighed once here,
+    // not again each time the object is enabled, shown or robbed.
+    computeWeights();
+    m_escapedLabel = escapeLiteralAmpersands(m_label);
     updateMnemonic(m_sequence);
     Q_EMIT labelChanged();
     Q_EMIT plainTextLabelChanged();
@@ -277,7 +280,7 @@ void Mnemonics::setControlType(ControlType type)
     }
     m_controlType = type;
     m_baseWeight = baseWeightOf(type);
-    m_weight = m_baseWeight + (m_weights.isEmpty() ? 0 : m_weights.lastKey());
+    m_weight = m_baseWeight + (m_weights.isEmpty() ? 0 : m_weights.constLast().first);
     Q_EMIT controlTypeChanged();
 }
 
@@ -317,7 +320,6 @@ int Mnemonics::weight() const
 
 void Mnemonics::computeWeights()
 {
-    m_weights.clear();
     bool wordStart = true;
     bool marked = false;
     qsizetype i = 0;
@@ -329,6 +331,10 @@ void Mnemonics::computeWeights()
     // No character weighs more than 251, so the weights stay below 252 plus
     // the number of characters.
     std::vector<qsizetype> nextFree(size + 253);
+    // The character given each weight, by weight: no weight is given twice,
+    // so the list of candidates is read off in order, without sorting or a
+    // node per character.
+    std::vector<QChar> byWeight(size + 253);
     std::iota(nextFree.begin(), nextFree.end(), qsizetype(0));
     const auto freeWeight = [&nextFree](qsizetype weight) {
         qsizetype free = weight;
@@ -392,12 +398,18 @@ void Mnemonics::computeWeights()
         }
         const qsizetype free = freeWeight(weight);
         nextFree[free] = free + 1;
-        m_weights.insert(int(free), c);
+        byWeight[free] = c;
         marked = false;
         ++i;
     }
 
-    m_weight = m_baseWeight + (m_weights.isEmpty() ? 0 : m_weights.lastKey());
+    m_weights.clear();
+    for (qsizetype weight = 1; weight < qsizetype(byWeight.size()); ++weight) {
+        if (!byWeight[weight].isNull()) {
+            m_weights.append({ int(weight), byWeight[weight] });
+        }
+    }
+    m_weight = m_baseWeight + (m_weights.isEmpty() ? 0 : m_weights.constLast().first);
 }
 
 void Mnemonics::updateMnemonic(QKeySequence formerSequence)
@@ -411,9 +423,6 @@ void Mnemonics::updateMnemonic(QKeySequence formerSequence)
         m_sequence = QKeySequence();
     }
 
-    computeWeights();
-
-    m_escapedLabel = escapeLiteralAmpersands(m_label);
     m_richTextLabel = stripMnemonicMarkers(m_escapedLabel);
 
     if (!m_enabled) {
@@ -437,14 +446,14 @@ void Mnemonics::updateMnemonic(QKeySequence formerSequence)
     QChar letter;
     // A letter met again would ask for the same sequence as before and get
     // the same answer.
-    QSet<char16_t> tried;
-    for (auto it = m_weights.constEnd(); it != m_weights.constBegin();) {
-        --it;
-        if (tried.contains(it.value().unicode())) {
+    std::vector<bool> tried(0x10000);
+    for (auto it = m_weights.crbegin(); it != m_weights.crend(); ++it) {
+        const QChar character = it->second;
+        if (tried[character.unicode()]) {
             continue;
         }
-        tried.insert(it.value().unicode());
-        const QKeySequence candidate = altSequence(it.value());
+        tried[character.unicode()] = true;
+        const QKeySequence candidate = altSequence(character);
         Mnemonics* holder = table.value(candidate);
         if (holder && holder != this && holder->m_weight >= m_weight) {
             continue;
@@ -456,7 +465,7 @@ void Mnemonics::updateMnemonic(QKeySequence formerSequence)
         }
         table.insert(candidate, this);
         m_sequence = candidate;
-        letter = it.value();
+        letter = character;
         break;
     }
 

@@ -3,7 +3,7 @@
 #include "quickimplglobal.h"
 
 #include <QKeySequence>
-#include <QMap>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
@@ -90,8 +90,8 @@ private:
     int m_weight = 0;
     int m_baseWeight = 0;
     ControlType m_controlType = SecondaryControl;
-    // Candidate characters by weight, heaviest last.
-    QMap<int, QChar> m_weights;
+    // Candidate characters and their weights, heaviest last.
+    QList<std::pair<int, QChar>> m_weights;
     QString m_label;
     QString m_richTextLabel;
     QString m_escapedLabel;

@@ -9,25 +9,47 @@ T.Dialog {
 
     parent: T.Overlay.overlay
     // Centred in the window, unrounded; a dialog wider than its window
-    // overhangs both sides alike.
-    x: parent ? (parent.width - width) / 2 : 0
-    y: parent ? (parent.height - height) / 2 : 0
+    // overhangs both sides alike. A dialog of infinite or NaN size stays at
+    // the corner: Qt's placement of a popup at such a place polishes it
+    // again on every pass.
+    x: parent && Number.isFinite(parent.width - width) ? (parent.width - width) / 2 : 0
+    y: parent && Number.isFinite(parent.height - height) ? (parent.height - height) / 2 : 0
 
-    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            Math.ceil(contentWidth) + leftPadding + rightPadding,
-                            implicitHeaderWidth,
-                            implicitFooterWidth)
-    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             Math.ceil(contentHeight) + topPadding + bottomPadding
-                             + (implicitHeaderHeight > 0 ? implicitHeaderHeight + spacing : 0)
-                             + (implicitFooterHeight > 0 ? implicitFooterHeight + spacing : 0))
+    // Padding, insets and sizes an application gives as NaN or an infinity,
+    // and sums that overflow to one, count as none: a size that is no
+    // number differs from itself, and the binding would be told of a change
+    // on every evaluation; Qt's placement of a popup of infinite size never
+    // settles.
+    implicitWidth: {
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
+        return Math.max(sum(implicitBackgroundWidth, leftInset, rightInset),
+                        sum(Math.ceil(contentWidth), leftPadding, rightPadding),
+                        sum(implicitHeaderWidth),
+                        sum(implicitFooterWidth))
+    }
+    implicitHeight: {
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
+        return Math.max(sum(implicitBackgroundHeight, topInset, bottomInset),
+                        sum(Math.ceil(contentHeight), topPadding, bottomPadding,
+                            implicitHeaderHeight > 0 ? sum(implicitHeaderHeight, spacing) : 0,
+                            implicitFooterHeight > 0 ? sum(implicitFooterHeight, spacing) : 0))
+    }
 
     spacing: Quilt.Style.properties.layout.spacing
 
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    // Where the style gives none, the template's own padding applies; but
+    // not a padding that is no finite number, which the template reports as
+    // changed on every reset.
+    leftPadding: Quilt.Style.properties.layout.padding.left ?? (Number.isFinite(padding) ? undefined : 0)
+    rightPadding: Quilt.Style.properties.layout.padding.right ?? (Number.isFinite(padding) ? undefined : 0)
+    topPadding: Quilt.Style.properties.layout.padding.top ?? (Number.isFinite(padding) ? undefined : 0)
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom ?? (Number.isFinite(padding) ? undefined : 0)
 
     leftInset: Quilt.Style.properties.layout.inset.left
     rightInset: Quilt.Style.properties.layout.inset.right

@@ -12,8 +12,25 @@ T.DialogButtonBox {
         value: control.position === T.DialogButtonBox.Header ? "header" : "footer"
     }
 
-    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
-    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
+    // Padding, insets and sizes an application gives as NaN or an infinity
+    // (the template's content width is NaN for a NaN spacing), and sums that
+    // overflow to one, count as none.
+    implicitWidth: {
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
+        return Math.max(sum(implicitBackgroundWidth, leftInset, rightInset),
+                        sum(implicitContentWidth, leftPadding, rightPadding))
+    }
+    implicitHeight: {
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
+        return Math.max(sum(implicitBackgroundHeight, topInset, bottomInset),
+                        sum(implicitContentHeight, topPadding, bottomPadding))
+    }
 
     spacing: Quilt.Style.properties.layout.spacing
 
@@ -62,12 +79,19 @@ T.DialogButtonBox {
     contentItem: ListView {
         pixelAligned: true
         model: control.contentModel
-        spacing: control.spacing
+        // A spacing that is no finite number places the buttons nowhere, and
+        // the list would lay them out again on every pass.
+        spacing: Number.isFinite(control.spacing) ? control.spacing : 0
         orientation: ListView.Horizontal
         boundsBehavior: Flickable.StopAtBounds
         snapMode: ListView.SnapToItem
     }
-    contentWidth: (contentItem as ListView)?.contentWidth ?? 0
+    // The template sizes the buttons by the box's spacing, NaN ones by a NaN
+    // spacing: their sum counts as no width.
+    contentWidth: {
+        const width = (contentItem as ListView)?.contentWidth ?? 0
+        return Number.isFinite(width) ? width : 0
+    }
 
     background: Quilt.StyledRectangle {}
 

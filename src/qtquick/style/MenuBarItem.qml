@@ -22,10 +22,26 @@ T.MenuBarItem {
     Quilt.Mnemonics.controlType: Quilt.Mnemonics.MenuItem
     Quilt.Mnemonics.label: text
 
-    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
-    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             implicitContentHeight + topPadding + bottomPadding,
-                             implicitIndicatorHeight + topPadding + bottomPadding)
+    // Padding, insets and sizes an application gives as NaN or an infinity,
+    // and sums that overflow to one, count as none: the bar's row would
+    // place an item of such a size again on every pass.
+    implicitWidth: {
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
+        return Math.max(sum(implicitBackgroundWidth, leftInset, rightInset),
+                        sum(implicitContentWidth, leftPadding, rightPadding))
+    }
+    implicitHeight: {
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
+        return Math.max(sum(implicitBackgroundHeight, topInset, bottomInset),
+                        sum(implicitContentHeight, topPadding, bottomPadding),
+                        sum(implicitIndicatorHeight, topPadding, bottomPadding))
+    }
 
     font: Quilt.Style.properties.text.font
     spacing: Quilt.Style.properties.layout.spacing
@@ -42,7 +58,13 @@ T.MenuBarItem {
 
     // An icon-only item shows nothing: the bar draws no icons.
     contentItem: T.Label {
-        text: control.Quilt.Mnemonics.richTextLabel ?? control.text
+        // Laid out over its whole length, though no screen shows more than a
+        // few thousand characters of a line: a longer one keeps its first
+        // 4,096.
+        text: {
+            const label = control.Quilt.Mnemonics.richTextLabel ?? control.text
+            return label.length > 4096 ? label.slice(0, 4096) : label
+        }
         font: control.font
         color: control.Quilt.Style.properties.text.color ?? control.palette.windowText
         visible: control.display !== T.AbstractButton.IconOnly

@@ -90,7 +90,13 @@ T.MenuItem {
             // is elided there.
             anchors.rightMargin: shortcut.visible || !(control.menu?.contentItem?.hasAnySubmenu ?? false)
                                  ? 0 : (control.arrow?.implicitWidth ?? 0) + control.spacing
-            text: control.Quilt.Mnemonics.richTextLabel ?? control.text
+            // Laid out, and elided again at every resize, over its whole
+            // length, though no screen shows more than a few thousand
+            // characters of a line: a longer one keeps its first 4,096.
+            text: {
+                const label = control.Quilt.Mnemonics.richTextLabel ?? control.text
+                return label.length > 4096 ? label.slice(0, 4096) : label
+            }
             font: control.font
             color: control.Quilt.Style.properties.text.color ?? control.palette.text
             elide: Text.ElideRight

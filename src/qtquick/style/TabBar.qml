@@ -22,10 +22,27 @@ T.TabBar {
         }
     ]
 
-    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            implicitContentWidth + leftPadding + rightPadding)
-    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             implicitContentHeight + topPadding + bottomPadding)
+    // Padding, insets and sizes an application gives as NaN or an infinity,
+    // and sums that overflow to one, count as none: a size that is no
+    // number differs from itself, and the binding would be told of a change
+    // on every evaluation; Qt's placement of a popup of infinite size never
+    // settles.
+    implicitWidth: {
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
+        return Math.max(sum(implicitBackgroundWidth, leftInset, rightInset),
+                        sum(implicitContentWidth, leftPadding, rightPadding))
+    }
+    implicitHeight: {
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
+        return Math.max(sum(implicitBackgroundHeight, topInset, bottomInset),
+                        sum(implicitContentHeight, topPadding, bottomPadding))
+    }
 
     leftPadding: Quilt.Style.properties.layout.padding.left
     rightPadding: Quilt.Style.properties.layout.padding.right
@@ -41,7 +58,8 @@ T.TabBar {
     contentItem: ListView {
         model: control.contentModel
         currentIndex: control.currentIndex
-        spacing: control.spacing
+        // A spacing that is no finite number places the tabs nowhere.
+        spacing: Number.isFinite(control.spacing) ? control.spacing : 0
         orientation: ListView.Horizontal
         boundsBehavior: Flickable.StopAtBounds
         flickableDirection: Flickable.AutoFlickIfNeeded

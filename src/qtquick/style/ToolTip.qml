@@ -10,25 +10,46 @@ T.ToolTip {
     Quilt.Element.states.enabled: enabled
 
     // Centred above the parent by the implicit width, so that it covers
-    // neither the parent nor a pointer hovering it.
-    x: parent ? (parent.width - implicitWidth) / 2 : 0
-    y: -implicitHeight
+    // neither the parent nor a pointer hovering it. Never at a NaN or
+    // infinite place, which Qt's placement of a popup polishes again on
+    // every pass.
+    x: parent && Number.isFinite(parent.width - implicitWidth) ? (parent.width - implicitWidth) / 2 : 0
+    y: Number.isFinite(implicitHeight) ? -implicitHeight : 0
 
-    // Lines of at most seventy average characters.
-    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            Math.min(implicitContentWidth, contentItem?.maximumWidth ?? implicitContentWidth)
-                            + leftPadding + rightPadding)
-    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
+    // Lines of at most seventy average characters. Padding, insets and
+    // sizes an application gives as NaN or an infinity, and sums that
+    // overflow to one, count as none: a size that is no number differs from
+    // itself, and the binding would be told of a change on every evaluation.
+    implicitWidth: {
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
+        return Math.max(sum(implicitBackgroundWidth, leftInset, rightInset),
+                        sum(Math.min(implicitContentWidth, contentItem?.maximumWidth ?? implicitContentWidth),
+                            leftPadding, rightPadding))
+    }
+    implicitHeight: {
+        const sum = (...terms) => {
+            const total = terms.reduce((total, term) => total + (Number.isFinite(term) ? term : 0), 0)
+            return Number.isFinite(total) ? total : 0
+        }
+        return Math.max(sum(implicitBackgroundHeight, topInset, bottomInset),
+                        sum(implicitContentHeight, topPadding, bottomPadding))
+    }
 
     leftMargin: Quilt.Style.properties.layout.margins.left
     rightMargin: Quilt.Style.properties.layout.margins.right
     topMargin: Quilt.Style.properties.layout.margins.top
     bottomMargin: Quilt.Style.properties.layout.margins.bottom
 
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    // Where the style gives none, the template's own padding applies; but
+    // not a padding that is no finite number, which the template reports as
+    // changed on every reset.
+    leftPadding: Quilt.Style.properties.layout.padding.left ?? (Number.isFinite(padding) ? undefined : 0)
+    rightPadding: Quilt.Style.properties.layout.padding.right ?? (Number.isFinite(padding) ? undefined : 0)
+    topPadding: Quilt.Style.properties.layout.padding.top ?? (Number.isFinite(padding) ? undefined : 0)
+    bottomPadding: Quilt.Style.properties.layout.padding.bottom ?? (Number.isFinite(padding) ? undefined : 0)
 
     leftInset: Quilt.Style.properties.layout.inset.left
     rightInset: Quilt.Style.properties.layout.inset.right

@@ -60,7 +60,15 @@ Item {
         id: label
         transform: Translate { x: root.__shift }
         Quilt.PositionedItem.source: Quilt.PositionerSource.Text
-        text: root.Quilt.Mnemonics.richTextLabel ?? root.control?.text ?? ""
+        // One line is laid out, and elided again at every resize, over its
+        // whole length, though no screen shows more than a few thousand
+        // characters of it: a longer one keeps its first and last 2,048, for
+        // an elision on either side.
+        text: {
+            const label = root.Quilt.Mnemonics.richTextLabel ?? root.control?.text ?? ""
+            return root.wrapMode === Text.NoWrap && label.length > 4096
+                   ? label.slice(0, 2048) + label.slice(-2048) : label
+        }
         font: root.control?.font ?? Qt.application.font
         color: root.__text?.color ?? "black"
         elide: root.wrapMode === Text.NoWrap ? root.elide : Text.ElideNone

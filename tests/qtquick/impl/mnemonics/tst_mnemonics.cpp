@@ -38,8 +38,8 @@ private:
     static WeightList weightsOf(const Mnemonics& m)
     {
         WeightList result;
-        for (auto it = m.m_weights.cbegin(); it != m.m_weights.cend(); ++it) {
-            result.append({ it.value(), it.key() });
+        for (const auto& [weight, character] : m.m_weights) {
+            result.append({ character, weight });
         }
         return result;
     }

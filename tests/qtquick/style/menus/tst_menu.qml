@@ -524,4 +524,18 @@ TestCase {
         compare(bar.Quilt.Element.states.activeStates, 0)
         compare(bar.itemAt(0).Quilt.Element.states.enabled, false)
     }
+
+    // An item given NaN or infinite padding keeps a finite size: the bar's
+    // row lays it out once, not again on every pass (a warning fails).
+    function test_menuBarItemAbsurdPadding() {
+        const bar = createTemporaryObject(barComponent, testCase)
+        const first = bar.itemAt(0)
+        first.leftPadding = NaN
+        first.rightPadding = Infinity
+        first.topPadding = -Infinity
+        waitForItemPolished(bar.contentItem)
+        verify(Number.isFinite(first.implicitWidth), "implicitWidth: " + first.implicitWidth)
+        verify(Number.isFinite(first.implicitHeight), "implicitHeight: " + first.implicitHeight)
+        compare(bar.itemAt(1).x, first.x + first.width)
+    }
 }

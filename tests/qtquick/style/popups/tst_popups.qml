@@ -223,6 +223,64 @@ TestCase {
     }
 
     Component {
+        id: toolTipComponent
+        ToolTip {
+            text: "Tip"
+        }
+    }
+
+    Component {
+        id: menuComponent
+        Menu {
+            MenuItem {
+                text: "Item"
+            }
+        }
+    }
+
+    // Padding and sizes an application gives as NaN, an infinity or so large
+    // that the sums overflow: the popup keeps a finite size and place, and
+    // neither its bindings nor Qt's placement loop (a warning fails).
+    function test_absurdGeometry_data() {
+        return [
+            { tag: "popup", component: popupComponent, properties: { leftPadding: NaN, rightPadding: Infinity } },
+            { tag: "dialog", component: dialogComponent,
+              properties: { title: "Title", topPadding: NaN, spacing: NaN, standardButtons: Dialog.Ok } },
+            { tag: "dialog of infinite width", component: dialogComponent, properties: { width: Infinity } },
+            { tag: "tool tip", component: toolTipComponent, properties: { leftPadding: NaN, topPadding: -Infinity } },
+            // The style gives a menu no padding: the template's own applies.
+            { tag: "menu", component: menuComponent, properties: { padding: NaN } },
+            { tag: "menu, overflowing", component: menuComponent, properties: { padding: 1e308 } }
+        ]
+    }
+
+    function test_absurdGeometry(data) {
+        testPlatform.setAnimationSpeedMultiplier(0)
+        const popup = createTemporaryObject(data.component, testCase, data.properties)
+        popup.open()
+        tryCompare(popup, "opened", true)
+        wait(20)
+        for (const name of ["implicitWidth", "implicitHeight", "x", "y"])
+            verify(Number.isFinite(popup[name]), name + ": " + popup[name])
+    }
+
+    Component {
+        id: buttonBoxComponent
+        DialogButtonBox {
+            spacing: NaN
+            standardButtons: DialogButtonBox.Ok | DialogButtonBox.Cancel
+        }
+    }
+
+    // The buttons' list is laid out once, not again on every pass.
+    function test_buttonBoxSpacing() {
+        const box = createTemporaryObject(buttonBoxComponent, testCase)
+        waitForRendering(box)
+        verify(Number.isFinite(box.implicitWidth), "implicitWidth: " + box.implicitWidth)
+        verify(box.implicitWidth > 0)
+    }
+
+    Component {
         id: windowPopup
         Popup {
             popupType: Popup.Window
