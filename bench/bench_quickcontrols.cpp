@@ -409,7 +409,7 @@ void BenchQuickControls::printControlTable() const
     struct Measure
     {
         const char* name;
-        double ControlFigures::*field;
+        double ControlFigures::* field;
         bool goal;
     };
     const Measure measures[] = {
@@ -457,7 +457,7 @@ void BenchQuickControls::printScrollTable() const
         return;
     std::printf("\n%-36s %10s %10s %10s %6s %6s\n", "list of 10,000 item delegates", "quilt", "basic", "fusion", "q/b",
                 "q/f");
-    const auto row = [this](const char* name, double ScrollFigures::*field) {
+    const auto row = [this](const char* name, double ScrollFigures::* field) {
         const double quilt = m_scrolling[QuiltStyle].*field;
         const double basic = m_scrolling[BasicStyle].*field;
         const double fusion = m_scrolling[FusionStyle].*field;

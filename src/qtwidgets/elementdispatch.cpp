@@ -903,7 +903,8 @@ QSize sizeFromContents(const QuiltStyle* style, QStyle::ContentsType type, const
 QRect subElementRect(const QuiltStyle* style, QStyle::SubElement subElement, const QStyleOption* option,
                      const QWidget* widget)
 {
-    if (Element element = subElementElement(subElement, { SubElementRect, int(subElement), option, widget, {} }, style)) {
+    if (Element element
+        = subElementElement(subElement, { SubElementRect, int(subElement), option, widget, {} }, style)) {
         element->refresh();
         return element->subElementRect(subElement).toRect();
     }

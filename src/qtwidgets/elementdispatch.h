@@ -53,8 +53,7 @@ struct RequestSite
         , widget(widget)
         , contents(contents)
         , place(place)
-    {
-    }
+    { }
 
     int kind = 0;
     int enumerator = 0;

@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cmath>
 #include <optional>
 
 namespace

@@ -8,7 +8,7 @@ namespace QuiltTest
 {
 namespace
 {
-const char *const variables[] = {"XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS"};
+const char* const variables[] = { "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS" };
 }
 
 TemporaryXdg::TemporaryXdg()
@@ -69,7 +69,7 @@ QString TemporaryXdg::stylesFolder() const
     return folder;
 }
 
-bool writeFile(const QString &path, const QByteArray &contents)
+bool writeFile(const QString& path, const QByteArray& contents)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
@@ -79,8 +79,8 @@ bool writeFile(const QString &path, const QByteArray &contents)
     return file.write(contents) == contents.size() && file.flush();
 }
 
-QString writePackage(const QString &folder, const QString &id, const QByteArray &metadata,
-                     const QMap<QString, QByteArray> &files)
+QString writePackage(const QString& folder, const QString& id, const QByteArray& metadata,
+                     const QMap<QString, QByteArray>& files)
 {
     const QString package = folder + QLatin1Char('/') + id;
     if (!writeFile(package + QStringLiteral("/metadata.json"), metadata)
@@ -94,4 +94,4 @@ QString writePackage(const QString &folder, const QString &id, const QByteArray 
     }
     return package;
 }
-}
+} // namespace QuiltTest

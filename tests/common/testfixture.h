@@ -18,7 +18,7 @@ public:
 
     bool isValid() const;
     QString path() const;
-    QString dataHome() const;  // XDG_DATA_HOME
+    QString dataHome() const; // XDG_DATA_HOME
     QString cacheHome() const; // XDG_CACHE_HOME
     QString configHome() const; // XDG_CONFIG_HOME
     // The folder `quilt/styles` below the data home, created on demand.
@@ -30,11 +30,11 @@ private:
 };
 
 // Writes `contents` to `path`, creating the folders on the way.
-bool writeFile(const QString &path, const QByteArray &contents);
+bool writeFile(const QString& path, const QByteArray& contents);
 
 // Writes the style package `<folder>/<id>`: its metadata.json, its `contents`
 // folder and `files` (paths relative to the package folder). Returns the
 // package folder, empty on failure.
-QString writePackage(const QString &folder, const QString &id, const QByteArray &metadata,
-                     const QMap<QString, QByteArray> &files = {});
-}
+QString writePackage(const QString& folder, const QString& id, const QByteArray& metadata,
+                     const QMap<QString, QByteArray>& files = {});
+} // namespace QuiltTest

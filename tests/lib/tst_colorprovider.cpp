@@ -8,7 +8,6 @@
 
 #include <dlfcn.h>
 
-
 using Quilt::Color;
 using Quilt::ColorProvider;
 using namespace QuiltTest;

@@ -176,12 +176,11 @@ private Q_SLOTS:
             << QStringList { u"colorSetChanged"_s, u"updated"_s };
         QTest::newRow("hints") << ElementAction([](Element& e) { e.setHints({ u"flat"_s }); })
                                << notified(u"Hints"_s, u"hintsChanged"_s);
-        QTest::newRow("hints reordered") << ElementAction([](Element& e) {
-            e.setHints({ u"default"_s, u"flat"_s });
-        }) << notified(u"Hints"_s, u"hintsChanged"_s);
-        QTest::newRow("hints differing in case") << ElementAction([](Element& e) {
-            e.setHints({ u"Flat"_s, u"default"_s });
-        }) << notified(u"Hints"_s, u"hintsChanged"_s);
+        QTest::newRow("hints reordered") << ElementAction([](Element& e) { e.setHints({ u"default"_s, u"flat"_s }); })
+                                         << notified(u"Hints"_s, u"hintsChanged"_s);
+        QTest::newRow("hints differing in case")
+            << ElementAction([](Element& e) { e.setHints({ u"Flat"_s, u"default"_s }); })
+            << notified(u"Hints"_s, u"hintsChanged"_s);
         QTest::newRow("add hint") << ElementAction([](Element& e) { e.setHint(u"flat"_s, true); })
                                   << notified(u"Hints"_s, u"hintsChanged"_s);
         QTest::newRow("remove absent hint") << ElementAction([](Element& e) { e.setHint(u"none"_s, false); })
@@ -189,12 +188,12 @@ private Q_SLOTS:
         QTest::newRow("attributes") << ElementAction([](Element& e) {
             e.setAttributes({ { u"position"_s, u"bottom"_s } });
         }) << notified(u"Attributes"_s, u"attributesChanged"_s);
-        QTest::newRow("attribute key differing in case") << ElementAction([](Element& e) {
-            e.setAttributes({ { u"Position"_s, u"top"_s } });
-        }) << notified(u"Attributes"_s, u"attributesChanged"_s);
-        QTest::newRow("attribute value of another type") << ElementAction([](Element& e) {
-            e.setAttributes({ { u"position"_s, 1 } });
-        }) << notified(u"Attributes"_s, u"attributesChanged"_s);
+        QTest::newRow("attribute key differing in case")
+            << ElementAction([](Element& e) { e.setAttributes({ { u"Position"_s, u"top"_s } }); })
+            << notified(u"Attributes"_s, u"attributesChanged"_s);
+        QTest::newRow("attribute value of another type")
+            << ElementAction([](Element& e) { e.setAttributes({ { u"position"_s, 1 } }); })
+            << notified(u"Attributes"_s, u"attributesChanged"_s);
         QTest::newRow("attribute set to the value it holds")
             << ElementAction([](Element& e) { e.setAttribute(u"position"_s, u"top"_s); })
             << notified(u"Attributes"_s, u"attributesChanged"_s);
@@ -207,9 +206,8 @@ private Q_SLOTS:
         }) << nothing;
         QTest::newRow("same colour set") << ElementAction([](Element& e) { e.setColorSet(Element::ColorSet::View); })
                                          << nothing;
-        QTest::newRow("same hints") << ElementAction([](Element& e) {
-            e.setHints({ u"flat"_s, u"default"_s });
-        }) << nothing;
+        QTest::newRow("same hints") << ElementAction([](Element& e) { e.setHints({ u"flat"_s, u"default"_s }); })
+                                    << nothing;
         QTest::newRow("same attributes") << ElementAction([](Element& e) {
             e.setAttributes({ { u"position"_s, u"top"_s } });
         }) << nothing;
@@ -366,9 +364,8 @@ private Q_SLOTS:
             << none << ElementAction([](Element& e) { e.setType(u"button"_s); }) << false;
         QTest::newRow("id differs") << none << ElementAction([](Element& e) { e.setId(u"no"_s); }) << false;
         QTest::newRow("states differ") << none << ElementAction([](Element& e) { e.setStates({}); }) << false;
-        QTest::newRow("hint order differs") << none << ElementAction([](Element& e) {
-            e.setHints({ u"default"_s, u"flat"_s });
-        }) << false;
+        QTest::newRow("hint order differs")
+            << none << ElementAction([](Element& e) { e.setHints({ u"default"_s, u"flat"_s }); }) << false;
         QTest::newRow("hint moved into the id") << ElementAction([](Element& e) {
             e.setId(u"okflat"_s);
             e.setHints({ u"default"_s });

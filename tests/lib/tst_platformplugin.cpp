@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-
 using Quilt::AnimationSpeedMultiplierChangedEvent;
 using Quilt::DefaultStyleChangedEvent;
 using Quilt::FallbackPlatformPlugin;

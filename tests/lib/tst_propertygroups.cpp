@@ -47,11 +47,9 @@ static_assert(std::size(groupNames) == std::tuple_size_v<GroupTypes>);
 // Calls f with a std::type_identity of the group type at `index`.
 template<typename F> void withGroupType(int index, F&& f)
 {
-    [&]<std::size_t... I>(std::index_sequence<I...>)
-    {
+    [&]<std::size_t... I>(std::index_sequence<I...>) {
         ((int(I) == index ? f(std::type_identity<std::tuple_element_t<I, GroupTypes>> {}) : void()), ...);
-    }
-    (std::make_index_sequence<std::tuple_size_v<GroupTypes>> {});
+    }(std::make_index_sequence<std::tuple_size_v<GroupTypes>> {});
 }
 
 template<typename G, typename F> std::unique_ptr<G> make(F&& fill)

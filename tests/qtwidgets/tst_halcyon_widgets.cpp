@@ -247,7 +247,8 @@ private Q_SLOTS:
                 }
             }
         }
-        QVERIFY2(disc.width() >= 10 && disc.height() >= 10, qPrintable(QStringLiteral("%1 x %2").arg(disc.width()).arg(disc.height())));
+        QVERIFY2(disc.width() >= 10 && disc.height() >= 10,
+                 qPrintable(QStringLiteral("%1 x %2").arg(disc.width()).arg(disc.height())));
         QVERIFY2(contrast(image.pixelColor(disc.topLeft() + QPoint(1, 1)), ground) < 1.2,
                  qPrintable(image.pixelColor(disc.topLeft() + QPoint(1, 1)).name()));
     }

@@ -248,7 +248,8 @@ public:
     }
 
     template<SlotName Name>
-    void set(const typename SlotAt<indexOf<Name>()>::Storage& value) requires(!SlotAt<indexOf<Name>()>::isSubGroup)
+    void set(const typename SlotAt<indexOf<Name>()>::Storage& value)
+        requires(!SlotAt<indexOf<Name>()>::isSubGroup)
     {
         auto& slot = std::get<indexOf<Name>()>(m_slots);
         if (slot != value)
@@ -256,7 +257,8 @@ public:
     }
 
     template<SlotName Name>
-    void set(typename SlotAt<indexOf<Name>()>::Storage&& group) requires(SlotAt<indexOf<Name>()>::isSubGroup)
+    void set(typename SlotAt<indexOf<Name>()>::Storage&& group)
+        requires(SlotAt<indexOf<Name>()>::isSubGroup)
     {
         std::get<indexOf<Name>()>(m_slots) = std::move(group);
     }
@@ -285,11 +287,9 @@ public:
 
     bool operator==(const GroupData& other) const
     {
-        return [&]<std::size_t... I>(std::index_sequence<I...>)
-        {
+        return [&]<std::size_t... I>(std::index_sequence<I...>) {
             return (slotEquals<I>(other) && ...);
-        }
-        (std::index_sequence_for<Slots...> {});
+        }(std::index_sequence_for<Slots...> {});
     }
 
     // First value wins: only what the destination (this) lacks is taken.
@@ -462,40 +462,32 @@ private:
 
     template<typename F> void forEach(F&& f)
     {
-        [&]<std::size_t... I>(std::index_sequence<I...>)
-        {
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
             (f(SlotAt<I> {}, std::get<I>(m_slots)), ...);
-        }
-        (std::index_sequence_for<Slots...> {});
+        }(std::index_sequence_for<Slots...> {});
     }
 
     template<typename F> void forEach(F&& f) const
     {
-        [&]<std::size_t... I>(std::index_sequence<I...>)
-        {
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
             (f(SlotAt<I> {}, std::get<I>(m_slots)), ...);
-        }
-        (std::index_sequence_for<Slots...> {});
+        }(std::index_sequence_for<Slots...> {});
     }
 
     // Each slot of this group beside the same slot of another.
     template<typename F> void forEach2(const GroupData& other, F&& f)
     {
-        [&]<std::size_t... I>(std::index_sequence<I...>)
-        {
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
             (f(SlotAt<I> {}, std::get<I>(m_slots), std::get<I>(other.m_slots)), ...);
-        }
-        (std::index_sequence_for<Slots...> {});
+        }(std::index_sequence_for<Slots...> {});
     }
 
     // True as soon as one slot answers true, asking in slot order.
     template<typename F> bool forAll(F&& f) const
     {
-        return [&]<std::size_t... I>(std::index_sequence<I...>)
-        {
+        return [&]<std::size_t... I>(std::index_sequence<I...>) {
             return (f(SlotAt<I> {}, std::get<I>(m_slots)) || ...);
-        }
-        (std::index_sequence_for<Slots...> {});
+        }(std::index_sequence_for<Slots...> {});
     }
 
     void assign(const GroupData& other)

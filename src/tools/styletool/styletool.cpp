@@ -109,8 +109,7 @@ void exitWithCommandHelp(QCommandLineParser* parser, const QString& command, con
 
 void readInput(QString& value, QStringView prompt, QString defaultValue)
 {
-    readInput(
-        value, prompt, [](const QString&) { return true; }, std::move(defaultValue));
+    readInput(value, prompt, [](const QString&) { return true; }, std::move(defaultValue));
 }
 
 void readInput(QString& value, QStringView prompt, std::function<bool(QString)> validator, QString defaultValue)

@@ -339,7 +339,8 @@ void tst_QuiltQuery::halcyonButton_data()
     // What the button sheet sets for every button, whatever its state: the
     // desktop's colours, as the tool shows them unresolved.
     SlotValues button {
-        { u"background/color"_s, u"Color(Custom, source: loompalette, arguments: active, button, background, normal)"_s },
+        { u"background/color"_s,
+          u"Color(Custom, source: loompalette, arguments: active, button, background, normal)"_s },
         { u"text/color"_s, u"Color(Custom, source: loompalette, arguments: active, button, foreground, text)"_s },
         { u"layout/padding/left"_s, u"8"_s },
         { u"layout/padding/top"_s, u"4"_s },
@@ -360,8 +361,9 @@ void tst_QuiltQuery::halcyonButton_data()
     // Without a style option the default style is queried, which is halcyon.
     QTest::newRow("button in a window, default style")
         << QStringList { u"--type"_s, u"Window"_s, u"--child"_s, u"--type"_s, u"Button"_s }
-        << withBorder(u"Color(Mix, color: Color(Custom, source: loompalette, arguments: active, button, background, normal), "
-                      "other: Color(Custom, source: loompalette, arguments: active, button, foreground, text), amount: 0.54)"_s);
+        << withBorder(
+               u"Color(Mix, color: Color(Custom, source: loompalette, arguments: active, button, background, normal), "
+               "other: Color(Custom, source: loompalette, arguments: active, button, foreground, text), amount: 0.54)"_s);
     QTest::newRow("hovered button in a window")
         << QStringList { u"--style"_s, u"halcyon"_s, u"--type"_s,  u"Window"_s, u"--child"_s,
                          u"--type"_s,  u"Button"_s,  u"--state"_s, u"Hovered"_s }

@@ -97,7 +97,7 @@ template<typename Owner>
 void setSideAttribute(Owner& owner, const QByteArray& side, const QByteArray& attribute, const cssparser::Value& value)
 {
     using Getter = LinePropertyGroup* (Owner::*)() const;
-    using Setter = void (Owner::*)(std::unique_ptr<LinePropertyGroup> &&);
+    using Setter = void (Owner::*)(std::unique_ptr<LinePropertyGroup>&&);
     Getter getter = nullptr;
     Setter setter = nullptr;
     if (side == "left") {

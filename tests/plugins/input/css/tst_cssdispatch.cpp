@@ -195,7 +195,8 @@ void TestCssDispatch::emptyNameIsSkipped()
 {
     StylePropertyGroup group;
     CssLoader loader;
-    loader.parseProperties(group, { QuiltCssTest::property("", { px(2) }), QuiltCssTest::property("width", { px(3) }) });
+    loader.parseProperties(group,
+                           { QuiltCssTest::property("", { px(2) }), QuiltCssTest::property("width", { px(3) }) });
     QCOMPARE(reachedGroups(group), QStringList { "layout" });
     QCOMPARE(group.layout()->width(), 3.0);
 }
@@ -278,30 +279,27 @@ void TestCssDispatch::colors_data()
     const Color qblue = Color::rgba(0, 0, 255, 255);
 
     QTest::newRow("rgba") << rgba(1, 2, 3, 4) << Color::rgba(1, 2, 3, 4);
-    QTest::newRow("custom") << cssparser::Value(cssparser::Color { cssparser::CustomColor {
-                                   "loompalette", { "active", "view", "background", "normal" } } })
+    QTest::newRow("custom") << cssparser::Value(
+        cssparser::Color { cssparser::CustomColor { "loompalette", { "active", "view", "background", "normal" } } })
                             << Color::custom(QStringLiteral("loompalette"),
                                              { "active", "view", "background", "normal" });
     QTest::newRow("custom without arguments")
         << cssparser::Value(cssparser::Color { cssparser::CustomColor { "ä", {} } })
         << Color::custom(QStringLiteral("ä"), {});
-    QTest::newRow("set, alpha only") << cssparser::Value(modified({ ColorOperation::Set, colorPtr(red), nullptr,
-                                                                    std::nullopt, std::nullopt, std::nullopt, 128 }))
+    QTest::newRow("set, alpha only") << cssparser::Value(
+        modified({ ColorOperation::Set, colorPtr(red), nullptr, std::nullopt, std::nullopt, std::nullopt, 128 }))
                                      << Color::set(qred, std::nullopt, std::nullopt, std::nullopt, 128);
     QTest::newRow("add") << cssparser::Value(modified({ ColorOperation::Add, colorPtr(red), colorPtr(blue) }))
                          << Color::add(qred, qblue);
-    QTest::newRow("subtract") << cssparser::Value(
-        modified({ ColorOperation::Subtract, colorPtr(red), colorPtr(blue) }))
+    QTest::newRow("subtract") << cssparser::Value(modified({ ColorOperation::Subtract, colorPtr(red), colorPtr(blue) }))
                               << Color::subtract(qred, qblue);
-    QTest::newRow("multiply") << cssparser::Value(
-        modified({ ColorOperation::Multiply, colorPtr(red), colorPtr(blue) }))
+    QTest::newRow("multiply") << cssparser::Value(modified({ ColorOperation::Multiply, colorPtr(red), colorPtr(blue) }))
                               << Color::multiply(qred, qblue);
     cssparser::ModifiedColor mix { ColorOperation::Mix, colorPtr(red), colorPtr(blue) };
     mix.amount = 0.25f;
     QTest::newRow("mix") << cssparser::Value(modified(mix)) << Color::mix(qred, qblue, 0.25);
     const cssparser::Color inner = modified({ ColorOperation::Add, colorPtr(red), colorPtr(blue) });
-    QTest::newRow("nested") << cssparser::Value(
-        modified({ ColorOperation::Multiply, colorPtr(inner), colorPtr(blue) }))
+    QTest::newRow("nested") << cssparser::Value(modified({ ColorOperation::Multiply, colorPtr(inner), colorPtr(blue) }))
                             << Color::multiply(Color::add(qred, qblue), qblue);
     QTest::newRow("operation none") << cssparser::Value(modified({ ColorOperation::None, colorPtr(red) })) << Color();
     QTest::newRow("colour of kind none") << cssparser::Value(cssparser::Color {}) << Color();

@@ -83,9 +83,8 @@ void tst_LayoutGeometry::computeLayout_data()
     QTest::addColumn<QList<QRectF>>("rects");
     QTest::addColumn<QSizeF>("implicitSize");
 
-    QTest::newRow("no items") << Setup(+[](LayoutPass& p) {
-        p.controlSize = { 100, 40 };
-    }) << QList<QRectF> {} << QSizeF(0, 0);
+    QTest::newRow("no items") << Setup(+[](LayoutPass& p) { p.controlSize = { 100, 40 }; }) << QList<QRectF> {}
+                              << QSizeF(0, 0);
     QTest::newRow("no items, padding and inset") << Setup(+[](LayoutPass& p) {
         p.controlSize = { 100, 40 };
         p.padding = { 3, 2, 5, 4 };

@@ -113,8 +113,9 @@ private Q_SLOTS:
             const QString name = control->objectName().isEmpty() ? QString::number(i) : control->objectName();
             QTest::qWait(30);
             const QRectF area = control->mapRectToScene(control->boundingRect()).adjusted(-3, -3, 3, 3);
-            window.grabWindow().copy(area.toAlignedRect()).save(
-                m_output.filePath(familyName + u'-' + name + QStringLiteral("-rtl.png")));
+            window.grabWindow()
+                .copy(area.toAlignedRect())
+                .save(m_output.filePath(familyName + u'-' + name + QStringLiteral("-rtl.png")));
         }
     }
 

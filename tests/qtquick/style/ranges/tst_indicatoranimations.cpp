@@ -44,10 +44,7 @@ class IndicatorAnimationsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        QuiltQuickTest::setAnimationSpeedMultiplier(1.0);
-    }
+    void cleanup() { QuiltQuickTest::setAnimationSpeedMultiplier(1.0); }
 
     void busyPhase()
     {
@@ -63,7 +60,8 @@ private Q_SLOTS:
         bool matched = false;
         for (qint64 t = before; t <= after && !matched; ++t)
             matched = phaseAt(t) == start;
-        QVERIFY2(matched, qPrintable(QStringLiteral("%1 not in [%2, %3]").arg(start).arg(phaseAt(before)).arg(phaseAt(after))));
+        QVERIFY2(matched,
+                 qPrintable(QStringLiteral("%1 not in [%2, %3]").arg(start).arg(phaseAt(before)).arg(phaseAt(after))));
         QCOMPARE(animator->property("from").toDouble(), double(start));
         QCOMPARE(animator->property("to").toDouble(), double(start + 360));
         QCOMPARE(animator->property("duration").toInt(), 2000);

@@ -4,9 +4,9 @@
 
 #include <QEasingCurve>
 #include <QGuiApplication>
+#include <qqml.h>
 #include <QQmlEngine>
 #include <QQmlListReference>
-#include <qqml.h>
 #include <QQuickItem>
 #include <QTest>
 
@@ -28,10 +28,11 @@ private Q_SLOTS:
         // x in units of the view's width.
         for (const bool mirrored : { false, true }) {
             const double d = mirrored ? -0.5 : 0.5;
-            const auto row = [mirrored](const char* name, double xFrom, double xTo, double opacityFrom, double opacityTo) {
-                QTest::addRow("%s%s", name, mirrored ? " mirrored" : "")
-                    << mirrored << QByteArray(name) << xFrom << xTo << opacityFrom << opacityTo;
-            };
+            const auto row
+                = [mirrored](const char* name, double xFrom, double xTo, double opacityFrom, double opacityTo) {
+                      QTest::addRow("%s%s", name, mirrored ? " mirrored" : "")
+                          << mirrored << QByteArray(name) << xFrom << xTo << opacityFrom << opacityTo;
+                  };
             row("pushEnter", d, 0.0, 0.0, 1.0);
             row("pushExit", 0.0, -d, 1.0, 0.0);
             row("popEnter", -d, 0.0, 0.0, 1.0);
@@ -52,8 +53,9 @@ private Q_SLOTS:
 
         QQmlEngine engine;
         const auto view = QuiltQuickTest::createObject(
-            &engine, "import org.vyr.quilt\nStackView { width: 200; height: 100; LayoutMirroring.enabled: "
-                         + QByteArray(mirrored ? "true" : "false") + " }\n");
+            &engine,
+            "import org.vyr.quilt\nStackView { width: 200; height: 100; LayoutMirroring.enabled: "
+                + QByteArray(mirrored ? "true" : "false") + " }\n");
         QVERIFY(view);
         auto* object = view->property(transition.constData()).value<QObject*>();
         QVERIFY(object);

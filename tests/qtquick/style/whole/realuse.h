@@ -17,21 +17,26 @@ struct Use
 
 // A small table shared by the view entries.
 #define QUILT_REAL_USE_TABLE                                                                                           \
-    "TableView { id: table; width: 200; height: 80; selectionModel: ItemSelectionModel {}\n"                          \
+    "TableView { id: table; width: 200; height: 80; selectionModel: ItemSelectionModel {}\n"                           \
     "  delegate: TableViewDelegate {}\n"                                                                               \
-    "  model: TableModel { TableModelColumn { display: \"name\"; edit: \"name\" } TableModelColumn { display: \"size\" }\n" \
+    "  model: TableModel { TableModelColumn { display: \"name\"; edit: \"name\" } TableModelColumn { display: "        \
+    "\"size\" }\n"                                                                                                     \
     "    rows: [{ name: \"a\", size: 1 }, { name: \"b\", size: 2 }] }\n"
 
 inline constexpr Use uses[] = {
     { "AbstractButton", "AbstractButton { text: \"a\" }" },
     { "Action", "Button { action: Action { text: \"Act\" } }" },
-    { "ActionGroup", "Item { ActionGroup { id: group } Button { action: Action { text: \"x\"; checkable: true; ActionGroup.group: group } } }" },
+    { "ActionGroup",
+      "Item { ActionGroup { id: group } Button { action: Action { text: \"x\"; checkable: true; ActionGroup.group: "
+      "group } } }" },
     { "ApplicationWindow", "ApplicationWindow { width: 100; height: 80; visible: true }" },
     { "BusyIndicator", "BusyIndicator { running: true }" },
     { "Button", "Button { text: \"Button\" }" },
     { "Calendar", "Label { text: Calendar.March }" },
     { "CheckBox", "CheckBox { text: \"Check\"; checked: true }" },
-    { "CheckDelegate", "ListView { width: 100; height: 60; model: 2; delegate: CheckDelegate { required property int index; text: index } }" },
+    { "CheckDelegate",
+      "ListView { width: 100; height: 60; model: 2; delegate: CheckDelegate { required property int index; text: index "
+      "} }" },
     { "ComboBox", "ComboBox { model: [\"a\", \"b\"] }" },
     { "Container", "Container { contentItem: Row {} Item { width: 5; height: 5 } }" },
     { "Control", "Control { contentItem: Item {} }" },
@@ -46,8 +51,11 @@ inline constexpr Use uses[] = {
     { "GroupBox", "GroupBox { title: \"Group\"; Label { text: \"inside\" } }" },
     { "HorizontalHeaderView", "Column { HorizontalHeaderView { syncView: table } " QUILT_REAL_USE_TABLE "} }" },
     { "HorizontalHeaderViewDelegate",
-      "Column { HorizontalHeaderView { syncView: table; delegate: HorizontalHeaderViewDelegate {} } " QUILT_REAL_USE_TABLE "} }" },
-    { "ItemDelegate", "ListView { width: 100; height: 60; model: 2; delegate: ItemDelegate { required property int index; text: index } }" },
+      "Column { HorizontalHeaderView { syncView: table; delegate: HorizontalHeaderViewDelegate {} "
+      "} " QUILT_REAL_USE_TABLE "} }" },
+    { "ItemDelegate",
+      "ListView { width: 100; height: 60; model: 2; delegate: ItemDelegate { required property int index; text: index "
+      "} }" },
     { "Label", "Label { text: \"Label\" }" },
     { "Menu", "Menu { visible: true; MenuItem { text: \"Item\" } }" },
     { "MenuBar", "MenuBar { Menu { title: \"File\" } }" },
@@ -61,11 +69,14 @@ inline constexpr Use uses[] = {
     { "Popup", "Popup { width: 50; height: 50; visible: true }" },
     { "ProgressBar", "ProgressBar { value: 0.5 }" },
     { "RadioButton", "RadioButton { text: \"Radio\"; checked: true }" },
-    { "RadioDelegate", "ListView { width: 100; height: 60; model: 2; delegate: RadioDelegate { required property int index; text: index } }" },
+    { "RadioDelegate",
+      "ListView { width: 100; height: 60; model: 2; delegate: RadioDelegate { required property int index; text: index "
+      "} }" },
     { "RangeSlider", "RangeSlider { first.value: 0.2; second.value: 0.8 }" },
     { "RoundButton", "RoundButton { text: \"+\" }" },
     { "ScrollBar", "Flickable { width: 100; height: 50; contentHeight: 200; ScrollBar.vertical: ScrollBar {} }" },
-    { "ScrollIndicator", "Flickable { width: 100; height: 50; contentHeight: 200; ScrollIndicator.vertical: ScrollIndicator {} }" },
+    { "ScrollIndicator",
+      "Flickable { width: 100; height: 50; contentHeight: 200; ScrollIndicator.vertical: ScrollIndicator {} }" },
     { "ScrollView", "ScrollView { width: 100; height: 50; Label { text: \"scrolled\" } }" },
     { "SearchField", "SearchField {}" },
     { "SelectionRectangle", "Item { " QUILT_REAL_USE_TABLE " SelectionRectangle { target: table } } }" },
@@ -73,10 +84,14 @@ inline constexpr Use uses[] = {
     { "SpinBox", "SpinBox { value: 3 }" },
     { "SplitView", "SplitView { width: 120; height: 40; Item { implicitWidth: 50 } Item {} }" },
     { "StackView", "StackView { width: 100; height: 50; initialItem: Label { text: \"page\" } }" },
-    { "SwipeDelegate", "ListView { width: 100; height: 60; model: 2; delegate: SwipeDelegate { required property int index; text: index } }" },
+    { "SwipeDelegate",
+      "ListView { width: 100; height: 60; model: 2; delegate: SwipeDelegate { required property int index; text: index "
+      "} }" },
     { "SwipeView", "SwipeView { width: 100; height: 50; Label { text: \"one\" } Label { text: \"two\" } }" },
     { "Switch", "Switch { text: \"Switch\" }" },
-    { "SwitchDelegate", "ListView { width: 100; height: 60; model: 2; delegate: SwitchDelegate { required property int index; text: index } }" },
+    { "SwitchDelegate",
+      "ListView { width: 100; height: 60; model: 2; delegate: SwitchDelegate { required property int index; text: "
+      "index } }" },
     { "TabBar", "TabBar { TabButton { text: \"One\" } TabButton { text: \"Two\" } }" },
     { "TabButton", "TabBar { TabButton { text: \"Tab\" } }" },
     { "TableViewDelegate", "Item { " QUILT_REAL_USE_TABLE " } }" },
@@ -95,7 +110,8 @@ inline constexpr Use uses[] = {
     { "VerticalHeaderView", "Row { VerticalHeaderView { syncView: table } " QUILT_REAL_USE_TABLE "} }" },
     { "WeekNumberColumn", "WeekNumberColumn { month: 11; year: 2026 }" },
     { "VerticalHeaderViewDelegate",
-      "Row { VerticalHeaderView { syncView: table; delegate: VerticalHeaderViewDelegate {} } " QUILT_REAL_USE_TABLE "} }" },
+      "Row { VerticalHeaderView { syncView: table; delegate: VerticalHeaderViewDelegate {} } " QUILT_REAL_USE_TABLE
+      "} }" },
     { "DefaultContentItem", "Button { text: \"Icon\"; icon.name: \"document-open\" }" },
     { "TextFieldContextMenu", "TextField { text: \"context\" }" },
     { "DisplayAttribute", "Button { text: \"Display\"; display: AbstractButton.TextBesideIcon }" },

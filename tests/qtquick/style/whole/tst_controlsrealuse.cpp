@@ -69,10 +69,7 @@ private Q_SLOTS:
         QuiltQuickTest::startRecordingMessages();
     }
 
-    void cleanupTestCase()
-    {
-        QuiltQuickTest::stopRecordingMessages();
-    }
+    void cleanupTestCase() { QuiltQuickTest::stopRecordingMessages(); }
 
     void use_data()
     {
@@ -109,7 +106,8 @@ private Q_SLOTS:
             for (const QPointer<QQuickItem> control : controls) {
                 if (!control || !control->isVisible() || control->window() != &window)
                     continue;
-                const QPoint centre = control->mapToScene(QPointF(control->width() / 2, control->height() / 2)).toPoint();
+                const QPoint centre
+                    = control->mapToScene(QPointF(control->width() / 2, control->height() / 2)).toPoint();
                 QTest::mouseMove(&window, centre);
                 settle();
                 QTest::mousePress(&window, Qt::LeftButton, {}, centre);
