@@ -28,6 +28,7 @@
 #include "backgroundpropertygroup.h"
 #include "borderpropertygroup.h"
 #include "color.h"
+#include "contrast.h"
 #include "element.h"
 #include "elementdispatch.h"
 #include "elementquery.h"
@@ -177,20 +178,7 @@ QColor queriedColor(const Quilt::ElementChain& chain, const QString& which)
     return color ? color->toQColor() : QColor();
 }
 
-double luminance(const QColor& color)
-{
-    const auto channel = [](double c) {
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+using QuiltTest::contrast;
 
 using Metric = std::function<int()>;
 QList<std::pair<QByteArray, Metric>> metricTable;

@@ -37,6 +37,7 @@
 #include <QVBoxLayout>
 
 #include "compositing.h"
+#include "contrast.h"
 #include "quiltstyle.h"
 #include "styleregistry.h"
 #include "testfixture.h"
@@ -48,20 +49,8 @@
 
 namespace
 {
-double luminance(const QColor& color)
-{
-    const auto channel = [](double c) {
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+using QuiltTest::contrast;
+using QuiltTest::luminance;
 
 // Pixels in `rect` at 3:1 or more against `ground`: the ink of a symbol or of
 // text drawn on it.

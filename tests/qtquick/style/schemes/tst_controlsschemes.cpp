@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "contrast.h"
 #include "quicktestfixture.h"
 
 #include <algorithm>
@@ -74,20 +75,7 @@ void useScheme(const QString& path)
     QCoreApplication::sendEvent(qApp, &change);
 }
 
-double luminance(const QColor& color)
-{
-    const auto channel = [](double c) {
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+using QuiltTest::contrast;
 
 bool fuzzyColor(const QColor& actual, const QColor& expected, int tolerance = 6)
 {
