@@ -101,6 +101,10 @@ public:
     template<typename T> static QQmlListProperty<T> list(QuickElement* owner);
     template<typename T> static ListData<T> listData(QQmlListProperty<T>* property);
 
+    std::unique_ptr<Quilt::ElementQuery> execute(QuickElement* owner, const std::shared_ptr<Quilt::Style>& style);
+    void applyHints();
+    void applyAttributes();
+
     std::shared_ptr<Quilt::Element> element = Quilt::Element::create();
     std::unique_ptr<StatesGroup> states;
     QList<ElementHint*> hints;
@@ -206,6 +210,21 @@ QuickElement* QuickElement::qmlAttachedProperties(QObject* object)
     return new QuickElement(object);
 }
 
+std::unique_ptr<ElementQuery> QuickElementPrivate::execute(QuickElement* owner, const std::shared_ptr<Style>& style)
+{
+    if (!style) {
+        return nullptr;
+    }
+    auto query = std::make_unique<ElementQuery>(style);
+    ElementChain chain { element };
+    for (QuickElement* parent = owner->parentElement(); parent; parent = parent->parentElement()) {
+        chain.prepend(parent->d->element);
+    }
+    query->setElements(chain);
+    query->execute();
+    return query;
+}
+
 void QuickElement::update()
 {
     if (!d->completed) {
@@ -213,16 +232,7 @@ void QuickElement::update()
     }
     // The new query comes first: the old one keeps its result alive until the
     // new one holds its own, so a result is never dropped and made again.
-    std::unique_ptr<ElementQuery> query;
-    if (d->style) {
-        query = std::make_unique<ElementQuery>(d->style);
-        ElementChain chain { d->element };
-        for (QuickElement* parent = parentElement(); parent; parent = parent->parentElement()) {
-            chain.prepend(parent->d->element);
-        }
-        query->setElements(chain);
-        query->execute();
-    }
+    std::unique_ptr<ElementQuery> query = d->execute(this, d->style);
     std::swap(d->query, query);
     query.reset();
 
@@ -242,36 +252,65 @@ void QuickElement::update()
     }
 }
 
-void QuickElement::updateHints()
+void QuickElement::queryAhead()
 {
-    if (!d->completed) {
+    if (d->completed || d->inert || d->query) {
         return;
     }
+    // The style that completion would settle on, left unsettled: the element
+    // may still find its parent, or be given a style id, before it completes.
+    std::shared_ptr<Quilt::Style> style = d->style;
+    for (QuickElement* parent = parentElement(); !style && parent; parent = parent->parentElement()) {
+        style = parent->style();
+    }
+    if (!style) {
+        style = StyleRegistry::instance()->defaultStyle();
+    }
+    // The description's own bindings usually ran already; hints and
+    // attributes are gathered as completion gathers them.
+    d->applyHints();
+    d->applyAttributes();
+    d->query = d->execute(this, style);
+}
+
+void QuickElement::updateHints()
+{
+    if (d->completed) {
+        d->applyHints();
+    }
+}
+
+void QuickElement::updateAttributes()
+{
+    if (d->completed) {
+        d->applyAttributes();
+    }
+}
+
+void QuickElementPrivate::applyHints()
+{
     QStringList names;
-    for (const ElementHint* hint : std::as_const(d->hints)) {
+    for (const ElementHint* hint : std::as_const(hints)) {
         if (hint->when()) {
             names.append(hint->name());
         } else {
             names.removeAll(hint->name());
         }
     }
-    d->element->setHints(names);
+    element->setHints(names);
 }
 
-void QuickElement::updateAttributes()
+void QuickElementPrivate::applyAttributes()
 {
-    if (!d->completed) {
-        return;
-    }
     QVariantMap map;
-    for (ElementAttribute* attribute : std::as_const(d->attributes)) {
+    for (ElementAttribute* attribute : std::as_const(attributes)) {
         if (attribute->isUsable()) {
             map.insert(attribute->name(), attribute->value());
         } else {
             map.remove(attribute->name());
         }
     }
-    d->element->setAttributes(map);
+    element->setAttributes(map);
 }
 
 void QuickElement::updateStyleFromParent()

@@ -64,6 +64,11 @@ public:
     static QuickElement* qmlAttachedProperties(QObject* object);
 
     void update();
+    // Queries with the description as it stands, before completion, for a
+    // Style read by bindings that run before it: they get the values on their
+    // first run instead of undefined and a second run. Completion queries
+    // again, and only values that differ are announced then.
+    void queryAhead();
     void updateHints();
     void updateAttributes();
     void updateStyleFromParent();
@@ -87,7 +92,8 @@ public:
     StatesGroup* states() const;
     void setActiveStates(Quilt::Element::States states);
 
-    // Null before the first update and while there is no style.
+    // Null before the first update (or a query ahead of completion) and while
+    // there is no style.
     Quilt::ElementQuery* query() const;
     std::shared_ptr<Quilt::Element> element() const;
     QuickElement* parentElement() const;

@@ -68,6 +68,9 @@ void QuickStyle::update()
     if (!m_element) {
         return;
     }
+    if (!m_element->isCompleted()) {
+        m_element->queryAhead();
+    }
     ElementQuery* query = m_element->query();
     bool unchanged = false;
     if (!query) {

@@ -50,6 +50,13 @@ T.Dialog {
     rightPadding: Quilt.Style.properties.layout.padding.right ?? (Number.isFinite(padding) ? undefined : 0)
     topPadding: Quilt.Style.properties.layout.padding.top ?? (Number.isFinite(padding) ? undefined : 0)
     bottomPadding: Quilt.Style.properties.layout.padding.bottom ?? (Number.isFinite(padding) ? undefined : 0)
+    // One the application sets as no finite number counts as none too: the
+    // content item would be sized by it, and be told of a change on every
+    // layout while the implicit size is written.
+    onLeftPaddingChanged: if (!Number.isFinite(leftPadding)) leftPadding = 0
+    onRightPaddingChanged: if (!Number.isFinite(rightPadding)) rightPadding = 0
+    onTopPaddingChanged: if (!Number.isFinite(topPadding)) topPadding = 0
+    onBottomPaddingChanged: if (!Number.isFinite(bottomPadding)) bottomPadding = 0
 
     leftInset: Quilt.Style.properties.layout.inset.left
     rightInset: Quilt.Style.properties.layout.inset.right

@@ -60,6 +60,8 @@ private Q_SLOTS:
     void hintLookup();
     void noQueryBeforeCompletion();
     void completionRunsOneQuery();
+    void firstReadSeesValues_data();
+    void firstReadSeesValues();
     void documentSettingOnlyTypeIsQueried();
     void childrenRequeryBeforeSetterReturns();
     void outsideCodeAppendsAttribute();
@@ -346,6 +348,41 @@ void tst_QuickElement::completionRunsOneQuery()
     hint.setWhen(false);
     QCOMPARE(Quilt::elementQueriesExecuted() - completed, quint64(2));
     QCOMPARE(width(element), 10.0);
+}
+
+void tst_QuickElement::firstReadSeesValues_data()
+{
+    QTest::addColumn<QByteArray>("description");
+    QTest::addColumn<QVariantList>("seen");
+
+    QTest::newRow("type") << QByteArray() << QVariantList { 10.0 };
+    QTest::newRow("bound hint") << QByteArray(R"(Quilt.Element.hints: Quilt.ElementHint { name: "flat"; when: root.flag })")
+                                << QVariantList { 20.0 };
+    QTest::newRow("attribute") << QByteArray(
+        R"(Quilt.Element.attributes: Quilt.ElementAttribute { name: "display"; value: "icon" })")
+                               << QVariantList { 30.0 };
+    // Completion still announces what changed after the first read.
+    QTest::newRow("hint dropped at completion")
+        << QByteArray(R"(Quilt.Element.hints: Quilt.ElementHint { name: "flat"; when: root.flag }
+                         Component.onCompleted: flag = false)")
+        << QVariantList { 20.0, 10.0 };
+}
+
+// A binding that reads the style while the document is still being built
+// gets the values on its first run, not undefined and then the values.
+void tst_QuickElement::firstReadSeesValues()
+{
+    QFETCH(QByteArray, description);
+    QFETCH(QVariantList, seen);
+
+    auto object = createObject(&m_engine, "Item {\n id: root\n property var seen: []\n property bool flag: true\n"
+                                          " Quilt.Element.type: \"Button\"\n"
+                                          + description
+                                          + "\n property real w: Quilt.Style.properties.layout.width ?? -1\n"
+                                            " onWChanged: seen.push(w)\n}\n");
+    QVERIFY(object);
+    QCOMPARE(object->property("seen").toList(), seen);
+    QCOMPARE(width(elementOf(object.get())), seen.last().toDouble());
 }
 
 void tst_QuickElement::documentSettingOnlyTypeIsQueried()
