@@ -26,12 +26,25 @@ class tst_QuickDocs : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void importLoadsTheStyles();
     void examples_data();
     void examples();
 
 private:
     QQmlEngine m_engine;
 };
+
+// The guide runs its examples with the `qml` tool, which loads no style:
+// nothing in this process loads the registry but the module's import.
+void tst_QuickDocs::importLoadsTheStyles()
+{
+    std::unique_ptr<QObject> button
+        = QuiltQuickTest::createObject(&m_engine,
+                                       "Item { Quilt.Element.type: \"Button\"\n"
+                                       "implicitWidth: Quilt.Style.properties.layout.width ?? 0 }");
+    QVERIFY(button);
+    QCOMPARE(button->property("implicitWidth").toReal(), 80.0);
+}
 
 void tst_QuickDocs::examples_data()
 {
@@ -63,6 +76,16 @@ void tst_QuickDocs::examples()
     QCoreApplication::processEvents();
 }
 
-QUILT_QUICK_TEST_MAIN(tst_QuickDocs, Css)
+// No call into the registry: the module's plug-in has to load it.
+int main(int argc, char** argv)
+{
+    QuiltQuickTest::Environment environment { Css };
+    QGuiApplication app(argc, argv);
+    tst_QuickDocs test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    const int result = QTest::qExec(&test, argc, argv);
+    QuiltQuickTest::pinLoadedLibraries();
+    return result;
+}
 
 #include "tst_quickdocs.moc"
