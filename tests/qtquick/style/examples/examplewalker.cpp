@@ -118,10 +118,10 @@ void walkDrawer(QQuickWindow* window)
     for (int index = 0; index < count; ++index) {
         if (stack && stack->property("depth").toInt() > 1) {
             QQmlExpression(qmlContext(stack), stack, QStringLiteral("pop(null)")).evaluate();
-            settle(400);
+            settle(300);
         }
         QMetaObject::invokeMethod(drawer, "open");
-        settle(400);
+        settle(300);
         // Brings the entry into view (ListView.Contain), so that it exists.
         QQmlExpression(qmlContext(list), list, QStringLiteral("positionViewAtIndex(%1, 1)").arg(index)).evaluate();
         QQuickItem* delegate = nullptr;
@@ -132,7 +132,7 @@ void walkDrawer(QQuickWindow* window)
         }
         const QString title = delegate->property("text").toString();
         click(window, delegate->mapToScene(QPointF(delegate->width() / 2, delegate->height() / 2)));
-        settle(600);
+        settle(400);
         say(QStringLiteral("page %1 %2").arg(index).arg(title));
         shoot(window, QStringLiteral("page-%1").arg(index, 2, 10, QLatin1Char('0')));
     }
@@ -157,7 +157,7 @@ private:
             return;
         m_timer.stop();
         say(QStringLiteral("window shown"));
-        settle(1000);
+        settle(500);
         shoot(window, QStringLiteral("window"));
         if (qEnvironmentVariableIntValue("QUILT_WALK_DRAWER"))
             walkDrawer(window);

@@ -48,53 +48,64 @@ QString normalised(QString line)
     return line.replace(address, QStringLiteral("0x?"));
 }
 
-Run start(const QString& program, const QString& style, bool walkDrawer)
+// One run of a program under a style, in a home of its own (settings and
+// data, where the examples keep databases, are fresh each run).
+class Launch
 {
-    QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QUICK_CONTROLS_STYLE"), style);
-    environment.insert(QStringLiteral("QML_IMPORT_PATH"), QStringLiteral(QUILT_QML_DIR));
-    environment.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(QUILT_PLUGIN_DIR ":" QUILT_WALKER_PLUGIN_DIR));
-    environment.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("quilt-example-walker"));
-    environment.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("rhi"));
-    environment.insert(QStringLiteral("QUILT_DISABLE_STYLE_CACHE"), QStringLiteral("1"));
-    environment.remove(QStringLiteral("QUILT_STYLE_NAME"));
-    environment.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
-    // Fresh settings and data (the examples keep databases there) each run.
-    for (const char* variable : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
-        environment.insert(QString::fromLatin1(variable), home.filePath(QString::fromLatin1(variable)));
-    if (walkDrawer)
-        environment.insert(QStringLiteral("QUILT_WALK_DRAWER"), QStringLiteral("1"));
-    const QString shots = qEnvironmentVariable("QUILT_EXAMPLE_SHOTS");
-    if (!shots.isEmpty()) {
-        environment.insert(QStringLiteral("QUILT_WALK_SHOTS"),
-                           shots + u'/' + QFileInfo(program).fileName() + u'-' + style);
-    }
+public:
+    Launch(const QString& program, const QString& style, bool walkDrawer)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QUICK_CONTROLS_STYLE"), style);
+        environment.insert(QStringLiteral("QML_IMPORT_PATH"), QStringLiteral(QUILT_QML_DIR));
+        environment.insert(QStringLiteral("QT_PLUGIN_PATH"),
+                           QStringLiteral(QUILT_PLUGIN_DIR ":" QUILT_WALKER_PLUGIN_DIR));
+        environment.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("quilt-example-walker"));
+        environment.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("rhi"));
+        environment.insert(QStringLiteral("QUILT_DISABLE_STYLE_CACHE"), QStringLiteral("1"));
+        environment.remove(QStringLiteral("QUILT_STYLE_NAME"));
+        environment.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
+        for (const char* variable : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
+            environment.insert(QString::fromLatin1(variable), m_home.filePath(QString::fromLatin1(variable)));
+        if (walkDrawer)
+            environment.insert(QStringLiteral("QUILT_WALK_DRAWER"), QStringLiteral("1"));
+        const QString shots = qEnvironmentVariable("QUILT_EXAMPLE_SHOTS");
+        if (!shots.isEmpty()) {
+            environment.insert(QStringLiteral("QUILT_WALK_SHOTS"),
+                               shots + u'/' + QFileInfo(program).fileName() + u'-' + style);
+        }
 #ifdef QUILT_SANITIZER_RUNTIME
-    // The program is not instrumented, the plug-ins it loads are: the
-    // runtime comes first. Its leaks are the program's, not ours.
-    environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(QUILT_SANITIZER_RUNTIME));
-    environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                       QStringLiteral("verify_asan_link_order=0:detect_leaks=0:halt_on_error=1"));
+        // The program is not instrumented, the plug-ins it loads are: the
+        // runtime comes first. Its leaks are the program's, not ours.
+        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(QUILT_SANITIZER_RUNTIME));
+        environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                           QStringLiteral("verify_asan_link_order=0:detect_leaks=0:halt_on_error=1"));
 #endif
-
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(home.path());
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, {});
-    Run run;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        run.lines << QStringLiteral("(did not end: %1)").arg(process.errorString());
+        m_process.setProcessEnvironment(environment);
+        m_process.setWorkingDirectory(m_home.path());
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.start(program, {});
     }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    const QStringList output = QString::fromLocal8Bit(process.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    for (const QString& line : output)
-        run.lines << normalised(line);
-    return run;
-}
+
+    Run finish()
+    {
+        Run run;
+        if (!m_process.waitForFinished(200000)) {
+            run.lines << QStringLiteral("(did not end: %1)").arg(m_process.errorString());
+            m_process.kill();
+            m_process.waitForFinished();
+        }
+        run.exitCode = m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+        const QStringList output = QString::fromLocal8Bit(m_process.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        for (const QString& line : output)
+            run.lines << normalised(line);
+        return run;
+    }
+
+private:
+    QTemporaryDir m_home;
+    QProcess m_process;
+};
 } // namespace
 
 class QtExamplesTest : public QObject
@@ -118,8 +129,11 @@ private Q_SLOTS:
         if (!QFileInfo(program).isExecutable())
             QSKIP(qPrintable(program + QStringLiteral(" is not installed")));
 
-        const Run basic = ::start(program, QStringLiteral("Basic"), walkDrawer);
-        const Run ours = ::start(program, QStringLiteral("org.vyr.quilt"), walkDrawer);
+        // Side by side: the runs share nothing but the display.
+        Launch basicLaunch(program, QStringLiteral("Basic"), walkDrawer);
+        Launch ourLaunch(program, QStringLiteral("org.vyr.quilt"), walkDrawer);
+        const Run basic = basicLaunch.finish();
+        const Run ours = ourLaunch.finish();
         const QString both = QStringLiteral("Under Basic:\n%1\nUnder this style:\n%2")
                                  .arg(basic.lines.join(u'\n'), ours.lines.join(u'\n'));
         // Basic itself must run it, or the comparison says nothing.
