@@ -1,7 +1,7 @@
 // The QML plug-in of org.vyr.quilt.impl. A document that imports the items
-// library alone (run by the `qml` tool, say) has nobody to load the style
-// registry for it, and every value it binds would read undefined: the first
-// import loads it, as the style module's does. An application that loaded
+// library (run by the `qml` tool, say) or the style module, which imports it,
+// may have nobody to load the style registry for it, and every value it binds
+// would read undefined: the first import loads it. An application that loaded
 // the registry itself finds it done.
 
 #include <QtQml/qqmlextensionplugin.h>

@@ -77,15 +77,6 @@ void tst_QuickDocs::examples()
 }
 
 // No call into the registry: the module's plug-in has to load it.
-int main(int argc, char** argv)
-{
-    QuiltQuickTest::Environment environment { Css };
-    QGuiApplication app(argc, argv);
-    tst_QuickDocs test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    const int result = QTest::qExec(&test, argc, argv);
-    QuiltQuickTest::pinLoadedLibraries();
-    return result;
-}
+QUILT_QUICK_TEST_MAIN_LOADING(tst_QuickDocs, Css, false)
 
 #include "tst_quickdocs.moc"
