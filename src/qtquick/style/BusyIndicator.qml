@@ -34,6 +34,13 @@ T.BusyIndicator {
             opacity: control.running ? 1 : 0
             smooth: true
 
+            // What the style paints for the control turns with the icon: a
+            // style can draw the spinner (a ring with one side in another
+            // colour) without relying on an icon theme that has its icon.
+            Quilt.StyledRectangle {
+                anchors.fill: parent
+            }
+
             RotationAnimator on rotation {
                 // The phase of the wall clock within one turn: indicators
                 // that start together turn together, whenever each was made.

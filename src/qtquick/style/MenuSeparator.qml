@@ -23,5 +23,9 @@ T.MenuSeparator {
     topInset: Quilt.Style.properties.layout.inset.top
     bottomInset: Quilt.Style.properties.layout.inset.bottom
 
+    // The style draws the line as the background; the content item is
+    // there for applications that bind to it, as to any control's.
+    contentItem: Item {}
+
     background: Quilt.StyledRectangle {}
 }

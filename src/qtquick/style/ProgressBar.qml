@@ -14,8 +14,11 @@ T.ProgressBar {
 
     hoverEnabled: false
 
+    // The track has no length of its own: where the style gives the bar
+    // none, it is 120 long rather than nothing.
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            implicitContentWidth + leftPadding + rightPadding)
+                            implicitContentWidth + leftPadding + rightPadding,
+                            implicitBackgroundWidth <= 0 ? 120 : 0)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 

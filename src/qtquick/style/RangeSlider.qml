@@ -18,12 +18,15 @@ T.RangeSlider {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
+    // As the slider's: 160 along the groove where the style gives no length.
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             first.implicitHandleWidth + leftPadding + rightPadding,
-                            second.implicitHandleWidth + leftPadding + rightPadding)
+                            second.implicitHandleWidth + leftPadding + rightPadding,
+                            horizontal && implicitBackgroundWidth <= 0 ? 160 : 0)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              first.implicitHandleHeight + topPadding + bottomPadding,
-                             second.implicitHandleHeight + topPadding + bottomPadding)
+                             second.implicitHandleHeight + topPadding + bottomPadding,
+                             !horizontal && implicitBackgroundHeight <= 0 ? 160 : 0)
 
     leftPadding: Quilt.Style.properties.layout.padding.left
     rightPadding: Quilt.Style.properties.layout.padding.right

@@ -19,10 +19,14 @@ T.ScrollBar {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
+    // A bar the style gives no length is at least as long as it is thick,
+    // room for the shortest handle (`minimumSize`), rather than nothing.
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            implicitContentWidth + leftPadding + rightPadding)
+                            implicitContentWidth + leftPadding + rightPadding,
+                            horizontal ? implicitBackgroundHeight + topInset + bottomInset : 0)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             implicitContentHeight + topPadding + bottomPadding)
+                             implicitContentHeight + topPadding + bottomPadding,
+                             horizontal ? 0 : implicitBackgroundWidth + leftInset + rightInset)
 
     leftPadding: Quilt.Style.properties.layout.padding.left
     rightPadding: Quilt.Style.properties.layout.padding.right

@@ -24,10 +24,14 @@ T.Slider {
     snapMode: T.Slider.SnapOnRelease
     wheelEnabled: true
 
+    // Along the groove the style decides the length; where it gives none,
+    // the slider would be no longer than its handle, and is 160 instead.
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            implicitHandleWidth + leftPadding + rightPadding)
+                            implicitHandleWidth + leftPadding + rightPadding,
+                            horizontal && implicitBackgroundWidth <= 0 ? 160 : 0)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             implicitHandleHeight + topPadding + bottomPadding)
+                             implicitHandleHeight + topPadding + bottomPadding,
+                             !horizontal && implicitBackgroundHeight <= 0 ? 160 : 0)
 
     leftPadding: Quilt.Style.properties.layout.padding.left
     rightPadding: Quilt.Style.properties.layout.padding.right

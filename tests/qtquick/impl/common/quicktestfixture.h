@@ -103,16 +103,19 @@ private:
 } // namespace QuiltQuickTest
 
 // main() of a C++ Quick test: the environment with the fixture style `css`,
-// a GUI application, the registry loaded, then the test object.
-#define QUILT_QUICK_TEST_MAIN(TestObject, css)                                                                         \
+// a GUI application, the registry loaded when `loadRegistry` holds (else the
+// modules' imports have to load it), then the test object.
+#define QUILT_QUICK_TEST_MAIN_LOADING(TestObject, css, loadRegistry)                                                   \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
         QuiltQuickTest::Environment environment { css };                                                               \
         QGuiApplication app(argc, argv);                                                                               \
-        environment.load();                                                                                            \
+        if (loadRegistry)                                                                                              \
+            environment.load();                                                                                        \
         TestObject test;                                                                                               \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
         const int result = QTest::qExec(&test, argc, argv);                                                            \
         QuiltQuickTest::pinLoadedLibraries();                                                                          \
         return result;                                                                                                 \
     }
+#define QUILT_QUICK_TEST_MAIN(TestObject, css) QUILT_QUICK_TEST_MAIN_LOADING(TestObject, css, true)

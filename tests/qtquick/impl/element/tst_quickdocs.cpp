@@ -26,12 +26,25 @@ class tst_QuickDocs : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void importLoadsTheStyles();
     void examples_data();
     void examples();
 
 private:
     QQmlEngine m_engine;
 };
+
+// The guide runs its examples with the `qml` tool, which loads no style:
+// nothing in this process loads the registry but the module's import.
+void tst_QuickDocs::importLoadsTheStyles()
+{
+    std::unique_ptr<QObject> button
+        = QuiltQuickTest::createObject(&m_engine,
+                                       "Item { Quilt.Element.type: \"Button\"\n"
+                                       "implicitWidth: Quilt.Style.properties.layout.width ?? 0 }");
+    QVERIFY(button);
+    QCOMPARE(button->property("implicitWidth").toReal(), 80.0);
+}
 
 void tst_QuickDocs::examples_data()
 {
@@ -63,6 +76,7 @@ void tst_QuickDocs::examples()
     QCoreApplication::processEvents();
 }
 
-QUILT_QUICK_TEST_MAIN(tst_QuickDocs, Css)
+// No call into the registry: the module's plug-in has to load it.
+QUILT_QUICK_TEST_MAIN_LOADING(tst_QuickDocs, Css, false)
 
 #include "tst_quickdocs.moc"

@@ -66,6 +66,10 @@ void tst_QuickFallbackPlatform::registryCreatedByQml()
     QVERIFY(platform->name().isEmpty());
     QStringList fallbackMessages;
     for (const Message& message : std::as_const(s_messages)) {
+        // The import loads the registry, which then looks for the default
+        // style; without library paths there is no input plug-in to read it.
+        if (message.text.startsWith(u"Could not find style"_s))
+            continue;
         QVERIFY2(message.type == QtDebugMsg, qPrintable(message.text));
         if (message.text.contains(u"fallback"_s) || message.text.startsWith(u"Could not find a supported"_s)) {
             fallbackMessages.append(message.text);

@@ -79,6 +79,66 @@ private Q_SLOTS:
         // its contents whole.
         QVERIFY(box->implicitHeight() >= contentTop + content->implicitHeight());
     }
+
+    // Controls declared bare, as applications declare them, are drawn at
+    // their own size, as far as the extent given (0 x 0: nothing drawn).
+    void drawnBare_data()
+    {
+        QTest::addColumn<QByteArray>("declaration");
+        QTest::addColumn<QSize>("extent");
+        QTest::newRow("busy indicator, running") << QByteArray("BusyIndicator { running: true }") << QSize(15, 15);
+        QTest::newRow("busy indicator, stopped") << QByteArray("BusyIndicator { running: false }") << QSize();
+        QTest::newRow("progress bar") << QByteArray("ProgressBar { value: 0.5 }") << QSize(100, 10);
+        QTest::newRow("progress bar, indeterminate")
+            << QByteArray("ProgressBar { indeterminate: true }") << QSize(100, 10);
+        QTest::newRow("slider") << QByteArray("Slider { value: 0.5 }") << QSize(100, 10);
+        QTest::newRow("slider, vertical") << QByteArray("Slider { orientation: Qt.Vertical }") << QSize(10, 100);
+        QTest::newRow("range slider") << QByteArray("RangeSlider { second.value: 0.7 }") << QSize(100, 10);
+        QTest::newRow("range slider, vertical")
+            << QByteArray("RangeSlider { orientation: Qt.Vertical }") << QSize(10, 100);
+        QTest::newRow("scroll bar") << QByteArray("ScrollBar { size: 0.5; policy: ScrollBar.AlwaysOn }") << QSize(8, 8);
+        QTest::newRow("menu separator") << QByteArray("MenuSeparator {}") << QSize(1, 1);
+        QTest::newRow("tool separator") << QByteArray("ToolSeparator {}") << QSize(1, 10);
+    }
+
+    void drawnBare()
+    {
+        QFETCH(QByteArray, declaration);
+        QFETCH(QSize, extent);
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick\nimport QtQuick.Controls\n" + declaration + "\n", QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        auto* control = qobject_cast<QQuickItem*>(object.get());
+        QQuickWindow window;
+        window.resize(300, 300);
+        control->setParentItem(window.contentItem());
+        control->setPosition(QPointF(20, 20));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(50);
+
+        const QImage image = window.grabWindow();
+        const QRgb background = image.pixel(2, 2);
+        QRect drawn;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) != background)
+                    drawn |= QRect(x, y, 1, 1);
+            }
+        }
+        const QString found = QStringLiteral("drawn %1 x %2, the control %3 x %4")
+                                  .arg(drawn.width())
+                                  .arg(drawn.height())
+                                  .arg(control->width())
+                                  .arg(control->height());
+        if (extent.isEmpty()) {
+            QVERIFY2(drawn.isEmpty(), qPrintable(found));
+            return;
+        }
+        QVERIFY2(drawn.width() >= extent.width() && drawn.height() >= extent.height(), qPrintable(found));
+    }
 };
 
 QUILT_QUICK_TEST_MAIN(HalcyonControlsTest, "/* Drawn with the shipped style. */")

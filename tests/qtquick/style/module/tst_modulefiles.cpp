@@ -1,6 +1,6 @@
-// The module as files: its qmldir, its precompiled documents, and the QML
-// plug-in that loads the style registry for applications that select the
-// style by name and call nothing of the engine.
+// The module as files: its qmldir, its precompiled documents, and its import,
+// which loads the style registry (through the items library's plug-in) for
+// applications that select the style by name and call nothing of the engine.
 
 #include <QFile>
 #include <QGuiApplication>
@@ -155,15 +155,6 @@ private Q_SLOTS:
 };
 
 // No call into the registry here: the plug-in has to load it.
-int main(int argc, char** argv)
-{
-    QuiltQuickTest::Environment environment { "Button { padding-left: 7px; }" };
-    QGuiApplication app(argc, argv);
-    ModuleFilesTest test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    const int result = QTest::qExec(&test, argc, argv);
-    QuiltQuickTest::pinLoadedLibraries();
-    return result;
-}
+QUILT_QUICK_TEST_MAIN_LOADING(ModuleFilesTest, "Button { padding-left: 7px; }", false)
 
 #include "tst_modulefiles.moc"

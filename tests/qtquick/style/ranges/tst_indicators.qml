@@ -108,6 +108,19 @@ TestCase {
         compare(bar.Quilt.Element.activeHints, ["horizontal"])
     }
 
+    // The track has no length of its own: a bare bar whose style gives none
+    // is 120 long, and the spinner's ring turns with the icon.
+    function test_bareSizes() {
+        const bar = createTemporaryObject(progressComponent, testCase)
+        verify(bar)
+        compare([bar.implicitWidth, bar.implicitHeight], [120, 10])
+        const busy = createTemporaryObject(busyComponent, testCase)
+        verify(busy)
+        const ring = busy.contentItem.children[0].children[0]
+        verify(ring instanceof Quilt.StyledRectangle)
+        compare([ring.width, ring.height], [24, 24])
+    }
+
     function test_progressIndeterminate() {
         const bar = createTemporaryObject(progressComponent, testCase, { width: 200, indeterminate: true })
         verify(bar)

@@ -144,9 +144,13 @@ TestCase {
         verify(!second.Quilt.Element.states.enabled)
     }
 
+    // Along the groove 160 where the style gives no length, as the slider.
     function test_implicitSize() {
         const slider = createSlider({})
-        compare(slider.implicitWidth, 12)
+        compare(slider.implicitWidth, 160)
         compare(slider.implicitHeight, 20)
+        slider.orientation = Qt.Vertical
+        compare(slider.implicitWidth, 20)
+        compare(slider.implicitHeight, 160)
     }
 }

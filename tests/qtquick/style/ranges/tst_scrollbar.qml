@@ -105,9 +105,12 @@ TestCase {
         const bar = createBar({ orientation: Qt.Vertical, size: 0.5 })
         compare(bar.Quilt.Element.activeHints, ["vertical"])
         compare(bar.implicitWidth, 10)
+        // As long as it is thick, where the style gives no length.
+        compare(bar.implicitHeight, 10)
         bar.orientation = Qt.Horizontal
         compare(bar.Quilt.Element.activeHints, ["horizontal"])
         compare(bar.implicitHeight, 10)
+        compare(bar.implicitWidth, 10)
     }
 
     function test_minimumSize_data() {

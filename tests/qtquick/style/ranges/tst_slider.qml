@@ -235,12 +235,20 @@ TestCase {
         compare(fill.Quilt.Element.type, "Fill")
     }
 
-    function test_implicitSize() {
-        const slider = createSlider({ orientation: Qt.Horizontal })
-        compare(slider.implicitWidth, 16)
-        compare(slider.implicitHeight, 16)
+    // Across the groove the handle decides; along it the style's length, or
+    // 160 where the style gives none, never the handle alone.
+    function test_implicitSize_data() {
+        return [
+            { tag: "no length", elementId: "", horizontal: [160, 16], vertical: [16, 160] },
+            { tag: "the style's length", elementId: "long", horizontal: [90, 16], vertical: [16, 70] },
+        ]
+    }
+
+    function test_implicitSize(data) {
+        const slider = createSlider({ orientation: Qt.Horizontal }, data.elementId)
+        compare([slider.implicitWidth, slider.implicitHeight], data.horizontal)
         slider.orientation = Qt.Vertical
-        compare(slider.implicitWidth, 16)
+        compare([slider.implicitWidth, slider.implicitHeight], data.vertical)
     }
 
     // Focus and enablement are the handle's own; the rest is the control's.
