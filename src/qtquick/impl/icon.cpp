@@ -179,7 +179,6 @@ void Icon::onControlIconChanged()
             height = properties->icon()->height().value_or(0.0);
         }
     }
-    setImplicitSize(width, height);
 
     const QString name = gadgetProperty(icon, "name").toString();
     if (name != m_name) {
@@ -194,6 +193,30 @@ void Icon::onControlIconChanged()
         polish();
         Q_EMIT colorChanged();
     }
+    // A control's icon that the platform cannot find shows nothing: it must
+    // not push the control's text aside either.
+    if (!showsAnything()) {
+        width = 0;
+        height = 0;
+    }
+    setImplicitSize(width, height);
+}
+
+bool Icon::showsAnything()
+{
+    if (!m_source.isEmpty() && QQmlFile::isLocalFile(m_source)) {
+        return true;
+    }
+    if (m_name.isEmpty()) {
+        return false;
+    }
+    // Looked up once per name: a style update re-reads the control's icon.
+    if (m_name != m_foundName) {
+        const auto platform = StyleRegistry::instance()->platform();
+        m_found = platform && !platform->platformIcon(m_name, m_color).isNull();
+        m_foundName = m_name;
+    }
+    return m_found;
 }
 
 bool Icon::eventFilter(QObject* watched, QEvent* event)

@@ -63,6 +63,7 @@ protected:
 
 private:
     QSize chooseIconSize(const QSizeF& size) const;
+    bool showsAnything();
 
     QString m_name;
     QUrl m_source;
@@ -73,5 +74,8 @@ private:
     double m_textureRatio = 1.0;
     QPointer<QQuickItem> m_control;
     QPointer<QuickStyle> m_style;
+    // The last name looked up for a followed control, and whether it was found.
+    QString m_foundName;
+    bool m_found = false;
 };
 } // namespace Quilt::Quick

@@ -53,7 +53,10 @@ T.CheckBox {
         Quilt.Element.type: "Indicator"
     }
 
-    contentItem: P.DefaultContentItem { control: control }
+    contentItem: P.DefaultContentItem {
+        control: control
+        alignment: Qt.AlignLeft
+    }
 
     background: Quilt.StyledRectangle {}
 }

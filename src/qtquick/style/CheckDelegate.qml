@@ -77,7 +77,10 @@ T.CheckDelegate {
         Quilt.PositionedItem.minimumHeight: Quilt.Style.properties.layout.height
     }
 
-    contentItem: P.DefaultContentItem { control: control }
+    contentItem: P.DefaultContentItem {
+        control: control
+        alignment: Qt.AlignLeft
+    }
 
     background: Quilt.StyledRectangle {}
 }

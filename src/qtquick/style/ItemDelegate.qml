@@ -69,7 +69,10 @@ T.ItemDelegate {
 
     Quilt.Positioner.positionItems: [contentItem]
 
-    contentItem: P.DefaultContentItem { control: control }
+    contentItem: P.DefaultContentItem {
+        control: control
+        alignment: Qt.AlignLeft
+    }
 
     background: Quilt.StyledRectangle {}
 }

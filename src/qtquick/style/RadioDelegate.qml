@@ -76,7 +76,10 @@ T.RadioDelegate {
         Quilt.PositionedItem.minimumHeight: Quilt.Style.properties.layout.height
     }
 
-    contentItem: P.DefaultContentItem { control: control }
+    contentItem: P.DefaultContentItem {
+        control: control
+        alignment: Qt.AlignLeft
+    }
 
     background: Quilt.StyledRectangle {}
 }

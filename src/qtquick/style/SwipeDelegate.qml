@@ -66,6 +66,7 @@ T.SwipeDelegate {
     contentItem: P.DefaultContentItem {
         control: control
         __shift: x - control.leftPadding
+        alignment: Qt.AlignLeft
     }
 
     background: Quilt.StyledRectangle {}

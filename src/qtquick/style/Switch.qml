@@ -65,6 +65,7 @@ T.Switch {
     contentItem: P.DefaultContentItem {
         control: control
         wrapMode: Text.Wrap
+        alignment: Qt.AlignLeft
     }
 
     background: Quilt.StyledRectangle {}

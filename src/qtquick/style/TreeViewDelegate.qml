@@ -98,6 +98,7 @@ T.TreeViewDelegate {
     contentItem: P.DefaultContentItem {
         control: control
         visible: !control.editing
+        alignment: Qt.AlignLeft
     }
 
     background: Quilt.StyledRectangle {}
