@@ -1,5 +1,7 @@
 #include "icon.h"
 
+#include "positioneditem.h"
+
 #include "elementquery.h"
 #include "iconpropertygroup.h"
 #include "platformplugin.h"
@@ -193,9 +195,10 @@ void Icon::onControlIconChanged()
         polish();
         Q_EMIT colorChanged();
     }
-    // A control's icon that the platform cannot find shows nothing: it must
-    // not push the control's text aside either.
-    if (!showsAnything()) {
+    // A button's icon that the platform cannot find shows nothing: laid out
+    // beside the text, it must not push it aside either. (A menu keeps the
+    // room, so that its texts start on one column.)
+    if (detail::attachedObject<PositionedItem>(this, false) && !showsAnything()) {
         width = 0;
         height = 0;
     }

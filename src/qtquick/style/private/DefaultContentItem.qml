@@ -129,9 +129,5 @@ Item {
             value: Math.round(root.__stacked ? root.__groupY + root.__iconHeight + root.__gap
                                              : (root.height - root.__textHeight) / 2)
         }
-        Binding on width {
-            when: root.__selfPlaced
-            value: Math.ceil(root.__placedTextWidth)
-        }
     }
 }
