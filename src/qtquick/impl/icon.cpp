@@ -1,7 +1,5 @@
 #include "icon.h"
 
-#include "positioneditem.h"
-
 #include "elementquery.h"
 #include "iconpropertygroup.h"
 #include "platformplugin.h"
@@ -181,6 +179,7 @@ void Icon::onControlIconChanged()
             height = properties->icon()->height().value_or(0.0);
         }
     }
+    setImplicitSize(width, height);
 
     const QString name = gadgetProperty(icon, "name").toString();
     if (name != m_name) {
@@ -195,14 +194,6 @@ void Icon::onControlIconChanged()
         polish();
         Q_EMIT colorChanged();
     }
-    // A button's icon that the platform cannot find shows nothing: laid out
-    // beside the text, it must not push it aside either. (A menu keeps the
-    // room, so that its texts start on one column.)
-    if (detail::attachedObject<PositionedItem>(this, false) && !showsAnything()) {
-        width = 0;
-        height = 0;
-    }
-    setImplicitSize(width, height);
 }
 
 bool Icon::showsAnything()

@@ -178,7 +178,7 @@ private:
     static QQuickItem* labelOf(QQuickItem* button)
     {
         auto* content = button->property("contentItem").value<QQuickItem*>();
-        return content ? content->childItems().value(1) : nullptr;
+        return content ? content->property("textItem").value<QQuickItem*>() : nullptr;
     }
 };
 
