@@ -30,39 +30,11 @@ namespace Quilt::Quick
 {
 namespace
 {
-// Qt's fuzzy rule, with zero handled: sizes that only rounding tells apart
-// are equal; so are two that are no number, or the layout would run again
-// at every change signal that such a size sends.
-bool fuzzyEqual(double a, double b)
-{
-    if (std::isnan(a) || std::isnan(b)) {
-        return std::isnan(a) && std::isnan(b);
-    }
-    if (a == 0 || b == 0) {
-        return std::abs(a - b) <= 1e-12;
-    }
-    return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
-}
-
 const Properties::StylePropertyGroup* resolvedProperties(QObject* object, bool create = true)
 {
     QuickStyle* style = detail::attachedObject<QuickStyle>(object, create);
     ElementQuery* query = style ? style->query() : nullptr;
     return query ? query->properties() : nullptr;
-}
-
-const Properties::AlignmentPropertyGroup* alignmentGroup(const Properties::StylePropertyGroup* style,
-                                                         PositionerSource::Source source)
-{
-    switch (source) {
-    case PositionerSource::Source::Icon:
-        return style->icon() ? style->icon()->alignment() : nullptr;
-    case PositionerSource::Source::Text:
-        return style->text() ? style->text()->alignment() : nullptr;
-    case PositionerSource::Source::Layout:
-        return style->layout() ? style->layout()->alignment() : nullptr;
-    }
-    return nullptr;
 }
 
 // A length given as no finite number counts as none.
@@ -368,46 +340,7 @@ bool ContentItemPrivate::appendEntry(LayoutPass& pass, Kind kind, QQuickItem* it
     }
     layoutItem.verticalAlignment = int(v);
 
-    LayoutPass::ContainerKind containerKind = LayoutPass::ItemContainer;
-    switch (container.value_or(Properties::AlignmentContainer::Item)) {
-    case Properties::AlignmentContainer::Background:
-        containerKind = LayoutPass::BackgroundContainer;
-        break;
-    case Properties::AlignmentContainer::Content:
-        containerKind = LayoutPass::ContentContainer;
-        break;
-    default:
-        break;
-    }
-
-    std::optional<LayoutBucket::Kind> bucketKind;
-    switch (h) {
-    case Properties::Alignment::Start:
-        bucketKind = LayoutBucket::Start;
-        break;
-    case Properties::Alignment::Center:
-        bucketKind = LayoutBucket::Center;
-        break;
-    case Properties::Alignment::End:
-        bucketKind = LayoutBucket::End;
-        break;
-    case Properties::Alignment::Fill:
-        bucketKind = LayoutBucket::Fill;
-        break;
-    case Properties::Alignment::Unspecified:
-    case Properties::Alignment::StackCenter:
-    case Properties::Alignment::StackFill:
-        qCWarning(lcQtQuick) << "Alignment" << h << "not supported for horizontal alignment, item" << item
-                             << "will use Start alignment";
-        bucketKind = LayoutBucket::Start;
-        break;
-    }
-    if (bucketKind) {
-        LayoutBucket& bucket = pass.container(containerKind).bucket(*bucketKind);
-        bucket.items.append(layoutItem);
-        bucket.stackCenter = bucket.stackCenter || v == Properties::Alignment::StackCenter;
-        bucket.stackFill = bucket.stackFill || v == Properties::Alignment::StackFill;
-    }
+    fileItem(pass, layoutItem, h, v, container);
     return true;
 }
 
