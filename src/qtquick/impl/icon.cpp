@@ -196,6 +196,23 @@ void Icon::onControlIconChanged()
     }
 }
 
+bool Icon::showsAnything()
+{
+    if (!m_source.isEmpty() && QQmlFile::isLocalFile(m_source)) {
+        return true;
+    }
+    if (m_name.isEmpty()) {
+        return false;
+    }
+    // Looked up once per name: a style update re-reads the control's icon.
+    if (m_name != m_foundName) {
+        const auto platform = StyleRegistry::instance()->platform();
+        m_found = platform && !platform->platformIcon(m_name, m_color).isNull();
+        m_foundName = m_name;
+    }
+    return m_found;
+}
+
 bool Icon::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QuickStyleUpdatedEvent::s_type) {

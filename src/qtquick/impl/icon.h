@@ -45,6 +45,10 @@ public:
     void setControl(QQuickItem* control);
     void resetControl();
 
+    // Whether the icon shows anything: a local file, or a name the platform
+    // finds. A control's icon that shows nothing must not claim room.
+    bool showsAnything();
+
 public Q_SLOTS:
     void onControlIconChanged();
 
@@ -73,5 +77,8 @@ private:
     double m_textureRatio = 1.0;
     QPointer<QQuickItem> m_control;
     QPointer<QuickStyle> m_style;
+    // The last name showsAnything() looked up, and whether the platform has it.
+    QString m_foundName;
+    bool m_found = false;
 };
 } // namespace Quilt::Quick

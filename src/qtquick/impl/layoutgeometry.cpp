@@ -1,5 +1,14 @@
 #include "layoutgeometry_p.h"
 
+#include "alignmentpropertygroup.h"
+#include "iconpropertygroup.h"
+#include "layoutpropertygroup.h"
+#include "quicklogging_p.h"
+#include "stylepropertygroup.h"
+#include "textpropertygroup.h"
+
+#include <QQuickItem>
+
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -219,5 +228,75 @@ void computeLayout(LayoutPass& pass)
         = std::max({ content.implicitSize.height() + padding.top() + padding.bottom(),
                      background.implicitSize.height() + inset.top() + inset.bottom(), item.implicitSize.height() });
     pass.implicitSize = QSizeF(std::ceil(implicitWidth), std::ceil(implicitHeight));
+}
+
+void fileItem(LayoutPass& pass, const LayoutItem& item, Properties::Alignment horizontal,
+              Properties::Alignment vertical, std::optional<Properties::AlignmentContainer> container)
+{
+    LayoutPass::ContainerKind containerKind = LayoutPass::ItemContainer;
+    switch (container.value_or(Properties::AlignmentContainer::Item)) {
+    case Properties::AlignmentContainer::Background:
+        containerKind = LayoutPass::BackgroundContainer;
+        break;
+    case Properties::AlignmentContainer::Content:
+        containerKind = LayoutPass::ContentContainer;
+        break;
+    default:
+        break;
+    }
+
+    std::optional<LayoutBucket::Kind> bucketKind;
+    switch (horizontal) {
+    case Properties::Alignment::Start:
+        bucketKind = LayoutBucket::Start;
+        break;
+    case Properties::Alignment::Center:
+        bucketKind = LayoutBucket::Center;
+        break;
+    case Properties::Alignment::End:
+        bucketKind = LayoutBucket::End;
+        break;
+    case Properties::Alignment::Fill:
+        bucketKind = LayoutBucket::Fill;
+        break;
+    case Properties::Alignment::Unspecified:
+    case Properties::Alignment::StackCenter:
+    case Properties::Alignment::StackFill:
+        qCWarning(lcQtQuick) << "Alignment" << horizontal << "not supported for horizontal alignment, item" << item.item
+                             << "will use Start alignment";
+        bucketKind = LayoutBucket::Start;
+        break;
+    }
+    if (bucketKind) {
+        LayoutBucket& bucket = pass.container(containerKind).bucket(*bucketKind);
+        bucket.items.append(item);
+        bucket.stackCenter = bucket.stackCenter || vertical == Properties::Alignment::StackCenter;
+        bucket.stackFill = bucket.stackFill || vertical == Properties::Alignment::StackFill;
+    }
+}
+
+const Properties::AlignmentPropertyGroup* alignmentGroup(const Properties::StylePropertyGroup* style,
+                                                         PositionerSource::Source source)
+{
+    switch (source) {
+    case PositionerSource::Source::Icon:
+        return style->icon() ? style->icon()->alignment() : nullptr;
+    case PositionerSource::Source::Text:
+        return style->text() ? style->text()->alignment() : nullptr;
+    case PositionerSource::Source::Layout:
+        return style->layout() ? style->layout()->alignment() : nullptr;
+    }
+    return nullptr;
+}
+
+bool fuzzyEqual(double a, double b)
+{
+    if (std::isnan(a) || std::isnan(b)) {
+        return std::isnan(a) && std::isnan(b);
+    }
+    if (a == 0 || b == 0) {
+        return std::abs(a - b) <= 1e-12;
+    }
+    return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
 }
 } // namespace Quilt::Quick

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "positionersource.h"
+#include "properties.h"
 #include "quickimplglobal.h"
 
 #include <QList>
@@ -8,8 +10,15 @@
 #include <QSizeF>
 
 #include <array>
+#include <optional>
 
 class QQuickItem;
+
+namespace Quilt::Properties
+{
+class AlignmentPropertyGroup;
+class StylePropertyGroup;
+} // namespace Quilt::Properties
 
 namespace Quilt::Quick
 {
@@ -89,4 +98,18 @@ struct LayoutPass
 
 // Places every item of the pass and computes the pass's implicit size.
 QUILT_QUICK_EXPORT void computeLayout(LayoutPass& pass);
+
+// Files an item into the pass: its container by the style's alignment
+// container, its bucket by the horizontal alignment. One the layout cannot
+// place across (unspecified, stacked) goes to the start, with a warning.
+void fileItem(LayoutPass& pass, const LayoutItem& item, Properties::Alignment horizontal,
+              Properties::Alignment vertical, std::optional<Properties::AlignmentContainer> container);
+
+// The alignment group of a style that places an item by the given source.
+const Properties::AlignmentPropertyGroup* alignmentGroup(const Properties::StylePropertyGroup* style,
+                                                         PositionerSource::Source source);
+
+// Qt's fuzzy rule, with zero handled: sizes that only rounding tells apart
+// are equal; so are two that are no number.
+bool fuzzyEqual(double a, double b);
 } // namespace Quilt::Quick

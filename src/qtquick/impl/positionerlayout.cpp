@@ -55,18 +55,9 @@ constexpr std::array<const char*, HandleCount> s_handleNames { "mirrored",     "
                                                                "leftInset",    "rightInset", "topInset",
                                                                "bottomInset" };
 
-// Qt's fuzzy rule, with zero handled: sizes that only rounding tells apart are equal.
-bool fuzzyEqual(double a, double b)
-{
-    if (a == 0 || b == 0) {
-        return std::abs(a - b) <= 1e-12;
-    }
-    return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
-}
-
 bool fuzzyEqual(const QSizeF& a, const QSizeF& b)
 {
-    return fuzzyEqual(a.width(), b.width()) && fuzzyEqual(a.height(), b.height());
+    return Quick::fuzzyEqual(a.width(), b.width()) && Quick::fuzzyEqual(a.height(), b.height());
 }
 
 // The positioner's traces go straight to the message logger under their own
@@ -74,20 +65,6 @@ bool fuzzyEqual(const QSizeF& a, const QSizeF& b)
 QDebug trace()
 {
     return QMessageLogger(nullptr, 0, nullptr, "quilt.quick").debug();
-}
-
-Properties::AlignmentPropertyGroup* alignmentGroup(const Properties::StylePropertyGroup* style,
-                                                   PositionerSource::Source source)
-{
-    switch (source) {
-    case PositionerSource::Source::Icon:
-        return style->icon() ? style->icon()->alignment() : nullptr;
-    case PositionerSource::Source::Text:
-        return style->text() ? style->text()->alignment() : nullptr;
-    case PositionerSource::Source::Layout:
-        return style->layout() ? style->layout()->alignment() : nullptr;
-    }
-    return nullptr;
 }
 
 const Properties::StylePropertyGroup* resolvedProperties(QObject* object)
@@ -419,47 +396,7 @@ void PositionerLayout::layOut()
         }
         layoutItem.item = item;
 
-        LayoutPass::ContainerKind containerKind = LayoutPass::ItemContainer;
-        switch (alignment->container().value_or(Properties::AlignmentContainer::Item)) {
-        case Properties::AlignmentContainer::Background:
-            containerKind = LayoutPass::BackgroundContainer;
-            break;
-        case Properties::AlignmentContainer::Content:
-            containerKind = LayoutPass::ContentContainer;
-            break;
-        default:
-            break;
-        }
-
-        std::optional<LayoutBucket::Kind> bucketKind;
-        switch (h) {
-        case Properties::Alignment::Start:
-            bucketKind = LayoutBucket::Start;
-            break;
-        case Properties::Alignment::Center:
-            bucketKind = LayoutBucket::Center;
-            break;
-        case Properties::Alignment::End:
-            bucketKind = LayoutBucket::End;
-            break;
-        case Properties::Alignment::Fill:
-            bucketKind = LayoutBucket::Fill;
-            break;
-        case Properties::Alignment::Unspecified:
-        case Properties::Alignment::StackCenter:
-        case Properties::Alignment::StackFill:
-            qCWarning(lcQtQuick) << "Alignment" << h << "not supported for horizontal alignment, item" << item
-                                 << "will use Start alignment";
-            bucketKind = LayoutBucket::Start;
-            break;
-        }
-
-        if (bucketKind) {
-            LayoutBucket& bucket = pass.container(containerKind).bucket(*bucketKind);
-            bucket.items.append(layoutItem);
-            bucket.stackCenter = bucket.stackCenter || v == Properties::Alignment::StackCenter;
-            bucket.stackFill = bucket.stackFill || v == Properties::Alignment::StackFill;
-        }
+        fileItem(pass, layoutItem, h, v, alignment->container());
 
         if (m_debug) {
             trace() << "  Layout item" << item;

@@ -30,11 +30,10 @@ T.Button {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    // The content has a size of its own only until the positioner has one.
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            implicitContentWidth + leftPadding + rightPadding, Quilt.Positioner.implicitWidth)
+                            implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             implicitContentHeight + topPadding + bottomPadding, Quilt.Positioner.implicitHeight)
+                             implicitContentHeight + topPadding + bottomPadding)
 
     leftPadding: Quilt.Style.properties.layout.padding.left
     rightPadding: Quilt.Style.properties.layout.padding.right
@@ -52,9 +51,11 @@ T.Button {
     icon.name: Quilt.Style.properties.icon.name
     icon.source: Quilt.Style.properties.icon.source
 
-    Quilt.Positioner.positionItems: [contentItem, indicator]
 
-    contentItem: P.DefaultContentItem { control: control }
+    contentItem: P.DefaultContentItem {
+        control: control
+        parts: [control.indicator]
+    }
 
     // Hidden until the style shows it, usually for a button with a menu.
     indicator: Quilt.Icon {

@@ -46,11 +46,10 @@ T.CheckDelegate {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    // The content has a size of its own only until the positioner has one.
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            implicitContentWidth + leftPadding + rightPadding, Quilt.Positioner.implicitWidth)
+                            implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             implicitContentHeight + topPadding + bottomPadding, Quilt.Positioner.implicitHeight)
+                             implicitContentHeight + topPadding + bottomPadding)
 
     leftPadding: Quilt.Style.properties.layout.padding.left
     rightPadding: Quilt.Style.properties.layout.padding.right
@@ -68,7 +67,6 @@ T.CheckDelegate {
     icon.name: Quilt.Style.properties.icon.name
     icon.source: Quilt.Style.properties.icon.source
 
-    Quilt.Positioner.positionItems: [contentItem, indicator]
 
     // At least as large as the style's "Indicator", which also sizes it.
     indicator: Quilt.StyledRectangle {
@@ -77,7 +75,11 @@ T.CheckDelegate {
         Quilt.PositionedItem.minimumHeight: Quilt.Style.properties.layout.height
     }
 
-    contentItem: P.DefaultContentItem { control: control }
+    contentItem: P.DefaultContentItem {
+        control: control
+        parts: [control.indicator]
+        alignment: Qt.AlignLeft
+    }
 
     background: Quilt.StyledRectangle {}
 }

@@ -32,11 +32,10 @@ T.DelayButton {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    // The content has a size of its own only until the positioner has one.
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            implicitContentWidth + leftPadding + rightPadding, Quilt.Positioner.implicitWidth)
+                            implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             implicitContentHeight + topPadding + bottomPadding, Quilt.Positioner.implicitHeight)
+                             implicitContentHeight + topPadding + bottomPadding)
 
     leftPadding: Quilt.Style.properties.layout.padding.left
     rightPadding: Quilt.Style.properties.layout.padding.right
@@ -54,10 +53,10 @@ T.DelayButton {
     icon.name: Quilt.Style.properties.icon.name
     icon.source: Quilt.Style.properties.icon.source
 
-    Quilt.Positioner.positionItems: [contentItem, indicator]
 
     contentItem: P.DefaultContentItem {
         control: control
+        parts: [control.indicator]
     }
 
     indicator: Quilt.Icon {

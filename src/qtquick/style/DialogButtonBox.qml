@@ -39,8 +39,11 @@ T.DialogButtonBox {
     topPadding: Quilt.Style.properties.layout.padding.top
     bottomPadding: Quilt.Style.properties.layout.padding.bottom
 
-    // The buttons keep their implicit widths at the box's right end.
-    alignment: Qt.AlignRight
+    // The buttons keep their implicit sizes at the box's right end. With a
+    // vertical alignment too, the template leaves their heights alone: it
+    // would otherwise fix each one at the height it had when the box was
+    // laid out, which for a standard button is before its text is set.
+    alignment: Qt.AlignRight | Qt.AlignVCenter
 
     delegate: Button {
         id: button

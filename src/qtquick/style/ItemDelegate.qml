@@ -47,9 +47,9 @@ T.ItemDelegate {
     hoverEnabled: Application.styleHints.useHoverEffects
 
     implicitWidth: Math.max(implicitContentWidth + leftPadding + rightPadding,
-                            implicitBackgroundWidth + leftInset + rightInset, Quilt.Positioner.implicitWidth)
+                            implicitBackgroundWidth + leftInset + rightInset)
     implicitHeight: Math.max(implicitContentHeight + topPadding + bottomPadding,
-                             implicitBackgroundHeight + topInset + bottomInset, Quilt.Positioner.implicitHeight)
+                             implicitBackgroundHeight + topInset + bottomInset)
 
     leftPadding: Quilt.Style.properties.layout.padding.left
     rightPadding: Quilt.Style.properties.layout.padding.right
@@ -67,9 +67,11 @@ T.ItemDelegate {
     icon.name: Quilt.Style.properties.icon.name
     icon.source: Quilt.Style.properties.icon.source
 
-    Quilt.Positioner.positionItems: [contentItem]
 
-    contentItem: P.DefaultContentItem { control: control }
+    contentItem: P.DefaultContentItem {
+        control: control
+        alignment: Qt.AlignLeft
+    }
 
     background: Quilt.StyledRectangle {}
 }

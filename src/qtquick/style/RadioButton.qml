@@ -24,11 +24,10 @@ T.RadioButton {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    // The content has a size of its own only until the positioner has one.
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            implicitContentWidth + leftPadding + rightPadding, Quilt.Positioner.implicitWidth)
+                            implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             implicitContentHeight + topPadding + bottomPadding, Quilt.Positioner.implicitHeight)
+                             implicitContentHeight + topPadding + bottomPadding)
 
     leftPadding: Quilt.Style.properties.layout.padding.left
     rightPadding: Quilt.Style.properties.layout.padding.right
@@ -46,14 +45,17 @@ T.RadioButton {
     icon.name: Quilt.Style.properties.icon.name
     icon.source: Quilt.Style.properties.icon.source
 
-    Quilt.Positioner.positionItems: [contentItem, indicator]
 
     // Sized by the style's "Indicator" width and height.
     indicator: Quilt.StyledRectangle {
         Quilt.Element.type: "Indicator"
     }
 
-    contentItem: P.DefaultContentItem { control: control }
+    contentItem: P.DefaultContentItem {
+        control: control
+        parts: [control.indicator]
+        alignment: Qt.AlignLeft
+    }
 
     background: Quilt.StyledRectangle {}
 }

@@ -23,11 +23,10 @@ T.RoundButton {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    // The content has a size of its own only until the positioner has one.
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            implicitContentWidth + leftPadding + rightPadding, Quilt.Positioner.implicitWidth)
+                            implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             implicitContentHeight + topPadding + bottomPadding, Quilt.Positioner.implicitHeight)
+                             implicitContentHeight + topPadding + bottomPadding)
 
     leftPadding: Quilt.Style.properties.layout.padding.left
     rightPadding: Quilt.Style.properties.layout.padding.right
@@ -45,9 +44,10 @@ T.RoundButton {
     icon.name: Quilt.Style.properties.icon.name
     icon.source: Quilt.Style.properties.icon.source
 
-    Quilt.Positioner.positionItems: [contentItem]
 
-    contentItem: P.DefaultContentItem { control: control }
+    contentItem: P.DefaultContentItem {
+        control: control
+    }
 
     background: Quilt.StyledRectangle {}
 }

@@ -33,11 +33,10 @@ T.SwipeDelegate {
     ]
     Quilt.Element.attributes: P.DisplayAttribute { control: control }
 
-    // The content has a size of its own only until the positioner has one.
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            implicitContentWidth + leftPadding + rightPadding, Quilt.Positioner.implicitWidth)
+                            implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             implicitContentHeight + topPadding + bottomPadding, Quilt.Positioner.implicitHeight)
+                             implicitContentHeight + topPadding + bottomPadding)
 
     leftPadding: Quilt.Style.properties.layout.padding.left ?? 0
     rightPadding: Quilt.Style.properties.layout.padding.right ?? 0
@@ -59,13 +58,13 @@ T.SwipeDelegate {
                       Quilt.Style.properties.layout.padding.right ?? 0)
     clip: true
 
-    Quilt.Positioner.positionItems: [contentItem]
 
     // Swiping moves the content item away from the padding; its icon and
     // text go with it.
     contentItem: P.DefaultContentItem {
         control: control
-        __shift: x - control.leftPadding
+        shift: x - control.leftPadding
+        alignment: Qt.AlignLeft
     }
 
     background: Quilt.StyledRectangle {}

@@ -16,11 +16,10 @@ T.Switch {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    // The content has a size of its own only until the positioner has one.
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
-                            implicitContentWidth + leftPadding + rightPadding, Quilt.Positioner.implicitWidth)
+                            implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             implicitContentHeight + topPadding + bottomPadding, Quilt.Positioner.implicitHeight)
+                             implicitContentHeight + topPadding + bottomPadding)
 
     leftPadding: Quilt.Style.properties.layout.padding.left
     rightPadding: Quilt.Style.properties.layout.padding.right
@@ -37,7 +36,6 @@ T.Switch {
     icon.name: Quilt.Style.properties.icon.name
     icon.source: Quilt.Style.properties.icon.source
 
-    Quilt.Positioner.positionItems: [indicator, contentItem]
 
     indicator: Item {
         id: indicator
@@ -63,8 +61,11 @@ T.Switch {
     }
 
     contentItem: P.DefaultContentItem {
+        id: content
         control: control
+        parts: [control.indicator, content]
         wrapMode: Text.Wrap
+        alignment: Qt.AlignLeft
     }
 
     background: Quilt.StyledRectangle {}

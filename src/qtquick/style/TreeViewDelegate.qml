@@ -12,20 +12,17 @@ T.TreeViewDelegate {
     // address column 0.
     required property int column
 
-    // Until the positioner has run its size is 0, which the view refuses
-    // from a delegate: the content's size stands in until then. The content
-    // item lays out its children through the positioner and has no size of
-    // its own, so the text's measure counts too, and the cell is at least 1
-    // wide.
+    // Until the content has been laid out its size is 0, which the view
+    // refuses from a delegate: the text's measure stands in until then, and
+    // the cell is at least 1 wide.
     implicitWidth: Math.max(1, implicitBackgroundWidth + leftInset + rightInset,
-                            Quilt.Positioner.implicitWidth > 0
-                            ? Quilt.Positioner.implicitWidth
-                            : Math.max(implicitContentWidth, Math.ceil(fontMetrics.advanceWidth(control.text)))
-                              + leftPadding + rightPadding)
+                            (implicitContentWidth + leftPadding + rightPadding > 0
+                             ? implicitContentWidth : Math.ceil(fontMetrics.advanceWidth(control.text)))
+                            + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
-                             Quilt.Positioner.implicitHeight > 0
-                             ? Quilt.Positioner.implicitHeight
-                             : Math.max(implicitContentHeight, Math.ceil(fontMetrics.height)) + topPadding + bottomPadding)
+                             (implicitContentHeight + topPadding + bottomPadding > 0
+                              ? implicitContentHeight : Math.ceil(fontMetrics.height))
+                             + topPadding + bottomPadding)
 
     leftPadding: Quilt.Style.properties.layout.padding.left
     rightPadding: Quilt.Style.properties.layout.padding.right
@@ -71,8 +68,6 @@ T.TreeViewDelegate {
         Quilt.ElementHint { name: "selected"; when: control.selected }
     ]
 
-    Quilt.Positioner.positionItems: [indentationItem, control.indicator, control.contentItem]
-
     FontMetrics {
         id: fontMetrics
         font: control.font
@@ -96,8 +91,11 @@ T.TreeViewDelegate {
     }
 
     contentItem: P.DefaultContentItem {
+        id: content
         control: control
+        parts: [indentationItem, control.indicator, content]
         visible: !control.editing
+        alignment: Qt.AlignLeft
     }
 
     background: Quilt.StyledRectangle {}

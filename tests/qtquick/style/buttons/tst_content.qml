@@ -12,8 +12,8 @@ TestCase {
     Component {
         id: buttonComponent
         Button {
-            property Item iconItem: contentItem.children[0]
-            property Item textItem: contentItem.children[1]
+            property Item iconItem: contentItem.iconItem
+            property Item textItem: contentItem.textItem
             text: "A label long enough to be cut short"
             icon.name: "document-open"
         }
@@ -41,17 +41,19 @@ TestCase {
     function test_display(data) {
         const button = make("display", { display: data.display })
         compare(button.leftPadding, data.padding)
-        compare(button.iconItem.visible, data.icon)
+        compare(!!button.iconItem?.visible, data.icon)
         compare(button.textItem.visible, data.text)
     }
 
     function test_nothingToShow() {
         const button = make("", { text: "", "icon.name": "" })
-        verify(!button.iconItem.visible)
+        verify(!button.iconItem?.visible)
         verify(!button.textItem.visible)
         button.display = AbstractButton.IconOnly
-        verify(!button.iconItem.visible)
+        verify(!button.iconItem?.visible)
         verify(!button.textItem.visible)
+        // Nothing shown, nothing claimed.
+        tryCompare(button.contentItem, "implicitWidth", 0)
     }
 
     function test_wrapAndElide_data() {
@@ -94,10 +96,12 @@ TestCase {
         compare(button.textItem.color, Qt.color("#123456"))
     }
 
+    // The button's icon size is the icon's least size, whatever the style's;
+    // an icon the platform cannot find claims no more than that.
     function test_iconMinimumSize() {
         const button = make("iconsize", { "icon.width": 32 })
-        compare(button.iconItem.Quilt.PositionedItem.minimumWidth, 32)
-        compare(button.iconItem.Quilt.PositionedItem.minimumHeight, 16)
+        tryCompare(button.iconItem, "width", 32)
+        tryCompare(button.iconItem, "height", 16)
     }
 
     function test_mnemonic() {
@@ -112,6 +116,55 @@ TestCase {
             keyRelease(Qt.Key_Alt)
         }
         tryCompare(button.textItem, "text", "File")
+    }
+
+    // A style that gives a look and paddings but places neither the icon nor
+    // the text: the content lays them out itself, at their own size, where
+    // Qt's own styles put them.
+    function test_unplacedContent_data() {
+        const rows = []
+        const controls = [
+            ["Button", "center"], ["ToolButton", "center"], ["RoundButton", "center"], ["DelayButton", "center"],
+            ["TabButton", "center"], ["CheckBox", "start"], ["RadioButton", "start"], ["Switch", "start"],
+            ["ItemDelegate", "start"], ["CheckDelegate", "start"], ["RadioDelegate", "start"],
+            ["SwitchDelegate", "start"], ["SwipeDelegate", "start"]
+        ]
+        for (const [type, alignment] of controls) {
+            rows.push({ tag: type, type: type, alignment: alignment, mirrored: false })
+            rows.push({ tag: type + ", right to left", type: type, alignment: alignment, mirrored: true })
+        }
+        return rows
+    }
+
+    function test_unplacedContent(data) {
+        const control = createTemporaryQmlObject("import QtQuick\nimport QtQuick.Controls\n" + data.type
+                                                 + " { text: 'Plain label'; LayoutMirroring.enabled: " + data.mirrored + " }",
+                                                 testCase.Window.contentItem)
+        control.Quilt.Element.elementId = "plain"
+        const label = textOf(control)
+        compare(control.leftPadding, 14)
+        tryVerify(() => label.implicitWidth > 0 && control.implicitWidth >= label.implicitWidth + 28,
+                  1000, "the control claims its label's width: " + control.implicitWidth)
+        verify(control.implicitHeight >= label.implicitHeight + 12)
+        // At its own size the label is whole, inside the paddings.
+        tryVerify(() => label.width >= label.implicitWidth)
+        let box = label.mapToItem(control, 0, 0, label.width, label.height)
+        verify(box.x >= 14 && box.x + box.width <= control.width - 14 + 0.5, JSON.stringify(box))
+        verify(box.y >= 6 && box.y + box.height <= control.height - 6 + 0.5, JSON.stringify(box))
+        // Stretched, it stays where Qt's own styles put it.
+        control.width = control.implicitWidth + 100
+        waitForPolish(control)
+        tryVerify(() => {
+            box = label.mapToItem(control, 0, 0, label.width, label.height)
+            const middle = box.x + box.width / 2
+            if (data.alignment === "center")
+                return Math.abs(middle - control.width / 2) <= 1
+            return data.mirrored ? Math.abs(box.x + box.width - (control.width - 14)) <= 1 : Math.abs(box.x - 14) <= 1
+        }, 1000, "label at " + JSON.stringify(box) + " in " + control.width)
+    }
+
+    function textOf(control) {
+        return control.contentItem.textItem
     }
 
     // What an application may also use directly, and what it may get wrong.

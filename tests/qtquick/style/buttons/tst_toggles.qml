@@ -89,7 +89,7 @@ TestCase {
 
     function test_switchLabelWraps() {
         const control = make(switchComponent, "elidemiddle")
-        const text = control.contentItem.children[1]
+        const text = control.contentItem.textItem
         compare(text.wrapMode, Text.Wrap)
         compare(text.elide, Text.ElideNone)
     }

@@ -139,6 +139,107 @@ private Q_SLOTS:
         }
         QVERIFY2(drawn.width() >= extent.width() && drawn.height() >= extent.height(), qPrintable(found));
     }
+
+    // A dialog as applications declare it: standard buttons in the footer's
+    // box, which sizes each button from its content when the template has
+    // set the text, and again whenever the content changes.
+    void dialogButtonsKeepTheirHeight()
+    {
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData(R"(
+            import QtQuick
+            import QtQuick.Controls
+            import QtQuick.Layouts
+            Window {
+                width: 400; height: 300
+                property alias dialog: dialog
+                Dialog {
+                    id: dialog
+                    title: "Rate this game"
+                    standardButtons: Dialog.Ok | Dialog.Cancel
+                    ColumnLayout { Label { text: "How did you like it?" } }
+                }
+            })",
+                          QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        auto* window = qobject_cast<QQuickWindow*>(object.get());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QObject* dialog = object->property("dialog").value<QObject*>();
+        QVERIFY(QMetaObject::invokeMethod(dialog, "open"));
+        QTRY_VERIFY(dialog->property("opened").toBool());
+        auto* box = dialog->property("footer").value<QQuickItem*>();
+        QVERIFY(box);
+        QCOMPARE(box->property("count").toInt(), 2);
+
+        const auto checkButtons = [box]() -> QString {
+            for (int i = 0; i < 2; ++i) {
+                QQuickItem* button = nullptr;
+                QMetaObject::invokeMethod(box, "itemAt", Q_RETURN_ARG(QQuickItem*, button), Q_ARG(int, i));
+                const double height = button->height();
+                if (height < button->implicitHeight()) {
+                    return QStringLiteral("%1 is %2 high of %3")
+                        .arg(button->property("text").toString())
+                        .arg(height)
+                        .arg(button->implicitHeight());
+                }
+                // The label lies within its button.
+                QQuickItem* label = labelOf(button);
+                const QRectF text = label->mapRectToItem(button, label->boundingRect());
+                if (text.height() <= 0 || text.top() < 0 || text.bottom() > height + 0.5) {
+                    return QStringLiteral("%1: label at %2..%3 in %4")
+                        .arg(button->property("text").toString())
+                        .arg(text.top())
+                        .arg(text.bottom())
+                        .arg(height);
+                }
+            }
+            return QString();
+        };
+        QTRY_COMPARE(checkButtons(), QString());
+
+        // A taller label makes a taller button.
+        QQuickItem* ok = nullptr;
+        QMetaObject::invokeMethod(box, "itemAt", Q_RETURN_ARG(QQuickItem*, ok), Q_ARG(int, 0));
+        const double oneLine = ok->height();
+        ok->setProperty("text", QStringLiteral("Rate\nit"));
+        QTRY_VERIFY(ok->height() > oneLine);
+        QTRY_COMPARE(checkButtons(), QString());
+    }
+
+    // An icon the platform cannot find shows nothing and takes no room: the
+    // label of a stretched button stays in its middle.
+    void missingIconLeavesTheLabelCentred()
+    {
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData(R"(
+            import QtQuick
+            import QtQuick.Controls
+            Button { text: "OK"; icon.name: "quilt-no-such-icon"; width: 200 })",
+                          QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        auto* button = qobject_cast<QQuickItem*>(object.get());
+        QQuickWindow window;
+        window.resize(300, 100);
+        button->setParentItem(window.contentItem());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QQuickItem* label = labelOf(button);
+        QTRY_VERIFY(label->width() > 0);
+        QTRY_VERIFY2(std::abs(label->mapRectToItem(button, label->boundingRect()).center().x() - 100) <= 1,
+                     qPrintable(QString::number(label->mapRectToItem(button, label->boundingRect()).center().x())));
+    }
+
+private:
+    static QQuickItem* labelOf(QQuickItem* button)
+    {
+        auto* content = button->property("contentItem").value<QQuickItem*>();
+        return content ? content->property("textItem").value<QQuickItem*>() : nullptr;
+    }
 };
 
 QUILT_QUICK_TEST_MAIN(HalcyonControlsTest, "/* Drawn with the shipped style. */")

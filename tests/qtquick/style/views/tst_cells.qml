@@ -193,7 +193,7 @@ TestCase {
         compare(root.indicator.name, "pan-end-symbolic")
         compare(root.indicator.implicitWidth, 10)
         // Depth 0: no indentation shown.
-        const indentation = root.Quilt.Positioner.positionItems[0]
+        const indentation = root.contentItem.parts[0]
         compare(indentation.Quilt.Element.type, "Indentation")
         verify(!indentation.visible)
         view.expand(0)
@@ -203,14 +203,14 @@ TestCase {
         compare(root.indicator.name, "pan-down-symbolic")
         const child = cell(view, 1, 0)
         compare(child.depth, 1)
-        const childIndentation = child.Quilt.Positioner.positionItems[0]
+        const childIndentation = child.contentItem.parts[0]
         verify(childIndentation.visible)
         compare(childIndentation.implicitWidth, 12)
         // A node without children hides its indicator; a non-tree column
         // shows neither.
         verify(!cell(view, 2, 0).indicator.visible)
         verify(!cell(view, 0, 1).indicator.visible)
-        verify(!cell(view, 0, 1).Quilt.Positioner.positionItems[0].visible)
+        verify(!cell(view, 0, 1).contentItem.parts[0].visible)
         verify(root.implicitWidth > 0)
         verify(root.implicitHeight > 0)
     }

@@ -556,7 +556,7 @@ TestCase {
             { tag: "TreeViewDelegate expanded", name: "expanded", kind: "hint", drive: v => v.tree.expand(0),
               target: v => cellOf(v.tree, 0, 0) },
             { tag: "TreeViewDelegate Indentation", name: "Indentation", kind: "type",
-              target: v => cellOf(v.tree, 0, 0).Quilt.Positioner.positionItems[0] },
+              target: v => cellOf(v.tree, 0, 0).contentItem.parts[0] },
             { tag: "TreeViewDelegate Indicator", name: "Indicator", kind: "type", target: v => cellOf(v.tree, 0, 0).indicator },
             { tag: "HeaderView horizontal", name: "HeaderView", kind: "type", target: v => v.header },
             { tag: "HeaderView vertical", name: "HeaderView", kind: "type", target: v => v.rows },
