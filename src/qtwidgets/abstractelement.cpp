@@ -799,7 +799,8 @@ void AbstractElement::drawText(QPainter* painter, const QString& text, const QRe
         const auto* layoutGroup = properties ? properties->layout() : nullptr;
         const auto* alignment = layoutGroup ? layoutGroup->alignment() : nullptr;
         const Qt::Alignment visual = QStyle::visualAlignment(m_option->direction, dataAlignment);
-        if ((!alignment || !alignment->horizontal()) && (visual & Qt::AlignHorizontal_Mask)) {
+        const bool dataFirst = m_flags & DataAlignmentFirst;
+        if ((dataFirst || !alignment || !alignment->horizontal()) && (visual & Qt::AlignHorizontal_Mask)) {
             textFlagsValue = (textFlagsValue & ~int(Qt::AlignHorizontal_Mask)) | int(visual & Qt::AlignHorizontal_Mask);
         }
         if ((!alignment || !alignment->vertical()) && (visual & Qt::AlignVertical_Mask)) {

@@ -48,6 +48,9 @@ public:
     {
         SubtractHalfPadding = 0x1,
         Mnemonic = 0x2,
+        // The data's alignment places the text even where the style aligns
+        // it: a header's label stands above its cells as they stand.
+        DataAlignmentFirst = 0x4,
     };
 
     using Properties = Quilt::Properties::StylePropertyGroup;

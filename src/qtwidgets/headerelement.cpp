@@ -17,6 +17,7 @@ HeaderElement::HeaderElement(const QStyleOptionHeader* option, QuiltStyle* style
     : AbstractElement(option, style, widget)
     , m_headerOption(option)
 {
+    setFlag(DataAlignmentFirst, true);
     update();
 }
 
@@ -24,6 +25,7 @@ HeaderElement::HeaderElement(const QStyleOption* option, QuiltStyle* style, cons
     : AbstractElement(option, style, widget)
     , m_headerOption(qstyleoption_cast<const QStyleOptionHeader*>(option))
 {
+    setFlag(DataAlignmentFirst, true);
     update();
 }
 
@@ -152,7 +154,8 @@ void HeaderElement::drawText(QPainter* painter)
     QRectF place = subElementRect(QStyle::SE_HeaderLabel);
     const auto* layoutGroup = m_properties ? m_properties->layout() : nullptr;
     const auto* alignment = layoutGroup ? layoutGroup->alignment() : nullptr;
-    if (!alignment || !alignment->horizontal()) {
+    const bool sectionAligns = m_headerOption->textAlignment & Qt::AlignHorizontal_Mask;
+    if (sectionAligns || !alignment || !alignment->horizontal()) {
         // The section's own alignment (centred, by Qt's default) needs the
         // room between icon and sort arrow, not the text's measured place.
         const QRectF inner = QRectF(m_option->rect).marginsRemoved(padding());
