@@ -270,6 +270,7 @@ private:
     // The element's properties, or a copy without corners in `square` where
     // the element paints an opaque popup window.
     const Properties* panelProperties();
+    void clearOutsideFrame(QPainter* painter) const;
 
     // What every chain element of one update carries, worked out once.
     struct Description

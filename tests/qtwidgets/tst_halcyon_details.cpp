@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QStyleOption>
 #include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
@@ -245,6 +246,35 @@ private Q_SLOTS:
                                           std::abs(checkedFace.blue() - defaultFace.blue()) });
         QVERIFY2(difference >= 24, qPrintable(checkedFace.name() + QStringLiteral(" vs ") + defaultFace.name()));
         QCOMPARE(grab(&disabledDefault), grab(&disabled));
+    }
+
+    // A translucent popup's panel clears what lies outside its rounded frame,
+    // whatever its backing store held there.
+    void popupCornersClear()
+    {
+        QMenu menu;
+        menu.addAction(QStringLiteral("One"));
+        menu.addAction(QStringLiteral("Two"));
+        menu.ensurePolished();
+        menu.adjustSize();
+        menu.setAttribute(Qt::WA_TranslucentBackground, true);
+        QImage image(menu.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::black);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            QStyleOptionMenuItem option;
+            option.initFrom(&menu);
+            option.rect = menu.rect();
+            menu.style()->drawPrimitive(QStyle::PE_PanelMenu, &option, &painter, &menu);
+        }
+        const QRect r = image.rect();
+        // The corner pixel itself may hold a trace of the frame's curve.
+        for (const QPoint corner : { r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight() }) {
+            const int alpha = image.pixelColor(corner).alpha();
+            QVERIFY2(alpha < 64, qPrintable(QString::number(alpha)));
+        }
+        QCOMPARE(image.pixelColor(r.center()).alpha(), 255);
     }
 
     // Right to left, a push button's menu arrow stands at its left end.
