@@ -483,12 +483,28 @@ void QuiltStyle::applyStylePalette(const std::shared_ptr<Quilt::Style>& style, Q
         { QPalette::Inactive, State::None, true },
         { QPalette::Disabled, State::Disabled, false },
     };
+    // Qt's editors mark selected text in the highlight colours, which item
+    // views keep pale behind dark text: where the style gives selected text
+    // colours of its own, those take the roles, so that a selection stands
+    // out from the field.
+    static const PaletteSource selection { QPalette::Highlight,
+                                           { ElementNames::TextField, QStringLiteral("Selection") },
+                                           true };
+    static const PaletteSource selectedText { QPalette::HighlightedText,
+                                              { ElementNames::TextField, QStringLiteral("Selection") },
+                                              false };
     for (const auto& [group, states, inactiveWindow] : groups) {
         for (const PaletteSource& source : sources) {
             if (const auto color = resolvedColor(style, source, states, inactiveWindow)) {
                 palette.setColor(group, source.role, *color);
             } else if (inactiveWindow) {
                 palette.setColor(group, source.role, palette.color(QPalette::Active, source.role));
+            }
+        }
+        if (const auto ground = resolvedColor(style, selection, states, inactiveWindow)) {
+            palette.setColor(group, QPalette::Highlight, *ground);
+            if (const auto text = resolvedColor(style, selectedText, states, inactiveWindow)) {
+                palette.setColor(group, QPalette::HighlightedText, *text);
             }
         }
         // Text that stands for missing text: the field's text, faded only so

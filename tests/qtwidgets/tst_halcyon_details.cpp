@@ -5,13 +5,16 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardItemModel>
 #include <QStyleOption>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -275,6 +278,75 @@ private Q_SLOTS:
             QVERIFY2(alpha < 64, qPrintable(QString::number(alpha)));
         }
         QCOMPARE(image.pixelColor(r.center()).alpha(), 255);
+    }
+
+    // Text selected in an editor stands out from the field by 3:1 or more,
+    // and reads well on the selection, in a light and in a dark scheme.
+    void selectionStandsOut_data()
+    {
+        QTest::addColumn<QByteArray>("scheme");
+        QTest::newRow("light") << QByteArray();
+        QTest::newRow("dark") << QByteArrayLiteral("[Colors:Window]\n"
+                                                   "BackgroundNormal=#202326\n"
+                                                   "ForegroundNormal=#fcfcfc\n"
+                                                   "[Colors:View]\n"
+                                                   "BackgroundNormal=#141618\n"
+                                                   "ForegroundNormal=#fcfcfc\n"
+                                                   "[Colors:Button]\n"
+                                                   "BackgroundNormal=#292c30\n"
+                                                   "ForegroundNormal=#fcfcfc\n"
+                                                   "[Colors:Selection]\n"
+                                                   "BackgroundNormal=#2a6f9c\n"
+                                                   "BackgroundAlternate=#1f5a80\n"
+                                                   "ForegroundNormal=#fcfcfc\n");
+    }
+
+    void selectionStandsOut()
+    {
+        QFETCH(QByteArray, scheme);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const auto useScheme = [](const QString& path) {
+            qApp->setProperty("VYR_COLOR_SCHEME_PATH", path);
+            QEvent changed(QEvent::ApplicationPaletteChange);
+            QCoreApplication::sendEvent(qApp, &changed);
+        };
+        const auto restore = qScopeGuard([&] {
+            useScheme(QString());
+            QTest::qWait(50);
+        });
+        if (!scheme.isEmpty()) {
+            const QString path = folder.filePath(QStringLiteral("dark.colors"));
+            QVERIFY(QuiltTest::writeFile(path, scheme));
+            useScheme(path);
+            QTRY_VERIFY(QuiltTest::luminance(QApplication::palette().color(QPalette::Base)) < 0.1);
+        }
+        const QPalette palette = QApplication::palette();
+        for (const auto group : { QPalette::Active, QPalette::Inactive }) {
+            const QColor base = palette.color(group, QPalette::Base);
+            const QColor highlight = palette.color(group, QPalette::Highlight);
+            const QColor text = palette.color(group, QPalette::HighlightedText);
+            QVERIFY2(contrast(highlight, base) >= 3.0,
+                     qPrintable(highlight.name() + QStringLiteral(" on ") + base.name()));
+            QVERIFY2(contrast(text, highlight) >= 4.5,
+                     qPrintable(text.name() + QStringLiteral(" on ") + highlight.name()));
+        }
+
+        // As an editor paints it: the selected blanks show the selection's
+        // band alone, without letters in it.
+        QLineEdit edit(QStringLiteral("        MMMM"));
+        edit.resize(240, 30);
+        QVERIFY(showAndWait(&edit));
+        edit.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&edit));
+        edit.setSelection(0, 8);
+        const QImage image = grab(&edit);
+        const QColor field = image.pixelColor(edit.width() - 12, edit.height() / 2);
+        double best = 0;
+        for (int x = 4; x < 30; ++x) {
+            best = std::max(best, contrast(image.pixelColor(x, edit.height() / 2), field));
+        }
+        QVERIFY2(best >= 3.0, qPrintable(QString::number(best)));
     }
 
     // Right to left, a push button's menu arrow stands at its left end.
