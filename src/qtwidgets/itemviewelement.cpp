@@ -9,11 +9,15 @@
 #include "stylepropertygroup.h"
 
 #include <QAbstractItemView>
+#include <QFontMetricsF>
 #include <QListView>
 #include <QPainter>
 #include <QStyleOption>
 #include <QTableView>
 #include <QTreeView>
+
+#include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -177,7 +181,17 @@ void ItemViewElement::query()
     // height already holds the padding across it and is left alone.
     QStyleOptionViewItem inset(*m_viewOption);
     QRectF content = contentRect(m_option, m_properties);
-    const QMarginsF along(padding().left(), 0, padding().right(), 0);
+    QMarginsF along(padding().left(), 0, padding().right(), 0);
+    if (!hasDecoration() && !(m_viewOption->features & QStyleOptionViewItem::HasCheckIndicator)
+        && !m_viewOption->text.isEmpty() && along.left() + along.right() > 0) {
+        // A view that sizes its cells for the text and the common style's
+        // narrower margin (a calendar's day names) keeps the text whole: the
+        // padding gives way first.
+        const double spare
+            = content.width() - QFontMetricsF(m_viewOption->font).horizontalAdvance(m_viewOption->text) - 1;
+        const double scale = std::clamp(spare / (along.left() + along.right()), 0.0, 1.0);
+        along = QMarginsF(std::floor(along.left() * scale), 0, std::floor(along.right() * scale), 0);
+    }
     if (content.width() > along.left() + along.right()) {
         content = content.marginsRemoved(along);
     }
