@@ -87,7 +87,7 @@ void ButtonElement::update()
             m_secondaryElements = elementList(m_option, m_widget, { ElementNames::Indicator });
             if (!m_secondaryElements.isEmpty()) {
                 m_secondaryProperties = queryAndKeep(m_secondaryElements, m_secondaryPropertiesHold);
-                m_indicatorIcon = m_style->resolveIcon(m_secondaryProperties, QStringLiteral("pan-down-symbolic"));
+                m_indicatorIcon = m_style->resolveIcon(m_secondaryProperties, QStringLiteral("arrow-down-symbolic"));
             }
         }
         m_icon = m_buttonOption->icon;

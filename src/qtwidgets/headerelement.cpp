@@ -107,9 +107,9 @@ QIcon HeaderElement::sortArrow() const
     }
     switch (m_headerOption->sortIndicator) {
     case QStyleOptionHeader::SortDown:
-        return m_style->resolveIcon(m_properties, QStringLiteral("pan-up-symbolic"));
+        return m_style->resolveIcon(m_properties, QStringLiteral("arrow-up-symbolic"));
     case QStyleOptionHeader::SortUp:
-        return m_style->resolveIcon(m_properties, QStringLiteral("pan-down-symbolic"));
+        return m_style->resolveIcon(m_properties, QStringLiteral("arrow-down-symbolic"));
     default:
         return QIcon();
     }

@@ -1,6 +1,7 @@
 #include "quiltstyle.h"
 
 #include "compositing.h"
+#include "iconnames_p.h"
 
 #include "element.h"
 #include "elementcache.h"
@@ -541,7 +542,7 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
         }
     }
     if (name.isEmpty()) {
-        return QIcon::fromTheme(fallback);
+        return Quilt::platformIconOrTwin(nullptr, fallback, QColor());
     }
 
     Quilt::Color color;
@@ -550,12 +551,10 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
             color = *iconColor;
         }
     }
+    // Without a platform only after the registry's cleanup, while the
+    // application goes away: then the icon theme answers.
     const auto platform = Quilt::StyleRegistry::instance()->platform();
-    if (!platform) {
-        // Only after the registry's cleanup, while the application goes away.
-        return QIcon::fromTheme(name);
-    }
-    return platform->platformIcon(name, color.toQColor());
+    return Quilt::platformIconOrTwin(platform.get(), name, platform ? color.toQColor() : QColor());
 }
 
 QStringList QuiltStyle::memberListForWidget(const QWidget* widget)

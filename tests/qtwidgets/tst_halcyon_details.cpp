@@ -4,6 +4,7 @@
 // desktop's own icon names asked for first.
 
 #include <QApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QStandardItemModel>
 #include <QStyleOption>
 #include <QTableView>
@@ -25,6 +27,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 namespace
 {
@@ -347,6 +350,108 @@ private Q_SLOTS:
             best = std::max(best, contrast(image.pixelColor(x, edit.height() / 2), field));
         }
         QVERIFY2(best >= 3.0, qPrintable(QString::number(best)));
+    }
+
+    // The style asks the desktop's icon theme for an element's own name
+    // first, then for its common twin, and draws its own symbol without
+    // either.
+    void iconNamesOwnFirst_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<int>("primitive");
+        QTest::addColumn<QString>("own");
+        QTest::addColumn<QString>("common");
+        const std::tuple<const char*, QStyle::PrimitiveElement, const char*, const char*> symbols[] = {
+            { "up", QStyle::PE_IndicatorArrowUp, "arrow-up-symbolic", "pan-up-symbolic" },
+            { "down", QStyle::PE_IndicatorArrowDown, "arrow-down-symbolic", "pan-down-symbolic" },
+            { "left", QStyle::PE_IndicatorArrowLeft, "arrow-left-symbolic", "pan-start-symbolic" },
+            { "right", QStyle::PE_IndicatorArrowRight, "arrow-right-symbolic", "pan-end-symbolic" },
+            { "increase", QStyle::PE_IndicatorSpinPlus, "spinbox-increase", "list-add-symbolic" },
+            { "decrease", QStyle::PE_IndicatorSpinMinus, "spinbox-decrease", "list-remove-symbolic" },
+        };
+        for (const auto& [what, primitive, own, common] : symbols) {
+            for (const char* theme : { "own", "common", "both", "none" }) {
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1, %2 names").arg(QLatin1StringView(what), QLatin1StringView(theme))))
+                    << QString::fromLatin1(theme) << int(primitive) << QString::fromLatin1(own)
+                    << QString::fromLatin1(common);
+            }
+        }
+    }
+
+    void iconNamesOwnFirst()
+    {
+        QFETCH(QString, theme);
+        QFETCH(int, primitive);
+        QFETCH(QString, own);
+        QFETCH(QString, common);
+        const QColor ownColor(0xd0, 0x20, 0x30);
+        const QColor commonColor(0x20, 0xa0, 0x40);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString name = QStringLiteral("fixture-") + theme;
+        const QString root = folder.filePath(name);
+        QVERIFY(QDir().mkpath(root + QStringLiteral("/16x16/actions")));
+        QVERIFY(QuiltTest::writeFile(root + QStringLiteral("/index.theme"),
+                                     "[Icon Theme]\nName=Fixture\nDirectories=16x16/actions\n\n"
+                                     "[16x16/actions]\nSize=16\nType=Fixed\n"));
+        const auto icon = [&](const QString& iconName, const QColor& color) {
+            QImage image(16, 16, QImage::Format_ARGB32);
+            image.fill(color);
+            return image.save(root + QStringLiteral("/16x16/actions/") + iconName + QStringLiteral(".png"));
+        };
+        if (theme == QLatin1String("own") || theme == QLatin1String("both")) {
+            QVERIFY(icon(own, ownColor));
+        }
+        if (theme == QLatin1String("common") || theme == QLatin1String("both")) {
+            QVERIFY(icon(common, commonColor));
+        }
+        QIcon::setThemeSearchPaths({ folder.path() });
+        QIcon::setThemeName(name);
+        const auto restore = qScopeGuard([] {
+            QIcon::setThemeSearchPaths({});
+            QIcon::setThemeName(QString());
+        });
+
+        QSpinBox spinBox;
+        spinBox.setButtonSymbols(QAbstractSpinBox::PlusMinus);
+        QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            QStyleOptionSpinBox option;
+            option.initFrom(&spinBox);
+            option.rect = image.rect();
+            option.buttonSymbols = QAbstractSpinBox::PlusMinus;
+            option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+            qApp->style()->drawPrimitive(QStyle::PrimitiveElement(primitive), &option, &painter, &spinBox);
+        }
+        const auto shows = [&](const QColor& color) {
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (c.alpha() > 200 && std::abs(c.red() - color.red()) < 8
+                        && std::abs(c.green() - color.green()) < 8 && std::abs(c.blue() - color.blue()) < 8) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        };
+        const bool ownShown = shows(ownColor);
+        const bool commonShown = shows(commonColor);
+        QCOMPARE(ownShown, theme == QLatin1String("own") || theme == QLatin1String("both"));
+        QCOMPARE(commonShown, theme == QLatin1String("common"));
+        if (theme == QLatin1String("none")) {
+            // The style's own symbol.
+            bool ink = false;
+            for (int y = 0; y < image.height() && !ink; ++y) {
+                for (int x = 0; x < image.width() && !ink; ++x) {
+                    ink = image.pixelColor(x, y).alpha() > 200;
+                }
+            }
+            QVERIFY(ink);
+        }
     }
 
     // Right to left, a push button's menu arrow stands at its left end.
