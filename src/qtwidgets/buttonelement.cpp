@@ -159,7 +159,8 @@ void ButtonElement::drawText(QPainter* painter)
     // A title that does not fit loses its end to an ellipsis, never a
     // clipped letter, unless the style says otherwise.
     const std::optional<QFont> font = textGroup ? textGroup->font() : std::nullopt;
-    const QFontMetrics metrics = font ? QFontMetrics(*font) : QFontMetrics(painter->font());
+    // Measured in the font the label was laid out in.
+    const QFontMetrics metrics = font ? QFontMetrics(*font) : m_option->fontMetrics;
     const QString shown = metrics.elidedText(m_text, Qt::ElideRight, int(place.width()), Qt::TextShowMnemonic);
     AbstractElement::drawText(painter, shown, place, m_properties);
 }
