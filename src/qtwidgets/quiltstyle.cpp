@@ -530,6 +530,52 @@ void QuiltStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, c
                                textRole);
 }
 
+namespace
+{
+// The desktop's platform plug-in wraps each icon it hands out in a new tint
+// engine, whose pixmaps Qt's cache never finds again: every paint of an arrow
+// would load and tint it anew. The icons are kept per name and tint until
+// the style's generation, the platform or the icon theme changes.
+class ResolvedIcons
+{
+public:
+    template<typename Resolve> QIcon get(const QString& name, QRgb tint, const void* platform, Resolve resolve)
+    {
+        const quint64 generation = styleGeneration();
+        const QString theme = QIcon::themeName();
+        if (generation != m_generation || platform != m_platform || theme != m_theme
+            || QIcon::themeSearchPaths() != m_paths || m_icons.size() > 512) {
+            m_icons.clear();
+            m_generation = generation;
+            m_platform = platform;
+            m_theme = theme;
+            m_paths = QIcon::themeSearchPaths();
+        }
+        const Key key { name, tint };
+        if (const auto known = m_icons.constFind(key); known != m_icons.constEnd()) {
+            return *known;
+        }
+        QIcon icon = resolve();
+        m_icons.insert(key, icon);
+        return icon;
+    }
+
+private:
+    using Key = std::pair<QString, QRgb>;
+    QHash<Key, QIcon> m_icons;
+    quint64 m_generation = 0;
+    const void* m_platform = nullptr;
+    QString m_theme;
+    QStringList m_paths;
+};
+
+ResolvedIcons& resolvedIcons()
+{
+    static ResolvedIcons icons;
+    return icons;
+}
+} // namespace
+
 QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* properties, const QString& fallback) const
 {
     ++paintCounters().iconsResolved;
@@ -542,7 +588,8 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
         }
     }
     if (name.isEmpty()) {
-        return Quilt::platformIconOrTwin(nullptr, fallback, QColor());
+        return resolvedIcons().get(fallback, 0, nullptr,
+                                   [&] { return Quilt::platformIconOrTwin(nullptr, fallback, QColor()); });
     }
 
     Quilt::Color color;
@@ -554,7 +601,9 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
     // Without a platform only after the registry's cleanup, while the
     // application goes away: then the icon theme answers.
     const auto platform = Quilt::StyleRegistry::instance()->platform();
-    return Quilt::platformIconOrTwin(platform.get(), name, platform ? color.toQColor() : QColor());
+    const QColor tint = platform ? color.toQColor() : QColor();
+    return resolvedIcons().get(name, tint.isValid() ? tint.rgba() : 0, platform.get(),
+                               [&] { return Quilt::platformIconOrTwin(platform.get(), name, tint); });
 }
 
 QStringList QuiltStyle::memberListForWidget(const QWidget* widget)
