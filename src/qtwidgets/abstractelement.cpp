@@ -20,6 +20,7 @@
 #include <QPixmap>
 #include <QStyleOption>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -364,6 +365,7 @@ void AbstractElement::drawIcon(QPainter* painter)
 void AbstractElement::drawBackgroundAndBorder(QPainter* painter)
 {
     if (m_valid && m_option) {
+        clearOutsideFrame(painter);
         paintStyledRect(painter, QRectF(m_option->rect), panelProperties(), StyledRectMode::BackgroundAndBorder,
                         QColor());
     }
@@ -379,6 +381,7 @@ void AbstractElement::drawBorder(QPainter* painter)
 void AbstractElement::drawBackground(QPainter* painter)
 {
     if (m_valid && m_option) {
+        clearOutsideFrame(painter);
         paintStyledRect(painter, QRectF(m_option->rect), panelProperties(), StyledRectMode::Background, QColor());
     }
 }
@@ -410,15 +413,57 @@ void AbstractElement::drawLabelFocus(QPainter* painter)
     m_style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, nullptr);
 }
 
+namespace
+{
+// Whether what a popup window leaves unpainted shows what lies beneath it.
+// A window made before it was asked to be translucent keeps the surface it
+// was made with, whose unpainted pixels come out black.
+bool blendedWindow(const QWidget* window)
+{
+    if (!window->testAttribute(Qt::WA_TranslucentBackground)) {
+        return false;
+    }
+    const QWindow* handle = window->windowHandle();
+    return !handle || !handle->handle() || handle->format().hasAlpha();
+}
+
+bool popupWindow(const QWidget* widget)
+{
+    return widget && widget->isWindow() && (widget->windowType() == Qt::Popup || widget->windowType() == Qt::ToolTip);
+}
+} // namespace
+
+void AbstractElement::clearOutsideFrame(QPainter* painter) const
+{
+    // The panel of a translucent popup: what lies outside its rounded
+    // corners must be clear, whatever the backing store held there.
+    const QWidget* window = m_widget;
+    const auto* corners = m_properties ? m_properties->corners() : nullptr;
+    if (!painter || !m_option || !corners || !popupWindow(window) || m_option->rect != window->rect()
+        || !blendedWindow(window)) {
+        return;
+    }
+    const QRectF rect(m_option->rect);
+    QPainterPath outside;
+    outside.addRect(rect);
+    outside = outside.subtracted(roundedRectPath(rect, corners->radii()));
+    if (outside.isEmpty()) {
+        return;
+    }
+    painter->save();
+    painter->setCompositionMode(QPainter::CompositionMode_Clear);
+    painter->setPen(Qt::NoPen);
+    painter->fillPath(outside, Qt::transparent);
+    painter->restore();
+}
+
 const StylePropertyGroup* AbstractElement::panelProperties()
 {
-    // A popup window that is not translucent (no compositing manager) shows
-    // whatever lies outside rounded corners as the window's own fill: its
-    // panel is square instead.
+    // A popup window that nothing blends (no compositing manager, or a
+    // surface made opaque) shows whatever lies outside rounded corners as
+    // black: its panel is square instead.
     const QWidget* window = m_widget;
-    if (!m_properties || !m_properties->corners() || !window || !window->isWindow()
-        || window->testAttribute(Qt::WA_TranslucentBackground)
-        || (window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip)) {
+    if (!m_properties || !m_properties->corners() || !popupWindow(window) || blendedWindow(window)) {
         return m_properties;
     }
     // Query results are shared and never change, so one copy serves as long
@@ -799,7 +844,8 @@ void AbstractElement::drawText(QPainter* painter, const QString& text, const QRe
         const auto* layoutGroup = properties ? properties->layout() : nullptr;
         const auto* alignment = layoutGroup ? layoutGroup->alignment() : nullptr;
         const Qt::Alignment visual = QStyle::visualAlignment(m_option->direction, dataAlignment);
-        if ((!alignment || !alignment->horizontal()) && (visual & Qt::AlignHorizontal_Mask)) {
+        const bool dataFirst = m_flags & DataAlignmentFirst;
+        if ((dataFirst || !alignment || !alignment->horizontal()) && (visual & Qt::AlignHorizontal_Mask)) {
             textFlagsValue = (textFlagsValue & ~int(Qt::AlignHorizontal_Mask)) | int(visual & Qt::AlignHorizontal_Mask);
         }
         if ((!alignment || !alignment->vertical()) && (visual & Qt::AlignVertical_Mask)) {

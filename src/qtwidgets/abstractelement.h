@@ -48,6 +48,9 @@ public:
     {
         SubtractHalfPadding = 0x1,
         Mnemonic = 0x2,
+        // The data's alignment places the text even where the style aligns
+        // it: a header's label stands above its cells as they stand.
+        DataAlignmentFirst = 0x4,
     };
 
     using Properties = Quilt::Properties::StylePropertyGroup;
@@ -267,6 +270,7 @@ private:
     // The element's properties, or a copy without corners in `square` where
     // the element paints an opaque popup window.
     const Properties* panelProperties();
+    void clearOutsideFrame(QPainter* painter) const;
 
     // What every chain element of one update carries, worked out once.
     struct Description

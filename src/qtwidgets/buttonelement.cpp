@@ -5,9 +5,17 @@
 #include "quiltstyle.h"
 #include "widgetslogging.h"
 
+#include "alignmentpropertygroup.h"
+#include "iconpropertygroup.h"
 #include "stylepropertygroup.h"
+#include "textpropertygroup.h"
 
+#include <QFontMetrics>
+#include <QPainter>
 #include <QStyleOption>
+
+#include <algorithm>
+#include <cmath>
 
 ButtonElement::ButtonElement(const QStyleOptionButton* option, QuiltStyle* style, const QWidget* widget)
     : AbstractElement(option, style, widget)
@@ -79,7 +87,7 @@ void ButtonElement::update()
             m_secondaryElements = elementList(m_option, m_widget, { ElementNames::Indicator });
             if (!m_secondaryElements.isEmpty()) {
                 m_secondaryProperties = queryAndKeep(m_secondaryElements, m_secondaryPropertiesHold);
-                m_indicatorIcon = m_style->resolveIcon(m_secondaryProperties, QStringLiteral("pan-down-symbolic"));
+                m_indicatorIcon = m_style->resolveIcon(m_secondaryProperties, QStringLiteral("arrow-down-symbolic"));
             }
         }
         m_icon = m_buttonOption->icon;
@@ -87,6 +95,74 @@ void ButtonElement::update()
     }
     updateSubElementNames();
     query();
+    placeLabel();
+}
+
+void ButtonElement::placeLabel()
+{
+    if (!m_valid || !m_option) {
+        return;
+    }
+    const auto text = m_layout.find(ElementNames::Text);
+    if (text == m_layout.end()) {
+        return;
+    }
+    // The label's room: inside the padding, short of the menu arrow.
+    QRectF room = contentRect(m_option, m_properties).marginsRemoved(padding());
+    const double s = spacing();
+    if (const auto indicator = m_layout.constFind(ElementNames::Indicator);
+        indicator != m_layout.constEnd() && !indicator->rect.isEmpty()) {
+        room.setRight(std::min(room.right(), indicator->rect.left() - s));
+    }
+    if (room.width() <= 0) {
+        return;
+    }
+    const auto icon = m_layout.find(ElementNames::Icon);
+    const auto* iconGroup = m_properties ? m_properties->icon() : nullptr;
+    const bool iconPlaced = iconGroup && iconGroup->alignment() && iconGroup->alignment()->horizontal();
+    if (icon == m_layout.end() || icon->rect.isEmpty() || iconPlaced) {
+        // A label wider than its room keeps to it, where it is elided.
+        text->rect = text->rect.intersected(QRectF(room.x(), text->rect.y(), room.width(), text->rect.height()));
+        return;
+    }
+    // Icon and text stay together as one label, placed as the text alone
+    // would be: a centred title stands beside its icon, not across the
+    // button from it.
+    const double iconWidth = icon->rect.width();
+    const double textWidth = std::clamp(text->rect.width(), 0.0, std::max(0.0, room.width() - iconWidth - s));
+    const double whole = iconWidth + s + textWidth;
+    const auto* textGroup = m_properties ? m_properties->text() : nullptr;
+    const auto* alignment = textGroup ? textGroup->alignment() : nullptr;
+    const auto horizontal = alignment ? alignment->horizontal() : std::nullopt;
+    double x = room.x();
+    if (horizontal == Quilt::Properties::Alignment::Center) {
+        x = room.x() + std::max(0.0, (room.width() - whole) / 2);
+    } else if (horizontal == Quilt::Properties::Alignment::End) {
+        x = room.right() - whole;
+    }
+    x = std::round(x);
+    icon->rect.moveLeft(x);
+    text->rect = QRectF(x + iconWidth + s, text->rect.y(), textWidth, text->rect.height());
+}
+
+void ButtonElement::drawText(QPainter* painter)
+{
+    if (m_text.isEmpty() || !m_valid || !m_option) {
+        return;
+    }
+    const QRectF place = m_layout.value(ElementNames::Text).rect;
+    const auto* textGroup = m_properties ? m_properties->text() : nullptr;
+    if (textGroup && textGroup->elide()) {
+        AbstractElement::drawText(painter);
+        return;
+    }
+    // A title that does not fit loses its end to an ellipsis, never a
+    // clipped letter, unless the style says otherwise.
+    const std::optional<QFont> font = textGroup ? textGroup->font() : std::nullopt;
+    // Measured in the font the label was laid out in.
+    const QFontMetrics metrics = font ? QFontMetrics(*font) : m_option->fontMetrics;
+    const QString shown = metrics.elidedText(m_text, Qt::ElideRight, int(place.width()), Qt::TextShowMnemonic);
+    AbstractElement::drawText(painter, shown, place, m_properties);
 }
 
 void ButtonElement::draw(QPainter* painter, int control, int, int primitive)

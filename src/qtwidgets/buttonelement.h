@@ -23,10 +23,13 @@ public:
     Quilt::Element::States states() const override;
     void updateSubElementNames() override;
     QString elementType(const QStyleOption* option) const override;
+    void drawText(QPainter* painter) override;
 
 protected:
     bool ownInputs(InputValues& values) const override;
 
 private:
+    void placeLabel();
+
     const QStyleOptionButton* m_buttonOption = nullptr;
 };

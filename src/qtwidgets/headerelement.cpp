@@ -17,6 +17,7 @@ HeaderElement::HeaderElement(const QStyleOptionHeader* option, QuiltStyle* style
     : AbstractElement(option, style, widget)
     , m_headerOption(option)
 {
+    setFlag(DataAlignmentFirst, true);
     update();
 }
 
@@ -24,6 +25,7 @@ HeaderElement::HeaderElement(const QStyleOption* option, QuiltStyle* style, cons
     : AbstractElement(option, style, widget)
     , m_headerOption(qstyleoption_cast<const QStyleOptionHeader*>(option))
 {
+    setFlag(DataAlignmentFirst, true);
     update();
 }
 
@@ -105,9 +107,9 @@ QIcon HeaderElement::sortArrow() const
     }
     switch (m_headerOption->sortIndicator) {
     case QStyleOptionHeader::SortDown:
-        return m_style->resolveIcon(m_properties, QStringLiteral("pan-up-symbolic"));
+        return m_style->resolveIcon(m_properties, QStringLiteral("arrow-up-symbolic"));
     case QStyleOptionHeader::SortUp:
-        return m_style->resolveIcon(m_properties, QStringLiteral("pan-down-symbolic"));
+        return m_style->resolveIcon(m_properties, QStringLiteral("arrow-down-symbolic"));
     default:
         return QIcon();
     }
@@ -152,7 +154,8 @@ void HeaderElement::drawText(QPainter* painter)
     QRectF place = subElementRect(QStyle::SE_HeaderLabel);
     const auto* layoutGroup = m_properties ? m_properties->layout() : nullptr;
     const auto* alignment = layoutGroup ? layoutGroup->alignment() : nullptr;
-    if (!alignment || !alignment->horizontal()) {
+    const bool sectionAligns = m_headerOption->textAlignment & Qt::AlignHorizontal_Mask;
+    if (sectionAligns || !alignment || !alignment->horizontal()) {
         // The section's own alignment (centred, by Qt's default) needs the
         // room between icon and sort arrow, not the text's measured place.
         const QRectF inner = QRectF(m_option->rect).marginsRemoved(padding());

@@ -62,23 +62,23 @@ void IndicatorElement::draw(QPainter* painter, int, int, int primitive)
     }
     switch (primitive) {
     case QStyle::PE_IndicatorArrowDown:
-        drawArrow(painter, QStringLiteral("pan-down-symbolic"), ElementNames::IndicatorArrowDown,
+        drawArrow(painter, QStringLiteral("arrow-down-symbolic"), ElementNames::IndicatorArrowDown,
                   QStyle::PE_IndicatorArrowDown);
         break;
     case QStyle::PE_IndicatorArrowLeft:
-        drawArrow(painter, QStringLiteral("pan-start-symbolic"), ElementNames::IndicatorArrowLeft,
+        drawArrow(painter, QStringLiteral("arrow-left-symbolic"), ElementNames::IndicatorArrowLeft,
                   QStyle::PE_IndicatorArrowLeft);
         break;
     case QStyle::PE_IndicatorArrowRight:
-        drawArrow(painter, QStringLiteral("pan-end-symbolic"), ElementNames::IndicatorArrowRight,
+        drawArrow(painter, QStringLiteral("arrow-right-symbolic"), ElementNames::IndicatorArrowRight,
                   QStyle::PE_IndicatorArrowRight);
         break;
     case QStyle::PE_IndicatorArrowUp:
-        drawArrow(painter, QStringLiteral("pan-up-symbolic"), ElementNames::IndicatorArrowUp,
+        drawArrow(painter, QStringLiteral("arrow-up-symbolic"), ElementNames::IndicatorArrowUp,
                   QStyle::PE_IndicatorArrowUp);
         break;
     case QStyle::PE_IndicatorButtonDropDown:
-        drawArrow(painter, QStringLiteral("pan-down-symbolic"), ElementNames::IndicatorButtonDropDown,
+        drawArrow(painter, QStringLiteral("arrow-down-symbolic"), ElementNames::IndicatorButtonDropDown,
                   QStyle::PE_IndicatorArrowDown);
         break;
     default:

@@ -9,11 +9,15 @@
 #include "stylepropertygroup.h"
 
 #include <QAbstractItemView>
+#include <QFontMetricsF>
 #include <QListView>
 #include <QPainter>
 #include <QStyleOption>
 #include <QTableView>
 #include <QTreeView>
+
+#include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -170,9 +174,28 @@ void ItemViewElement::query()
     m_elements = elementList(m_option, m_widget, { ElementNames::ItemViewItem });
     m_properties = queryAndKeep(m_elements, m_propertiesHold);
 
-    // The common style places the parts inside the style's inset.
+    // The common style places the parts inside the style's inset and the
+    // item's padding along the row: its own text margin only applies when it
+    // paints the text itself, so without the padding a right-aligned number
+    // would touch the grid line and run into the next cell's text. The row's
+    // height already holds the padding across it and is left alone.
     QStyleOptionViewItem inset(*m_viewOption);
-    inset.rect = contentRect(m_option, m_properties).toRect();
+    QRectF content = contentRect(m_option, m_properties);
+    QMarginsF along(padding().left(), 0, padding().right(), 0);
+    if (!hasDecoration() && !(m_viewOption->features & QStyleOptionViewItem::HasCheckIndicator)
+        && !m_viewOption->text.isEmpty() && along.left() + along.right() > 0) {
+        // A view that sizes its cells for the text and the common style's
+        // narrower margin (a calendar's day names) keeps the text whole: the
+        // padding gives way first.
+        const double spare
+            = content.width() - QFontMetricsF(m_viewOption->font).horizontalAdvance(m_viewOption->text) - 1;
+        const double scale = std::clamp(spare / (along.left() + along.right()), 0.0, 1.0);
+        along = QMarginsF(std::floor(along.left() * scale), 0, std::floor(along.right() * scale), 0);
+    }
+    if (content.width() > along.left() + along.right()) {
+        content = content.marginsRemoved(along);
+    }
+    inset.rect = content.toRect();
     const QCommonStyle* common = m_style;
     QRectF text(common->QCommonStyle::subElementRect(QStyle::SE_ItemViewItemText, &inset, m_widget));
     const QRectF icon(common->QCommonStyle::subElementRect(QStyle::SE_ItemViewItemDecoration, &inset, m_widget));

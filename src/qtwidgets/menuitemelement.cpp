@@ -20,7 +20,8 @@ namespace
 // A submenu opens along the reading direction.
 QString arrowFallback(Qt::LayoutDirection direction)
 {
-    return direction == Qt::RightToLeft ? QStringLiteral("pan-start-symbolic") : QStringLiteral("pan-end-symbolic");
+    return direction == Qt::RightToLeft ? QStringLiteral("arrow-left-symbolic")
+                                        : QStringLiteral("arrow-right-symbolic");
 }
 } // namespace
 

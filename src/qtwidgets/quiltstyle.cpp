@@ -1,6 +1,7 @@
 #include "quiltstyle.h"
 
 #include "compositing.h"
+#include "iconnames_p.h"
 
 #include "element.h"
 #include "elementcache.h"
@@ -483,12 +484,28 @@ void QuiltStyle::applyStylePalette(const std::shared_ptr<Quilt::Style>& style, Q
         { QPalette::Inactive, State::None, true },
         { QPalette::Disabled, State::Disabled, false },
     };
+    // Qt's editors mark selected text in the highlight colours, which item
+    // views keep pale behind dark text: where the style gives selected text
+    // colours of its own, those take the roles, so that a selection stands
+    // out from the field.
+    static const PaletteSource selection { QPalette::Highlight,
+                                           { ElementNames::TextField, QStringLiteral("Selection") },
+                                           true };
+    static const PaletteSource selectedText { QPalette::HighlightedText,
+                                              { ElementNames::TextField, QStringLiteral("Selection") },
+                                              false };
     for (const auto& [group, states, inactiveWindow] : groups) {
         for (const PaletteSource& source : sources) {
             if (const auto color = resolvedColor(style, source, states, inactiveWindow)) {
                 palette.setColor(group, source.role, *color);
             } else if (inactiveWindow) {
                 palette.setColor(group, source.role, palette.color(QPalette::Active, source.role));
+            }
+        }
+        if (const auto ground = resolvedColor(style, selection, states, inactiveWindow)) {
+            palette.setColor(group, QPalette::Highlight, *ground);
+            if (const auto text = resolvedColor(style, selectedText, states, inactiveWindow)) {
+                palette.setColor(group, QPalette::HighlightedText, *text);
             }
         }
         // Text that stands for missing text: the field's text, faded only so
@@ -513,6 +530,52 @@ void QuiltStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, c
                                textRole);
 }
 
+namespace
+{
+// The desktop's platform plug-in wraps each icon it hands out in a new tint
+// engine, whose pixmaps Qt's cache never finds again: every paint of an arrow
+// would load and tint it anew. The icons are kept per name and tint until
+// the style's generation, the platform or the icon theme changes.
+class ResolvedIcons
+{
+public:
+    template<typename Resolve> QIcon get(const QString& name, QRgb tint, const void* platform, Resolve resolve)
+    {
+        const quint64 generation = styleGeneration();
+        const QString theme = QIcon::themeName();
+        if (generation != m_generation || platform != m_platform || theme != m_theme
+            || QIcon::themeSearchPaths() != m_paths || m_icons.size() > 512) {
+            m_icons.clear();
+            m_generation = generation;
+            m_platform = platform;
+            m_theme = theme;
+            m_paths = QIcon::themeSearchPaths();
+        }
+        const Key key { name, tint };
+        if (const auto known = m_icons.constFind(key); known != m_icons.constEnd()) {
+            return *known;
+        }
+        QIcon icon = resolve();
+        m_icons.insert(key, icon);
+        return icon;
+    }
+
+private:
+    using Key = std::pair<QString, QRgb>;
+    QHash<Key, QIcon> m_icons;
+    quint64 m_generation = 0;
+    const void* m_platform = nullptr;
+    QString m_theme;
+    QStringList m_paths;
+};
+
+ResolvedIcons& resolvedIcons()
+{
+    static ResolvedIcons icons;
+    return icons;
+}
+} // namespace
+
 QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* properties, const QString& fallback) const
 {
     ++paintCounters().iconsResolved;
@@ -525,7 +588,8 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
         }
     }
     if (name.isEmpty()) {
-        return QIcon::fromTheme(fallback);
+        return resolvedIcons().get(fallback, 0, nullptr,
+                                   [&] { return Quilt::platformIconOrTwin(nullptr, fallback, QColor()); });
     }
 
     Quilt::Color color;
@@ -534,12 +598,12 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
             color = *iconColor;
         }
     }
+    // Without a platform only after the registry's cleanup, while the
+    // application goes away: then the icon theme answers.
     const auto platform = Quilt::StyleRegistry::instance()->platform();
-    if (!platform) {
-        // Only after the registry's cleanup, while the application goes away.
-        return QIcon::fromTheme(name);
-    }
-    return platform->platformIcon(name, color.toQColor());
+    const QColor tint = platform ? color.toQColor() : QColor();
+    return resolvedIcons().get(name, tint.isValid() ? tint.rgba() : 0, platform.get(),
+                               [&] { return Quilt::platformIconOrTwin(platform.get(), name, tint); });
 }
 
 QStringList QuiltStyle::memberListForWidget(const QWidget* widget)

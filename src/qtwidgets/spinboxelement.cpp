@@ -61,16 +61,16 @@ void SpinBoxElement::draw(QPainter* painter, int, int complex, int primitive)
     }
     switch (primitive) {
     case QStyle::PE_IndicatorSpinUp:
-        drawStepSymbol(painter, QStringLiteral("pan-up-symbolic"), QStyle::PE_IndicatorArrowUp);
+        drawStepSymbol(painter, QStringLiteral("arrow-up-symbolic"), QStyle::PE_IndicatorArrowUp);
         break;
     case QStyle::PE_IndicatorSpinDown:
-        drawStepSymbol(painter, QStringLiteral("pan-down-symbolic"), QStyle::PE_IndicatorArrowDown);
+        drawStepSymbol(painter, QStringLiteral("arrow-down-symbolic"), QStyle::PE_IndicatorArrowDown);
         break;
     case QStyle::PE_IndicatorSpinPlus:
-        drawStepSymbol(painter, QStringLiteral("list-add-symbolic"), QStyle::PE_IndicatorSpinPlus);
+        drawStepSymbol(painter, QStringLiteral("spinbox-increase"), QStyle::PE_IndicatorSpinPlus);
         break;
     case QStyle::PE_IndicatorSpinMinus:
-        drawStepSymbol(painter, QStringLiteral("list-remove-symbolic"), QStyle::PE_IndicatorSpinMinus);
+        drawStepSymbol(painter, QStringLiteral("spinbox-decrease"), QStyle::PE_IndicatorSpinMinus);
         break;
     default:
         break;

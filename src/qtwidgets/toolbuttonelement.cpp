@@ -135,7 +135,7 @@ void ToolButtonElement::query()
     m_indicatorIcon = QIcon();
     if (!m_secondaryElements.isEmpty()) {
         m_secondaryProperties = queryAndKeep(m_secondaryElements, m_secondaryPropertiesHold);
-        m_indicatorIcon = m_style->resolveIcon(m_secondaryProperties, QStringLiteral("pan-down-symbolic"));
+        m_indicatorIcon = m_style->resolveIcon(m_secondaryProperties, QStringLiteral("arrow-down-symbolic"));
     }
 
     m_elements = elementList(m_option, m_widget, {});

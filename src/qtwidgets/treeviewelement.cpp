@@ -76,8 +76,9 @@ void TreeViewElement::drawIndicator(QPainter* painter)
     // here.
     const bool rightToLeft = m_treeOption->direction == Qt::RightToLeft;
     const bool mirrored = rightToLeft && !m_expanded;
-    const QIcon icon = m_style->resolveIcon(
-        m_secondaryProperties, m_expanded ? QStringLiteral("pan-down-symbolic") : QStringLiteral("pan-end-symbolic"));
+    const QIcon icon = m_style->resolveIcon(m_secondaryProperties,
+                                            m_expanded ? QStringLiteral("arrow-down-symbolic")
+                                                       : QStringLiteral("arrow-right-symbolic"));
 
     // Never larger than the branch.
     const int width = std::min(qRound(size.width()), rect.width());

@@ -30,7 +30,7 @@ using QuiltWidgetTest::containsColor;
 namespace
 {
 const QColor ButtonFace(QStringLiteral("#fcfcfc"));
-const QColor ButtonChecked(QStringLiteral("#e3f2fb"));
+const QColor ButtonChecked(QStringLiteral("#bee3f5"));
 const QColor ButtonPressed(QStringLiteral("#d6ecf8"));
 const QColor ButtonDisabled(QStringLiteral("#f3f4f4"));
 const QColor ButtonBorder(QStringLiteral("#b7b9bb"));

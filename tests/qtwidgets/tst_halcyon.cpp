@@ -682,8 +682,10 @@ private Q_SLOTS:
         QUILT_COMPARE_COLOR(palette.color(QPalette::Text), QColor(0xfc, 0xfc, 0xfc));
         QUILT_COMPARE_COLOR(palette.color(QPalette::Button), QColor(0x29, 0x2c, 0x30));
         QUILT_COMPARE_COLOR(palette.color(QPalette::ButtonText), QColor(0xfc, 0xfc, 0xfc));
-        QUILT_COMPARE_COLOR(palette.color(QPalette::Highlight), QColor(0x19, 0x2c, 0x39));
-        QUILT_COMPARE_COLOR(palette.color(QPalette::HighlightedText), QColor(0xfc, 0xfc, 0xfc));
+        // Selected text: the accent lightened towards the text, under the
+        // field's colour.
+        QUILT_COMPARE_COLOR(palette.color(QPalette::Highlight), QColor(0x7e, 0xa7, 0xc2));
+        QUILT_COMPARE_COLOR(palette.color(QPalette::HighlightedText), QColor(0x14, 0x16, 0x18));
         QUILT_COMPARE_COLOR(palette.color(QPalette::Disabled, QPalette::Text), QColor(0x6e, 0x71, 0x75));
         // Links stay legible on the dark view (the default blue would not).
         for (const auto role : { QPalette::Link, QPalette::LinkVisited }) {
@@ -709,8 +711,9 @@ private Q_SLOTS:
         QTest::newRow("window text") << QPalette::WindowText << text << inactiveText;
         QTest::newRow("field text") << QPalette::Text << text << inactiveText;
         QTest::newRow("button text") << QPalette::ButtonText << text << inactiveText;
-        QTest::newRow("selection") << QPalette::Highlight << QColor(0x19, 0x2c, 0x39) << QColor(0x1d, 0x25, 0x2b);
-        QTest::newRow("selected text") << QPalette::HighlightedText << text << inactiveText;
+        QTest::newRow("selection") << QPalette::Highlight << QColor(0x7e, 0xa7, 0xc2) << QColor(0x7b, 0x8a, 0x97);
+        QTest::newRow("selected text") << QPalette::HighlightedText << QColor(0x14, 0x16, 0x18)
+                                       << QColor(0x14, 0x16, 0x18);
         QTest::newRow("field") << QPalette::Base << QColor(0x14, 0x16, 0x18) << QColor(0x14, 0x16, 0x18);
         QTest::newRow("window") << QPalette::Window << QColor(0x20, 0x23, 0x26) << QColor(0x20, 0x23, 0x26);
     }

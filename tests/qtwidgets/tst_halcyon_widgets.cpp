@@ -227,7 +227,9 @@ private Q_SLOTS:
         // The checked item's indicator is a disc in the accent colour: the
         // corner of the box around it shows the menu.
         const QRect leftRow = menu.actionGeometry(left);
-        const QColor accent = menu.palette().color(QPalette::Highlight);
+        // The accent of the default scheme: the palette's highlight is the
+        // deeper colour of selected text.
+        const QColor accent(0x3d, 0xae, 0xe9);
         QRect disc;
         for (int y = leftRow.top(); y <= leftRow.bottom(); ++y) {
             for (int x = leftRow.left(); x < leftRow.left() + 40; ++x) {

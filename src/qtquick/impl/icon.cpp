@@ -1,6 +1,7 @@
 #include "icon.h"
 
 #include "elementquery.h"
+#include "iconnames_p.h"
 #include "iconpropertygroup.h"
 #include "platformplugin.h"
 #include "quickattached_p.h"
@@ -207,7 +208,7 @@ bool Icon::showsAnything()
     // Looked up once per name: a style update re-reads the control's icon.
     if (m_name != m_foundName) {
         const auto platform = StyleRegistry::instance()->platform();
-        m_found = platform && !platform->platformIcon(m_name, m_color).isNull();
+        m_found = platform && !Quilt::platformIconOrTwin(platform.get(), m_name, m_color).isNull();
         m_foundName = m_name;
     }
     return m_found;
@@ -248,7 +249,7 @@ void Icon::updatePolish()
 {
     if (m_source.isEmpty() || !QQmlFile::isLocalFile(m_source)) {
         const auto platform = StyleRegistry::instance()->platform();
-        m_icon = platform ? platform->platformIcon(m_name, m_color) : QIcon();
+        m_icon = platform ? Quilt::platformIconOrTwin(platform.get(), m_name, m_color) : QIcon();
     } else {
         m_icon = QIcon(QQmlFile::urlToLocalFileOrQrc(m_source));
     }

@@ -29,6 +29,8 @@ const QColor s_colour22(0, 160, 0);
 const QColor s_colour32(0, 0, 255);
 const QColor s_background(Qt::white);
 const QColor s_resource(255, 255, 0);
+const QColor s_own(200, 0, 200);
+const QColor s_common(0, 200, 200);
 // Where the icon item sits in the window.
 constexpr int s_offset = 10;
 
@@ -45,6 +47,21 @@ bool writeTheme(const QString& root)
         image.fill(colour);
         if (!QuiltTest::writeFile(root + u"/quilt-fixture/"_s + folder + u"/fixture-icon.png"_s, {})
             || !image.save(root + u"/quilt-fixture/"_s + folder + u"/fixture-icon.png"_s)) {
+            return false;
+        }
+    }
+    // Symbols by the desktop's own names and by their common twins: both
+    // for "increase", only the own name for "up", only the twin for "down".
+    const std::initializer_list<std::pair<QString, QColor>> symbols {
+        { u"spinbox-increase"_s, s_own },
+        { u"list-add-symbolic"_s, s_common },
+        { u"arrow-up-symbolic"_s, s_own },
+        { u"pan-down-symbolic"_s, s_common },
+    };
+    for (const auto& [name, colour] : symbols) {
+        QImage image(16, 16, QImage::Format_ARGB32);
+        image.fill(colour);
+        if (!image.save(root + u"/quilt-fixture/16x16/apps/"_s + name + u".png"_s)) {
             return false;
         }
     }
@@ -69,6 +86,8 @@ private Q_SLOTS:
     void relativeSource();
     void disabled();
     void followsControl();
+    void ownNameFirst_data();
+    void ownNameFirst();
 
 private:
     // A window with one icon item at (s_offset, s_offset), drawn and grabbed.
@@ -276,6 +295,30 @@ T.AbstractButton {
     meta->property(meta->indexOfProperty("name")).writeOnGadget(settings.data(), u"third-icon"_s);
     button->setProperty("icon", settings);
     QCOMPARE(icon->name(), u"other-icon"_s);
+}
+
+// The desktop's own name of a symbol first, then its common twin; without
+// either the item shows nothing, and the control draws its own symbol.
+void tst_Icon::ownNameFirst_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("both names") << u"spinbox-increase"_s << s_own;
+    QTest::newRow("own name only") << u"arrow-up-symbolic"_s << s_own;
+    QTest::newRow("common name only") << u"arrow-down-symbolic"_s << s_common;
+    QTest::newRow("neither") << u"arrow-left-symbolic"_s << s_background;
+}
+
+void tst_Icon::ownNameFirst()
+{
+    QFETCH(QString, name);
+    QFETCH(QColor, colour);
+    auto s = scene(QSizeF(16, 16));
+    s->icon->setName(name);
+    const QImage image = grab(*s);
+    QVERIFY(!image.isNull());
+    const QColor centre = image.pixelColor(s_offset + 8, s_offset + 8);
+    QVERIFY2(sameColour(centre, colour), qPrintable(centre.name()));
 }
 
 // A widget application: its style makes the disabled pixmaps, where a bare
