@@ -44,9 +44,12 @@ void reportShadersOff(QQuickWindow* window)
 {
     static std::atomic_bool reported = false;
     if (!reported.exchange(true)) {
-        qCDebug(lcQtQuick).nospace() << "The scene graph runs no shaders ("
-                                     << window->rendererInterface()->graphicsApi()
-                                     << "): styled rectangles are drawn with plain rectangle and image nodes";
+        const QSGRendererInterface::GraphicsApi api = window->rendererInterface()->graphicsApi();
+        const char* name = api == QSGRendererInterface::Software ? "software"
+            : api == QSGRendererInterface::OpenVG                ? "OpenVG"
+                                                                 : "without a shader pipeline";
+        qCDebug(lcQtQuick).nospace() << "Shaders are off (scene graph: " << name
+                                     << "): styled rectangles are drawn with its rectangle and image nodes";
     }
 }
 
