@@ -341,7 +341,11 @@ QImage paintRectangleLook(const RectangleLook& look, qreal dpr)
 
 FallbackRectangleNode::FallbackRectangleNode() = default;
 
-FallbackRectangleNode::~FallbackRectangleNode() = default;
+FallbackRectangleNode::~FallbackRectangleNode()
+{
+    // The image node goes before the texture it draws.
+    clear();
+}
 
 void FallbackRectangleNode::update(QQuickWindow* window, const RectangleLook& look, qreal devicePixelRatio)
 {
