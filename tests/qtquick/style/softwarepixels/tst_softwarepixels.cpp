@@ -91,9 +91,11 @@ QQuickItem* SoftwarePixelsTest::show(const QByteArray& body)
 QList<QColor> SoftwarePixelsTest::coloursAt(QQuickItem* item, const QList<Probe>& probes)
 {
     const QImage image = m_window->grabWindow();
+    // The software renderer's grab has the device pixels but a ratio of 1.
+    const qreal scale = qreal(image.width()) / m_window->width();
     QList<QColor> result;
     for (const Probe& probe : probes) {
-        const QPointF p = item->mapToScene(probe.point) * image.devicePixelRatio();
+        const QPointF p = item->mapToScene(probe.point) * scale;
         result.append(image.pixelColor(int(std::floor(p.x())), int(std::floor(p.y()))));
     }
     return result;
