@@ -1,13 +1,19 @@
 #include "styledrectangle.h"
 
 #include "elementquery.h"
+#include "fallbackrectanglenode_p.h"
 #include "outlineborderrectanglenode_p.h"
+#include "quicklogging_p.h"
 #include "rectanglenode_p.h"
 
 #include "backgroundpropertygroup.h"
+#include "borderpropertygroup.h"
 #include "cornerspropertygroup.h"
+#include "imagepropertygroup.h"
 #include "layoutpropertygroup.h"
+#include "linepropertygroup.h"
 #include "offsetpropertygroup.h"
+#include "outlinepropertygroup.h"
 #include "shadowpropertygroup.h"
 #include "stylepropertygroup.h"
 
@@ -15,11 +21,63 @@
 #include <QtQuick/private/qquickitem_p.h>
 #include <QtQuick/QQuickRenderControl>
 #include <QtQuick/QQuickWindow>
+#include <QtQuick/QSGRendererInterface>
 
+#include <atomic>
 #include <cmath>
 
 namespace Quilt::Quick
 {
+namespace
+{
+using Quilt::Properties::LinePropertyGroup;
+
+// The library's nodes draw with shader materials, which only scene graphs
+// on a graphics API run; the software renderer and its kin take the fallback.
+bool runsShaders(QQuickWindow* window)
+{
+    QSGRendererInterface* renderer = window ? window->rendererInterface() : nullptr;
+    return !renderer || QSGRendererInterface::isApiRhiBased(renderer->graphicsApi());
+}
+
+void reportShadersOff(QQuickWindow* window)
+{
+    static std::atomic_bool reported = false;
+    if (!reported.exchange(true)) {
+        const QSGRendererInterface::GraphicsApi api = window->rendererInterface()->graphicsApi();
+        const char* name = api == QSGRendererInterface::Software ? "software"
+            : api == QSGRendererInterface::OpenVG                ? "OpenVG"
+                                                                 : "without a shader pipeline";
+        qCDebug(lcQtQuick).nospace() << "Shaders are off (scene graph: " << name
+                                     << "): styled rectangles are drawn with its rectangle and image nodes";
+    }
+}
+
+double lineWidth(const LinePropertyGroup* line)
+{
+    if (!line || !line->style() || *line->style() == Quilt::Properties::LineStyle::None) {
+        return 0.0;
+    }
+    return std::max(line->size().value_or(0.0), 0.0);
+}
+
+QColor lineColor(const LinePropertyGroup* line)
+{
+    return line ? line->color().value_or(Quilt::Color()).toQColor() : QColor();
+}
+
+template<typename Group> void readLines(const Group* group, QMarginsF& widths, std::array<QColor, 4>& colors)
+{
+    if (!group) {
+        return;
+    }
+    widths = QMarginsF(lineWidth(group->left()), lineWidth(group->top()), lineWidth(group->right()),
+                       lineWidth(group->bottom()));
+    colors
+        = { lineColor(group->left()), lineColor(group->top()), lineColor(group->right()), lineColor(group->bottom()) };
+}
+} // namespace
+
 StyledRectangle::StyledRectangle(QQuickItem* parent)
     : QQuickItem(parent)
 {
@@ -93,6 +151,19 @@ void StyledRectangle::itemChange(ItemChange change, const ItemChangeData& data)
     QQuickItem::itemChange(change, data);
 }
 
+qreal StyledRectangle::devicePixelRatio() const
+{
+    QQuickWindow* quickWindow = window();
+    if (!quickWindow) {
+        return 1.0;
+    }
+    QWindow* w = QQuickRenderControl::renderWindowFor(quickWindow);
+    if (!w) {
+        w = quickWindow;
+    }
+    return double(float(w->devicePixelRatio()));
+}
+
 QRectF StyledRectangle::snapToPixels(const QRectF& rect) const
 {
     // Snapping maps through bounding boxes, which would grow a rotated (or
@@ -106,11 +177,7 @@ QRectF StyledRectangle::snapToPixels(const QRectF& rect) const
     if (!quickWindow) {
         return rect;
     }
-    QWindow* w = QQuickRenderControl::renderWindowFor(quickWindow);
-    if (!w) {
-        w = quickWindow;
-    }
-    const double k = double(float(w->devicePixelRatio()));
+    const double k = devicePixelRatio();
     // std::round takes halves away from zero.
     using std::round;
 
@@ -135,6 +202,20 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
     }
     const StylePropertyGroup* properties = query->properties();
 
+    if (!runsShaders(window())) {
+        if (oldNode && !m_fallback) {
+            delete oldNode;
+            oldNode = nullptr;
+        }
+        m_fallback = true;
+        return updateFallbackNode(oldNode, snapToPixels(bounds));
+    }
+    if (oldNode && m_fallback) {
+        delete oldNode;
+        oldNode = nullptr;
+    }
+    m_fallback = false;
+
     QSGNode* root = oldNode ? oldNode : new QSGNode;
 
     const ShadowPropertyGroup* shadow = properties->shadow();
@@ -142,7 +223,7 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
     const int shadows = shadow ? 1 : 0;
     const int backgrounds = background ? 1 : 0;
     const bool border = properties->border() || properties->outline();
-    if (root->childCount() != shadows + backgrounds + (border ? 1 : 0) || shadows != m_shadowCount
+    if (!oldNode || root->childCount() != shadows + backgrounds + (border ? 1 : 0) || shadows != m_shadowCount
         || backgrounds != m_backgroundCount || border != m_hasBorder) {
         while (QSGNode* child = root->firstChild()) {
             root->removeChildNode(child);
@@ -206,5 +287,52 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
         node->update();
     }
     return root;
+}
+
+QSGNode* StyledRectangle::updateFallbackNode(QSGNode* oldNode, const QRectF& rect)
+{
+    using namespace Quilt::Properties;
+
+    QQuickWindow* w = window();
+    reportShadersOff(w);
+    const StylePropertyGroup* properties = m_style->query()->properties();
+
+    RectangleLook look;
+    look.rect = rect;
+    if (const CornersPropertyGroup* corners = properties->corners()) {
+        const CornerRadii radii = corners->radii();
+        look.radius
+            = QVector4D(float(radii.bottomRight), float(radii.topRight), float(radii.bottomLeft), float(radii.topLeft));
+    }
+    if (const ShadowPropertyGroup* shadow = properties->shadow()) {
+        look.hasShadow = true;
+        look.shadowSize = shadow->size().value_or(0.0);
+        look.shadowBlur = shadow->blur().value_or(0.0);
+        look.shadowOffset = shadow->offset() ? shadow->offset()->toVector2D().toPointF() : QPointF();
+        look.shadowColor = shadow->color().value_or(Quilt::Color()).toQColor();
+    }
+    if (const BackgroundPropertyGroup* background = properties->background()) {
+        look.fill = background->color().value_or(Quilt::Color()).toQColor();
+        const ImagePropertyGroup* image = background->image();
+        if (image && image->source() && !image->isEmpty()) {
+            look.image = image->source();
+            if (const auto flags = image->flags()) {
+                if (flags->testFlag(ImageFlag::Mask)) {
+                    look.imageMode = RectangleLook::ImageMode::Mask;
+                } else if (flags->testFlag(ImageFlag::InvertedMask)) {
+                    look.imageMode = RectangleLook::ImageMode::InvertedMask;
+                }
+                if (look.imageMode != RectangleLook::ImageMode::Picture) {
+                    look.maskColor = image->maskColor().value_or(Quilt::Color()).toQColor();
+                }
+            }
+        }
+    }
+    readLines(properties->border(), look.border, look.borderColors);
+    readLines(properties->outline(), look.outline, look.outlineColors);
+
+    auto* node = oldNode ? static_cast<FallbackRectangleNode*>(oldNode) : new FallbackRectangleNode;
+    node->update(w, look, devicePixelRatio());
+    return node;
 }
 } // namespace Quilt::Quick

@@ -37,11 +37,15 @@ protected:
 private:
     void updateImplicitSize();
     QRectF snapToPixels(const QRectF& rect) const;
+    qreal devicePixelRatio() const;
+    QSGNode* updateFallbackNode(QSGNode* oldNode, const QRectF& rect);
 
     // Often another object's Style, which may go first.
     QPointer<QuickStyle> m_style;
     int m_shadowCount = 0;
     int m_backgroundCount = 0;
     bool m_hasBorder = false;
+    // Whether the node is the fallback for scene graphs without shaders.
+    bool m_fallback = false;
 };
 } // namespace Quilt::Quick

@@ -97,16 +97,18 @@ std::shared_ptr<QSGTexture> TextureCache::loadTexture(QQuickWindow* window, cons
 std::shared_ptr<QSGTexture> TextureCache::loadTexture(QQuickWindow* window, const std::filesystem::path& path,
                                                       const QSizeF& size, QQuickWindow::CreateTextureOptions options)
 {
-    QImage image;
-    {
-        auto& c = caches();
-        QMutexLocker locker(&c.mutex);
-        image = loadCachedImage(c.images, path, size);
-    }
+    const QImage image = loadImage(path, size);
     if (image.isNull()) {
         return {};
     }
     return loadTexture(window, image, options);
+}
+
+QImage TextureCache::loadImage(const std::filesystem::path& path, const QSizeF& size)
+{
+    auto& c = caches();
+    QMutexLocker locker(&c.mutex);
+    return loadCachedImage(c.images, path, size);
 }
 
 bool TextureCache::contains(const QImage& image, QQuickWindow* window)

@@ -25,6 +25,10 @@ public:
     static std::shared_ptr<QSGTexture> loadTexture(QQuickWindow* window, const std::filesystem::path& path,
                                                    const QSizeF& size, QQuickWindow::CreateTextureOptions options);
 
+    // The image of a path at its file's size, from the same cache; null when
+    // it does not load.
+    static QImage loadImage(const std::filesystem::path& path, const QSizeF& size);
+
     // Whether a texture of the image for the window is held somewhere.
     static bool contains(const QImage& image, QQuickWindow* window);
 };
