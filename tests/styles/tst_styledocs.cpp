@@ -7,11 +7,13 @@
 
 #include "element.h"
 #include "elementquery.h"
+#include "packagehandler.h"
 #include "style.h"
 #include "stylepackage.h"
 #include "stylepropertygroup.h"
 #include "styleregistry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
@@ -98,9 +100,16 @@ void tst_StyleDocs::initTestCase()
     QVERIFY(sheet.contains(u"/usr/share/quilt/styles/halcyon/"_s));
     sheet.replace(u"/usr/share/quilt/styles/halcyon/"_s, halcyon + u'/');
 
-    QVERIFY(!QuiltTest::writePackage(m_xdg.stylesFolder(), u"my-style"_s, metadata.toUtf8(),
-                                     { { u"contents/css/style.css"_s, sheet.toUtf8() } })
-                 .isEmpty());
+    QMap<QString, QByteArray> files { { u"contents/css/style.css"_s, sheet.toUtf8() } };
+    // halcyon's images, copied beside the sheet as the guide says.
+    const QDir images(halcyon + u"/contents/images"_s);
+    for (const QString& name : images.entryList(QDir::Files)) {
+        QFile image(images.filePath(name));
+        QVERIFY(image.open(QIODevice::ReadOnly));
+        files.insert(u"contents/images/"_s + name, image.readAll());
+    }
+    QVERIFY(files.size() > 1);
+    QVERIFY(!QuiltTest::writePackage(m_xdg.stylesFolder(), u"my-style"_s, metadata.toUtf8(), files).isEmpty());
 
     // Nothing may be wrong with the example: no warning at all.
     QTest::failOnWarning(QRegularExpression(u".*"_s));
@@ -151,7 +160,9 @@ void tst_StyleDocs::buildsOnHalcyon()
     QFETCH(Links, chain);
     QFETCH(QStringList, hints);
 
-    const QString own = resolved(m_style, chain, hints);
+    // Images are found in each package's own folder.
+    QString own = resolved(m_style, chain, hints);
+    own.replace(QString::fromStdString(m_style->path().string()), QString::fromStdString(m_halcyon->path().string()));
     QVERIFY(!own.isEmpty());
     QCOMPARE(own, resolved(m_halcyon, chain, hints));
 }

@@ -330,8 +330,8 @@ int handleCreateCommand(const QList<QString>& arguments)
             },
             defaultId);
         std::error_code error;
-        const fs::path folder = outputPath.isEmpty() ? fs::current_path(error) : toPath(outputPath).lexically_normal();
-        info.path = withoutTrailingSeparator(folder / id.toStdString());
+        const fs::path folder = outputPath.isEmpty() ? fs::current_path(error) : toPath(outputPath);
+        info.path = withoutTrailingSeparator((folder / id.toStdString()).lexically_normal());
     }
 
     info.description = parser->value(u"description"_s);

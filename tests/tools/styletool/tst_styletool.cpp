@@ -471,7 +471,8 @@ void tst_StyleTool::createFailures_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("err");
 
-    QTest::newRow("package exists") << QStringList { u"--output-path"_s, u"taken"_s } << 5
+    // The id given and the output path name a folder that exists.
+    QTest::newRow("package exists") << QStringList { u"--output-path"_s, u"."_s, u"--id"_s, u"taken"_s } << 5
                                     << QByteArray(
                                            "Operation on package \"taken\" failed: The package already exists\n");
     QTest::newRow("unknown input type") << QStringList {
@@ -565,7 +566,9 @@ void tst_StyleTool::createDefaultsToCss()
         QVERIFY(QFileInfo(m_work + u"/sheet/contents/css/style.css"_s).isFile());
     } else {
         QCOMPARE(result.exitCode, 6);
-        QCOMPARE(result.err, QByteArray("Operation on package \"\" failed: The package uses an unknown input type\n"));
+        QCOMPARE(result.err,
+                 "Operation on package \"" + QFile::encodeName(m_work)
+                     + "/sheet\" failed: The package uses an unknown input type\n");
     }
     QCOMPARE(readMetadata(m_work + u"/sheet"_s).value(u"input-type"_s, u"css"_s), u"css"_s);
 }
