@@ -78,8 +78,13 @@ private Q_SLOTS:
     void buildsOnHalcyon_data();
     void buildsOnHalcyon();
 
+public:
+    explicit tst_StyleDocs(const QuiltTest::TemporaryXdg& xdg)
+        : m_xdg(xdg)
+    { }
+
 private:
-    QuiltTest::TemporaryXdg m_xdg;
+    const QuiltTest::TemporaryXdg& m_xdg;
     std::shared_ptr<Style> m_style;
     std::shared_ptr<Style> m_halcyon;
 };
@@ -167,5 +172,13 @@ void tst_StyleDocs::buildsOnHalcyon()
     QCOMPARE(own, resolved(m_halcyon, chain, hints));
 }
 
-QTEST_GUILESS_MAIN(tst_StyleDocs)
+int main(int argc, char** argv)
+{
+    // Outlives the application: the registry writes its caches when the
+    // application goes.
+    QuiltTest::TemporaryXdg xdg;
+    QGuiApplication app(argc, argv);
+    tst_StyleDocs test(xdg);
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_styledocs.moc"
