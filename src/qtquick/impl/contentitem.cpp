@@ -113,7 +113,11 @@ public:
                      bool fallback);
 
     ContentItem* q;
-    QPointer<QQuickAbstractButton> control;
+    // Read through button(): a control being destroyed (its derived
+    // destructors done, children still about) is no button any more, and
+    // must not be cast to one.
+    QPointer<QObject> control;
+    QQuickAbstractButton* button() const { return qobject_cast<QQuickAbstractButton*>(control.data()); }
     QList<QQuickItem*> parts;
     QQuickText* text = nullptr;
     Icon* icon = nullptr;
@@ -137,12 +141,16 @@ public:
 
 void ContentItemPrivate::connectControl()
 {
-    QQuickAbstractButton* c = control;
+    QQuickAbstractButton* c = button();
     if (!c) {
         return;
     }
     const auto checkSize = [this] {
-        const QSizeF size = control->size();
+        QQuickAbstractButton* c = button();
+        if (!c) {
+            return;
+        }
+        const QSizeF size = c->size();
         if (fuzzyEqual(size.width(), controlSize.width()) && fuzzyEqual(size.height(), controlSize.height())) {
             return;
         }
@@ -162,7 +170,7 @@ void ContentItemPrivate::connectControl()
     QObject::connect(c, &QQuickItem::enabledChanged, q, &ContentItem::updateLabel);
     QObject::connect(c, &QQuickItem::visibleChanged, q, &ContentItem::updateLabel);
     QObject::connect(c, &QQuickAbstractButton::displayChanged, q, &ContentItem::updateLabel);
-    QObject::connect(c, &QQuickControl::fontChanged, q, [this] { text->setFont(control->font()); });
+    QObject::connect(c, &QQuickControl::fontChanged, q, [this, c] { text->setFont(c->font()); });
     QObject::connect(c, &QQuickAbstractButton::displayChanged, q, &ContentItem::updateIcon);
     QObject::connect(c, &QQuickAbstractButton::iconChanged, q, &ContentItem::updateIcon);
     // The control's own style: its text and icon values are the content's.
@@ -174,7 +182,7 @@ void ContentItemPrivate::connectControl()
 
 void ContentItemPrivate::disconnectControl()
 {
-    if (QQuickAbstractButton* c = control) {
+    if (QQuickAbstractButton* c = button()) {
         QObject::disconnect(c, nullptr, q, nullptr);
         c->removeEventFilter(q);
     }
@@ -221,7 +229,8 @@ void ContentItemPrivate::ensureIcon()
 
 void ContentItemPrivate::updateTextStyle()
 {
-    const Properties::StylePropertyGroup* style = control ? resolvedProperties(control, false) : nullptr;
+    QQuickAbstractButton* c = button();
+    const Properties::StylePropertyGroup* style = c ? resolvedProperties(c, false) : nullptr;
     const Properties::TextPropertyGroup* textGroup = style ? style->text() : nullptr;
     const int styleWrap = textGroup && textGroup->wrapMode() ? int(*textGroup->wrapMode()) : int(QQuickText::NoWrap);
     int styleElide = QQuickText::ElideRight;
@@ -261,7 +270,8 @@ void ContentItemPrivate::updateTextStyle()
 }
 void ContentItemPrivate::updateTextColor()
 {
-    const Properties::StylePropertyGroup* style = control ? resolvedProperties(control, false) : nullptr;
+    QQuickAbstractButton* c = button();
+    const Properties::StylePropertyGroup* style = c ? resolvedProperties(c, false) : nullptr;
     const Properties::TextPropertyGroup* textGroup = style ? style->text() : nullptr;
     const std::optional<Color> color = textGroup ? textGroup->color() : std::nullopt;
     text->setColor(color ? color->toQColor() : QColor(Qt::black));
@@ -278,8 +288,8 @@ bool ContentItemPrivate::appendEntry(LayoutPass& pass, Kind kind, QQuickItem* it
     switch (kind) {
     case Kind::Icon:
         source = PositionerSource::Source::Icon;
-        if (control) {
-            const QQuickIcon settings = control->icon();
+        if (QQuickAbstractButton* c = button()) {
+            const QQuickIcon settings = c->icon();
             minimumSize = QSizeF(std::max(0, settings.width()), std::max(0, settings.height()));
         }
         break;
@@ -315,8 +325,8 @@ bool ContentItemPrivate::appendEntry(LayoutPass& pass, Kind kind, QQuickItem* it
         h = horizontal & Qt::AlignLeft    ? Properties::Alignment::Start
             : horizontal & Qt::AlignRight ? Properties::Alignment::End
                                           : Properties::Alignment::Center;
-        v = control && control->display() == QQuickAbstractButton::TextUnderIcon ? Properties::Alignment::StackCenter
-                                                                                 : Properties::Alignment::Center;
+        v = button() && button()->display() == QQuickAbstractButton::TextUnderIcon ? Properties::Alignment::StackCenter
+                                                                                   : Properties::Alignment::Center;
         container = Properties::AlignmentContainer::Content;
         layoutItem.order = kind == Kind::Icon ? 0 : 1;
     } else {
@@ -346,7 +356,7 @@ bool ContentItemPrivate::appendEntry(LayoutPass& pass, Kind kind, QQuickItem* it
 
 void ContentItemPrivate::layOut()
 {
-    QQuickAbstractButton* c = control;
+    QQuickAbstractButton* c = button();
     if (!dirty || !c) {
         return;
     }
@@ -419,7 +429,7 @@ void ContentItemPrivate::layOut()
 
 void ContentItemPrivate::applyGeometry()
 {
-    QQuickAbstractButton* c = control;
+    QQuickAbstractButton* c = button();
     if (!c) {
         return;
     }
@@ -451,13 +461,13 @@ ContentItem::~ContentItem() = default;
 
 QQuickItem* ContentItem::control() const
 {
-    return d->control;
+    return d->button();
 }
 
 void ContentItem::setControl(QQuickItem* control)
 {
     auto* button = qobject_cast<QQuickAbstractButton*>(control);
-    if (button == d->control) {
+    if (button == d->button()) {
         return;
     }
     d->disconnectControl();
@@ -599,14 +609,14 @@ QQuickItem* ContentItem::textItem() const
 bool ContentItem::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QuickStyleUpdatedEvent::s_type) {
-        if (watched == d->control) {
+        if (watched == d->button()) {
             d->updateTextStyle();
             updateIcon();
         }
         markDirty();
     } else if (event->type() == PositionedItemChangedEvent::s_type) {
         markDirty();
-    } else if (event->type() == QuickStyleColorsChangedEvent::s_type && watched == d->control) {
+    } else if (event->type() == QuickStyleColorsChangedEvent::s_type && watched == d->button()) {
         d->updateTextColor();
     }
     return QQuickItem::eventFilter(watched, event);
@@ -653,7 +663,7 @@ void ContentItem::layOutOnCompletion()
 
 void ContentItem::updateLabel()
 {
-    QQuickAbstractButton* c = d->control;
+    QQuickAbstractButton* c = d->button();
     const QString label = c ? c->text() : QString();
     d->mnemonics->setEnabled(c && c->isEnabled() && c->isVisible());
     d->mnemonics->setLabel(label);
@@ -664,7 +674,7 @@ void ContentItem::updateLabel()
 
 void ContentItem::updateIcon()
 {
-    QQuickAbstractButton* c = d->control;
+    QQuickAbstractButton* c = d->button();
     const QQuickIcon settings = c ? c->icon() : QQuickIcon();
     const bool shown = c && (!settings.name().isEmpty() || !settings.source().isEmpty())
         && c->display() != QQuickAbstractButton::TextOnly;
