@@ -42,3 +42,26 @@ function(quilt_add_tests_in_folder)
         quilt_add_test(${name} SOURCES "${source}" LIBRARIES ${T_LIBRARIES})
     endforeach()
 endfunction()
+
+# quilt_install_rpath(TARGET DESTINATION)
+# An installed plug-in lies deep below the library folder (plugins/styles,
+# qml/org/vyr/quilt, ...): its run path leads from where it lies to the
+# installed libraries, relative to itself so that the prefix can move.
+function(quilt_install_rpath target destination)
+    if(IS_ABSOLUTE "${destination}" OR IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+        cmake_path(ABSOLUTE_PATH destination BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" OUTPUT_VARIABLE from)
+        set(to "${CMAKE_INSTALL_FULL_LIBDIR}")
+    else()
+        # Both below the prefix: the way between them does not depend on it.
+        set(from "/prefix/${destination}")
+        set(to "/prefix/${CMAKE_INSTALL_LIBDIR}")
+    endif()
+    file(RELATIVE_PATH relative "${from}" "${to}")
+    string(REGEX REPLACE "/+$" "" relative "${relative}")
+    if(relative STREQUAL "")
+        set(rpath "$ORIGIN")
+    else()
+        set(rpath "$ORIGIN/${relative}")
+    endif()
+    set_target_properties(${target} PROPERTIES INSTALL_RPATH "${rpath}")
+endfunction()

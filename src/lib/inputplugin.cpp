@@ -1,4 +1,5 @@
 #include "inputplugin.h"
+#include "inputplugin_p.h"
 
 #include "logging_p.h"
 #include "pluginregistry.h"
@@ -24,7 +25,31 @@ InputPluginTable& table()
     static InputPluginTable instance;
     return instance;
 }
+
+// Scanned on first use: the library paths are only final once the
+// application exists.
+PluginRegistry<InputPlugin>& registry()
+{
+    InputPluginTable& t = table();
+    if (!t.registry) {
+        t.registry = std::make_unique<PluginRegistry<InputPlugin>>(QStringLiteral("input"), QJsonObject());
+    }
+    return *t.registry;
+}
 } // namespace
+
+QStringList availableInputTypes()
+{
+    QStringList types = table().plugins.keys();
+    if (!qEnvironmentVariableIsSet("QUILT_DISABLE_INPUT_PLUGINS")) {
+        for (const PluginEntry& entry : registry().entries()) {
+            types.append(entry.name);
+        }
+    }
+    types.sort();
+    types.removeDuplicates();
+    return types;
+}
 
 InputPlugin::InputPlugin(QObject* parent)
     : Plugin(parent)
@@ -44,10 +69,7 @@ std::shared_ptr<InputPlugin> InputPlugin::inputPlugin(const QString& type)
     if (pluginsDisabled) {
         return nullptr;
     }
-    if (!t.registry) {
-        t.registry = std::make_unique<PluginRegistry<InputPlugin>>(QStringLiteral("input"), QJsonObject());
-    }
-    InputPlugin* plugin = t.registry->plugin(type);
+    InputPlugin* plugin = registry().plugin(type);
     if (!plugin) {
         return nullptr;
     }

@@ -2,6 +2,7 @@
 #include "styleregistry_p.h"
 
 #include "fallbackplatformplugin_p.h"
+#include "inputplugin_p.h"
 #include "logging_p.h"
 #include "style_p.h"
 #include "stylepackage.h"
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <algorithm>
@@ -78,6 +80,36 @@ std::shared_ptr<PlatformPlugin> choosePlatform(PluginRegistry<PlatformPlugin>& r
     qCDebug(lcGeneral) << "Creating a default fallback platform plugin";
     return std::make_shared<FallbackPlatformPlugin>();
 }
+
+// A style that is not found, or found but not readable for want of its input
+// plug-in, looks the same from outside: say where styles and plug-ins were
+// looked for, and what turned up.
+void reportSearch(const PlatformPlugin* platform)
+{
+    if (!lcGeneral().isDebugEnabled()) {
+        return;
+    }
+    QStringList searched;
+    for (const QString& location : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        searched.append(location + u"/quilt/styles"_s);
+    }
+    QStringList found;
+    if (platform) {
+        for (const fs::path& path : platform->stylePackagePaths()) {
+            found.append(QString::fromStdString(path.string()));
+        }
+    }
+    QStringList pluginFolders;
+    for (const QString& path : QCoreApplication::libraryPaths()) {
+        pluginFolders.append(path + u"/quilt"_s);
+    }
+    const QString none = u"none"_s;
+    qCDebug(lcGeneral).noquote() << u"Searching for styles in %1 (existing: %2)"_s.arg(
+        searched.join(u", "_s), found.isEmpty() ? none : found.join(u", "_s));
+    const QStringList types = availableInputTypes();
+    qCDebug(lcGeneral).noquote() << u"Input plug-ins found: %1 (searched in %2)"_s.arg(
+        types.isEmpty() ? none : types.join(u", "_s), pluginFolders.isEmpty() ? none : pluginFolders.join(u", "_s));
+}
 } // namespace
 
 std::shared_ptr<StyleRegistry> StyleRegistry::instance()
@@ -106,6 +138,7 @@ void StyleRegistry::load()
 {
     if (!d->cache) {
         d->cache = std::make_unique<StyleCache>();
+        reportSearch(d->platform.get());
     }
 }
 

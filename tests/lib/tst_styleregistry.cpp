@@ -269,6 +269,36 @@ private Q_SLOTS:
         QCOMPARE(registry->defaultStyle(), halcyon);
     }
 
+    // With the debug messages on, loading says where styles and input
+    // plug-ins were looked for and what was found: the one hint when a
+    // style "could not be found" for want of its plug-in.
+    void searchReported()
+    {
+        QLoggingCategory::setFilterRules(u"quilt.general.debug=true"_s);
+        const QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
+        QStringList messages;
+        {
+            const MessageRecorder recorder;
+            StyleRegistry::instance()->load();
+            messages = MessageRecorder::messages();
+        }
+        const QString expectedStyles
+            = u"debug Searching for styles in %1/quilt/styles, %2/quilt/styles (existing: %1/quilt/styles)"_s.arg(
+                qEnvironmentVariable("XDG_DATA_HOME"), dataDirs);
+        QVERIFY2(messages.contains(expectedStyles), qPrintable(messages.join(u'\n')));
+        const QString libraryPath = QCoreApplication::libraryPaths().constFirst();
+        const QStringList inputs = messages.filter(u"debug Input plug-ins found: "_s);
+        QCOMPARE(inputs.size(), 1);
+        QVERIFY2(inputs.constFirst().contains(u"testinput"_s), qPrintable(inputs.constFirst()));
+        QVERIFY2(inputs.constFirst().contains(u"(searched in %1/quilt"_s.arg(libraryPath)),
+                 qPrintable(inputs.constFirst()));
+
+        // Only the first load looks.
+        const MessageRecorder recorder;
+        StyleRegistry::instance()->load();
+        QVERIFY(MessageRecorder::messages().filter(u"Searching"_s).isEmpty());
+    }
+
     // QUILT_TEST_CACHED: the styles expected from their cache files.
     void loadStyles()
     {
@@ -470,6 +500,7 @@ void tst_StyleRegistry::isolated_data()
     QTest::newRow("not found, for good") << "notFoundRefusedForGood" << usual << QStringList();
     QTest::newRow("failed load tried again") << "failedLoadTriedAgain" << usual << QStringList();
     QTest::newRow("added styles") << "addStyle" << usual << QStringList();
+    QTest::newRow("search reported") << "searchReported" << usual << QStringList();
     QTest::newRow("cleanup releases") << "cleanupReleases" << QStringList { u"testdesktop/styles/halcyon"_s }
                                       << QStringList { u"QUILT_FORCE_PLATFORM=testdesktop"_s };
 

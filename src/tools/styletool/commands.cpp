@@ -156,7 +156,7 @@ int handleUninstallCommand(const QList<QString>& arguments)
 {
     const auto parser
         = createCommandParser(u"uninstall"_s, arguments,
-                              describe(u"Uninstall am installed style."_s, u"<style>"_s, u"The style to uninstall."_s));
+                              describe(u"Uninstall an installed style."_s, u"<style>"_s, u"The style to uninstall."_s));
     const QString id = singleArgument(parser.get(), u"uninstall"_s);
 
     const std::shared_ptr<PackageHandler> handler = packageHandler();
@@ -193,7 +193,9 @@ int handleInspectCommand(const QList<QString>& arguments)
         shown = path;
     } else {
         package = packageHandler()->package(argument);
-        shown = package.path();
+        // An id that is not installed has no path: the message names what
+        // the user typed instead.
+        shown = package.isValid() ? package.path() : toPath(argument);
     }
     if (!package.isValid()) {
         return printPackageError(package, shown);
@@ -296,11 +298,12 @@ int handleCreateCommand(const QList<QString>& arguments)
     info.name = parser->value(u"name"_s);
     readInput(info.name, u"Enter the name of the style:", QString());
 
-    // The output path, when given, is the package folder: its name is the id
-    // that is made and installed, so no other id is asked for.
+    // The output path alone names the package folder, whose name is the id.
+    // With an id given as well, the output path is the folder the package is
+    // made in, as the working folder is without one: the id is never lost.
     const QString outputPath = parser->value(u"output-path"_s);
     QString id;
-    if (!outputPath.isEmpty()) {
+    if (!outputPath.isEmpty() && !parser->isSet(u"id"_s)) {
         info.path = withoutTrailingSeparator(toPath(outputPath).lexically_normal());
         id = QString::fromStdString(info.path.filename().string());
     } else {
@@ -327,7 +330,8 @@ int handleCreateCommand(const QList<QString>& arguments)
             },
             defaultId);
         std::error_code error;
-        info.path = fs::current_path(error) / id.toStdString();
+        const fs::path folder = outputPath.isEmpty() ? fs::current_path(error) : toPath(outputPath);
+        info.path = withoutTrailingSeparator((folder / id.toStdString()).lexically_normal());
     }
 
     info.description = parser->value(u"description"_s);

@@ -88,6 +88,7 @@ private Q_SLOTS:
     void createAtEndOfInput();
     void createFailures_data();
     void createFailures();
+    void createOutputPathAndInstall_data();
     void createOutputPathAndInstall();
     void createDefaultsToCss();
 
@@ -254,6 +255,23 @@ void tst_StyleTool::commandLine_data()
     QTest::newRow("option without its value")
         << QStringList { u"create"_s, u"--name"_s } << 1 << QByteArray("Usage: ...") << QByteArray()
         << QByteArrayList { "quilt-styletool create [options]\n", "--output-path <output-path>" };
+
+    // Every command's own description, as its help shows it.
+    const std::pair<const char*, const char*> descriptions[] = {
+        { "create", "Create a new style. Any missing information will be requested interactively." },
+        { "inspect", "Inspect details of an installed Quilt style." },
+        { "install", "Install a new style." },
+        { "update", "Update a style." },
+        { "uninstall", "Uninstall an installed style." },
+        { "package", "Package a style for easy sharing." },
+    };
+    for (const auto& [command, description] : descriptions) {
+        QTest::addRow("help of %s", command)
+            << QStringList { QString::fromLatin1(command), u"--help"_s } << 0 << QByteArray("Usage: ...")
+            << QByteArray()
+            << QByteArrayList { "quilt-styletool " + QByteArray(command) + " [options]",
+                                QByteArray(description) + '\n' };
+    }
 
     const QList<QStringList> wrongCounts { { u"install"_s },
                                            { u"inspect"_s, u"a"_s, u"b"_s },
@@ -453,7 +471,8 @@ void tst_StyleTool::createFailures_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("err");
 
-    QTest::newRow("package exists") << QStringList { u"--output-path"_s, u"taken"_s } << 5
+    // The id given and the output path name a folder that exists.
+    QTest::newRow("package exists") << QStringList { u"--output-path"_s, u"."_s, u"--id"_s, u"taken"_s } << 5
                                     << QByteArray(
                                            "Operation on package \"taken\" failed: The package already exists\n");
     QTest::newRow("unknown input type") << QStringList {
@@ -485,22 +504,44 @@ void tst_StyleTool::createFailures()
              (QMap<QString, QByteArray> { { u"keep"_s, "file:mine" } }));
 }
 
+void tst_StyleTool::createOutputPathAndInstall_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("folder"); // below the working folder
+    QTest::addColumn<QByteArray>("shown"); // the summary's path
+
+    // The output path alone is the package folder, and its name the id; a
+    // trailing separator still names the folder.
+    QTest::newRow("output path names the folder")
+        << QStringList { u"--output-path"_s, u"styles/fresh/"_s } << u"styles/fresh"_s << QByteArray("styles/fresh");
+    // With an id, the output path is where the package folder is made.
+    QTest::newRow("id and output path") << QStringList { u"--output-path"_s, u"styles/"_s, u"--id"_s, u"fresh"_s }
+                                        << u"styles/fresh"_s << QByteArray("styles/fresh");
+    QTest::newRow("id before an absolute output path")
+        << QStringList { u"--id"_s, u"fresh"_s, u"--output-path"_s, u"%W/abs"_s } << u"abs/fresh"_s
+        << QByteArray("%W/abs/fresh");
+}
+
 void tst_StyleTool::createOutputPathAndInstall()
 {
-    const QStringList given { u"create"_s, u"--name"_s,        u"Fresh"_s,     u"--id"_s,
-                              u"fresh"_s,  u"--description"_s, u"D"_s,         u"--author"_s,
-                              u"A"_s,      u"--version"_s,     u"1"_s,         u"--license"_s,
-                              u"L"_s,      u"--input-type"_s,  u"testinput"_s, u"--install"_s };
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, folder);
+    QFETCH(QByteArray, shown);
 
-    // A trailing separator on the output path still names the folder, whose
-    // name becomes the id, whatever --id says; the summary says so.
-    Run result = run(given + QStringList { u"--output-path"_s, u"styles/fresh/"_s, u"--id"_s, u"other"_s });
+    const QStringList given { u"create"_s,    u"--name"_s,    u"Fresh"_s, u"--description"_s, u"D"_s, u"--author"_s,
+                              u"A"_s,         u"--version"_s, u"1"_s,     u"--license"_s,     u"L"_s, u"--input-type"_s,
+                              u"testinput"_s, u"--install"_s };
+    for (QString& argument : arguments) {
+        argument = QString::fromUtf8(expand(argument.toUtf8()));
+    }
+    Run result = run(given + arguments);
     QCOMPARE(result.err, QByteArray());
     QCOMPARE(result.exitCode, 0);
-    QVERIFY2(result.out.contains("  ID:          fresh\n  Path:        styles/fresh\n"), result.out.constData());
-    QVERIFY(result.out.endsWith("Created style \"styles/fresh\"\nInstalled style fresh\n"));
-    QCOMPARE(QuiltTest::Tar::snapshot(installed() + u"/fresh"_s),
-             QuiltTest::Tar::snapshot(m_work + u"/styles/fresh"_s));
+    QVERIFY2(result.out.contains("  ID:          fresh\n  Path:        " + expand(shown) + '\n'),
+             result.out.constData());
+    QVERIFY2(result.out.endsWith("Created style \"" + expand(shown) + "\"\nInstalled style fresh\n"),
+             result.out.constData());
+    QCOMPARE(QuiltTest::Tar::snapshot(installed() + u"/fresh"_s), QuiltTest::Tar::snapshot(m_work + u'/' + folder));
     QCOMPARE(readMetadata(installed() + u"/fresh"_s).value(u"name"_s), u"Fresh"_s);
 
     // The exit code is the install step's.
@@ -525,7 +566,9 @@ void tst_StyleTool::createDefaultsToCss()
         QVERIFY(QFileInfo(m_work + u"/sheet/contents/css/style.css"_s).isFile());
     } else {
         QCOMPARE(result.exitCode, 6);
-        QCOMPARE(result.err, QByteArray("Operation on package \"\" failed: The package uses an unknown input type\n"));
+        QCOMPARE(result.err,
+                 "Operation on package \"" + QFile::encodeName(m_work)
+                     + "/sheet\" failed: The package uses an unknown input type\n");
     }
     QCOMPARE(readMetadata(m_work + u"/sheet"_s).value(u"input-type"_s, u"css"_s), u"css"_s);
 }
@@ -576,7 +619,8 @@ void tst_StyleTool::invalidPackages_data()
         row(qPrintable(u"FIFO as package file: "_s + QLatin1StringView(command)), command, "%S/fifo.quiltstyle", EINVAL,
             "Operation on package \"%S/fifo.quiltstyle\" failed: " + systemMessage(EINVAL) + '\n');
     }
-    row("inspect of nothing", "inspect", "nothing-here", 1, "\"\" does not exist.\n");
+    // Neither a path nor an installed id: the message keeps the name typed.
+    row("inspect of nothing", "inspect", "nothing-here", 1, "\"nothing-here\" does not exist.\n");
     row("package of nothing", "package", "nothing-here", 1, "\"%W/nothing-here\" does not exist.\n");
 }
 
