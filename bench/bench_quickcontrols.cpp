@@ -231,12 +231,14 @@ private:
                      qPrintable(dump.fileName()));
             return 0;
         }
+        // "totals:", the sum of the dump's own costs, closes the file; the
+        // "summary:" above it comes from a counter that zeroing the
+        // statistics leaves wrong.
         double total = 0;
         while (!dump.atEnd()) {
             const QByteArray line = dump.readLine();
-            if (line.startsWith("summary:") || line.startsWith("totals:")) {
+            if (line.startsWith("totals:")) {
                 total = line.mid(line.indexOf(':') + 1).trimmed().toDouble();
-                break;
             }
         }
         dump.close();
