@@ -317,6 +317,11 @@ void Icon::itemChange(ItemChange change, const ItemChangeData& value)
     } else if (change == ItemEnabledHasChanged) {
         m_textureDirty = true;
         update();
+    } else if (change == ItemVisibleHasChanged && value.boolValue) {
+        if (m_lookupPending) {
+            polish();
+        }
+        update();
     }
     QQuickItem::itemChange(change, value);
 }
@@ -334,6 +339,13 @@ void Icon::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry)
 
 void Icon::updatePolish()
 {
+    // Many controls carry an icon that their style hides (an indicator for a
+    // menu, say): it is looked up and drawn only once it shows.
+    if (!isVisible()) {
+        m_lookupPending = true;
+        return;
+    }
+    m_lookupPending = false;
     if (m_source.isEmpty() || !QQmlFile::isLocalFile(m_source)) {
         const auto platform = StyleRegistry::instance()->platform();
         m_icon = platform ? platform->platformIcon(m_name, m_color) : QIcon();
@@ -368,6 +380,10 @@ QSGNode* Icon::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
     if (m_icon.isNull() || m_iconSize.isEmpty()) {
         delete node;
         return nullptr;
+    }
+    // A hidden icon uploads nothing; what it drew stays for when it shows.
+    if (!isVisible()) {
+        return node;
     }
     if (!node) {
         node = new IconNode(window()->createImageNode());

@@ -73,6 +73,8 @@ private:
     QColor m_color = Qt::transparent;
     QIcon m_icon;
     bool m_textureDirty = true;
+    // Hidden when it was to look its icon up: done once it shows.
+    bool m_lookupPending = false;
     QSize m_iconSize { -1, -1 };
     double m_textureRatio = 1.0;
     QPointer<QQuickItem> m_control;

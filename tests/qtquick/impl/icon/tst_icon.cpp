@@ -82,6 +82,7 @@ private Q_SLOTS:
     void relativeSource();
     void disabled();
     void sharedTextures();
+    void hiddenUntilShown();
     void followsControl();
 
 private:
@@ -293,6 +294,43 @@ void tst_Icon::sharedTextures()
     QVERIFY(sameColour(image.pixelColor(s_offset + 30 + 8, s_offset + 8), s_colour16));
     QVERIFY(sameColour(image.pixelColor(s_offset + 12, s_offset + 12), s_colour22));
     QCOMPARE(drawnTexture(same), drawnTexture(smaller));
+}
+
+// A hidden icon holds no texture; it draws its current picture once shown,
+// whether it was hidden by itself or by an ancestor.
+void tst_Icon::hiddenUntilShown()
+{
+    auto s = scene(QSizeF(24, 24));
+    auto* parent = new QQuickItem(s->window.contentItem());
+    auto* nested = new Icon(parent);
+    nested->setPosition(QPointF(s_offset + 30, s_offset));
+    nested->setSize(QSizeF(24, 24));
+    nested->setName(u"fixture-icon"_s);
+    parent->setVisible(false);
+    s->icon->setName(u"no-such-icon"_s);
+    s->icon->setVisible(false);
+    s->window.resize(80, 50);
+    QImage image = grab(*s);
+    QVERIFY(!image.isNull());
+    QVERIFY(!drawnTexture(s->icon));
+    QVERIFY(!drawnTexture(nested));
+    QCOMPARE(image.pixelColor(s_offset + 12, s_offset + 12), s_background);
+    QCOMPARE(image.pixelColor(s_offset + 42, s_offset + 12), s_background);
+
+    // Changed while hidden: the new picture and size show.
+    s->icon->setName(u"fixture-icon"_s);
+    s->icon->setSize(QSizeF(16, 16));
+    s->icon->setVisible(true);
+    parent->setVisible(true);
+    image = grab(*s);
+    QVERIFY(sameColour(image.pixelColor(s_offset + 8, s_offset + 8), s_colour16));
+    QVERIFY(sameColour(image.pixelColor(s_offset + 42, s_offset + 12), s_colour22));
+
+    // Hidden again and shown: the same picture, without another look-up.
+    s->icon->setVisible(false);
+    QCOMPARE(grab(*s).pixelColor(s_offset + 8, s_offset + 8), s_background);
+    s->icon->setVisible(true);
+    QVERIFY(sameColour(grab(*s).pixelColor(s_offset + 8, s_offset + 8), s_colour16));
 }
 
 void tst_Icon::followsControl()
