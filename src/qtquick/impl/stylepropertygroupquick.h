@@ -545,7 +545,12 @@ class QUILT_QUICK_EXPORT StylePropertyGroupQuick : public PropertyGroupQuick
     Q_PROPERTY(Quilt::Quick::DisplayPropertyGroupQuick* display READ display CONSTANT FINAL)
     Q_PROPERTY(Quilt::Quick::LayoutPropertyGroupQuick* layout READ layout CONSTANT FINAL)
     Q_PROPERTY(Quilt::Quick::TextPropertyGroupQuick* text READ text CONSTANT FINAL)
-    Q_PROPERTY(Quilt::Quick::IconPropertyGroupQuick* icon READ icon CONSTANT FINAL)
+    // Not FINAL on purpose, which keeps the bindings reading the icon group
+    // interpreted: controls bind its values to the members of their `icon`
+    // group, where a compiled binding writes an absent value as a failed
+    // assignment with a warning, and an interpreted one resets the member,
+    // leaving it to the control's action.
+    Q_PROPERTY(Quilt::Quick::IconPropertyGroupQuick* icon READ icon CONSTANT)
     Q_PROPERTY(Quilt::Quick::BackgroundPropertyGroupQuick* background READ background CONSTANT FINAL)
     Q_PROPERTY(Quilt::Quick::BorderPropertyGroupQuick* border READ border CONSTANT FINAL)
     Q_PROPERTY(Quilt::Quick::OutlinePropertyGroupQuick* outline READ outline CONSTANT FINAL)
