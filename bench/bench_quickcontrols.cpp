@@ -23,6 +23,7 @@
 
 #include <malloc.h>
 #include <unistd.h>
+#include <valgrind/callgrind.h>
 
 #include <algorithm>
 #include <array>
@@ -39,7 +40,17 @@ namespace
 {
 using namespace QuickBench;
 
-constexpr int controlCount = 1000;
+// QUILT_BENCH_CONTROLS scales a scene down (under callgrind 200 keep a row
+// to a minute or two); the figures are per control whatever the count.
+int controlCount()
+{
+    static const int count = [] {
+        bool ok = false;
+        const int n = qEnvironmentVariableIntValue("QUILT_BENCH_CONTROLS", &ok);
+        return ok && n > 0 ? std::min(n, 1000) : 1000;
+    }();
+    return count;
+}
 constexpr int listCount = 10000;
 constexpr int samplesPerCase = 5;
 // 25 x 40 cells of 50 x 24 px: every control of a scene is on screen.
@@ -87,7 +98,7 @@ constexpr std::array<ControlType, 10> Controls { {
 QByteArray gridDocument(const StyleModule& style, const ControlType& control)
 {
     return QByteArray("import QtQuick\nimport ") + style.module
-        + "\nItem {\n Repeater {\n  model: " + QByteArray::number(controlCount) + "\n  delegate: " + control.name
+        + "\nItem {\n Repeater {\n  model: " + QByteArray::number(controlCount()) + "\n  delegate: " + control.name
         + " {\n   required property int index\n   x: (index % " + QByteArray::number(columns) + ") * "
         + QByteArray::number(cellWidth) + "\n   y: Math.floor(index / " + QByteArray::number(columns) + ") * "
         + QByteArray::number(cellHeight) + "\n   width: " + QByteArray::number(cellWidth - 2)
@@ -175,6 +186,69 @@ private:
     static inline int s_passes = 0;
 };
 
+// Instructions of a stretch of work, counted by callgrind when the program
+// runs under it (valgrind --tool=callgrind --instr-atstart=no, see README.md):
+// each stretch ends with a dump of the counters, which callgrind zeroes
+// after dumping, and its total is read back from the dump file.
+class InstructionCounter
+{
+public:
+    // QUILT_BENCH_INSTRUCTIONS=0 leaves the counters alone, for a profile
+    // of one's own.
+    static bool available()
+    {
+        static const bool counting
+            = RUNNING_ON_VALGRIND != 0 && qEnvironmentVariable("QUILT_BENCH_INSTRUCTIONS", QStringLiteral("1")) != u"0";
+        return counting;
+    }
+
+    static void start()
+    {
+        CALLGRIND_START_INSTRUMENTATION;
+        CALLGRIND_ZERO_STATS;
+    }
+    // The instructions since start() or the previous lap.
+    static double lap()
+    {
+        CALLGRIND_DUMP_STATS;
+        return readDump(++s_dumps);
+    }
+    static void stop() { CALLGRIND_STOP_INSTRUMENTATION; }
+
+private:
+    // Callgrind writes dump N beside its output file as "<file>.N"; the
+    // output file is callgrind.out.<pid> in the working directory unless
+    // QUILT_BENCH_CALLGRIND_OUT names the one given with
+    // --callgrind-out-file.
+    static double readDump(int part)
+    {
+        const QString base = qEnvironmentVariableIsSet("QUILT_BENCH_CALLGRIND_OUT")
+            ? qEnvironmentVariable("QUILT_BENCH_CALLGRIND_OUT")
+            : QStringLiteral("callgrind.out.%1").arg(QCoreApplication::applicationPid());
+        QFile dump(base + u'.' + QString::number(part));
+        if (!dump.open(QIODevice::ReadOnly)) {
+            qWarning("Cannot read the callgrind dump %s: set QUILT_BENCH_CALLGRIND_OUT to --callgrind-out-file",
+                     qPrintable(dump.fileName()));
+            return 0;
+        }
+        // "totals:", the sum of the dump's own costs, closes the file; the
+        // "summary:" above it comes from a counter that zeroing the
+        // statistics leaves wrong.
+        double total = 0;
+        while (!dump.atEnd()) {
+            const QByteArray line = dump.readLine();
+            if (line.startsWith("totals:")) {
+                total = line.mid(line.indexOf(':') + 1).trimmed().toDouble();
+            }
+        }
+        dump.close();
+        dump.remove();
+        return total;
+    }
+
+    static inline int s_dumps = 0;
+};
+
 // Queries asked of the engine and, of those, the ones that missed the result
 // cache and ran the matching.
 struct QueryCounts
@@ -200,6 +274,10 @@ struct ControlFigures
     int batches = 0;
     double queries = 0;
     double queriesMatched = 0;
+    // Thousands of instructions per control (under callgrind only).
+    double createKInstr = 0;
+    double firstFrameKInstr = 0;
+    double totalKInstr = 0;
 };
 
 struct ScrollFigures
@@ -316,7 +394,9 @@ void BenchQuickControls::controls()
 
     QList<double> createTimes;
     QList<double> totalTimes;
-    for (int i = 0; i < samplesPerCase; ++i) {
+    // Under callgrind the times say nothing; the instructions stand for them.
+    const int samples = InstructionCounter::available() ? 0 : samplesPerCase;
+    for (int i = 0; i < samples; ++i) {
         double createMs = 0;
         const auto start = Clock::now();
         auto root = create(document, &createMs);
@@ -334,6 +414,9 @@ void BenchQuickControls::controls()
             << figures.heapBytes << "resident B/control" << figures.residentBytes << "QObjects/control"
             << figures.objects << "batches" << figures.batches << "queries/control" << figures.queries
             << "matched/control" << figures.queriesMatched;
+    if (InstructionCounter::available()) {
+        qInfo() << "k instr./control create" << figures.createKInstr << "first frame" << figures.firstFrameKInstr;
+    }
     m_controls[QLatin1String(Controls[control].name)][style] = figures;
     QTest::setBenchmarkResult(figures.firstFrameMs, QTest::WalltimeMilliseconds);
 }
@@ -345,16 +428,27 @@ void BenchQuickControls::measureCreation(const QByteArray& document, ControlFigu
     const qint64 objectsBefore = liveObjects;
     const QueryCounts queriesBefore = QueryCounts::now();
     BatchCounter::reset();
+    const bool countInstructions = InstructionCounter::available();
+    if (countInstructions)
+        InstructionCounter::start();
     auto root = create(document);
+    const double createInstructions = countInstructions ? InstructionCounter::lap() : 0;
     QVERIFY(root);
-    QVERIFY(waitForFrame(m_window.get()) != Clock::time_point {});
+    const bool swapped = waitForFrame(m_window.get()) != Clock::time_point {};
+    const double frameInstructions = countInstructions ? InstructionCounter::lap() : 0;
+    if (countInstructions)
+        InstructionCounter::stop();
+    QVERIFY(swapped);
+    figures.createKInstr = createInstructions / controlCount() / 1000;
+    figures.firstFrameKInstr = frameInstructions / controlCount() / 1000;
+    figures.totalKInstr = figures.createKInstr + figures.firstFrameKInstr;
     figures.batches = BatchCounter::batches();
     const QueryCounts queries = QueryCounts::now() - queriesBefore;
-    figures.heapBytes = double(heapInUse() - heapBefore) / controlCount;
-    figures.residentBytes = double(residentBytes() - residentBefore) / controlCount;
-    figures.objects = double(liveObjects - objectsBefore) / controlCount;
-    figures.queries = double(queries.executed) / controlCount;
-    figures.queriesMatched = double(queries.matched) / controlCount;
+    figures.heapBytes = double(heapInUse() - heapBefore) / controlCount();
+    figures.residentBytes = double(residentBytes() - residentBefore) / controlCount();
+    figures.objects = double(liveObjects - objectsBefore) / controlCount();
+    figures.queries = double(queries.executed) / controlCount();
+    figures.queriesMatched = double(queries.matched) / controlCount();
     if (BatchCounter::passes() == 0)
         qWarning("The renderer reported no batches: is QSG_RENDERER_DEBUG honoured?");
 }
@@ -427,11 +521,21 @@ void BenchQuickControls::printControlTable() const
         { "heap B/control", &ControlFigures::heapBytes, true },
         { "resident B/control", &ControlFigures::residentBytes, true },
         { "QObjects/control", &ControlFigures::objects, false },
+        { "k instr. create", &ControlFigures::createKInstr, false },
+        { "k instr. first frame", &ControlFigures::firstFrameKInstr, false },
+        { "k instr. both", &ControlFigures::totalKInstr, true },
     };
     int misses = 0;
     for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
         const auto& f = it.value();
         for (const Measure& m : measures) {
+            // Instructions are counted under callgrind only, and there the
+            // times are not taken.
+            const bool isTime = m.field == &ControlFigures::createMs || m.field == &ControlFigures::firstFrameMs;
+            const bool isInstructions = !isTime && m.field != &ControlFigures::heapBytes
+                && m.field != &ControlFigures::residentBytes && m.field != &ControlFigures::objects;
+            if (InstructionCounter::available() ? isTime : isInstructions)
+                continue;
             const double quilt = f[QuiltStyle].*m.field;
             const double basic = f[BasicStyle].*m.field;
             const double fusion = f[FusionStyle].*m.field;

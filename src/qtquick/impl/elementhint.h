@@ -16,8 +16,8 @@ class QuickElement;
 class QUILT_QUICK_EXPORT ElementHint : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QString name READ name WRITE setName NOTIFY nameChanged)
-    Q_PROPERTY(bool when READ when WRITE setWhen NOTIFY whenChanged)
+    Q_PROPERTY(QString name READ name WRITE setName NOTIFY nameChanged FINAL)
+    Q_PROPERTY(bool when READ when WRITE setWhen NOTIFY whenChanged FINAL)
     QML_ELEMENT
 
 public:
@@ -52,7 +52,7 @@ private:
 class QUILT_QUICK_EXPORT ElementAttribute : public ElementHint
 {
     Q_OBJECT
-    Q_PROPERTY(QVariant value READ value WRITE setValue RESET resetValue NOTIFY valueChanged)
+    Q_PROPERTY(QVariant value READ value WRITE setValue RESET resetValue NOTIFY valueChanged FINAL)
     QML_ELEMENT
 
 public:

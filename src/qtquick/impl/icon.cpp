@@ -10,15 +10,19 @@
 #include "stylepropertygroup.h"
 #include "styleregistry.h"
 
+#include <QHash>
+#include <QMutex>
 #include <QQmlFile>
 #include <QQmlProperty>
 #include <QQuickRenderControl>
 #include <QQuickWindow>
 #include <QSGImageNode>
+#include <QSGTexture>
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <memory>
 
 namespace Quilt::Quick
 {
@@ -33,6 +37,90 @@ int roundToInt(double v)
     }
     return r >= double(INT_MAX) ? INT_MAX : int(r);
 }
+
+// What an icon's picture depends on. Controls of a kind show the same few
+// icons at the same size and colour: one texture per picture and window
+// serves them all.
+struct IconTextureKey
+{
+    const QQuickWindow* window = nullptr;
+    QString icon; // a theme name with its theme, or a file
+    QSize size;
+    double ratio = 1.0;
+    QRgba64 color;
+    bool colorValid = false;
+    bool enabled = true;
+
+    friend bool operator==(const IconTextureKey&, const IconTextureKey&) = default;
+    friend size_t qHash(const IconTextureKey& key, size_t seed = 0) noexcept
+    {
+        return qHashMulti(seed, key.window, key.icon, key.size, key.ratio, quint64(key.color), key.colorValid,
+                          key.enabled);
+    }
+};
+
+struct IconTextures
+{
+    QMutex mutex;
+    QHash<IconTextureKey, std::weak_ptr<QSGTexture>> textures;
+};
+
+// Never destroyed: a texture may be released after static destruction began.
+// Windows may render on threads of their own, hence the lock.
+IconTextures& iconTextures()
+{
+    static auto* instance = new IconTextures;
+    return *instance;
+}
+
+struct IconTextureDeleter
+{
+    IconTextureKey key;
+
+    void operator()(QSGTexture* texture) const
+    {
+        {
+            auto& cache = iconTextures();
+            QMutexLocker locker(&cache.mutex);
+            // Another holder may have put a new texture under the key since.
+            auto it = cache.textures.find(key);
+            if (it != cache.textures.end() && it->expired()) {
+                cache.textures.erase(it);
+            }
+        }
+        delete texture;
+    }
+};
+
+// The image node with the shared texture it shows; the texture goes after
+// the node that draws it.
+class IconNode : public QSGNode
+{
+public:
+    explicit IconNode(QSGImageNode* image)
+        : m_image(image)
+    {
+        m_image->setOwnsTexture(false);
+        appendChildNode(m_image);
+    }
+    ~IconNode() override
+    {
+        removeChildNode(m_image);
+        delete m_image;
+    }
+
+    QSGImageNode* image() const { return m_image; }
+    bool hasTexture() const { return bool(m_texture); }
+    void setTexture(std::shared_ptr<QSGTexture> texture)
+    {
+        m_image->setTexture(texture.get());
+        m_texture = std::move(texture);
+    }
+
+private:
+    QSGImageNode* m_image;
+    std::shared_ptr<QSGTexture> m_texture;
+};
 
 QVariant gadgetProperty(const QVariant& gadget, const char* name)
 {
@@ -230,6 +318,11 @@ void Icon::itemChange(ItemChange change, const ItemChangeData& value)
     } else if (change == ItemEnabledHasChanged) {
         m_textureDirty = true;
         update();
+    } else if (change == ItemVisibleHasChanged && value.boolValue) {
+        if (m_lookupPending) {
+            polish();
+        }
+        update();
     }
     QQuickItem::itemChange(change, value);
 }
@@ -247,6 +340,13 @@ void Icon::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry)
 
 void Icon::updatePolish()
 {
+    // Many controls carry an icon that their style hides (an indicator for a
+    // menu, say): it is looked up and drawn only once it shows.
+    if (!isVisible()) {
+        m_lookupPending = true;
+        return;
+    }
+    m_lookupPending = false;
     if (m_source.isEmpty() || !QQmlFile::isLocalFile(m_source)) {
         const auto platform = StyleRegistry::instance()->platform();
         m_icon = platform ? Quilt::platformIconOrTwin(platform.get(), m_name, m_color) : QIcon();
@@ -275,16 +375,21 @@ QSize Icon::chooseIconSize(const QSizeF& size) const
 
 QSGNode* Icon::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
 {
-    auto* node = static_cast<QSGImageNode*>(oldNode);
+    auto* node = static_cast<IconNode*>(oldNode);
     // Nothing to draw: no icon, or no size to draw it at. An image node never
     // gets a null texture.
     if (m_icon.isNull() || m_iconSize.isEmpty()) {
         delete node;
         return nullptr;
     }
-    if (!node) {
-        node = window()->createImageNode();
+    // A hidden icon uploads nothing; what it drew stays for when it shows.
+    if (!isVisible()) {
+        return node;
     }
+    if (!node) {
+        node = new IconNode(window()->createImageNode());
+    }
+    QSGImageNode* image = node->image();
 
     QWindow* renderWindow = QQuickRenderControl::renderWindowFor(window());
     const double ratio = renderWindow ? renderWindow->devicePixelRatio() : window()->devicePixelRatio();
@@ -297,20 +402,47 @@ QSGNode* Icon::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
     const QPointF scene = mapToScene(corner);
     corner = mapFromScene(QPointF(std::round(scene.x() * k) / k, std::round(scene.y() * k) / k));
 
-    node->setRect(QRectF(corner, QSizeF(m_iconSize)));
-    node->setOwnsTexture(true);
-    node->setFiltering(smooth() ? QSGTexture::Linear : QSGTexture::Nearest);
+    image->setRect(QRectF(corner, QSizeF(m_iconSize)));
+    image->setFiltering(smooth() ? QSGTexture::Linear : QSGTexture::Nearest);
 
-    if (!m_textureDirty && node->texture() && qFuzzyCompare(m_textureRatio, ratio)) {
+    if (!m_textureDirty && node->hasTexture() && qFuzzyCompare(m_textureRatio, ratio)) {
         return node;
     }
 
-    const QPixmap pixmap = m_icon.pixmap(m_iconSize, ratio, isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
-    if (pixmap.isNull()) {
-        delete node;
-        return nullptr;
+    // A file is the same picture under any theme; a name is not.
+    const bool fromFile = !m_source.isEmpty() && QQmlFile::isLocalFile(m_source);
+    const IconTextureKey key { window(),
+                               fromFile ? u'/' + m_source.toString() : QIcon::themeName() + u'/' + m_name,
+                               m_iconSize,
+                               ratio,
+                               m_color.isValid() ? m_color.rgba64() : QRgba64(),
+                               m_color.isValid(),
+                               isEnabled() };
+    std::shared_ptr<QSGTexture> texture;
+    {
+        auto& cache = iconTextures();
+        QMutexLocker locker(&cache.mutex);
+        auto it = cache.textures.constFind(key);
+        if (it != cache.textures.constEnd()) {
+            texture = it->lock();
+        }
     }
-    node->setTexture(window()->createTextureFromImage(pixmap.toImage(), QQuickWindow::TextureCanUseAtlas));
+    if (!texture) {
+        const QPixmap pixmap
+            = m_icon.pixmap(m_iconSize, ratio, isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+        QSGTexture* created = pixmap.isNull()
+            ? nullptr
+            : window()->createTextureFromImage(pixmap.toImage(), QQuickWindow::TextureCanUseAtlas);
+        if (!created) {
+            delete node;
+            return nullptr;
+        }
+        texture = std::shared_ptr<QSGTexture>(created, IconTextureDeleter { key });
+        auto& cache = iconTextures();
+        QMutexLocker locker(&cache.mutex);
+        cache.textures.insert(key, texture);
+    }
+    node->setTexture(std::move(texture));
     m_textureDirty = false;
     m_textureRatio = ratio;
     return node;

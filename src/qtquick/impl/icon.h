@@ -23,10 +23,10 @@ class QUILT_QUICK_EXPORT Icon : public QQuickItem
     Q_OBJECT
     QML_ELEMENT
 
-    Q_PROPERTY(QString name READ name WRITE setName RESET resetName NOTIFY nameChanged)
-    Q_PROPERTY(QUrl source READ source WRITE setSource RESET resetSource NOTIFY sourceChanged)
-    Q_PROPERTY(QColor color READ color WRITE setColor RESET resetColor NOTIFY colorChanged)
-    Q_PROPERTY(QQuickItem* control READ control WRITE setControl RESET resetControl NOTIFY controlChanged)
+    Q_PROPERTY(QString name READ name WRITE setName RESET resetName NOTIFY nameChanged FINAL)
+    Q_PROPERTY(QUrl source READ source WRITE setSource RESET resetSource NOTIFY sourceChanged FINAL)
+    Q_PROPERTY(QColor color READ color WRITE setColor RESET resetColor NOTIFY colorChanged FINAL)
+    Q_PROPERTY(QQuickItem* control READ control WRITE setControl RESET resetControl NOTIFY controlChanged FINAL)
 
 public:
     explicit Icon(QQuickItem* parent = nullptr);
@@ -73,6 +73,8 @@ private:
     QColor m_color = Qt::transparent;
     QIcon m_icon;
     bool m_textureDirty = true;
+    // Hidden when it was to look its icon up: done once it shows.
+    bool m_lookupPending = false;
     QSize m_iconSize { -1, -1 };
     double m_textureRatio = 1.0;
     QPointer<QQuickItem> m_control;

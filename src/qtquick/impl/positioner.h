@@ -24,12 +24,13 @@ class QUILT_QUICK_EXPORT Positioner : public QObject
     QML_ATTACHED(Positioner)
     QML_UNCREATABLE("Attached Property")
 
-    Q_PROPERTY(QList<QQuickItem*> positionItems READ positionItems WRITE setPositionItems NOTIFY positionItemsChanged)
-    Q_PROPERTY(double implicitWidth READ implicitWidth NOTIFY implicitWidthChanged)
-    Q_PROPERTY(double implicitHeight READ implicitHeight NOTIFY implicitHeightChanged)
-    Q_PROPERTY(bool debug READ debug WRITE setDebug NOTIFY debugChanged)
     Q_PROPERTY(
-        Qt::LayoutDirection layoutDirection READ layoutDirection WRITE setLayoutDirection NOTIFY layoutDirectionChanged)
+        QList<QQuickItem*> positionItems READ positionItems WRITE setPositionItems NOTIFY positionItemsChanged FINAL)
+    Q_PROPERTY(double implicitWidth READ implicitWidth NOTIFY implicitWidthChanged FINAL)
+    Q_PROPERTY(double implicitHeight READ implicitHeight NOTIFY implicitHeightChanged FINAL)
+    Q_PROPERTY(bool debug READ debug WRITE setDebug NOTIFY debugChanged FINAL)
+    Q_PROPERTY(Qt::LayoutDirection layoutDirection READ layoutDirection WRITE setLayoutDirection NOTIFY
+                   layoutDirectionChanged FINAL)
 
 public:
     using ItemList = QList<QQuickItem*>;

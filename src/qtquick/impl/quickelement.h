@@ -45,14 +45,15 @@ class QUILT_QUICK_EXPORT QuickElement : public QQuickAttachedPropertyPropagator,
 {
     Q_OBJECT
     Q_INTERFACES(QQmlParserStatus)
-    Q_PROPERTY(Quilt::Quick::QuickElement* parentElement READ parentElement NOTIFY updated)
-    Q_PROPERTY(QString styleId READ styleId WRITE setStyleId NOTIFY styleIdChanged)
-    Q_PROPERTY(QString type READ type WRITE setType NOTIFY typeChanged)
-    Q_PROPERTY(QString elementId READ elementId WRITE setElementId NOTIFY elementIdChanged)
-    Q_PROPERTY(Quilt::Quick::StatesGroup* states READ states CONSTANT)
-    Q_PROPERTY(QQmlListProperty<Quilt::Quick::ElementHint> hints READ hints NOTIFY hintsChanged)
-    Q_PROPERTY(QStringList activeHints READ activeHints NOTIFY hintsChanged)
-    Q_PROPERTY(QQmlListProperty<Quilt::Quick::ElementAttribute> attributes READ attributes NOTIFY attributesChanged)
+    Q_PROPERTY(Quilt::Quick::QuickElement* parentElement READ parentElement NOTIFY updated FINAL)
+    Q_PROPERTY(QString styleId READ styleId WRITE setStyleId NOTIFY styleIdChanged FINAL)
+    Q_PROPERTY(QString type READ type WRITE setType NOTIFY typeChanged FINAL)
+    Q_PROPERTY(QString elementId READ elementId WRITE setElementId NOTIFY elementIdChanged FINAL)
+    Q_PROPERTY(Quilt::Quick::StatesGroup* states READ states CONSTANT FINAL)
+    Q_PROPERTY(QQmlListProperty<Quilt::Quick::ElementHint> hints READ hints NOTIFY hintsChanged FINAL)
+    Q_PROPERTY(QStringList activeHints READ activeHints NOTIFY hintsChanged FINAL)
+    Q_PROPERTY(
+        QQmlListProperty<Quilt::Quick::ElementAttribute> attributes READ attributes NOTIFY attributesChanged FINAL)
     QML_NAMED_ELEMENT(Element)
     QML_UNCREATABLE("Attached property")
     QML_ATTACHED(QuickElement)

@@ -48,7 +48,7 @@ public:
 class QUILT_QUICK_EXPORT QuickStyle : public QQuickAttachedPropertyPropagator
 {
     Q_OBJECT
-    Q_PROPERTY(Quilt::Quick::StylePropertyGroupQuick* properties READ properties CONSTANT)
+    Q_PROPERTY(Quilt::Quick::StylePropertyGroupQuick* properties READ properties CONSTANT FINAL)
     QML_NAMED_ELEMENT(Style)
     QML_UNCREATABLE("Attached Property")
     QML_ATTACHED(QuickStyle)

@@ -15,14 +15,14 @@ class QuickElement;
 class QUILT_QUICK_EXPORT StatesGroup : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(bool hovered READ hovered WRITE setHovered NOTIFY hoveredChanged)
-    Q_PROPERTY(bool activeFocus READ activeFocus WRITE setActiveFocus NOTIFY activeFocusChanged)
-    Q_PROPERTY(bool visualFocus READ visualFocus WRITE setVisualFocus NOTIFY visualFocusChanged)
-    Q_PROPERTY(bool pressed READ pressed WRITE setPressed NOTIFY pressedChanged)
-    Q_PROPERTY(bool checked READ checked WRITE setChecked NOTIFY checkedChanged)
-    Q_PROPERTY(bool enabled READ enabled WRITE setEnabled NOTIFY enabledChanged)
-    Q_PROPERTY(bool highlighted READ highlighted WRITE setHighlighted NOTIFY highlightedChanged)
-    Q_PROPERTY(Quilt::Element::States activeStates READ activeStates NOTIFY activeStatesChanged)
+    Q_PROPERTY(bool hovered READ hovered WRITE setHovered NOTIFY hoveredChanged FINAL)
+    Q_PROPERTY(bool activeFocus READ activeFocus WRITE setActiveFocus NOTIFY activeFocusChanged FINAL)
+    Q_PROPERTY(bool visualFocus READ visualFocus WRITE setVisualFocus NOTIFY visualFocusChanged FINAL)
+    Q_PROPERTY(bool pressed READ pressed WRITE setPressed NOTIFY pressedChanged FINAL)
+    Q_PROPERTY(bool checked READ checked WRITE setChecked NOTIFY checkedChanged FINAL)
+    Q_PROPERTY(bool enabled READ enabled WRITE setEnabled NOTIFY enabledChanged FINAL)
+    Q_PROPERTY(bool highlighted READ highlighted WRITE setHighlighted NOTIFY highlightedChanged FINAL)
+    Q_PROPERTY(Quilt::Element::States activeStates READ activeStates NOTIFY activeStatesChanged FINAL)
     QML_NAMED_ELEMENT(States)
     QML_UNCREATABLE("Grouped property")
 

@@ -15,7 +15,7 @@ namespace Quilt::Quick
 class QUILT_QUICK_EXPORT StyledRectangle : public QQuickItem
 {
     Q_OBJECT
-    Q_PROPERTY(Quilt::Quick::QuickStyle* style READ style WRITE setStyle NOTIFY styleChanged)
+    Q_PROPERTY(Quilt::Quick::QuickStyle* style READ style WRITE setStyle NOTIFY styleChanged FINAL)
     QML_ELEMENT
 
 public:

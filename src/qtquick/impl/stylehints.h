@@ -26,14 +26,17 @@ class QUILT_QUICK_EXPORT StyleHints : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(bool useAlternatingColors READ useAlternatingColors WRITE setUseAlternatingColors NOTIFY
-                   useAlternatingColorsChanged)
+                   useAlternatingColorsChanged FINAL)
     Q_PROPERTY(bool showFramedBackground READ showFramedBackground WRITE setShowFramedBackground NOTIFY
-                   showFramedBackgroundChanged)
-    Q_PROPERTY(int tickMarkStepSize READ tickMarkStepSize WRITE setTickMarkStepSize NOTIFY tickMarkStepSizeChanged)
-    Q_PROPERTY(QString iconName READ iconName WRITE setIconName NOTIFY iconNameChanged)
-    Q_PROPERTY(QUrl iconSource READ iconSource WRITE setIconSource NOTIFY iconSourceChanged)
-    Q_PROPERTY(bool spellCheckEnabled READ spellCheckEnabled WRITE setSpellCheckEnabled NOTIFY spellCheckEnabledChanged)
-    Q_PROPERTY(double animationSpeedMultiplier READ animationSpeedMultiplier NOTIFY animationSpeedMultiplierChanged)
+                   showFramedBackgroundChanged FINAL)
+    Q_PROPERTY(
+        int tickMarkStepSize READ tickMarkStepSize WRITE setTickMarkStepSize NOTIFY tickMarkStepSizeChanged FINAL)
+    Q_PROPERTY(QString iconName READ iconName WRITE setIconName NOTIFY iconNameChanged FINAL)
+    Q_PROPERTY(QUrl iconSource READ iconSource WRITE setIconSource NOTIFY iconSourceChanged FINAL)
+    Q_PROPERTY(
+        bool spellCheckEnabled READ spellCheckEnabled WRITE setSpellCheckEnabled NOTIFY spellCheckEnabledChanged FINAL)
+    Q_PROPERTY(
+        double animationSpeedMultiplier READ animationSpeedMultiplier NOTIFY animationSpeedMultiplierChanged FINAL)
     QML_ELEMENT
     QML_UNCREATABLE("Attached Property")
     QML_ATTACHED(StyleHints)

@@ -102,8 +102,8 @@ template<typename T> QJSValue PropertyGroupQuick::toScriptValue(const T& value) 
 class QUILT_QUICK_EXPORT DisplayPropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(QJSValue visible READ visible NOTIFY visibleChanged)
-    Q_PROPERTY(QJSValue opacity READ opacity NOTIFY opacityChanged)
+    Q_PROPERTY(QJSValue visible READ visible NOTIFY visibleChanged FINAL)
+    Q_PROPERTY(QJSValue opacity READ opacity NOTIFY opacityChanged FINAL)
     QML_ANONYMOUS
 
 public:
@@ -124,10 +124,10 @@ private:
 class QUILT_QUICK_EXPORT SizePropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(QJSValue left READ left NOTIFY leftChanged)
-    Q_PROPERTY(QJSValue right READ right NOTIFY rightChanged)
-    Q_PROPERTY(QJSValue top READ top NOTIFY topChanged)
-    Q_PROPERTY(QJSValue bottom READ bottom NOTIFY bottomChanged)
+    Q_PROPERTY(QJSValue left READ left NOTIFY leftChanged FINAL)
+    Q_PROPERTY(QJSValue right READ right NOTIFY rightChanged FINAL)
+    Q_PROPERTY(QJSValue top READ top NOTIFY topChanged FINAL)
+    Q_PROPERTY(QJSValue bottom READ bottom NOTIFY bottomChanged FINAL)
     QML_ANONYMOUS
 
 public:
@@ -152,10 +152,10 @@ private:
 class QUILT_QUICK_EXPORT AlignmentPropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(QJSValue container READ container NOTIFY containerChanged)
-    Q_PROPERTY(QJSValue horizontal READ horizontal NOTIFY horizontalChanged)
-    Q_PROPERTY(QJSValue vertical READ vertical NOTIFY verticalChanged)
-    Q_PROPERTY(QJSValue order READ order NOTIFY orderChanged)
+    Q_PROPERTY(QJSValue container READ container NOTIFY containerChanged FINAL)
+    Q_PROPERTY(QJSValue horizontal READ horizontal NOTIFY horizontalChanged FINAL)
+    Q_PROPERTY(QJSValue vertical READ vertical NOTIFY verticalChanged FINAL)
+    Q_PROPERTY(QJSValue order READ order NOTIFY orderChanged FINAL)
     QML_ANONYMOUS
 
 public:
@@ -180,13 +180,13 @@ private:
 class QUILT_QUICK_EXPORT LayoutPropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(Quilt::Quick::AlignmentPropertyGroupQuick* alignment READ alignment CONSTANT)
-    Q_PROPERTY(QJSValue width READ width NOTIFY widthChanged)
-    Q_PROPERTY(QJSValue height READ height NOTIFY heightChanged)
-    Q_PROPERTY(QJSValue spacing READ spacing NOTIFY spacingChanged)
-    Q_PROPERTY(Quilt::Quick::SizePropertyGroupQuick* padding READ padding CONSTANT)
-    Q_PROPERTY(Quilt::Quick::SizePropertyGroupQuick* inset READ inset CONSTANT)
-    Q_PROPERTY(Quilt::Quick::SizePropertyGroupQuick* margins READ margins CONSTANT)
+    Q_PROPERTY(Quilt::Quick::AlignmentPropertyGroupQuick* alignment READ alignment CONSTANT FINAL)
+    Q_PROPERTY(QJSValue width READ width NOTIFY widthChanged FINAL)
+    Q_PROPERTY(QJSValue height READ height NOTIFY heightChanged FINAL)
+    Q_PROPERTY(QJSValue spacing READ spacing NOTIFY spacingChanged FINAL)
+    Q_PROPERTY(Quilt::Quick::SizePropertyGroupQuick* padding READ padding CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::SizePropertyGroupQuick* inset READ inset CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::SizePropertyGroupQuick* margins READ margins CONSTANT FINAL)
     QML_ANONYMOUS
 
 public:
@@ -221,11 +221,11 @@ private:
 class QUILT_QUICK_EXPORT TextPropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(Quilt::Quick::AlignmentPropertyGroupQuick* alignment READ alignment CONSTANT)
-    Q_PROPERTY(QJSValue font READ font NOTIFY fontChanged)
-    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged)
-    Q_PROPERTY(QJSValue wrapMode READ wrapMode NOTIFY wrapModeChanged)
-    Q_PROPERTY(QJSValue elide READ elide NOTIFY elideChanged)
+    Q_PROPERTY(Quilt::Quick::AlignmentPropertyGroupQuick* alignment READ alignment CONSTANT FINAL)
+    Q_PROPERTY(QJSValue font READ font NOTIFY fontChanged FINAL)
+    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged FINAL)
+    Q_PROPERTY(QJSValue wrapMode READ wrapMode NOTIFY wrapModeChanged FINAL)
+    Q_PROPERTY(QJSValue elide READ elide NOTIFY elideChanged FINAL)
     QML_ANONYMOUS
 
 public:
@@ -256,12 +256,12 @@ private:
 class QUILT_QUICK_EXPORT IconPropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(Quilt::Quick::AlignmentPropertyGroupQuick* alignment READ alignment CONSTANT)
-    Q_PROPERTY(QJSValue width READ width NOTIFY widthChanged)
-    Q_PROPERTY(QJSValue height READ height NOTIFY heightChanged)
-    Q_PROPERTY(QJSValue name READ name NOTIFY nameChanged)
-    Q_PROPERTY(QJSValue source READ source NOTIFY sourceChanged)
-    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged)
+    Q_PROPERTY(Quilt::Quick::AlignmentPropertyGroupQuick* alignment READ alignment CONSTANT FINAL)
+    Q_PROPERTY(QJSValue width READ width NOTIFY widthChanged FINAL)
+    Q_PROPERTY(QJSValue height READ height NOTIFY heightChanged FINAL)
+    Q_PROPERTY(QJSValue name READ name NOTIFY nameChanged FINAL)
+    Q_PROPERTY(QJSValue source READ source NOTIFY sourceChanged FINAL)
+    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged FINAL)
     QML_ANONYMOUS
 
 public:
@@ -294,13 +294,13 @@ private:
 class QUILT_QUICK_EXPORT ImagePropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(QJSValue source READ source NOTIFY sourceChanged)
-    Q_PROPERTY(QJSValue width READ width NOTIFY widthChanged)
-    Q_PROPERTY(QJSValue height READ height NOTIFY heightChanged)
-    Q_PROPERTY(QJSValue xOffset READ xOffset NOTIFY xOffsetChanged)
-    Q_PROPERTY(QJSValue yOffset READ yOffset NOTIFY yOffsetChanged)
-    Q_PROPERTY(QJSValue flags READ flags NOTIFY flagsChanged)
-    Q_PROPERTY(QJSValue maskColor READ maskColor NOTIFY maskColorChanged)
+    Q_PROPERTY(QJSValue source READ source NOTIFY sourceChanged FINAL)
+    Q_PROPERTY(QJSValue width READ width NOTIFY widthChanged FINAL)
+    Q_PROPERTY(QJSValue height READ height NOTIFY heightChanged FINAL)
+    Q_PROPERTY(QJSValue xOffset READ xOffset NOTIFY xOffsetChanged FINAL)
+    Q_PROPERTY(QJSValue yOffset READ yOffset NOTIFY yOffsetChanged FINAL)
+    Q_PROPERTY(QJSValue flags READ flags NOTIFY flagsChanged FINAL)
+    Q_PROPERTY(QJSValue maskColor READ maskColor NOTIFY maskColorChanged FINAL)
     QML_ANONYMOUS
 
 public:
@@ -331,8 +331,8 @@ private:
 class QUILT_QUICK_EXPORT BackgroundPropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged)
-    Q_PROPERTY(Quilt::Quick::ImagePropertyGroupQuick* image READ image CONSTANT)
+    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged FINAL)
+    Q_PROPERTY(Quilt::Quick::ImagePropertyGroupQuick* image READ image CONSTANT FINAL)
     QML_ANONYMOUS
 
 public:
@@ -355,9 +355,9 @@ private:
 class QUILT_QUICK_EXPORT LinePropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(QJSValue size READ size NOTIFY sizeChanged)
-    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged)
-    Q_PROPERTY(QJSValue style READ style NOTIFY styleChanged)
+    Q_PROPERTY(QJSValue size READ size NOTIFY sizeChanged FINAL)
+    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged FINAL)
+    Q_PROPERTY(QJSValue style READ style NOTIFY styleChanged FINAL)
     QML_ANONYMOUS
 
 public:
@@ -389,10 +389,10 @@ template<typename Group> struct Sides
 class QUILT_QUICK_EXPORT BorderPropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* left READ left CONSTANT)
-    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* right READ right CONSTANT)
-    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* top READ top CONSTANT)
-    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* bottom READ bottom CONSTANT)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* left READ left CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* right READ right CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* top READ top CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* bottom READ bottom CONSTANT FINAL)
     QML_ANONYMOUS
 
 public:
@@ -414,10 +414,10 @@ private:
 class QUILT_QUICK_EXPORT OutlinePropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* left READ left CONSTANT)
-    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* right READ right CONSTANT)
-    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* top READ top CONSTANT)
-    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* bottom READ bottom CONSTANT)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* left READ left CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* right READ right CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* top READ top CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::LinePropertyGroupQuick* bottom READ bottom CONSTANT FINAL)
     QML_ANONYMOUS
 
 public:
@@ -439,7 +439,7 @@ private:
 class QUILT_QUICK_EXPORT CornerPropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(QJSValue radius READ radius NOTIFY radiusChanged)
+    Q_PROPERTY(QJSValue radius READ radius NOTIFY radiusChanged FINAL)
     QML_ANONYMOUS
 
 public:
@@ -458,10 +458,10 @@ private:
 class QUILT_QUICK_EXPORT CornersPropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(Quilt::Quick::CornerPropertyGroupQuick* topLeft READ topLeft CONSTANT)
-    Q_PROPERTY(Quilt::Quick::CornerPropertyGroupQuick* topRight READ topRight CONSTANT)
-    Q_PROPERTY(Quilt::Quick::CornerPropertyGroupQuick* bottomLeft READ bottomLeft CONSTANT)
-    Q_PROPERTY(Quilt::Quick::CornerPropertyGroupQuick* bottomRight READ bottomRight CONSTANT)
+    Q_PROPERTY(Quilt::Quick::CornerPropertyGroupQuick* topLeft READ topLeft CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::CornerPropertyGroupQuick* topRight READ topRight CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::CornerPropertyGroupQuick* bottomLeft READ bottomLeft CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::CornerPropertyGroupQuick* bottomRight READ bottomRight CONSTANT FINAL)
     QML_ANONYMOUS
 
 public:
@@ -491,8 +491,8 @@ private:
 class QUILT_QUICK_EXPORT OffsetPropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(QJSValue horizontal READ horizontal NOTIFY horizontalChanged)
-    Q_PROPERTY(QJSValue vertical READ vertical NOTIFY verticalChanged)
+    Q_PROPERTY(QJSValue horizontal READ horizontal NOTIFY horizontalChanged FINAL)
+    Q_PROPERTY(QJSValue vertical READ vertical NOTIFY verticalChanged FINAL)
     QML_ANONYMOUS
 
 public:
@@ -513,10 +513,10 @@ private:
 class QUILT_QUICK_EXPORT ShadowPropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(Quilt::Quick::OffsetPropertyGroupQuick* offset READ offset CONSTANT)
-    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged)
-    Q_PROPERTY(QJSValue size READ size NOTIFY sizeChanged)
-    Q_PROPERTY(QJSValue blur READ blur NOTIFY blurChanged)
+    Q_PROPERTY(Quilt::Quick::OffsetPropertyGroupQuick* offset READ offset CONSTANT FINAL)
+    Q_PROPERTY(QJSValue color READ color NOTIFY colorChanged FINAL)
+    Q_PROPERTY(QJSValue size READ size NOTIFY sizeChanged FINAL)
+    Q_PROPERTY(QJSValue blur READ blur NOTIFY blurChanged FINAL)
     QML_ANONYMOUS
 
 public:
@@ -542,15 +542,20 @@ private:
 class QUILT_QUICK_EXPORT StylePropertyGroupQuick : public PropertyGroupQuick
 {
     Q_OBJECT
-    Q_PROPERTY(Quilt::Quick::DisplayPropertyGroupQuick* display READ display CONSTANT)
-    Q_PROPERTY(Quilt::Quick::LayoutPropertyGroupQuick* layout READ layout CONSTANT)
-    Q_PROPERTY(Quilt::Quick::TextPropertyGroupQuick* text READ text CONSTANT)
+    Q_PROPERTY(Quilt::Quick::DisplayPropertyGroupQuick* display READ display CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::LayoutPropertyGroupQuick* layout READ layout CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::TextPropertyGroupQuick* text READ text CONSTANT FINAL)
+    // Not FINAL on purpose, which keeps the bindings reading the icon group
+    // interpreted: controls bind its values to the members of their `icon`
+    // group, where a compiled binding writes an absent value as a failed
+    // assignment with a warning, and an interpreted one resets the member,
+    // leaving it to the control's action.
     Q_PROPERTY(Quilt::Quick::IconPropertyGroupQuick* icon READ icon CONSTANT)
-    Q_PROPERTY(Quilt::Quick::BackgroundPropertyGroupQuick* background READ background CONSTANT)
-    Q_PROPERTY(Quilt::Quick::BorderPropertyGroupQuick* border READ border CONSTANT)
-    Q_PROPERTY(Quilt::Quick::OutlinePropertyGroupQuick* outline READ outline CONSTANT)
-    Q_PROPERTY(Quilt::Quick::CornersPropertyGroupQuick* corners READ corners CONSTANT)
-    Q_PROPERTY(Quilt::Quick::ShadowPropertyGroupQuick* shadow READ shadow CONSTANT)
+    Q_PROPERTY(Quilt::Quick::BackgroundPropertyGroupQuick* background READ background CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::BorderPropertyGroupQuick* border READ border CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::OutlinePropertyGroupQuick* outline READ outline CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::CornersPropertyGroupQuick* corners READ corners CONSTANT FINAL)
+    Q_PROPERTY(Quilt::Quick::ShadowPropertyGroupQuick* shadow READ shadow CONSTANT FINAL)
     QML_ANONYMOUS
 
 public:

@@ -4,9 +4,11 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSGImageNode>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtQuick/private/qquickitem_p.h>
 #include <QtQuickTest/quicktest.h>
 
 #include "icon.h"
@@ -72,6 +74,17 @@ bool sameColour(const QColor& a, const QColor& b)
 {
     return qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2 && qAbs(a.blue() - b.blue()) <= 2;
 }
+
+// The texture an icon item drew with; read after grabWindow(), while the
+// render thread waits for the next frame.
+QSGTexture* drawnTexture(QQuickItem* item)
+{
+    QSGNode* node = QQuickItemPrivate::get(item)->paintNode;
+    while (node && !dynamic_cast<QSGImageNode*>(node)) {
+        node = node->firstChild();
+    }
+    return node ? static_cast<QSGImageNode*>(node)->texture() : nullptr;
+}
 } // namespace
 
 class tst_Icon : public QObject
@@ -85,6 +98,8 @@ private Q_SLOTS:
     void resourceSource();
     void relativeSource();
     void disabled();
+    void sharedTextures();
+    void hiddenUntilShown();
     void followsControl();
     void ownNameFirst_data();
     void ownNameFirst();
@@ -244,6 +259,97 @@ void tst_Icon::disabled()
 
     s->icon->setEnabled(true);
     QTRY_VERIFY(sameColour(s->window.grabWindow().pixelColor(s_offset + 12, s_offset + 12), s_colour22));
+}
+
+// Icons of the same picture in a window draw from one texture; any
+// difference in what the picture depends on gets a texture of its own.
+void tst_Icon::sharedTextures()
+{
+    auto s = scene(QSizeF(24, 24));
+    s->icon->setName(u"fixture-icon"_s);
+    const auto add = [&s](int x, const QSizeF& size) {
+        auto* icon = new Icon(s->window.contentItem());
+        icon->setPosition(QPointF(s_offset + x, s_offset));
+        icon->setSize(size);
+        icon->setName(u"fixture-icon"_s);
+        return icon;
+    };
+    Icon* same = add(30, QSizeF(24, 24));
+    Icon* smaller = add(60, QSizeF(16, 16));
+    Icon* disabled = add(90, QSizeF(24, 24));
+    disabled->setEnabled(false);
+    Icon* tinted = add(120, QSizeF(24, 24));
+    tinted->setColor(Qt::red);
+    s->window.resize(160, 60);
+    QImage image = grab(*s);
+    QVERIFY(!image.isNull());
+
+    QSGTexture* texture = drawnTexture(s->icon);
+    QVERIFY(texture);
+    QCOMPARE(drawnTexture(same), texture);
+    for (Icon* other : { smaller, disabled, tinted }) {
+        QVERIFY(drawnTexture(other));
+        QVERIFY(drawnTexture(other) != texture);
+    }
+    QVERIFY(sameColour(image.pixelColor(s_offset + 30 + 12, s_offset + 12), s_colour22));
+    QVERIFY(sameColour(image.pixelColor(s_offset + 60 + 8, s_offset + 8), s_colour16));
+    QVERIFY(!sameColour(image.pixelColor(s_offset + 90 + 12, s_offset + 12), s_colour22));
+
+    // The texture outlives the first icon while another draws it, and a new
+    // icon of the same picture takes it up.
+    delete s->icon;
+    s->icon = nullptr;
+    image = grab(*s);
+    QVERIFY(sameColour(image.pixelColor(s_offset + 30 + 12, s_offset + 12), s_colour22));
+    QCOMPARE(drawnTexture(same), texture);
+    Icon* again = add(0, QSizeF(24, 24));
+    image = grab(*s);
+    QCOMPARE(drawnTexture(again), texture);
+    QVERIFY(sameColour(image.pixelColor(s_offset + 12, s_offset + 12), s_colour22));
+
+    // Another size for one of them leaves the other's picture alone.
+    same->setSize(QSizeF(16, 16));
+    image = grab(*s);
+    QVERIFY(sameColour(image.pixelColor(s_offset + 30 + 8, s_offset + 8), s_colour16));
+    QVERIFY(sameColour(image.pixelColor(s_offset + 12, s_offset + 12), s_colour22));
+    QCOMPARE(drawnTexture(same), drawnTexture(smaller));
+}
+
+// A hidden icon holds no texture; it draws its current picture once shown,
+// whether it was hidden by itself or by an ancestor.
+void tst_Icon::hiddenUntilShown()
+{
+    auto s = scene(QSizeF(24, 24));
+    auto* parent = new QQuickItem(s->window.contentItem());
+    auto* nested = new Icon(parent);
+    nested->setPosition(QPointF(s_offset + 30, s_offset));
+    nested->setSize(QSizeF(24, 24));
+    nested->setName(u"fixture-icon"_s);
+    parent->setVisible(false);
+    s->icon->setName(u"no-such-icon"_s);
+    s->icon->setVisible(false);
+    s->window.resize(80, 50);
+    QImage image = grab(*s);
+    QVERIFY(!image.isNull());
+    QVERIFY(!drawnTexture(s->icon));
+    QVERIFY(!drawnTexture(nested));
+    QCOMPARE(image.pixelColor(s_offset + 12, s_offset + 12), s_background);
+    QCOMPARE(image.pixelColor(s_offset + 42, s_offset + 12), s_background);
+
+    // Changed while hidden: the new picture and size show.
+    s->icon->setName(u"fixture-icon"_s);
+    s->icon->setSize(QSizeF(16, 16));
+    s->icon->setVisible(true);
+    parent->setVisible(true);
+    image = grab(*s);
+    QVERIFY(sameColour(image.pixelColor(s_offset + 8, s_offset + 8), s_colour16));
+    QVERIFY(sameColour(image.pixelColor(s_offset + 42, s_offset + 12), s_colour22));
+
+    // Hidden again and shown: the same picture, without another look-up.
+    s->icon->setVisible(false);
+    QCOMPARE(grab(*s).pixelColor(s_offset + 8, s_offset + 8), s_background);
+    s->icon->setVisible(true);
+    QVERIFY(sameColour(grab(*s).pixelColor(s_offset + 8, s_offset + 8), s_colour16));
 }
 
 void tst_Icon::followsControl()
