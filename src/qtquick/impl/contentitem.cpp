@@ -114,6 +114,10 @@ public:
 
     ContentItem* q;
     QPointer<QQuickAbstractButton> control;
+    // The same object, for comparing with the objects whose events arrive:
+    // a control being destroyed is no button any more, and reading it
+    // through `control` would cast it to one.
+    QPointer<QObject> controlObject;
     QList<QQuickItem*> parts;
     QQuickText* text = nullptr;
     Icon* icon = nullptr;
@@ -462,6 +466,7 @@ void ContentItem::setControl(QQuickItem* control)
     }
     d->disconnectControl();
     d->control = button;
+    d->controlObject = button;
     d->controlSize = QSizeF(-1, -1);
     d->connectControl();
     if (button) {
@@ -598,15 +603,18 @@ QQuickItem* ContentItem::textItem() const
 
 bool ContentItem::eventFilter(QObject* watched, QEvent* event)
 {
+    // A control being destroyed still hears from its style; only a whole
+    // button has a text and an icon to update.
+    const bool fromControl = watched == d->controlObject && qobject_cast<QQuickAbstractButton*>(watched);
     if (event->type() == QuickStyleUpdatedEvent::s_type) {
-        if (watched == d->control) {
+        if (fromControl) {
             d->updateTextStyle();
             updateIcon();
         }
         markDirty();
     } else if (event->type() == PositionedItemChangedEvent::s_type) {
         markDirty();
-    } else if (event->type() == QuickStyleColorsChangedEvent::s_type && watched == d->control) {
+    } else if (event->type() == QuickStyleColorsChangedEvent::s_type && fromControl) {
         d->updateTextColor();
     }
     return QQuickItem::eventFilter(watched, event);
