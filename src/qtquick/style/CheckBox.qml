@@ -18,6 +18,8 @@ T.CheckBox {
             name: "with-icon"
             when: control.icon.name !== "" || control.icon.source.toString() !== ""
         },
+        // The checked state alone cannot tell a partial check from none.
+        Quilt.ElementHint { name: "partially-checked"; when: control.checkState === Qt.PartiallyChecked },
         Quilt.ElementHint { name: "changed"; when: false }
     ]
     Quilt.Element.attributes: P.DisplayAttribute { control: control }

@@ -36,6 +36,8 @@ T.CheckDelegate {
             when: !!control.TableView.view || !!control.parent?.TableView.view
         },
         Quilt.ElementHint { name: "alternating-colors"; when: control.__alternatingColors },
+        // The checked state alone cannot tell a partial check from none.
+        Quilt.ElementHint { name: "partially-checked"; when: control.checkState === Qt.PartiallyChecked },
         Quilt.ElementHint { name: "changed"; when: false },
         Quilt.ElementHint {
             name: "last-in-list"

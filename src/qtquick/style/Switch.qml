@@ -52,11 +52,17 @@ T.Switch {
         Quilt.StyledRectangle {
             readonly property real minimumX: Quilt.Style.properties.layout.margins.left ?? 0
             readonly property real maximumX: indicator.width - width - (Quilt.Style.properties.layout.margins.right ?? 0)
+            // The content is laid out right to left in a right-to-left
+            // application too, where the template does not count the control
+            // as mirrored: the handle follows the layout, so "on" stays at
+            // the end of the track.
+            readonly property bool rightToLeft: control.mirrored || Application.layoutDirection === Qt.RightToLeft
+            readonly property real along: rightToLeft ? 1 - control.position : control.position
 
             Quilt.Element.type: "Handle"
             anchors.verticalCenter: indicator.verticalCenter
             // A handle wider than the track stays at the start.
-            x: Math.max(minimumX, Math.min(maximumX, minimumX + control.visualPosition * (maximumX - minimumX)))
+            x: Math.max(minimumX, Math.min(maximumX, minimumX + along * (maximumX - minimumX)))
         }
     }
 

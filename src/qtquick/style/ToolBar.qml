@@ -13,13 +13,18 @@ T.ToolBar {
     Quilt.Element.hints: [
         Quilt.ElementHint {
             name: "header"
-            when: control.position === T.ToolBar.Header
+            when: control.position === T.ToolBar.Header && !control.__insideList
         },
         Quilt.ElementHint {
             name: "footer"
-            when: control.position === T.ToolBar.Footer
-        }
+            when: control.position === T.ToolBar.Footer && !control.__insideList
+        },
+        // A bar that a list view made, such as the band of a section: it
+        // belongs to the list, not to the window's edge.
+        Quilt.ElementHint { name: "inside-list"; when: control.__insideList }
     ]
+
+    readonly property bool __insideList: !!control.ListView.view
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, contentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, contentHeight + topPadding + bottomPadding)
@@ -43,7 +48,7 @@ T.ToolBar {
             target: null
             grabPermissions: PointerHandler.TakeOverForbidden | PointerHandler.ApprovesTakeOverByAnything
             onActiveChanged: {
-                if (active && control.position === T.ToolBar.Header)
+                if (active && control.position === T.ToolBar.Header && !control.__insideList)
                     Quilt.WindowHandler.startSystemMove(control)
             }
         }

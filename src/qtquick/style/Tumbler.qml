@@ -40,6 +40,14 @@ T.Tumbler {
         Quilt.Element.type: "Text"
         Quilt.Element.states.highlighted: PathView.isCurrentItem
 
+        // Entries fade towards the ends, so that the ones the view cuts off
+        // trail away instead of ending at a hard edge. Measured from where
+        // the view put the entry: reading the template's displacement here,
+        // while the view makes its entries, loses the current index.
+        opacity: {
+            const half = (parent?.height ?? 0) / 2
+            return half > 0 ? Math.max(0, 1 - Math.abs(y + height / 2 - half) / half) : 1
+        }
         text: String(modelData)
         font: control.font
         color: Quilt.Style.properties.text.color ?? "black"
@@ -64,7 +72,10 @@ T.Tumbler {
             model: control.visibleItemCount > 0 ? control.model : null
             delegate: control.delegate
             snapMode: PathView.SnapToItem
-            pathItemCount: 5
+            // One slot more than are shown: the entries lie one slot apart,
+            // with the current one in the middle, and the one that scrolls in
+            // is already on the path.
+            pathItemCount: Math.max(1, control.visibleItemCount + 1)
             preferredHighlightBegin: 0.5
             preferredHighlightEnd: 0.5
             path: Path {

@@ -45,8 +45,28 @@ TestCase {
         compare(path.startY, -slot / 2)
         compare(path.pathElements[0].x, content.width / 2)
         compare(path.pathElements[0].y, (data.count + 1) * slot - slot / 2)
-        compare(wheel(tumbler).pathItemCount, 5)
-        tryVerify(() => entries(tumbler).length === 5)
+        // The entries lie one slot apart: one slot more than are shown is on
+        // the path, half a slot beyond either end.
+        compare(wheel(tumbler).pathItemCount, data.count + 1)
+        tryVerify(() => entries(tumbler).length === data.count + 1)
+        const offsets = () => entries(tumbler).map(entry => Math.abs(entry.y + entry.height / 2 - content.height / 2) / slot)
+        tryVerify(() => offsets().every(offset => Math.abs(offset - Math.round(offset)) < 0.01), 1000,
+                  JSON.stringify(offsets()))
+    }
+
+    // The middle entry is opaque; the others fade with their distance from
+    // it, and those beyond the shown slots are gone.
+    function test_fade() {
+        const tumbler = createTemporaryObject(tumblerComponent, testCase, { model: 10, currentIndex: 4 })
+        tryVerify(() => entries(tumbler).length === 6)
+        const opacityOf = index => entries(tumbler).find(entry => entry.text === String(index)).opacity
+        tryCompare(wheel(tumbler), "moving", false)
+        tryVerify(() => opacityOf(4) === 1, 1000, String(opacityOf(4)))
+        verify(opacityOf(3) < 1 && opacityOf(3) > opacityOf(2), `${opacityOf(3)} ${opacityOf(2)}`)
+        fuzzyCompare(opacityOf(3), opacityOf(5), 0.001)
+        verify(opacityOf(2) > 0)
+        const beyond = entries(tumbler).find(entry => entry.text === "1" || entry.text === "7")
+        compare(beyond.opacity, 0)
     }
 
     function highlightedTexts(tumbler) {

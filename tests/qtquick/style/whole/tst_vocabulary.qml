@@ -348,6 +348,7 @@ TestCase {
             property alias group: group
             property alias label: label
             property alias toolBar: toolBar
+            property alias barList: barList
             property alias separator: separator
             property alias tip: tip
             Pane { id: pane }
@@ -356,6 +357,13 @@ TestCase {
             GroupBox { id: group; title: "Group" }
             Label { id: label; text: "Label" }
             ToolBar { id: toolBar }
+            ListView {
+                id: barList
+                width: 200
+                height: 100
+                model: 1
+                delegate: ToolBar {}
+            }
             ToolSeparator { id: separator }
             ToolTip { id: tip; text: "Tip" }
         }
@@ -620,6 +628,8 @@ TestCase {
             { tag: "CheckBox", kind: "type", target: v => v.check },
             { tag: "CheckBox with-icon", name: "with-icon", kind: "hint", drive: v => v.check.icon.name = "x", target: v => v.check },
             { tag: "CheckBox changed", name: "changed", kind: "hint", drive: v => changed(v.check), target: v => v.check },
+            { tag: "CheckBox partially-checked", name: "partially-checked", kind: "hint",
+              drive: v => { v.check.tristate = true; v.check.checkState = Qt.PartiallyChecked }, target: v => v.check },
             { tag: "CheckBox Indicator", name: "Indicator", kind: "type", target: v => v.check.indicator },
             { tag: "RadioButton", kind: "type", target: v => v.radio },
             { tag: "RadioButton with-icon", name: "with-icon", kind: "hint", drive: v => v.radio.icon.name = "x", target: v => v.radio },
@@ -691,6 +701,11 @@ TestCase {
                     row({ tag: kind.type + " changed", name: "changed", kind: "hint",
                           drive: v => { v.alone.hoverEnabled = false; changed(v.alone) }, target: v => v.alone }),
                     row({ tag: kind.type + " last-in-list", name: "last-in-list", kind: "hint", target: v => v.list.itemAtIndex(2) }))
+            }
+            if (kind.type === "CheckDelegate") {
+                rows.push(row({ tag: kind.type + " partially-checked", name: "partially-checked", kind: "hint",
+                                drive: v => { v.alone.hoverEnabled = false; v.alone.tristate = true; v.alone.checkState = Qt.PartiallyChecked },
+                                target: v => v.alone }))
             }
             if (kind.indicator)
                 rows.push(row({ tag: kind.type + " Indicator", name: "Indicator", kind: "type", target: v => v.alone.indicator }))
@@ -820,6 +835,7 @@ TestCase {
             { tag: "ToolBar header", name: "header", kind: "hint", target: v => v.toolBar },
             { tag: "ToolBar footer", name: "footer", kind: "hint", drive: v => v.toolBar.position = T.ToolBar.Footer,
               target: v => v.toolBar },
+            { tag: "ToolBar inside-list", name: "inside-list", kind: "hint", target: v => v.barList.itemAtIndex(0) },
             { tag: "ToolSeparator", kind: "type", target: v => v.separator },
             { tag: "ToolSeparator horizontal", name: "horizontal", kind: "hint", drive: v => v.separator.orientation = Qt.Horizontal,
               target: v => v.separator },
