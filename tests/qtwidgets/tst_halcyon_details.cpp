@@ -21,6 +21,7 @@
 #include <QTreeWidget>
 
 #include "contrast.h"
+#include "noicontheme.h"
 #include "quiltstyle.h"
 #include "styleregistry.h"
 #include "testfixture.h"
@@ -122,11 +123,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(Quilt::StyleRegistry::instance()->defaultStyle());
-        // No icon theme: symbols are the style's own.
-        QIcon::setThemeSearchPaths({});
-        QIcon::setFallbackSearchPaths({});
-        QIcon::setThemeName(QString());
-        QIcon::setFallbackThemeName(QString());
+        QuiltTest::clearIconTheme();
     }
 
     // Cell text keeps the item's padding from the cell's edges on both sides:

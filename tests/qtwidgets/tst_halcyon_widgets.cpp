@@ -38,6 +38,7 @@
 
 #include "compositing.h"
 #include "contrast.h"
+#include "noicontheme.h"
 #include "quiltstyle.h"
 #include "styleregistry.h"
 #include "testfixture.h"
@@ -108,11 +109,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(Quilt::StyleRegistry::instance()->defaultStyle());
-        // No icon theme at all, nor a fallback one.
-        QIcon::setThemeSearchPaths({});
-        QIcon::setFallbackSearchPaths({});
-        QIcon::setThemeName(QString());
-        QIcon::setFallbackThemeName(QString());
+        QuiltTest::clearIconTheme();
     }
 
     void menuRowsHoldTheirText()
