@@ -5,6 +5,7 @@
 #include "cornerpropertygroup.h"
 #include "cornerspropertygroup.h"
 #include "displaypropertygroup.h"
+#include "fontforms.h"
 #include "iconpropertygroup.h"
 #include "imagepropertygroup.h"
 #include "layoutpropertygroup.h"
@@ -301,6 +302,8 @@ private Q_SLOTS:
     void streamBytes();
     void fullStyleRoundTrip();
     void truncatedStreamIsCorrupt();
+    void hostileFont_data();
+    void hostileFont();
     void conversions();
     void enumerations_data();
     void enumerations();
@@ -838,6 +841,53 @@ void TestPropertyGroups::truncatedStreamIsCorrupt()
         readFrom<StylePropertyGroup>(bytes.left(size), &status);
         if (status == QDataStream::Ok)
             QFAIL(qPrintable(QStringLiteral("a stream cut at byte %1 read as whole").arg(size)));
+    }
+}
+
+void TestPropertyGroups::hostileFont_data()
+{
+    QTest::addColumn<QByteArray>("form");
+    QTest::addColumn<QDataStream::Status>("status");
+
+    const QFont font(QStringLiteral("DejaVu Sans"), 11);
+    QTest::newRow("as written") << FontForms::written(font) << QDataStream::Ok;
+    QTest::newRow("family of odd length") << FontForms::oddFamily(font) << QDataStream::ReadCorruptData;
+    QTest::newRow("style name of odd length") << FontForms::oddStyleName(font) << QDataStream::ReadCorruptData;
+    // Reads as a font that Qt cannot write again.
+    QTest::newRow("no family") << FontForms::noFamily(font) << QDataStream::ReadCorruptData;
+}
+
+// A stored font that Qt would misread, or could not write back, fails the
+// stream of the cache's version before Qt reads it.
+void TestPropertyGroups::hostileFont()
+{
+    QFETCH(QByteArray, form);
+    QFETCH(QDataStream::Status, status);
+
+    const QFont font(QStringLiteral("DejaVu Sans"), 11);
+    auto text = std::make_unique<TextPropertyGroup>();
+    text->setFont(font);
+    StylePropertyGroup written;
+    written.setText(std::move(text));
+    QByteArray bytes;
+    {
+        QDataStream stream(&bytes, QIODevice::WriteOnly);
+        stream.setVersion(QDataStream::Qt_6_7);
+        stream << &written;
+    }
+    const QByteArray sound = FontForms::written(font);
+    const qsizetype at = bytes.indexOf(sound);
+    QVERIFY(at >= 0);
+    bytes.replace(at, sound.size(), form);
+
+    QDataStream stream(bytes);
+    stream.setVersion(QDataStream::Qt_6_7);
+    std::unique_ptr<StylePropertyGroup> read;
+    stream >> read;
+    QCOMPARE(stream.status(), status);
+    if (status == QDataStream::Ok) {
+        QVERIFY(stream.atEnd());
+        QCOMPARE(*read, written);
     }
 }
 

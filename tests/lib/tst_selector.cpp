@@ -10,6 +10,7 @@
 #include "pathmetatype.h"
 
 #include "element.h"
+#include "fontforms.h"
 #include "selector.h"
 #include "selectormodels.h"
 
@@ -535,6 +536,15 @@ private Q_SLOTS:
         QTest::newRow("list of lists by name")
             << named("QList<QList<int>>", [](QDataStream& s) { s << quint32(1) << quint32(0xfffffff0u); });
         QTest::newRow("string list by name") << named("QStringList", [](QDataStream& s) { s << quint32(0xfffffff0u); });
+        // Font forms that Qt would misread or could not write back.
+        const QFont font(u"Serif"_s, 11);
+        for (const auto& [name, form] :
+             { std::pair { "font with a family of odd length", FontForms::oddFamily(font) },
+               std::pair { "font with a style name of odd length", FontForms::oddStyleName(font) },
+               std::pair { "font without family", FontForms::noFamily(font) } }) {
+            QTest::newRow(name) << variant(QMetaType::QFont,
+                                           [&](QDataStream& s) { s.writeRawData(form.constData(), int(form.size())); });
+        }
     }
 
     // Counts that the bytes left cannot hold fail the stream before anything
@@ -553,6 +563,8 @@ private Q_SLOTS:
         }
         bytes += value;
         QDataStream stream(bytes);
+        // The style cache's version: fonts are checked in its form.
+        stream.setVersion(QDataStream::Qt_6_7);
         SelectorList read;
         stream >> read;
         QVERIFY(stream.status() != QDataStream::Ok);

@@ -1,6 +1,7 @@
 #include "stylecache_p.h"
 
 #include "elementquery.h"
+#include "fontforms.h"
 #include "pathmetatype.h"
 #include "properties.h"
 #include "style_p.h"
@@ -600,6 +601,26 @@ void tst_StyleCache::damagedFile_data()
         s << qint64(1) << qint32(6) << u"key"_s << quint32(QMetaType::User) << qint8(0) << QByteArray("NoSuchType")
           << qint32(0);
     })) << failed;
+    // Fonts that Qt would misread, or could not write back: in an attribute
+    // selector, read by Qt behind a check, and in a property group, read by
+    // the restore itself.
+    const QFont font(MarkerFamily, 11);
+    const QByteArray soundFont = FontForms::written(font);
+    auto fontRule = rule(u"font"_s, {}, std::make_unique<StylePropertyGroup>());
+    auto text = std::make_unique<TextPropertyGroup>();
+    text->setFont(font);
+    fontRule->properties()->setText(std::move(text));
+    const QByteArray fontRecord = recordBytes(*fontRule);
+    QVERIFY(fontRecord.contains(soundFont));
+    for (const auto& [name, form] : { std::pair { "font with a family of odd length", FontForms::oddFamily(font) },
+                                      std::pair { "font without family", FontForms::noFamily(font) } }) {
+        QTest::addRow("attribute %s", name) << fixture.withRules(record([&](QDataStream& s) {
+            s << qint64(1) << qint32(6) << u"key"_s << quint32(QMetaType::QFont) << qint8(0);
+            s.writeRawData(form.constData(), int(form.size()));
+        })) << failed;
+        QTest::addRow("stored %s", name) << fixture.withRules(QByteArray(fontRecord).replace(soundFont, form))
+                                         << failed;
+    }
     QTest::newRow("two rules where one was counted")
         << fixture.withRules(record([](QDataStream& s) { s << qint64(0); }).repeated(2)) << failed;
 }

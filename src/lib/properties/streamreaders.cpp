@@ -99,16 +99,19 @@ public:
         return true;
     }
 
-    // A QString or QByteArray: its length in bytes, then the bytes.
+    // A QString: its length in bytes, then UTF-16. Qt refuses an odd length
+    // after reading the length alone and goes on reading the fields after it
+    // from the string's bytes, so such a string must not pass here either.
     bool skipString(qint64& offset)
     {
         qint64 length = 0;
         if (!readSize(offset, length)) {
             return false;
         }
-        return length < 0 || skip(offset, length);
+        return length < 0 || (length % 2 == 0 && skip(offset, length));
     }
 
+    // A QByteArray: its length, then the bytes; any length is whole.
     bool readBytes(qint64& offset, QByteArray& bytes, qint64 maxLength)
     {
         qint64 length = 0;
@@ -148,8 +151,10 @@ bool fontFits(QDataStream& stream)
     if (!ahead.skipString(offset) || !ahead.skipString(offset) || !ahead.skip(offset, FontFixedBytes)) {
         return false;
     }
+    // Qt writes the first family on its own; a font without one has nothing
+    // to write there and does not survive being saved again.
     qint64 families = 0;
-    if (!ahead.readCount(offset, families, 4)) {
+    if (!ahead.readCount(offset, families, 4) || families == 0) {
         return false;
     }
     for (qint64 i = 0; i < families; ++i) {
@@ -452,6 +457,9 @@ void skipFont(ByteReader& reader)
         return reader.ok() ? value : 0;
     };
     const qint64 families = count(4);
+    if (reader.ok() && families == 0) {
+        reader.fail(QDataStream::ReadCorruptData);
+    }
     for (qint64 i = 0; i < families && reader.ok(); ++i) {
         reader.skipString();
     }
