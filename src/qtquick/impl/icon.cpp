@@ -12,6 +12,7 @@
 
 #include <QHash>
 #include <QMutex>
+#include <QPainter>
 #include <QQmlFile>
 #include <QQmlProperty>
 #include <QQuickRenderControl>
@@ -430,9 +431,17 @@ QSGNode* Icon::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
     if (!texture) {
         const QPixmap pixmap
             = m_icon.pixmap(m_iconSize, ratio, isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
-        QSGTexture* created = pixmap.isNull()
-            ? nullptr
-            : window()->createTextureFromImage(pixmap.toImage(), QQuickWindow::TextureCanUseAtlas);
+        QImage picture = pixmap.toImage();
+        // A picture from a file is one colour's shape, as applications ship
+        // their symbols: a colour given tints it as it tints a named icon.
+        if (fromFile && !picture.isNull() && m_color.isValid() && m_color.alpha() > 0) {
+            picture.convertTo(QImage::Format_ARGB32_Premultiplied);
+            QPainter painter(&picture);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            painter.fillRect(picture.rect(), m_color);
+        }
+        QSGTexture* created
+            = picture.isNull() ? nullptr : window()->createTextureFromImage(picture, QQuickWindow::TextureCanUseAtlas);
         if (!created) {
             delete node;
             return nullptr;

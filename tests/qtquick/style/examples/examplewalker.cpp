@@ -2,7 +2,8 @@
 // (QT_QPA_GENERIC_PLUGINS=quilt-example-walker): it reports when the first
 // window is shown, walks the pages of a drawer when asked
 // (QUILT_WALK_DRAWER=1), saves what each page looks like when asked
-// (QUILT_WALK_SHOTS=folder) and ends the program. All it says goes to
+// (QUILT_WALK_SHOTS=folder), names a colour scheme file as the program's
+// own when asked (QUILT_WALK_SCHEME=path) and ends the program. All it says goes to
 // standard error, one line each, beginning with "walker:".
 
 #include <QDir>
@@ -143,6 +144,14 @@ class Walker : public QObject
 public:
     Walker()
     {
+        // As an application names its scheme: before its first window, then
+        // a change of the palette.
+        const QString scheme = qEnvironmentVariable("QUILT_WALK_SCHEME");
+        if (!scheme.isEmpty()) {
+            qApp->setProperty("VYR_COLOR_SCHEME_PATH", scheme);
+            QEvent change(QEvent::ApplicationPaletteChange);
+            QCoreApplication::sendEvent(qApp, &change);
+        }
         // Polled: the program makes its window when it pleases.
         m_timer.setInterval(50);
         connect(&m_timer, &QTimer::timeout, this, &Walker::look);

@@ -69,6 +69,10 @@ public:
             environment.insert(QString::fromLatin1(variable), m_home.filePath(QString::fromLatin1(variable)));
         if (walkDrawer)
             environment.insert(QStringLiteral("QUILT_WALK_DRAWER"), QStringLiteral("1"));
+        // A colour scheme for both runs, to look at the shots in it.
+        const QString scheme = qEnvironmentVariable("QUILT_EXAMPLE_SCHEME");
+        if (!scheme.isEmpty())
+            environment.insert(QStringLiteral("QUILT_WALK_SCHEME"), scheme);
         const QString shots = qEnvironmentVariable("QUILT_EXAMPLE_SHOTS");
         if (!shots.isEmpty()) {
             environment.insert(QStringLiteral("QUILT_WALK_SHOTS"),

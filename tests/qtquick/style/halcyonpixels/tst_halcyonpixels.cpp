@@ -16,7 +16,9 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include "contrast.h"
 #include "quicktestfixture.h"
@@ -434,6 +436,128 @@ private Q_SLOTS:
                                   .arg(hover.name(), ground(plain).name(), ground(current).name());
         QVERIFY2(distance(hover, ground(plain)) >= 15, qPrintable(found));
         QVERIFY2(distance(hover, ground(current)) >= 15, qPrintable(found));
+    }
+
+    // A button's own symbol, drawn black as applications ship theirs, shows
+    // in either scheme: the style tints it as the button's text.
+    void buttonSymbolShows_data()
+    {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<QByteArray>("type");
+        for (const char* scheme : { "light", "dark" }) {
+            for (const char* type : { "ToolButton", "Button", "RoundButton" })
+                QTest::addRow("%s, %s", type, scheme) << QString::fromLatin1(scheme) << QByteArray(type);
+        }
+    }
+
+    void buttonSymbolShows()
+    {
+        QFETCH(QString, scheme);
+        QFETCH(QByteArray, type);
+        useScheme(schemeFile(scheme));
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QImage symbol(24, 24, QImage::Format_ARGB32);
+        symbol.fill(Qt::transparent);
+        for (int y = 4; y < 20; ++y) {
+            for (int x = 4; x < 20; ++x)
+                symbol.setPixelColor(x, y, Qt::black);
+        }
+        const QString path = folder.filePath(QStringLiteral("symbol.png"));
+        QVERIFY(symbol.save(path));
+        QByteArray body = R"(
+            Pane {
+                TYPE {
+                    objectName: "button"
+                    display: AbstractButton.IconOnly
+                    icon.source: "SOURCE"
+                    icon.width: 24; icon.height: 24
+                }
+            })";
+        body.replace("SOURCE", QUrl::fromLocalFile(path).toEncoded());
+        QQuickItem* root = show(body, type);
+        QVERIFY(root);
+        QQuickItem* button = itemNamed(root, "button");
+        QVERIFY(button);
+        QTest::qWait(100);
+        const QImage image = m_window->grabWindow();
+        const QRectF box = button->mapRectToScene(button->boundingRect());
+        // The ground beside the symbol: the button's face, or the window's
+        // own colour under a flat tool button.
+        const QColor ground = image.pixelColor(QPointF(box.center().x(), box.top() + 3).toPoint());
+        const QColor mark = image.pixelColor(box.center().toPoint());
+        QVERIFY2(contrast(mark, ground) >= 3,
+                 qPrintable(QStringLiteral("symbol %1 on %2").arg(mark.name(), ground.name())));
+    }
+
+    // The current row of a list on a page, as Qt's gallery declares its
+    // lists, stands out clearly from the page and the other rows: the page
+    // is the window's colour, not the view's the row tint is mixed from.
+    void pageRowShowsHighlight_data()
+    {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<bool>("active");
+        for (const char* scheme : { "light", "dark" }) {
+            QTest::addRow("%s, active window", scheme) << QString::fromLatin1(scheme) << true;
+            QTest::addRow("%s, inactive window", scheme) << QString::fromLatin1(scheme) << false;
+        }
+    }
+
+    void pageRowShowsHighlight()
+    {
+        QFETCH(QString, scheme);
+        QFETCH(bool, active);
+        useScheme(schemeFile(scheme));
+        QQuickItem* root = show(R"(
+            Page {
+                width: 320; height: 260
+                ListView {
+                    anchors.fill: parent
+                    model: ["Buttons", "Check boxes", "Delegates"]
+                    currentIndex: 1
+                    delegate: ItemDelegate {
+                        required property string modelData
+                        required property int index
+                        objectName: "row" + index
+                        width: ListView.view.width
+                        text: modelData
+                        highlighted: ListView.isCurrentItem
+                    }
+                }
+            })");
+        QVERIFY(root);
+        // Another window takes the focus from the list's window.
+        QWindow other;
+        if (active) {
+            m_window->requestActivate();
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        } else {
+            other.resize(40, 40);
+            other.show();
+            other.requestActivate();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+        }
+        QTest::qWait(50);
+        QQuickItem* current = nullptr;
+        QTRY_VERIFY((current = itemNamed(root, "row1")));
+        QQuickItem* plain = itemNamed(root, "row2");
+        QVERIFY(plain);
+        const QImage image = m_window->grabWindow();
+        const auto ground = [&](QQuickItem* row) {
+            return image.pixelColor(row->mapToScene(QPointF(row->width() - 8, row->height() / 2)).toPoint());
+        };
+        const QColor page
+            = image.pixelColor(root->mapToScene(QPointF(root->width() - 8, root->height() - 8)).toPoint());
+        const QString found = QStringLiteral("current %1, plain %2, page %3")
+                                  .arg(ground(current).name(), ground(plain).name(), page.name());
+        QVERIFY2(distance(ground(current), ground(plain)) >= 40, qPrintable(found));
+        QVERIFY2(distance(ground(current), page) >= 40, qPrintable(found));
+        // Its text stays legible on the tint.
+        QQuickItem* label = labelOf(current);
+        if (label) {
+            const QColor text = label->property("color").value<QColor>();
+            QVERIFY2(contrast(text, ground(current)) >= 4.5, qPrintable(found + u' ' + text.name()));
+        }
     }
 
     // The band of a list's section, a tool bar as Qt's contact list declares
