@@ -220,6 +220,7 @@ void ContentItemPrivate::ensureIcon()
         return;
     }
     icon = new Icon(q);
+    icon->setTintsFiles(true);
     // The icon stands before the text, as it is laid out.
     icon->stackBefore(text);
     QObject::connect(icon, &QQuickItem::implicitWidthChanged, q, &ContentItem::markDirty);

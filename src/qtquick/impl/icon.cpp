@@ -209,6 +209,16 @@ void Icon::setColor(const QColor& color)
     Q_EMIT colorChanged();
 }
 
+void Icon::setTintsFiles(bool tints)
+{
+    if (m_tintsFiles == tints) {
+        return;
+    }
+    m_tintsFiles = tints;
+    m_textureDirty = true;
+    update();
+}
+
 void Icon::resetColor()
 {
     setColor(Qt::transparent);
@@ -412,12 +422,13 @@ QSGNode* Icon::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
 
     // A file is the same picture under any theme; a name is not.
     const bool fromFile = !m_source.isEmpty() && QQmlFile::isLocalFile(m_source);
+    const bool tinted = m_color.isValid() && (!fromFile || (m_tintsFiles && m_color.alpha() > 0));
     const IconTextureKey key { window(),
                                fromFile ? u'/' + m_source.toString() : QIcon::themeName() + u'/' + m_name,
                                m_iconSize,
                                ratio,
-                               m_color.isValid() ? m_color.rgba64() : QRgba64(),
-                               m_color.isValid(),
+                               tinted ? m_color.rgba64() : QRgba64(),
+                               tinted,
                                isEnabled() };
     std::shared_ptr<QSGTexture> texture;
     {
@@ -432,9 +443,9 @@ QSGNode* Icon::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
         const QPixmap pixmap
             = m_icon.pixmap(m_iconSize, ratio, isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         QImage picture = pixmap.toImage();
-        // A picture from a file is one colour's shape, as applications ship
-        // their symbols: a colour given tints it as it tints a named icon.
-        if (fromFile && !picture.isNull() && m_color.isValid() && m_color.alpha() > 0) {
+        // A button's picture from a file is one colour's shape, as
+        // applications ship their symbols: its colour tints it.
+        if (fromFile && tinted && !picture.isNull()) {
             picture.convertTo(QImage::Format_ARGB32_Premultiplied);
             QPainter painter(&picture);
             painter.setCompositionMode(QPainter::CompositionMode_SourceIn);

@@ -41,6 +41,9 @@ public:
     QColor color() const;
     void setColor(const QColor& color);
     void resetColor();
+    // Whether a colour tints a picture from a file too, as a button's own
+    // icon is tinted; otherwise a file is shown as it is.
+    void setTintsFiles(bool tints);
     QQuickItem* control() const;
     void setControl(QQuickItem* control);
     void resetControl();
@@ -73,6 +76,7 @@ private:
     QColor m_color = Qt::transparent;
     QIcon m_icon;
     bool m_textureDirty = true;
+    bool m_tintsFiles = false;
     // Hidden when it was to look its icon up: done once it shows.
     bool m_lookupPending = false;
     QSize m_iconSize { -1, -1 };
