@@ -423,8 +423,12 @@ QSGNode* Icon::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
     // A file is the same picture under any theme; a name is not.
     const bool fromFile = !m_source.isEmpty() && QQmlFile::isLocalFile(m_source);
     const bool tinted = m_color.isValid() && (!fromFile || (m_tintsFiles && m_color.alpha() > 0));
+    // A button's own icon takes its colour whatever the platform made of
+    // it: an application's theme ships its symbols in one dark colour.
+    const bool painted = m_tintsFiles && m_color.isValid() && m_color.alpha() > 0;
     const IconTextureKey key { window(),
-                               fromFile ? u'/' + m_source.toString() : QIcon::themeName() + u'/' + m_name,
+                               (painted ? QStringLiteral("painted:") : QString())
+                                   + (fromFile ? u'/' + m_source.toString() : QIcon::themeName() + u'/' + m_name),
                                m_iconSize,
                                ratio,
                                tinted ? m_color.rgba64() : QRgba64(),
@@ -443,9 +447,9 @@ QSGNode* Icon::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
         const QPixmap pixmap
             = m_icon.pixmap(m_iconSize, ratio, isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         QImage picture = pixmap.toImage();
-        // A button's picture from a file is one colour's shape, as
-        // applications ship their symbols: its colour tints it.
-        if (fromFile && tinted && !picture.isNull()) {
+        // A button's picture is one colour's shape, as applications ship
+        // their symbols: its colour tints it.
+        if (painted && !picture.isNull()) {
             picture.convertTo(QImage::Format_ARGB32_Premultiplied);
             QPainter painter(&picture);
             painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
