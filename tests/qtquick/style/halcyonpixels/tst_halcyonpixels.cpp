@@ -444,9 +444,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("scheme");
         QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<bool>("named"); // from the application's icon theme, not a file
         for (const char* scheme : { "light", "dark" }) {
             for (const char* type : { "ToolButton", "Button", "RoundButton" })
-                QTest::addRow("%s, %s", type, scheme) << QString::fromLatin1(scheme) << QByteArray(type);
+                QTest::addRow("%s, %s", type, scheme) << QString::fromLatin1(scheme) << QByteArray(type) << false;
+            QTest::addRow("ToolButton, %s, named", scheme)
+                << QString::fromLatin1(scheme) << QByteArray("ToolButton") << true;
         }
     }
 
@@ -454,6 +457,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, scheme);
         QFETCH(QByteArray, type);
+        QFETCH(bool, named);
         useScheme(schemeFile(scheme));
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
@@ -465,16 +469,34 @@ private Q_SLOTS:
         }
         const QString path = folder.filePath(QStringLiteral("symbol.png"));
         QVERIFY(symbol.save(path));
+        const QStringList searchPaths = QIcon::themeSearchPaths();
+        const QString themeName = QIcon::themeName();
+        const auto restoreTheme = qScopeGuard([&] {
+            QIcon::setThemeSearchPaths(searchPaths);
+            QIcon::setThemeName(themeName);
+        });
+        if (named) {
+            QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("app/24x24")));
+            QFile index(folder.filePath(QStringLiteral("app/index.theme")));
+            QVERIFY(index.open(QIODevice::WriteOnly));
+            index.write("[Icon Theme]\nName=app\nDirectories=24x24\n\n[24x24]\nSize=24\nType=Fixed\n");
+            index.close();
+            QVERIFY(symbol.save(folder.filePath(QStringLiteral("app/24x24/app-symbol.png"))));
+            QIcon::setThemeSearchPaths(searchPaths + QStringList { folder.path() });
+            QIcon::setThemeName(QStringLiteral("app"));
+        }
         QByteArray body = R"(
             Pane {
                 TYPE {
                     objectName: "button"
                     display: AbstractButton.IconOnly
-                    icon.source: "SOURCE"
+                    ICON
                     icon.width: 24; icon.height: 24
                 }
             })";
-        body.replace("SOURCE", QUrl::fromLocalFile(path).toEncoded());
+        body.replace("ICON",
+                     named ? QByteArray("icon.name: \"app-symbol\"")
+                           : "icon.source: \"" + QUrl::fromLocalFile(path).toEncoded() + '"');
         QQuickItem* root = show(body, type);
         QVERIFY(root);
         QQuickItem* button = itemNamed(root, "button");
