@@ -233,7 +233,7 @@ bool AbstractElement::Inputs::operator==(const Inputs& other) const
         && styleObject == other.styleObject && generation == other.generation && enabled == other.enabled
         && highlightNeutral == other.highlightNeutral && iconSize == other.iconSize && own == other.own
         && hasWidget == other.hasWidget && window == other.window && text == other.text
-        && memberNames == other.memberNames && widgetFont == other.widgetFont;
+        && memberNames == other.memberNames && widgetFont == other.widgetFont && dataFont == other.dataFont;
 }
 
 bool AbstractElement::collectInputs(Inputs& inputs) const
@@ -253,6 +253,7 @@ bool AbstractElement::collectInputs(Inputs& inputs) const
             inputs.direction = int(m_option->direction);
             inputs.palette = m_option->palette.cacheKey();
             inputs.fontMetrics = m_option->fontMetrics;
+            inputs.dataFont = dataFont();
             inputs.styleObject = m_option->styleObject;
             inputs.text = optionText(m_option);
             inputs.iconSize = optionIconSize(m_option);

@@ -193,7 +193,8 @@ public:
 
 protected:
     // What update() reads beyond the common inputs (the option's state,
-    // rectangle, direction, palette, font, text and icon size; the widget's
+    // rectangle, direction, palette, font, text and icon size; the font the
+    // request's data asks for; the widget's
     // member list, properties, font and enabled state; the style
     // generation), as numbers that compare. False, the default, for a class
     // that does not say: its update then runs on every refresh.
@@ -219,6 +220,8 @@ protected:
         int direction = 0;
         qint64 palette = 0;
         std::optional<QFontMetrics> fontMetrics;
+        // A menu action's font changes without its option's metrics.
+        std::optional<QFont> dataFont;
         const QObject* styleObject = nullptr;
         QString text;
         QSizeF iconSize;

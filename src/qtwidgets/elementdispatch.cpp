@@ -27,6 +27,7 @@
 #include "toolbuttonelement.h"
 #include "treeviewelement.h"
 #include "widgetelement.h"
+#include "widgetfacts.h"
 // Tabs, group boxes, tool boxes, status bars, title bars, dock widgets and the
 // small elements.
 #include "dockwidgetelement.h"
@@ -49,12 +50,14 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QStyleOption>
 
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <type_traits>
+#include <vector>
 
 namespace ElementDispatch
 {
@@ -726,6 +729,35 @@ std::optional<QStyle::PrimitiveElement> symbolPrimitive(QStyle::StandardPixmap p
     }
 }
 
+// What one symbol icon was drawn for. The icon is four drawings of the
+// style's symbol; a dialog or a calendar asks again on every change of its
+// state, and gets the icon it had while nothing the drawing reads changed.
+struct SymbolRequest
+{
+    QStyle::PrimitiveElement primitive = QStyle::PE_CustomBase;
+    const QWidget* widget = nullptr;
+    QPointer<const QWidget> widgetGuard;
+    int state = 0;
+    bool enabled = true;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
+    qint64 palette = 0;
+    QStringList memberNames;
+    quint64 epoch = 0;
+
+    bool operator==(const SymbolRequest& other) const
+    {
+        return primitive == other.primitive && widget == other.widget && state == other.state
+            && enabled == other.enabled && direction == other.direction && palette == other.palette
+            && epoch == other.epoch && memberNames == other.memberNames;
+    }
+};
+
+struct SymbolIcon
+{
+    SymbolRequest request;
+    QIcon icon;
+};
+
 QIcon symbolIcon(const QuiltStyle* style, QStyle::PrimitiveElement primitive, const QStyleOption* option,
                  const QWidget* widget)
 {
@@ -738,6 +770,29 @@ QIcon symbolIcon(const QuiltStyle* style, QStyle::PrimitiveElement primitive, co
         arrow.palette = option->palette;
     }
     arrow.state |= QStyle::State_Enabled;
+
+    SymbolRequest request;
+    request.primitive = primitive;
+    request.widget = widget;
+    request.widgetGuard = widget;
+    request.state = int(arrow.state);
+    request.direction = arrow.direction;
+    request.palette = arrow.palette.cacheKey();
+    if (widget) {
+        request.memberNames = widgetFacts(widget)->memberNames;
+        request.enabled = widget->isEnabled();
+    }
+    request.epoch = style->iconEpoch();
+
+    static std::vector<SymbolIcon> icons;
+    // A widget gone may leave its address to a new one.
+    std::erase_if(icons, [](const SymbolIcon& known) { return known.request.widget && !known.request.widgetGuard; });
+    for (const SymbolIcon& known : icons) {
+        if (known.request == request) {
+            return known.icon;
+        }
+    }
+
     QIcon icon;
     for (const int size : { 16, 22, 32, 48 }) {
         QPixmap pixmap(size, size);
@@ -748,6 +803,10 @@ QIcon symbolIcon(const QuiltStyle* style, QStyle::PrimitiveElement primitive, co
         painter.end();
         icon.addPixmap(pixmap);
     }
+    if (icons.size() >= 32) {
+        icons.erase(icons.begin());
+    }
+    icons.push_back({ std::move(request), icon });
     return icon;
 }
 

@@ -539,19 +539,34 @@ namespace
 class ResolvedIcons
 {
 public:
-    template<typename Resolve> QIcon get(const QString& name, QRgb tint, const void* platform, Resolve resolve)
+    // Forgets the icons when what they were resolved under changed; the
+    // count of such changes.
+    quint64 validate(const void* platform)
     {
         const quint64 generation = styleGeneration();
         const QString theme = QIcon::themeName();
         if (generation != m_generation || platform != m_platform || theme != m_theme
-            || QIcon::themeSearchPaths() != m_paths || m_icons.size() > 512) {
+            || QIcon::themeSearchPaths() != m_paths) {
             m_icons.clear();
             m_generation = generation;
             m_platform = platform;
             m_theme = theme;
             m_paths = QIcon::themeSearchPaths();
+            ++m_epoch;
         }
-        const Key key { name, tint };
+        return m_epoch;
+    }
+
+    // `themeOnly` for an icon asked of the icon theme alone, which may not
+    // be the one the platform gives for the same name.
+    template<typename Resolve>
+    QIcon get(const QString& name, QRgb tint, bool themeOnly, const void* platform, Resolve resolve)
+    {
+        validate(platform);
+        if (m_icons.size() > 512) {
+            m_icons.clear();
+        }
+        const Key key { name, quint64(tint) | (themeOnly ? Q_UINT64_C(1) << 32 : 0) };
         if (const auto known = m_icons.constFind(key); known != m_icons.constEnd()) {
             return *known;
         }
@@ -561,12 +576,13 @@ public:
     }
 
 private:
-    using Key = std::pair<QString, QRgb>;
+    using Key = std::pair<QString, quint64>;
     QHash<Key, QIcon> m_icons;
     quint64 m_generation = 0;
     const void* m_platform = nullptr;
     QString m_theme;
     QStringList m_paths;
+    quint64 m_epoch = 0;
 };
 
 ResolvedIcons& resolvedIcons()
@@ -587,8 +603,13 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
             name = *iconName;
         }
     }
+    // Without a platform only after the registry's cleanup, while the
+    // application goes away: then the icon theme answers.
+    const auto platform = Quilt::StyleRegistry::instance()->platform();
     if (name.isEmpty()) {
-        return resolvedIcons().get(fallback, 0, nullptr,
+        // Kept under the same platform as the others, or every change from
+        // one kind of request to the other would forget them all.
+        return resolvedIcons().get(fallback, 0, true, platform.get(),
                                    [&] { return Quilt::platformIconOrTwin(nullptr, fallback, QColor()); });
     }
 
@@ -598,12 +619,14 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
             color = *iconColor;
         }
     }
-    // Without a platform only after the registry's cleanup, while the
-    // application goes away: then the icon theme answers.
-    const auto platform = Quilt::StyleRegistry::instance()->platform();
     const QColor tint = platform ? color.toQColor() : QColor();
-    return resolvedIcons().get(name, tint.isValid() ? tint.rgba() : 0, platform.get(),
+    return resolvedIcons().get(name, tint.isValid() ? tint.rgba() : 0, false, platform.get(),
                                [&] { return Quilt::platformIconOrTwin(platform.get(), name, tint); });
+}
+
+quint64 QuiltStyle::iconEpoch() const
+{
+    return resolvedIcons().validate(Quilt::StyleRegistry::instance()->platform().get());
 }
 
 QStringList QuiltStyle::memberListForWidget(const QWidget* widget)

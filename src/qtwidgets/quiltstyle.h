@@ -84,6 +84,10 @@ public:
     // The icon an element's properties name, coloured by the platform, or the
     // theme icon `fallback` when they name none.
     QIcon resolveIcon(const Quilt::Properties::StylePropertyGroup* properties, const QString& fallback) const;
+    // Changes whenever the icons resolveIcon() gave may no longer be the ones
+    // it gives (a new style generation, platform or icon theme): pixmaps made
+    // from them are kept under it.
+    quint64 iconEpoch() const;
 
     // The element types of a widget and its QObject ancestors, outermost
     // first; what the elements' chains are built from.

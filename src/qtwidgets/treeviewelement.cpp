@@ -63,6 +63,50 @@ void TreeViewElement::draw(QPainter* painter, int, int, int primitive)
     }
 }
 
+const TreeViewElement::Arrow& TreeViewElement::arrow(int side, qreal ratio, QIcon::Mode mode)
+{
+    const quint64 epoch = m_style->iconEpoch();
+    if (epoch != m_arrowEpoch) {
+        m_arrows.clear();
+        m_arrowEpoch = epoch;
+    }
+    const bool rightToLeft = m_treeOption->direction == Qt::RightToLeft;
+    for (const Arrow& known : m_arrows) {
+        if (known.properties.get() == m_secondaryProperties && known.expanded == m_expanded
+            && known.rightToLeft == rightToLeft && known.mode == mode && known.side == side && known.ratio == ratio) {
+            return known;
+        }
+    }
+    // A view shows a few kinds of arrow at a time: open and closed, hovered,
+    // selected, disabled.
+    if (m_arrows.size() >= 16) {
+        m_arrows.erase(m_arrows.begin());
+    }
+    Arrow made;
+    made.properties = m_secondaryPropertiesHold;
+    made.expanded = m_expanded;
+    made.rightToLeft = rightToLeft;
+    made.mode = mode;
+    made.side = side;
+    made.ratio = ratio;
+    const QIcon icon = m_style->resolveIcon(m_secondaryProperties,
+                                            m_expanded ? QStringLiteral("arrow-down-symbolic")
+                                                       : QStringLiteral("arrow-right-symbolic"));
+    made.resolved = !icon.isNull();
+    if (made.resolved) {
+        made.pixmap = icon.pixmap(QSize(side, side), ratio, mode, QIcon::Off);
+        // A closed branch points along the reading direction. Style sheets
+        // name the arrow as it points left to right (one rule serves the
+        // Quick tree too, and cannot tell the directions apart): a closed
+        // arrow is mirrored here.
+        if (rightToLeft && !m_expanded && !made.pixmap.isNull()) {
+            made.pixmap = QPixmap::fromImage(made.pixmap.toImage().flipped(Qt::Horizontal));
+        }
+    }
+    m_arrows.push_back(std::move(made));
+    return m_arrows.back();
+}
+
 void TreeViewElement::drawIndicator(QPainter* painter)
 {
     if (!m_valid || !m_treeOption || !(m_treeOption->state & QStyle::State_Children)) {
@@ -70,15 +114,6 @@ void TreeViewElement::drawIndicator(QPainter* painter)
     }
     const QRect rect = m_treeOption->rect;
     const QSizeF size = secondarySize();
-    // A closed branch points along the reading direction. Style sheets name
-    // the arrow as it points left to right (one rule serves the Quick tree
-    // too, and cannot tell the directions apart): a closed arrow is mirrored
-    // here.
-    const bool rightToLeft = m_treeOption->direction == Qt::RightToLeft;
-    const bool mirrored = rightToLeft && !m_expanded;
-    const QIcon icon = m_style->resolveIcon(m_secondaryProperties,
-                                            m_expanded ? QStringLiteral("arrow-down-symbolic")
-                                                       : QStringLiteral("arrow-right-symbolic"));
 
     // Never larger than the branch.
     const int width = std::min(qRound(size.width()), rect.width());
@@ -86,22 +121,19 @@ void TreeViewElement::drawIndicator(QPainter* painter)
     const int side = (width > 0 && height > 0) ? std::min(width, height) : std::min(rect.width(), rect.height());
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : qApp->devicePixelRatio();
     const QIcon::Mode mode = (m_treeOption->state & QStyle::State_Enabled) ? QIcon::Normal : QIcon::Disabled;
-    QPixmap pixmap = icon.pixmap(QSize(side, side), ratio, mode, QIcon::Off);
-    if (mirrored && !pixmap.isNull()) {
-        pixmap = QPixmap::fromImage(pixmap.toImage().flipped(Qt::Horizontal));
-    }
+    const Arrow& arrow = this->arrow(side, ratio, mode);
 
-    const QRect target = centeredRect(QRectF(rect), size.width(), size.height()).toRect();
-    if (icon.isNull()) {
+    if (!arrow.resolved) {
         const QRect square = centeredRect(QRectF(rect), side, side).toRect();
         drawFallbackSymbol(painter, m_secondaryProperties, QRectF(square),
-                           m_expanded        ? QStyle::PE_IndicatorArrowDown
-                               : rightToLeft ? QStyle::PE_IndicatorArrowLeft
-                                             : QStyle::PE_IndicatorArrowRight);
+                           m_expanded              ? QStyle::PE_IndicatorArrowDown
+                               : arrow.rightToLeft ? QStyle::PE_IndicatorArrowLeft
+                                                   : QStyle::PE_IndicatorArrowRight);
         return;
     }
+    const QRect target = centeredRect(QRectF(rect), size.width(), size.height()).toRect();
     painter->save();
-    m_style->drawItemPixmap(painter, target, Qt::AlignCenter, pixmap);
+    m_style->drawItemPixmap(painter, target, Qt::AlignCenter, arrow.pixmap);
     painter->restore();
 }
 

@@ -615,6 +615,17 @@ private Q_SLOTS:
             QVERIFY2(icon.alpha() > 200 && contrast(icon, arrow) < 1.1,
                      qPrintable(icon.name(QColor::HexArgb) + QStringLiteral(" vs ") + arrow.name(QColor::HexArgb)));
         }
+
+        // Asked again for the same widget as it was, the style hands back the
+        // icon it drew; a widget changed is drawn for anew.
+        QStyle* style = button.style();
+        const qint64 first = style->standardIcon(QStyle::SP_ArrowLeft, nullptr, &button).cacheKey();
+        QCOMPARE(style->standardIcon(QStyle::SP_ArrowLeft, nullptr, &button).cacheKey(), first);
+        button.setEnabled(false);
+        QVERIFY(style->standardIcon(QStyle::SP_ArrowLeft, nullptr, &button).cacheKey() != first);
+        button.setEnabled(true);
+        button.setLayoutDirection(Qt::RightToLeft);
+        QVERIFY(style->standardIcon(QStyle::SP_ArrowLeft, nullptr, &button).cacheKey() != first);
     }
 
     // A tool tip keeps its text off its frame by the frame and the padding.

@@ -1,5 +1,6 @@
 #include <QListWidget>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QStyleOption>
 #include <QTableWidget>
 #include <QTest>
@@ -7,6 +8,7 @@
 
 #include "abstractelement.h"
 #include "elementdispatch.h"
+#include "paintcounters.h"
 #include "quiltstyle.h"
 #include "widgettest.h"
 
@@ -87,6 +89,7 @@ private Q_SLOTS:
     void position();
     void branches();
     void branchNeverLargerThanItsPlace();
+    void branchArrowsKeptUntilTheThemeChanges();
     void indentation();
     void repaintMakesNoElements();
 };
@@ -307,6 +310,39 @@ void tst_ItemViewElements::branchNeverLargerThanItsPlace()
     QVERIFY(!containsColor(image, QRect(0, 12, 20, 8), iconColor("pan-end-symbolic")));
     QVERIFY(!containsColor(image, QRect(0, 0, 6, 20), iconColor("pan-end-symbolic")));
     QVERIFY(!containsColor(image, QRect(14, 0, 6, 20), iconColor("pan-end-symbolic")));
+}
+
+// The arrows are resolved once, not on every paint of a branch; a new icon
+// theme is seen at the next paint, in either direction.
+void tst_ItemViewElements::branchArrowsKeptUntilTheThemeChanges()
+{
+    QTreeWidget tree;
+    auto* closed = new QTreeWidgetItem(&tree, { QStringLiteral("Closed") });
+    new QTreeWidgetItem(closed, { QStringLiteral("Child") });
+    tree.setFixedSize(200, 150);
+    QVERIFY(QuiltWidgetTest::showAndWait(&tree));
+    const auto branch = [&] {
+        const QRect rect = tree.visualItemRect(closed);
+        return QStyle::visualRect(tree.layoutDirection(), tree.viewport()->rect(),
+                                  QRect(0, rect.top(), tree.indentation(), rect.height()));
+    };
+    const QColor arrow = iconColor("pan-end-symbolic");
+    const QString theme = QIcon::themeName();
+    const auto restore = qScopeGuard([&] { QIcon::setThemeName(theme); });
+
+    for (const Qt::LayoutDirection direction : { Qt::LeftToRight, Qt::RightToLeft }) {
+        tree.setLayoutDirection(direction);
+        QIcon::setThemeName(theme);
+        QVERIFY(containsColor(tree.viewport()->grab().toImage(), branch(), arrow));
+        const quint64 resolved = paintCounters().iconsResolved;
+        QVERIFY(containsColor(tree.viewport()->grab().toImage(), branch(), arrow));
+        QCOMPARE(paintCounters().iconsResolved, resolved);
+
+        // Without the theme the style draws its own arrow, in another colour.
+        QIcon::setThemeName(QStringLiteral("no-such-theme"));
+        const QImage image = tree.viewport()->grab().toImage();
+        QVERIFY(!containsColor(image, branch(), arrow));
+    }
 }
 
 void tst_ItemViewElements::indentation()

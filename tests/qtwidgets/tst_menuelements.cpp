@@ -1,4 +1,5 @@
 #include <QActionGroup>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -105,6 +106,7 @@ private Q_SLOTS:
     void poppedUpMenu();
     void selectedItem();
     void noIconsInMenus();
+    void actionFontChanged();
     void menuBar();
 };
 
@@ -256,6 +258,44 @@ void tst_MenuElements::noIconsInMenus()
     QApplication::setAttribute(Qt::AA_DontShowIconsInMenus, false);
     QVERIFY(!image.isNull());
     QVERIFY(!containsColor(image, fixture.menu.actionGeometry(fixture.icon), iconColor("window-close-symbolic")));
+}
+
+// Only an action's font changes: the row is measured and laid out in the new
+// font, as a menu that had it from the start measures it.
+void tst_MenuElements::actionFontChanged()
+{
+    QFont large = QApplication::font();
+    large.setPixelSize(40);
+
+    MenuFixture changed;
+    QVERIFY(!changed.show().isNull());
+    changed.shortcut->setFont(large);
+    // Painted once more, so that the row's element meets the new font.
+    QVERIFY(!QuiltWidgetTest::grabImage(&changed.menu).isNull());
+
+    MenuFixture fresh;
+    fresh.shortcut->setFont(large);
+    QVERIFY(!fresh.show().isNull());
+
+    QCOMPARE(changed.menu.actionGeometry(changed.shortcut).size(), fresh.menu.actionGeometry(fresh.shortcut).size());
+    QCOMPARE(changed.menu.sizeHint(), fresh.menu.sizeHint());
+
+    // The same through the style alone: one option object, the font its only
+    // change.
+    QStyle* style = QuiltWidgetTest::style();
+    QStyleOptionMenuItem option;
+    option.initFrom(&changed.menu);
+    option.rect = QRect(0, 0, 300, 60);
+    option.menuItemType = QStyleOptionMenuItem::Normal;
+    option.text = QStringLiteral("Open\tCtrl+O");
+    const QSize contents(80, 20);
+    const QSize before = style->sizeFromContents(QStyle::CT_MenuItem, &option, contents, &changed.menu);
+    option.font = large;
+    const QSize after = style->sizeFromContents(QStyle::CT_MenuItem, &option, contents, &changed.menu);
+    option.font = QApplication::font();
+    QVERIFY2(after.width() > before.width(),
+             qPrintable(QStringLiteral("%1 then %2").arg(before.width()).arg(after.width())));
+    QCOMPARE(style->sizeFromContents(QStyle::CT_MenuItem, &option, contents, &changed.menu), before);
 }
 
 void tst_MenuElements::menuBar()
