@@ -1,6 +1,7 @@
-// Replays a fuzz entry over its seed corpus, so that every build, the
-// sanitizer build included, runs the seeds and the inputs that once broke a
-// reader without libFuzzer.
+// Replays a fuzz entry over its seed corpus (the folder QUILT_FUZZ_CORPUS),
+// so that every build, the sanitizer build included, runs the seeds and the
+// inputs that once broke a reader without libFuzzer. Each fuzz entry's test
+// links this file beside the entry.
 
 #include <QDir>
 #include <QFile>
