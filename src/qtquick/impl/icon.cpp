@@ -7,6 +7,7 @@
 #include "quickattached_p.h"
 #include "quicklogging_p.h"
 #include "quickstyle.h"
+#include "sharedtextures_p.h"
 #include "stylepropertygroup.h"
 #include "styleregistry.h"
 
@@ -60,38 +61,7 @@ struct IconTextureKey
     }
 };
 
-struct IconTextures
-{
-    QMutex mutex;
-    QHash<IconTextureKey, std::weak_ptr<QSGTexture>> textures;
-};
-
-// Never destroyed: a texture may be released after static destruction began.
-// Windows may render on threads of their own, hence the lock.
-IconTextures& iconTextures()
-{
-    static auto* instance = new IconTextures;
-    return *instance;
-}
-
-struct IconTextureDeleter
-{
-    IconTextureKey key;
-
-    void operator()(QSGTexture* texture) const
-    {
-        {
-            auto& cache = iconTextures();
-            QMutexLocker locker(&cache.mutex);
-            // Another holder may have put a new texture under the key since.
-            auto it = cache.textures.find(key);
-            if (it != cache.textures.end() && it->expired()) {
-                cache.textures.erase(it);
-            }
-        }
-        delete texture;
-    }
-};
+using IconTextures = SharedTextures<IconTextureKey>;
 
 // The image node with the shared texture it shows; the texture goes after
 // the node that draws it.
@@ -434,15 +404,7 @@ QSGNode* Icon::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
                                tinted ? m_color.rgba64() : QRgba64(),
                                tinted,
                                isEnabled() };
-    std::shared_ptr<QSGTexture> texture;
-    {
-        auto& cache = iconTextures();
-        QMutexLocker locker(&cache.mutex);
-        auto it = cache.textures.constFind(key);
-        if (it != cache.textures.constEnd()) {
-            texture = it->lock();
-        }
-    }
+    std::shared_ptr<QSGTexture> texture = IconTextures::instance().find(key);
     if (!texture) {
         const QPixmap pixmap
             = m_icon.pixmap(m_iconSize, ratio, isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
@@ -461,10 +423,7 @@ QSGNode* Icon::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
             delete node;
             return nullptr;
         }
-        texture = std::shared_ptr<QSGTexture>(created, IconTextureDeleter { key });
-        auto& cache = iconTextures();
-        QMutexLocker locker(&cache.mutex);
-        cache.textures.insert(key, texture);
+        texture = IconTextures::instance().adopt(key, created);
     }
     node->setTexture(std::move(texture));
     m_textureDirty = false;

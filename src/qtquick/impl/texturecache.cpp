@@ -1,6 +1,7 @@
 #include "texturecache_p.h"
 
 #include "imagecache.h"
+#include "sharedtextures_p.h"
 
 #include <QHash>
 #include <QImage>
@@ -23,39 +24,20 @@ struct TextureKey
     }
 };
 
-struct Caches
+using Textures = SharedTextures<TextureKey>;
+
+struct Images
 {
     QMutex mutex;
-    QHash<TextureKey, std::weak_ptr<QSGTexture>> textures;
-    ImageCache images;
+    ImageCache cache;
 };
 
-// Never destroyed: a texture may be released after static destruction began.
-Caches& caches()
+// Never destroyed, like the shared textures.
+Images& images()
 {
-    static Caches* instance = new Caches;
+    static auto* instance = new Images;
     return *instance;
 }
-
-struct TextureDeleter
-{
-    TextureKey key;
-
-    void operator()(QSGTexture* texture) const
-    {
-        {
-            auto& c = caches();
-            QMutexLocker locker(&c.mutex);
-            // Another thread may have put a new texture under the key since
-            // the last holder of this one let go.
-            auto it = c.textures.find(key);
-            if (it != c.textures.end() && it->expired()) {
-                c.textures.erase(it);
-            }
-        }
-        delete texture;
-    }
-};
 } // namespace
 
 std::shared_ptr<QSGTexture> TextureCache::loadTexture(QQuickWindow* window, const QImage& image,
@@ -66,28 +48,20 @@ std::shared_ptr<QSGTexture> TextureCache::loadTexture(QQuickWindow* window, cons
     }
 
     const TextureKey key { image.cacheKey(), window };
-    std::shared_ptr<QSGTexture> shared;
-    {
-        auto& c = caches();
-        QMutexLocker locker(&c.mutex);
-        auto it = c.textures.constFind(key);
-        if (it != c.textures.constEnd()) {
-            shared = it->lock();
+    // The key names the window, and a window renders on one thread: no
+    // other thread makes a texture under it meanwhile.
+    std::shared_ptr<QSGTexture> shared = Textures::instance().find(key);
+    if (!shared) {
+        QSGTexture* texture = window->createTextureFromImage(image, options);
+        if (!texture) {
+            return {};
         }
-        if (!shared) {
-            QSGTexture* texture = window->createTextureFromImage(image, options);
-            if (!texture) {
-                return {};
-            }
-            shared = std::shared_ptr<QSGTexture>(texture, TextureDeleter { key });
-            c.textures.insert(key, shared);
-        }
+        shared = Textures::instance().adopt(key, texture);
     }
 
     if (!options.testFlag(QQuickWindow::TextureCanUseAtlas) && shared->isAtlasTexture()) {
         // The caller needs a texture of its own; the shared one stays cached
-        // for the others while they hold it. Released outside the lock, since
-        // its deleter takes it.
+        // for the others while they hold it.
         QSGTexture* own = window->createTextureFromImage(image, options);
         return own ? std::shared_ptr<QSGTexture>(own) : std::shared_ptr<QSGTexture>();
     }
@@ -106,16 +80,13 @@ std::shared_ptr<QSGTexture> TextureCache::loadTexture(QQuickWindow* window, cons
 
 QImage TextureCache::loadImage(const std::filesystem::path& path, const QSizeF& size)
 {
-    auto& c = caches();
-    QMutexLocker locker(&c.mutex);
-    return loadCachedImage(c.images, path, size);
+    auto& i = images();
+    QMutexLocker locker(&i.mutex);
+    return loadCachedImage(i.cache, path, size);
 }
 
 bool TextureCache::contains(const QImage& image, QQuickWindow* window)
 {
-    auto& c = caches();
-    QMutexLocker locker(&c.mutex);
-    auto it = c.textures.constFind(TextureKey { image.cacheKey(), window });
-    return it != c.textures.constEnd() && !it->expired();
+    return Textures::instance().holds(TextureKey { image.cacheKey(), window });
 }
 } // namespace Quilt::Quick

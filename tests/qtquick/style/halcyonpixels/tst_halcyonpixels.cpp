@@ -45,6 +45,14 @@ QString schemeFile(const QString& scheme)
     return scheme == QLatin1StringView("dark") ? QStringLiteral(QUILT_TEST_DARK_SCHEME) : QString();
 }
 
+// A test run once in each scheme: the column "scheme" for schemeFile().
+void schemeRows()
+{
+    QTest::addColumn<QString>("scheme");
+    QTest::newRow("light") << QStringLiteral("light");
+    QTest::newRow("dark") << QStringLiteral("dark");
+}
+
 double distance(const QColor& a, const QColor& b)
 {
     const double red = a.red() - b.red();
@@ -284,12 +292,7 @@ private Q_SLOTS:
     }
 
     // The search field shows a magnifier before the text.
-    void searchFieldShowsMagnifier_data()
-    {
-        QTest::addColumn<QString>("scheme");
-        QTest::newRow("light") << QStringLiteral("light");
-        QTest::newRow("dark") << QStringLiteral("dark");
-    }
+    void searchFieldShowsMagnifier_data() { schemeRows(); }
 
     void searchFieldShowsMagnifier()
     {
@@ -375,12 +378,7 @@ private Q_SLOTS:
 
     // The row under the pointer in a drawer stands out from the drawer, and
     // from the current row.
-    void drawerRowShowsHover_data()
-    {
-        QTest::addColumn<QString>("scheme");
-        QTest::newRow("light") << QStringLiteral("light");
-        QTest::newRow("dark") << QStringLiteral("dark");
-    }
+    void drawerRowShowsHover_data() { schemeRows(); }
 
     void drawerRowShowsHover()
     {
@@ -584,12 +582,7 @@ private Q_SLOTS:
 
     // The band of a list's section, a tool bar as Qt's contact list declares
     // it, stands out from the rows around it.
-    void listSectionShowsBand_data()
-    {
-        QTest::addColumn<QString>("scheme");
-        QTest::newRow("light") << QStringLiteral("light");
-        QTest::newRow("dark") << QStringLiteral("dark");
-    }
+    void listSectionShowsBand_data() { schemeRows(); }
 
     void listSectionShowsBand()
     {
