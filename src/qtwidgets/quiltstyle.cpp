@@ -2,6 +2,7 @@
 
 #include "compositing.h"
 #include "iconnames_p.h"
+#include "resolvedcolors.h"
 
 #include "element.h"
 #include "elementcache.h"
@@ -619,7 +620,7 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
             color = *iconColor;
         }
     }
-    const QColor tint = platform ? color.toQColor() : QColor();
+    const QColor tint = platform ? resolvedColor(color) : QColor();
     return resolvedIcons().get(name, tint.isValid() ? tint.rgba() : 0, false, platform.get(),
                                [&] { return Quilt::platformIconOrTwin(platform.get(), name, tint); });
 }
@@ -629,11 +630,36 @@ quint64 QuiltStyle::iconEpoch() const
     return resolvedIcons().validate(Quilt::StyleRegistry::instance()->platform().get());
 }
 
+namespace
+{
+// The type depends on the class alone, and every widget polished asks for
+// those of all its ancestors, each through some forty casts. Kept per class,
+// and checked by name, in case a class made at run time leaves its place to
+// another one.
+QString classMemberType(const QObject* object)
+{
+    struct Known
+    {
+        QByteArray className;
+        QString type;
+    };
+    static QHash<const QMetaObject*, Known> known;
+    const QMetaObject* meta = object->metaObject();
+    const char* className = meta->className();
+    if (const auto it = known.constFind(meta); it != known.cend() && it->className == className) {
+        return it->type;
+    }
+    QString type = memberType(object);
+    known.insert(meta, Known { QByteArray(className), type });
+    return type;
+}
+} // namespace
+
 QStringList QuiltStyle::memberListForWidget(const QWidget* widget)
 {
     QStringList members;
     for (const QObject* object = widget; object; object = object->parent()) {
-        QString type = memberType(object);
+        QString type = classMemberType(object);
         if (!type.isEmpty()) {
             members.prepend(std::move(type));
         }
