@@ -33,6 +33,9 @@ public:
     // `pixel` is one device pixel in item units, across and down.
     void update(const RectangleLook& look, const QSizeF& pixel);
 
+    // The rectangle drawn, in item units.
+    QRectF rect() const { return m_look ? m_look->rect : QRectF(); }
+
     // The translucent part; empty when everything drawn is opaque.
     const QSGGeometry* blendedGeometry() const { return &m_blended.geometry; }
     const QSGGeometry* opaqueGeometry() const { return &m_geometry; }
