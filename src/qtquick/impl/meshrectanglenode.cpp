@@ -32,11 +32,6 @@ Rgba over(const Rgba& top, const Rgba& bottom)
     return { top.r + bottom.r * k, top.g + bottom.g * k, top.b + bottom.b * k, top.a + bottom.a * k };
 }
 
-bool operator==(const Rgba& a, const Rgba& b)
-{
-    return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
-}
-
 // Sides in the order of QMarginsF: left, top, right, bottom.
 using Sides = std::array<double, 4>;
 using SideColors = std::array<Rgba, 4>;
@@ -78,13 +73,43 @@ Shape offset(const Shape& s, const Sides& d)
     return o;
 }
 
-// Segments per corner arc: a chord strays less than about 1/20 pixel.
+bool sameShape(const Shape& a, const Shape& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom && a.radii == b.radii;
+}
+
+constexpr int MaximumSegments = 64;
+
+// Segments per corner arc: a chord strays at most a tenth of a pixel.
 int segmentsFor(double radiusInPixels)
 {
     if (!(radiusInPixels > 0.0)) {
         return 0;
     }
-    return std::clamp(int(std::ceil(2.5 * std::sqrt(radiusInPixels))), 2, 64);
+    return std::clamp(int(std::ceil(1.76 * std::sqrt(radiusInPixels))), 1, MaximumSegments);
+}
+
+struct Unit
+{
+    float cos, sin;
+};
+
+// Points on a quarter circle for every count of segments, from 0 to 90
+// degrees: the rows of n + 1 points one after the other.
+const Unit* quarterCircle(int segments)
+{
+    static const std::vector<Unit> table = [] {
+        std::vector<Unit> result;
+        result.reserve((MaximumSegments + 1) * (MaximumSegments + 2) / 2);
+        for (int n = 0; n <= MaximumSegments; ++n) {
+            for (int k = 0; k <= n; ++k) {
+                const double t = n == 0 ? 0.0 : std::numbers::pi / 2.0 * k / n;
+                result.push_back({ float(std::cos(t)), float(std::sin(t)) });
+            }
+        }
+        return result;
+    }();
+    return table.data() + segments * (segments + 1) / 2;
 }
 
 // A line where the colour changes, at an offset from the rectangle's edge
@@ -96,18 +121,29 @@ struct Boundary
     SideColors inside {};
 };
 
+using Vertex = QSGGeometry::ColoredPoint2D;
+
+// Premultiplied bytes, as the vertices hold them.
+struct Bytes
+{
+    uchar r = 0, g = 0, b = 0, a = 0;
+    bool operator==(const Bytes&) const = default;
+};
+
+Bytes bytesOf(const Rgba& c)
+{
+    auto channel = [](float v) {
+        return uchar(std::clamp(v, 0.0f, 1.0f) * 255.0f + 0.5f);
+    };
+    return { channel(c.r), channel(c.g), channel(c.b), channel(c.a) };
+}
+
 // A ring of points around the rectangle, all rings with the same number, so
 // that neighbouring rings join point by point.
 struct Ring
 {
     Shape shape;
-    SideColors colors;
-};
-
-struct Vertex
-{
-    float x, y;
-    Rgba color;
+    std::array<Bytes, 4> colors;
 };
 
 struct Scratch
@@ -116,7 +152,7 @@ struct Scratch
     std::vector<Vertex> vertices;
     std::vector<quint16> opaque;
     std::vector<quint16> blended;
-    std::vector<int> remap;
+    std::vector<qint16> remap;
 };
 
 // Render threads of several windows build meshes at once.
@@ -126,35 +162,21 @@ Scratch& scratch()
     return s;
 }
 
-bool isOpaque(const Rgba& c)
-{
-    return c.a >= 1.0f - 0.5f / 255.0f;
-}
-
-bool isClear(const Rgba& c)
-{
-    return c.a < 0.5f / 255.0f;
-}
-
 void upload(QSGGeometry& geometry, const std::vector<Vertex>& vertices, const std::vector<quint16>& indices,
-            std::vector<int>& remap)
+            std::vector<qint16>& remap)
 {
     remap.assign(vertices.size(), -1);
     int count = 0;
     for (quint16 i : indices) {
         if (remap[i] < 0) {
-            remap[i] = count++;
+            remap[i] = qint16(count++);
         }
     }
     geometry.allocate(count, int(indices.size()));
-    auto* out = geometry.vertexDataAsColoredPoint2D();
-    auto channel = [](float v) {
-        return uchar(std::clamp(int(std::lround(v * 255.0f)), 0, 255));
-    };
+    Vertex* out = geometry.vertexDataAsColoredPoint2D();
     for (std::size_t i = 0; i < vertices.size(); ++i) {
         if (remap[i] >= 0) {
-            const Vertex& v = vertices[i];
-            out[remap[i]].set(v.x, v.y, channel(v.color.r), channel(v.color.g), channel(v.color.b), channel(v.color.a));
+            out[remap[i]] = vertices[i];
         }
     }
     quint16* index = geometry.indexDataAsUShort();
@@ -288,8 +310,18 @@ void MeshRectangleNode::update(const RectangleLook& look, const QSizeF& pixel)
             out[side] += o;
             in[side] = o - in[side];
         }
-        s.rings.push_back({ offset(base, out), boundaries[k].outside });
-        s.rings.push_back({ offset(base, in), boundaries[k].inside });
+        for (int step = 0; step < 2; ++step) {
+            const SideColors& colors = step == 0 ? boundaries[k].outside : boundaries[k].inside;
+            Ring ring { offset(base, step == 0 ? out : in),
+                        { bytesOf(colors[0]), bytesOf(colors[1]), bytesOf(colors[2]), bytesOf(colors[3]) } };
+            // A ring where the last one lies, in its colours, adds nothing
+            // (a line one pixel wide at scale 1, say).
+            if (!s.rings.empty() && s.rings.back().colors == ring.colors
+                && sameShape(s.rings.back().shape, ring.shape)) {
+                continue;
+            }
+            s.rings.push_back(ring);
+        }
     }
 
     // Points per corner: enough segments for the widest ring, and the middle
@@ -310,31 +342,6 @@ void MeshRectangleNode::update(const RectangleLook& look, const QSizeF& pixel)
         }
     }
 
-    // Unit arcs per corner, from the first side to the second.
-    std::array<std::array<QPointF, 66>, 4> arcs;
-    for (int c = 0; c < 4; ++c) {
-        const int n = segments[c];
-        for (int k = 0; k <= n; ++k) {
-            const double t = n == 0 ? 0.0 : std::numbers::pi / 2.0 * k / n;
-            const double cs = std::cos(t), sn = std::sin(t);
-            // (x, y) from the corner's centre, per unit radius.
-            switch (c) {
-            case 0:
-                arcs[c][k] = QPointF(-cs, -sn);
-                break;
-            case 1:
-                arcs[c][k] = QPointF(sn, -cs);
-                break;
-            case 2:
-                arcs[c][k] = QPointF(cs, sn);
-                break;
-            default:
-                arcs[c][k] = QPointF(-sn, cs);
-                break;
-            }
-        }
-    }
-
     s.vertices.clear();
     int perRing = 0;
     for (int c = 0; c < 4; ++c) {
@@ -344,19 +351,39 @@ void MeshRectangleNode::update(const RectangleLook& look, const QSizeF& pixel)
         const Shape& sh = ring.shape;
         for (int c = 0; c < 4; ++c) {
             const QPointF radius = sh.radii[c];
-            const double cx = c == 0 || c == 3 ? sh.left + radius.x() : sh.right - radius.x();
-            const double cy = c < 2 ? sh.top + radius.y() : sh.bottom - radius.y();
-            const Rgba& first = ring.colors[CornerSides[c][0]];
-            const Rgba& second = ring.colors[CornerSides[c][1]];
+            const float rx = float(radius.x());
+            const float ry = float(radius.y());
+            const float cx = float(c == 0 || c == 3 ? sh.left + radius.x() : sh.right - radius.x());
+            const float cy = float(c < 2 ? sh.top + radius.y() : sh.bottom - radius.y());
+            const Bytes first = ring.colors[CornerSides[c][0]];
+            const Bytes second = ring.colors[CornerSides[c][1]];
             const int n = segments[c];
+            const Unit* arc = quarterCircle(n);
             for (int k = 0; k <= n; ++k) {
-                const float x = float(cx + arcs[c][k].x() * radius.x());
-                const float y = float(cy + arcs[c][k].y() * radius.y());
+                // From the corner's centre: each corner turns the quarter
+                // circle its own way, from its first side to its second.
+                float dx, dy;
+                switch (c) {
+                case 0:
+                    dx = -arc[k].cos, dy = -arc[k].sin;
+                    break;
+                case 1:
+                    dx = arc[k].sin, dy = -arc[k].cos;
+                    break;
+                case 2:
+                    dx = arc[k].cos, dy = arc[k].sin;
+                    break;
+                default:
+                    dx = -arc[k].sin, dy = arc[k].cos;
+                    break;
+                }
+                Vertex v;
+                const Bytes& color = 2 * k < n || (split[c] && 2 * k == n) ? first : second;
+                v.set(cx + dx * rx, cy + dy * ry, color.r, color.g, color.b, color.a);
+                s.vertices.push_back(v);
                 if (split[c] && 2 * k == n) {
-                    s.vertices.push_back({ x, y, first });
-                    s.vertices.push_back({ x, y, second });
-                } else {
-                    s.vertices.push_back({ x, y, 2 * k < n ? first : second });
+                    v.set(v.x, v.y, second.r, second.g, second.b, second.a);
+                    s.vertices.push_back(v);
                 }
             }
         }
@@ -364,7 +391,10 @@ void MeshRectangleNode::update(const RectangleLook& look, const QSizeF& pixel)
     // The centre of the innermost ring, which the fill fans out from.
     {
         const Shape& sh = s.rings.back().shape;
-        s.vertices.push_back({ float((sh.left + sh.right) / 2.0), float((sh.top + sh.bottom) / 2.0), fill });
+        const Bytes color = bytesOf(fill);
+        Vertex v;
+        v.set(float((sh.left + sh.right) / 2.0), float((sh.top + sh.bottom) / 2.0), color.r, color.g, color.b, color.a);
+        s.vertices.push_back(v);
     }
 
     s.opaque.clear();
@@ -374,10 +404,10 @@ void MeshRectangleNode::update(const RectangleLook& look, const QSizeF& pixel)
         const Vertex& vb = s.vertices[b];
         const Vertex& vc = s.vertices[c];
         const float area = (vb.x - va.x) * (vc.y - va.y) - (vc.x - va.x) * (vb.y - va.y);
-        if (std::abs(area) < 1e-6f || (isClear(va.color) && isClear(vb.color) && isClear(vc.color))) {
+        if (std::abs(area) < 1e-6f || (va.a == 0 && vb.a == 0 && vc.a == 0)) {
             return;
         }
-        auto& target = isOpaque(va.color) && isOpaque(vb.color) && isOpaque(vc.color) ? s.opaque : s.blended;
+        auto& target = va.a == 255 && vb.a == 255 && vc.a == 255 ? s.opaque : s.blended;
         target.push_back(quint16(a));
         target.push_back(quint16(b));
         target.push_back(quint16(c));
