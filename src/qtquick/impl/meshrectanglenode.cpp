@@ -80,13 +80,18 @@ bool sameShape(const Shape& a, const Shape& b)
 
 constexpr int MaximumSegments = 64;
 
-// Segments per corner arc: a chord strays at most a tenth of a pixel.
+// Segments per corner arc: each chord strays at most a quarter pixel from
+// the arc, less than the antialiased edge shows on small corners, and is at
+// most six pixels long, so that large arcs do not look faceted. Every segment
+// costs triangles in each ring.
 int segmentsFor(double radiusInPixels)
 {
     if (!(radiusInPixels > 0.0)) {
         return 0;
     }
-    return std::clamp(int(std::ceil(1.76 * std::sqrt(radiusInPixels))), 1, MaximumSegments);
+    const double bySag = 1.11 * std::sqrt(radiusInPixels);
+    const double byLength = radiusInPixels * std::numbers::pi / 2.0 / 6.0;
+    return std::clamp(int(std::ceil(std::max(bySag, byLength))), 1, MaximumSegments);
 }
 
 struct Unit

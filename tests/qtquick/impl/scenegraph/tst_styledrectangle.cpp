@@ -244,7 +244,7 @@ void tst_StyledRectangle::radiiOfTheCorners()
     QUILT_COMPARE_PIXEL(image, 20, 59, QColor(Qt::red), 12);
     QUILT_COMPARE_PIXEL(image, 118, 58, QColor(Qt::white), 24);
     // Inside the smaller top-left arc, outside where the larger would be.
-    QUILT_COMPARE_PIXEL(image, 21, 21, QColor(Qt::red), 40);
+    QUILT_COMPARE_PIXEL(image, 21, 21, QColor(Qt::red), 64);
     QUILT_COMPARE_PIXEL(image, 116, 56, QColor(Qt::red), 12);
 }
 
