@@ -2,6 +2,7 @@
 
 #include "elementquery.h"
 #include "fallbackrectanglenode_p.h"
+#include "meshrectanglenode_p.h"
 #include "outlineborderrectanglenode_p.h"
 #include "quicklogging_p.h"
 #include "rectanglenode_p.h"
@@ -164,6 +165,24 @@ qreal StyledRectangle::devicePixelRatio() const
     return double(float(w->devicePixelRatio()));
 }
 
+QSizeF StyledRectangle::devicePixelSize() const
+{
+    const QTransform transform = QQuickItemPrivate::get(this)->itemToWindowTransform();
+    const double k = devicePixelRatio();
+    double sx = 1.0, sy = 1.0;
+    if (transform.type() <= QTransform::TxScale) {
+        sx = std::abs(transform.m11());
+        sy = std::abs(transform.m22());
+    } else if (transform.type() < QTransform::TxProject) {
+        // Rotated or sheared: the mean scale.
+        sx = sy = std::sqrt(std::abs(transform.determinant()));
+    }
+    auto size = [k](double scale) {
+        return scale * k > 1e-6 ? 1.0 / (scale * k) : 1.0;
+    };
+    return QSizeF(size(sx), size(sy));
+}
+
 QRectF StyledRectangle::snapToPixels(const QRectF& rect) const
 {
     // Snapping maps through bounding boxes, which would grow a rotated (or
@@ -202,19 +221,36 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
     }
     const StylePropertyGroup* properties = query->properties();
 
+    const QRectF r = snapToPixels(bounds);
+    NodeKind kind = NodeKind::Shaders;
+    RectangleLook look;
     if (!runsShaders(window())) {
-        if (oldNode && !m_fallback) {
-            delete oldNode;
-            oldNode = nullptr;
+        kind = NodeKind::Fallback;
+        look = lookOf(r);
+    } else {
+        // Most rectangles are a fill with lines around: one mesh each, which
+        // the renderer draws in one batch with the next rectangle's.
+        look = lookOf(r);
+        if (MeshRectangleNode::canDraw(look)) {
+            kind = NodeKind::Mesh;
         }
-        m_fallback = true;
-        return updateFallbackNode(oldNode, snapToPixels(bounds));
     }
-    if (oldNode && m_fallback) {
+    if (oldNode && kind != m_nodeKind) {
         delete oldNode;
         oldNode = nullptr;
     }
-    m_fallback = false;
+    m_nodeKind = kind;
+    if (kind == NodeKind::Fallback) {
+        reportShadersOff(window());
+        auto* node = oldNode ? static_cast<FallbackRectangleNode*>(oldNode) : new FallbackRectangleNode;
+        node->update(window(), look, devicePixelRatio());
+        return node;
+    }
+    if (kind == NodeKind::Mesh) {
+        auto* node = oldNode ? static_cast<MeshRectangleNode*>(oldNode) : new MeshRectangleNode;
+        node->update(look, devicePixelSize());
+        return node;
+    }
 
     QSGNode* root = oldNode ? oldNode : new QSGNode;
 
@@ -246,8 +282,6 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
             append(new OutlineBorderRectangleNode);
         }
     }
-
-    const QRectF r = snapToPixels(bounds);
 
     QVector4D radius;
     if (const CornersPropertyGroup* corners = properties->corners()) {
@@ -289,12 +323,10 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
     return root;
 }
 
-QSGNode* StyledRectangle::updateFallbackNode(QSGNode* oldNode, const QRectF& rect)
+RectangleLook StyledRectangle::lookOf(const QRectF& rect) const
 {
     using namespace Quilt::Properties;
 
-    QQuickWindow* w = window();
-    reportShadersOff(w);
     const StylePropertyGroup* properties = m_style->query()->properties();
 
     RectangleLook look;
@@ -330,9 +362,6 @@ QSGNode* StyledRectangle::updateFallbackNode(QSGNode* oldNode, const QRectF& rec
     }
     readLines(properties->border(), look.border, look.borderColors);
     readLines(properties->outline(), look.outline, look.outlineColors);
-
-    auto* node = oldNode ? static_cast<FallbackRectangleNode*>(oldNode) : new FallbackRectangleNode;
-    node->update(w, look, devicePixelRatio());
-    return node;
+    return look;
 }
 } // namespace Quilt::Quick

@@ -9,6 +9,8 @@
 
 namespace Quilt::Quick
 {
+struct RectangleLook;
+
 // Draws what the style resolved for an element: its shadow, background
 // (colour and image), border and outline, with rounded corners. By default it
 // follows the Style attached to itself, so it shows the nearest Element.
@@ -38,14 +40,22 @@ private:
     void updateImplicitSize();
     QRectF snapToPixels(const QRectF& rect) const;
     qreal devicePixelRatio() const;
-    QSGNode* updateFallbackNode(QSGNode* oldNode, const QRectF& rect);
+    QSizeF devicePixelSize() const;
+    RectangleLook lookOf(const QRectF& rect) const;
 
     // Often another object's Style, which may go first.
     QPointer<QuickStyle> m_style;
     int m_shadowCount = 0;
     int m_backgroundCount = 0;
     bool m_hasBorder = false;
-    // Whether the node is the fallback for scene graphs without shaders.
-    bool m_fallback = false;
+    // What the paint node is: the shader nodes' parent, one mesh, or the
+    // fallback for scene graphs without shaders.
+    enum class NodeKind : quint8
+    {
+        Shaders,
+        Mesh,
+        Fallback,
+    };
+    NodeKind m_nodeKind = NodeKind::Shaders;
 };
 } // namespace Quilt::Quick

@@ -12,6 +12,11 @@ quilt_add_quick_test(tst_rectanglepixels SOURCES "${dir}/tst_rectanglepixels.cpp
 quilt_add_quick_test(tst_styledrectangle SOURCES "${dir}/tst_styledrectangle.cpp" WINDOW LIBRARIES ${libraries}
     ENVIRONMENT "QUILT_TEST_SHIPPED_STYLES=${QUILT_DATA_OUTPUT_DIR}/quilt/styles")
 add_dependencies(tst_styledrectangle quilt-halcyon)
+# The mesh rectangles at scale 1 and 2; the renderer lists its batches.
+quilt_add_quick_test(tst_meshrectangle SOURCES "${dir}/tst_meshrectangle.cpp" WINDOW LIBRARIES ${libraries}
+    ENVIRONMENT "QSG_RENDERER_DEBUG=render")
+quilt_add_quick_test(tst_meshrectangle_scaled SOURCES "${dir}/tst_meshrectangle.cpp" WINDOW LIBRARIES ${libraries}
+    ENVIRONMENT "QSG_RENDERER_DEBUG=render" "QT_SCALE_FACTOR=2")
 quilt_add_quick_test(tst_pixelsnapping SOURCES "${dir}/tst_pixelsnapping.cpp" WINDOW LIBRARIES ${libraries}
     ENVIRONMENT "QT_SCALE_FACTOR=1.5")
 # Windows render on threads of their own here, sharing the texture cache.

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QtQuick/private/qquickitem_p.h>
 
+#include "meshrectanglenode_p.h"
 #include "quicktestfixture.h"
 #include "rectanglenode_p.h"
 
@@ -22,6 +23,9 @@ const QByteArray Css = "Plain { background-color: #ff0000; }";
 QRectF drawnRect(QQuickItem* item)
 {
     QSGNode* root = QQuickItemPrivate::get(item)->paintNode;
+    if (auto mesh = dynamic_cast<MeshRectangleNode*>(root)) {
+        return mesh->rect();
+    }
     auto node = root ? dynamic_cast<RectangleNode*>(root->firstChild()) : nullptr;
     return node ? node->ShaderNode::rect() : QRectF();
 }

@@ -1,0 +1,451 @@
+#include "meshrectanglenode_p.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace Quilt::Quick
+{
+namespace
+{
+// Premultiplied.
+struct Rgba
+{
+    float r = 0.0f, g = 0.0f, b = 0.0f, a = 0.0f;
+};
+
+Rgba premultiplied(const QColor& color)
+{
+    if (!color.isValid()) {
+        return {};
+    }
+    float r, g, b, a;
+    color.getRgbF(&r, &g, &b, &a);
+    return { r * a, g * a, b * a, a };
+}
+
+Rgba over(const Rgba& top, const Rgba& bottom)
+{
+    const float k = 1.0f - top.a;
+    return { top.r + bottom.r * k, top.g + bottom.g * k, top.b + bottom.b * k, top.a + bottom.a * k };
+}
+
+// Sides in the order of QMarginsF: left, top, right, bottom.
+using Sides = std::array<double, 4>;
+using SideColors = std::array<Rgba, 4>;
+
+Sides sidesOf(const QMarginsF& m)
+{
+    return { std::max(m.left(), 0.0), std::max(m.top(), 0.0), std::max(m.right(), 0.0), std::max(m.bottom(), 0.0) };
+}
+
+// Corners clockwise from the top left; each runs from the first side below
+// to the second along its arc.
+constexpr int CornerSides[4][2] = { { 0, 1 }, { 1, 2 }, { 2, 3 }, { 3, 0 } };
+
+// A rounded rectangle: its edges and, per corner, the radii across and down.
+struct Shape
+{
+    double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;
+    std::array<QPointF, 4> radii;
+};
+
+// The shape moved out by `d` on each side (in where negative). Rounded corners
+// stay concentric; square corners stay square.
+Shape offset(const Shape& s, const Sides& d)
+{
+    Shape o;
+    o.left = s.left - d[0];
+    o.top = s.top - d[1];
+    o.right = s.right + d[2];
+    o.bottom = s.bottom + d[3];
+    for (int c = 0; c < 4; ++c) {
+        const QPointF r = s.radii[c];
+        if (r.x() > 0.0 && r.y() > 0.0) {
+            // The side across the corner widens its radius down, and so on.
+            const int across = c == 0 || c == 3 ? 0 : 2;
+            const int down = c < 2 ? 1 : 3;
+            o.radii[c] = QPointF(std::max(r.x() + d[across], 0.0), std::max(r.y() + d[down], 0.0));
+        }
+    }
+    return o;
+}
+
+bool sameShape(const Shape& a, const Shape& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom && a.radii == b.radii;
+}
+
+constexpr int MaximumSegments = 64;
+
+// Segments per corner arc: each chord strays at most a quarter pixel from
+// the arc, less than the antialiased edge shows on small corners, and is at
+// most six pixels long, so that large arcs do not look faceted. Every segment
+// costs triangles in each ring.
+int segmentsFor(double radiusInPixels)
+{
+    if (!(radiusInPixels > 0.0)) {
+        return 0;
+    }
+    const double bySag = 1.11 * std::sqrt(radiusInPixels);
+    const double byLength = radiusInPixels * std::numbers::pi / 2.0 / 6.0;
+    return std::clamp(int(std::ceil(std::max(bySag, byLength))), 1, MaximumSegments);
+}
+
+struct Unit
+{
+    float cos, sin;
+};
+
+// Points on a quarter circle for every count of segments, from 0 to 90
+// degrees: the rows of n + 1 points one after the other.
+const Unit* quarterCircle(int segments)
+{
+    static const std::vector<Unit> table = [] {
+        std::vector<Unit> result;
+        result.reserve((MaximumSegments + 1) * (MaximumSegments + 2) / 2);
+        for (int n = 0; n <= MaximumSegments; ++n) {
+            for (int k = 0; k <= n; ++k) {
+                const double t = n == 0 ? 0.0 : std::numbers::pi / 2.0 * k / n;
+                result.push_back({ float(std::cos(t)), float(std::sin(t)) });
+            }
+        }
+        return result;
+    }();
+    return table.data() + segments * (segments + 1) / 2;
+}
+
+// A line where the colour changes, at an offset from the rectangle's edge
+// on each side (outward positive), with the colours on either side of it.
+struct Boundary
+{
+    Sides offset {};
+    SideColors outside {};
+    SideColors inside {};
+};
+
+using Vertex = QSGGeometry::ColoredPoint2D;
+
+// Premultiplied bytes, as the vertices hold them.
+struct Bytes
+{
+    uchar r = 0, g = 0, b = 0, a = 0;
+    bool operator==(const Bytes&) const = default;
+};
+
+Bytes bytesOf(const Rgba& c)
+{
+    auto channel = [](float v) {
+        return uchar(std::clamp(v, 0.0f, 1.0f) * 255.0f + 0.5f);
+    };
+    return { channel(c.r), channel(c.g), channel(c.b), channel(c.a) };
+}
+
+// A ring of points around the rectangle, all rings with the same number, so
+// that neighbouring rings join point by point.
+struct Ring
+{
+    Shape shape;
+    std::array<Bytes, 4> colors;
+};
+
+struct Scratch
+{
+    std::vector<Ring> rings;
+    std::vector<Vertex> vertices;
+    std::vector<quint16> opaque;
+    std::vector<quint16> blended;
+    std::vector<qint16> remap;
+};
+
+// Render threads of several windows build meshes at once.
+Scratch& scratch()
+{
+    thread_local Scratch s;
+    return s;
+}
+
+void upload(QSGGeometry& geometry, const std::vector<Vertex>& vertices, const std::vector<quint16>& indices,
+            std::vector<qint16>& remap)
+{
+    remap.assign(vertices.size(), -1);
+    int count = 0;
+    for (quint16 i : indices) {
+        if (remap[i] < 0) {
+            remap[i] = qint16(count++);
+        }
+    }
+    geometry.allocate(count, int(indices.size()));
+    Vertex* out = geometry.vertexDataAsColoredPoint2D();
+    for (std::size_t i = 0; i < vertices.size(); ++i) {
+        if (remap[i] >= 0) {
+            out[remap[i]] = vertices[i];
+        }
+    }
+    quint16* index = geometry.indexDataAsUShort();
+    for (quint16 i : indices) {
+        *index++ = quint16(remap[i]);
+    }
+    geometry.markVertexDataDirty();
+    geometry.markIndexDataDirty();
+}
+} // namespace
+
+MeshRectangleNode::BlendedNode::BlendedNode()
+    : geometry(QSGGeometry::defaultAttributes_ColoredPoint2D(), 0, 0, QSGGeometry::UnsignedShortType)
+{
+    geometry.setDrawingMode(QSGGeometry::DrawTriangles);
+    setGeometry(&geometry);
+    setMaterial(&material);
+}
+
+MeshRectangleNode::MeshRectangleNode()
+    : m_geometry(QSGGeometry::defaultAttributes_ColoredPoint2D(), 0, 0, QSGGeometry::UnsignedShortType)
+{
+    m_geometry.setDrawingMode(QSGGeometry::DrawTriangles);
+    setGeometry(&m_geometry);
+    // What this node draws is opaque: the renderer draws it front to back
+    // without blending.
+    m_material.setFlag(QSGMaterial::Blending, false);
+    setMaterial(&m_material);
+}
+
+MeshRectangleNode::~MeshRectangleNode()
+{
+    if (m_blended.parent()) {
+        removeChildNode(&m_blended);
+    }
+}
+
+bool MeshRectangleNode::canDraw(const RectangleLook& look)
+{
+    const bool shadow = look.hasShadow && look.shadowColor.isValid() && look.shadowColor.alpha() > 0;
+    return !shadow && !look.image;
+}
+
+void MeshRectangleNode::update(const RectangleLook& look, const QSizeF& pixel)
+{
+    if (m_look && *m_look == look && m_pixel == pixel) {
+        return;
+    }
+    m_look = look;
+    m_pixel = pixel;
+
+    Scratch& s = scratch();
+    const QRectF& r = look.rect;
+    const double hx = pixel.width() / 2.0;
+    const double hy = pixel.height() / 2.0;
+
+    // The radii as the shader nodes take them: at most half the shorter side.
+    Shape base { r.left(), r.top(), r.right(), r.bottom(), {} };
+    {
+        const double limit = std::max(std::min(r.width(), r.height()) / 2.0, 0.0);
+        const float radius[4] = { look.radius.w(), look.radius.y(), look.radius.x(), look.radius.z() };
+        for (int c = 0; c < 4; ++c) {
+            const double value = std::clamp(double(radius[c]), 0.0, limit);
+            base.radii[c] = QPointF(value, value);
+        }
+    }
+
+    // Lines of no width draw nothing; colours on a side without line are clear.
+    const Sides outline = sidesOf(look.outline);
+    Sides border = sidesOf(look.border);
+    // Borders wider than the rectangle meet in the middle rather than cross.
+    for (int axis = 0; axis < 2; ++axis) {
+        const double extent = axis == 0 ? r.width() : r.height();
+        double& first = border[axis];
+        double& second = border[axis + 2];
+        if (first + second > extent) {
+            const double scale = extent / (first + second);
+            first *= scale;
+            second *= scale;
+        }
+    }
+    const Rgba fill = premultiplied(look.fill);
+    SideColors outlineColors {};
+    SideColors borderColors {};
+    bool hasOutline = false;
+    bool hasBorder = false;
+    for (int i = 0; i < 4; ++i) {
+        if (outline[i] > 0.0) {
+            outlineColors[i] = premultiplied(look.outlineColors[i]);
+            hasOutline = true;
+        }
+        // Drawn over the fill, as it lies on it.
+        borderColors[i] = fill;
+        if (border[i] > 0.0) {
+            borderColors[i] = over(premultiplied(look.borderColors[i]), fill);
+            hasBorder = true;
+        }
+    }
+
+    // Boundaries from the outside in.
+    std::array<Boundary, 3> boundaries;
+    int count = 0;
+    if (hasOutline) {
+        boundaries[count++] = { outline, {}, outlineColors };
+    }
+    boundaries[count++] = { {}, outlineColors, borderColors };
+    if (hasBorder) {
+        boundaries[count++] = { { -border[0], -border[1], -border[2], -border[3] },
+                                borderColors,
+                                SideColors { fill, fill, fill, fill } };
+    }
+
+    // Each boundary becomes two rings half a device pixel out and in, closer
+    // where neighbours leave less room, so that rings never cross.
+    s.rings.clear();
+    for (int k = 0; k < count; ++k) {
+        Sides out {};
+        Sides in {};
+        for (int side = 0; side < 4; ++side) {
+            const double half = side % 2 == 0 ? hx : hy;
+            const double o = boundaries[k].offset[side];
+            out[side] = k == 0 ? half : std::min(half, (boundaries[k - 1].offset[side] - o) / 2.0);
+            if (k + 1 < count) {
+                in[side] = std::min(half, (o - boundaries[k + 1].offset[side]) / 2.0);
+            } else {
+                // The innermost ring may close to a line, not turn inside out.
+                const double extent
+                    = side % 2 == 0 ? r.width() - border[0] - border[2] : r.height() - border[1] - border[3];
+                in[side] = std::clamp(extent / 2.0, 0.0, half);
+            }
+            out[side] += o;
+            in[side] = o - in[side];
+        }
+        for (int step = 0; step < 2; ++step) {
+            const SideColors& colors = step == 0 ? boundaries[k].outside : boundaries[k].inside;
+            Ring ring { offset(base, step == 0 ? out : in),
+                        { bytesOf(colors[0]), bytesOf(colors[1]), bytesOf(colors[2]), bytesOf(colors[3]) } };
+            // A ring where the last one lies, in its colours, adds nothing
+            // (a line one pixel wide at scale 1, say).
+            if (!s.rings.empty() && s.rings.back().colors == ring.colors
+                && sameShape(s.rings.back().shape, ring.shape)) {
+                continue;
+            }
+            s.rings.push_back(ring);
+        }
+    }
+
+    // Points per corner: enough segments for the widest ring, and the middle
+    // point twice where the two sides differ in colour, which then meet on
+    // a sharp line (as they do in square corners).
+    std::array<int, 4> segments {};
+    std::array<bool, 4> split {};
+    for (int c = 0; c < 4; ++c) {
+        const QPointF radius = s.rings.front().shape.radii[c];
+        segments[c] = segmentsFor(std::max(radius.x() / pixel.width(), radius.y() / pixel.height()));
+        for (const Ring& ring : s.rings) {
+            if (!(ring.colors[CornerSides[c][0]] == ring.colors[CornerSides[c][1]])) {
+                split[c] = true;
+            }
+        }
+        if (split[c] && segments[c] % 2 != 0) {
+            ++segments[c];
+        }
+    }
+
+    s.vertices.clear();
+    int perRing = 0;
+    for (int c = 0; c < 4; ++c) {
+        perRing += segments[c] + 1 + (split[c] ? 1 : 0);
+    }
+    for (const Ring& ring : s.rings) {
+        const Shape& sh = ring.shape;
+        for (int c = 0; c < 4; ++c) {
+            const QPointF radius = sh.radii[c];
+            const float rx = float(radius.x());
+            const float ry = float(radius.y());
+            const float cx = float(c == 0 || c == 3 ? sh.left + radius.x() : sh.right - radius.x());
+            const float cy = float(c < 2 ? sh.top + radius.y() : sh.bottom - radius.y());
+            const Bytes first = ring.colors[CornerSides[c][0]];
+            const Bytes second = ring.colors[CornerSides[c][1]];
+            const int n = segments[c];
+            const Unit* arc = quarterCircle(n);
+            for (int k = 0; k <= n; ++k) {
+                // From the corner's centre: each corner turns the quarter
+                // circle its own way, from its first side to its second.
+                float dx, dy;
+                switch (c) {
+                case 0:
+                    dx = -arc[k].cos, dy = -arc[k].sin;
+                    break;
+                case 1:
+                    dx = arc[k].sin, dy = -arc[k].cos;
+                    break;
+                case 2:
+                    dx = arc[k].cos, dy = arc[k].sin;
+                    break;
+                default:
+                    dx = -arc[k].sin, dy = arc[k].cos;
+                    break;
+                }
+                Vertex v;
+                const Bytes& color = 2 * k < n || (split[c] && 2 * k == n) ? first : second;
+                v.set(cx + dx * rx, cy + dy * ry, color.r, color.g, color.b, color.a);
+                s.vertices.push_back(v);
+                if (split[c] && 2 * k == n) {
+                    v.set(v.x, v.y, second.r, second.g, second.b, second.a);
+                    s.vertices.push_back(v);
+                }
+            }
+        }
+    }
+    // The centre of the innermost ring, which the fill fans out from.
+    {
+        const Shape& sh = s.rings.back().shape;
+        const Bytes color = bytesOf(fill);
+        Vertex v;
+        v.set(float((sh.left + sh.right) / 2.0), float((sh.top + sh.bottom) / 2.0), color.r, color.g, color.b, color.a);
+        s.vertices.push_back(v);
+    }
+
+    s.opaque.clear();
+    s.blended.clear();
+    auto triangle = [&s](int a, int b, int c) {
+        const Vertex& va = s.vertices[a];
+        const Vertex& vb = s.vertices[b];
+        const Vertex& vc = s.vertices[c];
+        const float area = (vb.x - va.x) * (vc.y - va.y) - (vc.x - va.x) * (vb.y - va.y);
+        if (std::abs(area) < 1e-6f || (va.a == 0 && vb.a == 0 && vc.a == 0)) {
+            return;
+        }
+        auto& target = va.a == 255 && vb.a == 255 && vc.a == 255 ? s.opaque : s.blended;
+        target.push_back(quint16(a));
+        target.push_back(quint16(b));
+        target.push_back(quint16(c));
+    };
+    for (std::size_t ring = 0; ring + 1 < s.rings.size(); ++ring) {
+        const int outer = int(ring) * perRing;
+        const int inner = outer + perRing;
+        for (int j = 0; j < perRing; ++j) {
+            const int next = (j + 1) % perRing;
+            triangle(outer + j, outer + next, inner + next);
+            triangle(outer + j, inner + next, inner + j);
+        }
+    }
+    {
+        const int centre = int(s.vertices.size()) - 1;
+        const int inner = centre - perRing;
+        for (int j = 0; j < perRing; ++j) {
+            triangle(centre, inner + j, inner + (j + 1) % perRing);
+        }
+    }
+
+    upload(m_geometry, s.vertices, s.opaque, s.remap);
+    markDirty(DirtyGeometry);
+    upload(m_blended.geometry, s.vertices, s.blended, s.remap);
+    if (s.blended.empty()) {
+        if (m_blended.parent()) {
+            removeChildNode(&m_blended);
+        }
+    } else {
+        m_blended.markDirty(DirtyGeometry);
+        if (!m_blended.parent()) {
+            appendChildNode(&m_blended);
+        }
+    }
+}
+} // namespace Quilt::Quick
