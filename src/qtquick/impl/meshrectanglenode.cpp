@@ -156,7 +156,7 @@ struct Scratch
     std::vector<Ring> rings;
     std::vector<Vertex> vertices;
     std::vector<quint16> opaque;
-    std::vector<quint16> blended;
+    std::array<std::vector<quint16>, 9> blended;
     std::vector<qint16> remap;
 };
 
@@ -214,9 +214,22 @@ MeshRectangleNode::MeshRectangleNode()
 
 MeshRectangleNode::~MeshRectangleNode()
 {
-    if (m_blended.parent()) {
-        removeChildNode(&m_blended);
+    for (const auto& node : m_blended) {
+        if (node && node->parent()) {
+            removeChildNode(node.get());
+        }
     }
+}
+
+std::vector<const QSGGeometryNode*> MeshRectangleNode::blendedNodes() const
+{
+    std::vector<const QSGGeometryNode*> nodes;
+    for (const auto& node : m_blended) {
+        if (node && node->parent() == this) {
+            nodes.push_back(node.get());
+        }
+    }
+    return nodes;
 }
 
 bool MeshRectangleNode::canDraw(const RectangleLook& look)
@@ -402,9 +415,19 @@ void MeshRectangleNode::update(const RectangleLook& look, const QSizeF& pixel)
         s.vertices.push_back(v);
     }
 
+    // Blended triangles by region: a column (left corners, middle, right
+    // corners) and a row, told apart by where the triangle's centre lies
+    // against the widest ring's corner radii.
+    const Shape& outer = s.rings.front().shape;
+    const float leftEnd = float(outer.left + std::max(outer.radii[0].x(), outer.radii[3].x()) + pixel.width());
+    const float rightStart = float(outer.right - std::max(outer.radii[1].x(), outer.radii[2].x()) - pixel.width());
+    const float topEnd = float(outer.top + std::max(outer.radii[0].y(), outer.radii[1].y()) + pixel.height());
+    const float bottomStart = float(outer.bottom - std::max(outer.radii[2].y(), outer.radii[3].y()) - pixel.height());
     s.opaque.clear();
-    s.blended.clear();
-    auto triangle = [&s](int a, int b, int c) {
+    for (auto& region : s.blended) {
+        region.clear();
+    }
+    auto triangle = [&](int a, int b, int c) {
         const Vertex& va = s.vertices[a];
         const Vertex& vb = s.vertices[b];
         const Vertex& vc = s.vertices[c];
@@ -412,10 +435,17 @@ void MeshRectangleNode::update(const RectangleLook& look, const QSizeF& pixel)
         if (std::abs(area) < 1e-6f || (va.a == 0 && vb.a == 0 && vc.a == 0)) {
             return;
         }
-        auto& target = va.a == 255 && vb.a == 255 && vc.a == 255 ? s.opaque : s.blended;
-        target.push_back(quint16(a));
-        target.push_back(quint16(b));
-        target.push_back(quint16(c));
+        std::vector<quint16>* target = &s.opaque;
+        if (va.a != 255 || vb.a != 255 || vc.a != 255) {
+            const float x = (va.x + vb.x + vc.x) / 3.0f;
+            const float y = (va.y + vb.y + vc.y) / 3.0f;
+            const int column = x < leftEnd ? 0 : x > rightStart ? 2 : 1;
+            const int row = y < topEnd ? 0 : y > bottomStart ? 2 : 1;
+            target = &s.blended[row * 3 + column];
+        }
+        target->push_back(quint16(a));
+        target->push_back(quint16(b));
+        target->push_back(quint16(c));
     };
     for (std::size_t ring = 0; ring + 1 < s.rings.size(); ++ring) {
         const int outer = int(ring) * perRing;
@@ -436,15 +466,22 @@ void MeshRectangleNode::update(const RectangleLook& look, const QSizeF& pixel)
 
     upload(m_geometry, s.vertices, s.opaque, s.remap);
     markDirty(DirtyGeometry);
-    upload(m_blended.geometry, s.vertices, s.blended, s.remap);
-    if (s.blended.empty()) {
-        if (m_blended.parent()) {
-            removeChildNode(&m_blended);
+    for (std::size_t region = 0; region < m_blended.size(); ++region) {
+        const std::vector<quint16>& indices = s.blended[region];
+        std::unique_ptr<BlendedNode>& node = m_blended[region];
+        if (indices.empty()) {
+            if (node && node->parent()) {
+                removeChildNode(node.get());
+            }
+            continue;
         }
-    } else {
-        m_blended.markDirty(DirtyGeometry);
-        if (!m_blended.parent()) {
-            appendChildNode(&m_blended);
+        if (!node) {
+            node = std::make_unique<BlendedNode>();
+        }
+        upload(node->geometry, s.vertices, indices, s.remap);
+        node->markDirty(DirtyGeometry);
+        if (!node->parent()) {
+            appendChildNode(node.get());
         }
     }
 }

@@ -8,7 +8,10 @@
 #include <QtQuick/QSGGeometryNode>
 #include <QtQuick/QSGVertexColorMaterial>
 
+#include <array>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace Quilt::Quick
 {
@@ -19,8 +22,11 @@ namespace Quilt::Quick
 //
 // All nodes share one material type whose materials compare equal, so the
 // renderer draws many rectangles in one batch. The node itself holds what is
-// opaque and goes to the opaque pass; a child holds the rest (the rims and
-// translucent colours), drawn in the blended pass.
+// opaque and goes to the opaque pass; children hold the rest (the rims and
+// translucent colours), drawn in the blended pass, one child per edge and
+// corner: the renderer keeps a blended node apart from anything its bounds
+// cover, and a rim cut so covers nothing of a control's label, whose text
+// then joins the next control's in one batch.
 class QUILT_QUICK_EXPORT MeshRectangleNode : public QSGGeometryNode
 {
 public:
@@ -36,10 +42,10 @@ public:
     // The rectangle drawn, in item units.
     QRectF rect() const { return m_look ? m_look->rect : QRectF(); }
 
-    // The translucent part; empty when everything drawn is opaque.
-    const QSGGeometry* blendedGeometry() const { return &m_blended.geometry; }
+    // The translucent parts, one node per region that has any; none when
+    // everything drawn is opaque.
+    std::vector<const QSGGeometryNode*> blendedNodes() const;
     const QSGGeometry* opaqueGeometry() const { return &m_geometry; }
-    bool hasBlendedNode() const { return m_blended.parent() == this; }
 
 private:
     struct BlendedNode : QSGGeometryNode
@@ -51,8 +57,9 @@ private:
 
     QSGGeometry m_geometry;
     QSGVertexColorMaterial m_material;
-    // A member: the destructor takes it out of the tree first.
-    BlendedNode m_blended;
+    // Corners, edges and the middle; made when first needed, taken out of
+    // the tree by the destructor before they go.
+    std::array<std::unique_ptr<BlendedNode>, 9> m_blended;
 
     std::optional<RectangleLook> m_look;
     QSizeF m_pixel;

@@ -255,20 +255,32 @@ void tst_MeshRectangle::opaquePartsGoToTheOpaquePass()
     QVERIFY(!(framed->material()->flags() & QSGMaterial::Blending));
     QVERIFY(framed->opaqueGeometry()->indexCount() > 0);
     // Only the antialiased rim blends: every vertex of it lies within a
-    // pixel of the rectangle's edge.
-    QVERIFY(framed->hasBlendedNode());
-    auto blended = static_cast<QSGGeometryNode*>(framed->firstChild());
-    QVERIFY(blended->material()->flags() & QSGMaterial::Blending);
-    QCOMPARE(blended->material()->type(), framed->material()->type());
-    QCOMPARE(blended->material()->compare(framed->material()), 0);
-    const QSGGeometry* rim = framed->blendedGeometry();
-    QVERIFY(rim->vertexCount() > 0);
+    // pixel of the rectangle's edge. It is cut into edges and corners whose
+    // bounds leave the middle free, where a control's label lies.
+    const std::vector<const QSGGeometryNode*> rims = framed->blendedNodes();
+    QVERIFY(rims.size() >= 4);
     const QRectF inner(1, 1, 58, 38);
-    for (int i = 0; i < rim->vertexCount(); ++i) {
-        const auto& v = rim->vertexDataAsColoredPoint2D()[i];
-        const bool nearCorner = (v.x < 4 || v.x > 56) && (v.y < 4 || v.y > 36);
-        QVERIFY2(!inner.contains(QPointF(v.x, v.y)) || nearCorner,
-                 qPrintable(QStringLiteral("rim vertex at (%1, %2)").arg(v.x).arg(v.y)));
+    const QRectF middle(6, 6, 48, 28);
+    for (const QSGGeometryNode* blended : rims) {
+        QVERIFY(blended->material()->flags() & QSGMaterial::Blending);
+        QCOMPARE(blended->material()->type(), framed->material()->type());
+        QCOMPARE(blended->material()->compare(framed->material()), 0);
+        const QSGGeometry* rim = blended->geometry();
+        QVERIFY(rim->vertexCount() > 0);
+        QRectF bounds;
+        for (int i = 0; i < rim->vertexCount(); ++i) {
+            const auto& v = rim->vertexDataAsColoredPoint2D()[i];
+            const bool nearCorner = (v.x < 4 || v.x > 56) && (v.y < 4 || v.y > 36);
+            QVERIFY2(!inner.contains(QPointF(v.x, v.y)) || nearCorner,
+                     qPrintable(QStringLiteral("rim vertex at (%1, %2)").arg(v.x).arg(v.y)));
+            bounds |= QRectF(v.x, v.y, 0.001, 0.001);
+        }
+        QVERIFY2(!bounds.intersects(middle),
+                 qPrintable(QStringLiteral("rim piece over the middle: %1,%2 %3x%4")
+                                .arg(bounds.x())
+                                .arg(bounds.y())
+                                .arg(bounds.width())
+                                .arg(bounds.height())));
     }
 
     // A translucent fill blends; the opaque border over it does not.
@@ -302,6 +314,26 @@ void tst_MeshRectangle::sameLooksDrawInFewBatches()
     render();
     QTRY_VERIFY(lastBatches > 0);
     QVERIFY2(lastBatches <= 2, qPrintable(QString::number(lastBatches)));
+
+    // A label in each, as controls have: the rims leave the labels free, so
+    // all labels draw in one more batch, not one each.
+    QVERIFY(load(R"(
+        Grid {
+            columns: 10; spacing: 4; x: 4; y: 4
+            Repeater {
+                model: 100
+                Quilt.StyledRectangle {
+                    width: 60; height: 24
+                    Quilt.Element.type: "Framed"
+                    Text { anchors.centerIn: parent; text: "Label"; font.pixelSize: 11 }
+                }
+            }
+        }
+    )"));
+    lastBatches = 0;
+    render();
+    QTRY_VERIFY(lastBatches > 0);
+    QVERIFY2(lastBatches <= 3, qPrintable(QString::number(lastBatches)));
 }
 
 void tst_MeshRectangle::shadowsAndImagesKeepTheShaderNodes()
