@@ -1,10 +1,14 @@
 // Details of halcyon that real applications showed: cells that keep their
 // padding, whole button titles, a checked button unlike the default one,
-// mirrored arrows and headers, a selection that stands out, and the
-// desktop's own icon names asked for first.
+// mirrored arrows and headers, a selection that stands out, the desktop's
+// own icon names asked for first, and the style's own symbols in the
+// scheme's colours.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QHash>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,11 +18,13 @@
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QStyleOption>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "contrast.h"
 #include "noicontheme.h"
@@ -448,6 +454,99 @@ private Q_SLOTS:
                 }
             }
             QVERIFY(ink);
+        }
+    }
+
+    // Halcyon's own symbols, from the files it installs into the "hicolor"
+    // theme, which no desktop plug-in colours here: a combo box's arrow and
+    // a spin box's arrows stand out from their ground by 3:1 or more in a
+    // light and in a dark scheme, not in the files' one grey.
+    void ownSymbolsFollowScheme_data()
+    {
+        QTest::addColumn<QString>("scheme");
+        QTest::newRow("light") << QString();
+        QTest::newRow("dark") << QStringLiteral(QUILT_TEST_DARK_SCHEME);
+    }
+
+    void ownSymbolsFollowScheme()
+    {
+        QFETCH(QString, scheme);
+        const QString icons = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                     QStringLiteral("icons/hicolor"), QStandardPaths::LocateDirectory);
+        QVERIFY(!icons.isEmpty());
+        QIcon::setThemeSearchPaths({ QFileInfo(icons).path() });
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+        const auto useScheme = [](const QString& path) {
+            qApp->setProperty("VYR_COLOR_SCHEME_PATH", path);
+            QEvent changed(QEvent::ApplicationPaletteChange);
+            QCoreApplication::sendEvent(qApp, &changed);
+        };
+        const auto restore = qScopeGuard([&] {
+            QuiltTest::clearIconTheme();
+            useScheme(QString());
+            QTest::qWait(50);
+        });
+        useScheme(scheme);
+        if (!scheme.isEmpty()) {
+            QTRY_VERIFY(QuiltTest::luminance(QApplication::palette().color(QPalette::Base)) < 0.1);
+        }
+
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* combo = new QComboBox;
+        combo->addItems({ QStringLiteral("One"), QStringLiteral("Two") });
+        auto* spin = new QSpinBox;
+        layout->addWidget(combo);
+        layout->addWidget(spin);
+        window.resize(220, 100);
+        QVERIFY(showAndWait(&window));
+
+        const auto symbolIn = [](QWidget* widget, QStyle::ComplexControl control, QStyle::SubControl part) {
+            QStyleOptionComplex* option = nullptr;
+            QStyleOptionComboBox comboOption;
+            QStyleOptionSpinBox spinOption;
+            if (control == QStyle::CC_ComboBox) {
+                comboOption.initFrom(widget);
+                comboOption.editable = false;
+                comboOption.frame = true;
+                option = &comboOption;
+            } else {
+                spinOption.initFrom(widget);
+                spinOption.buttonSymbols = QAbstractSpinBox::UpDownArrows;
+                spinOption.frame = true;
+                spinOption.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+                option = &spinOption;
+            }
+            // Inside the place, off any frame around it.
+            const QRect rect = widget->style()->subControlRect(control, option, part, widget).adjusted(1, 1, -1, -1);
+            const QImage image = grab(widget);
+            // The ground: the commonest colour of the place; the symbol: the
+            // colour that stands out from it most.
+            QHash<QRgb, int> counts;
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                for (int x = rect.left(); x <= rect.right(); ++x) {
+                    ++counts[image.pixel(x, y)];
+                }
+            }
+            const QRgb ground
+                = std::max_element(counts.cbegin(), counts.cend(), [](int a, int b) { return a < b; }).key();
+            double best = 0;
+            for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+                best = std::max(best, contrast(QColor::fromRgb(it.key()), QColor::fromRgb(ground)));
+            }
+            return std::pair { best, QStringLiteral("%1 on %2").arg(rect.width()).arg(QColor::fromRgb(ground).name()) };
+        };
+        for (const auto& [widget, control, part] :
+             { std::tuple { static_cast<QWidget*>(combo), QStyle::CC_ComboBox, QStyle::SC_ComboBoxArrow },
+               std::tuple { static_cast<QWidget*>(spin), QStyle::CC_SpinBox, QStyle::SC_SpinBoxUp },
+               std::tuple { static_cast<QWidget*>(spin), QStyle::CC_SpinBox, QStyle::SC_SpinBoxDown } }) {
+            const auto [best, ground] = symbolIn(widget, control, part);
+            QVERIFY2(best >= 3.0,
+                     qPrintable(QStringLiteral("%1 %2: %3:1 at most, %4")
+                                    .arg(QLatin1StringView(widget->metaObject()->className()))
+                                    .arg(int(part))
+                                    .arg(best, 0, 'f', 2)
+                                    .arg(ground)));
         }
     }
 
