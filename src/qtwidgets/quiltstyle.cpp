@@ -614,8 +614,9 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
             color = *iconColor;
         }
     }
-    // A symbolic icon that nobody colours takes the element's icon colour,
-    // else its text colour, as the symbols the style draws itself do.
+    // The style's own symbolic icons, where nobody colours them, take the
+    // element's icon colour, else its text colour, as the symbols it draws
+    // itself do.
     QColor symbolTint = color.toQColor();
     bool tintFromText = false;
     if (!symbolTint.isValid() && properties && properties->text()) {
