@@ -579,6 +579,78 @@ private Q_SLOTS:
         }
     }
 
+    // A menu row reads in the menu's direction: right to left the text
+    // stands right of its shortcut, and a submenu's arrow (halcyon's own,
+    // named as it points left to right) sits at the left end, pointing left.
+    void menuRowsFollowDirection_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("left to right") << Qt::LeftToRight;
+        QTest::newRow("right to left") << Qt::RightToLeft;
+    }
+
+    void menuRowsFollowDirection()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        const QString icons = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                     QStringLiteral("icons/hicolor"), QStandardPaths::LocateDirectory);
+        QVERIFY(!icons.isEmpty());
+        QIcon::setThemeSearchPaths({ QFileInfo(icons).path() });
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+        const auto restore = qScopeGuard([] { QuiltTest::clearIconTheme(); });
+
+        QMenu menu;
+        menu.setLayoutDirection(direction);
+        QAction* open = menu.addAction(QStringLiteral("Open"));
+        open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+        open->setShortcutVisibleInContextMenu(true);
+        QMenu* recent = menu.addMenu(QStringLiteral("Recent"));
+        recent->addAction(QStringLiteral("One"));
+        QVERIFY(showAndWait(&menu));
+        recorder()->texts.clear();
+        recorder()->pixmaps.clear();
+        const QImage image = grab(&menu);
+
+        QRect text;
+        QRect shortcut;
+        for (const auto& drawn : std::as_const(recorder()->texts)) {
+            if (drawn.text == QLatin1StringView("Open")) {
+                text = drawn.rect;
+            } else if (drawn.text == QLatin1StringView("Ctrl+O")) {
+                shortcut = drawn.rect;
+            }
+        }
+        QVERIFY(!text.isNull() && !shortcut.isNull());
+        const QRect row = menu.actionGeometry(recent->menuAction());
+        QRect arrow;
+        for (const QRect& drawn : std::as_const(recorder()->pixmaps)) {
+            if (row.contains(drawn.center())) {
+                arrow = drawn;
+            }
+        }
+        QVERIFY2(!arrow.isNull(), "no arrow drawn");
+        const bool rightToLeft = direction == Qt::RightToLeft;
+        QCOMPARE(text.center().x() > shortcut.center().x(), rightToLeft);
+        QCOMPARE(arrow.center().x() < menu.width() / 2, rightToLeft);
+
+        // The tip is the arrow's narrow end: fewer inked pixels in its
+        // column than in the column of the base.
+        const QColor ground = image.pixelColor(arrow.topLeft());
+        const auto inkHeight = [&](int x) {
+            int count = 0;
+            for (int y = arrow.top(); y <= arrow.bottom(); ++y) {
+                count += contrast(image.pixelColor(x, y), ground) >= 1.5 ? 1 : 0;
+            }
+            return count;
+        };
+        const auto [first, last] = inkColumns(image, arrow, ground);
+        QVERIFY2(first >= 0, "no ink in the arrow");
+        const int leftEnd = inkHeight(first);
+        const int rightEnd = inkHeight(last);
+        const QString where = QStringLiteral("%1 px high at the left, %2 at the right").arg(leftEnd).arg(rightEnd);
+        QVERIFY2(rightToLeft ? leftEnd < rightEnd : leftEnd > rightEnd, qPrintable(where));
+    }
+
     // Header labels stand as the section's alignment says, mirrored right to
     // left as the cells below them are.
     void headerLabelFollowsItsAlignment_data()
