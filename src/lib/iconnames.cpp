@@ -11,6 +11,9 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <cstdlib>
+#include <optional>
+
 namespace Quilt
 {
 namespace
@@ -98,6 +101,30 @@ QImage plainPixels(const QIcon& icon)
     return icon.pixmap(QSize(16, 16), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+// Drawn in one colour, as a symbol is, whatever its name says: the style's
+// "window-restore" is one as much as its "window-close-symbolic".
+bool oneColour(const QImage& image)
+{
+    // Edges blend into the ground: only the body's pixels count, and those
+    // within rounding of each other.
+    std::optional<QColor> colour;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.alpha() < 128) {
+                continue;
+            }
+            if (!colour) {
+                colour = pixel;
+            } else if (std::abs(pixel.red() - colour->red()) > 8 || std::abs(pixel.green() - colour->green()) > 8
+                       || std::abs(pixel.blue() - colour->blue()) > 8) {
+                return false;
+            }
+        }
+    }
+    return colour.has_value();
+}
+
 // Whether the icon found is the style's own symbol, the file that Quilt
 // installs into the "hicolor" theme, still in that file's colours: neither
 // the desktop's icon theme has one of its own for the name nor did the
@@ -129,7 +156,9 @@ bool ownSymbolAsFiled(const PlatformPlugin* platform, const Found& found, const 
     const QString file = QStringLiteral("/hicolor/scalable/actions/%1.svg").arg(found.name);
     for (const QString& path : paths) {
         if (QFileInfo::exists(path + file)) {
-            own = plainPixels(found.icon) == plainPixels(QIcon(path + file));
+            const QImage shown = plainPixels(found.icon);
+            own = shown == plainPixels(QIcon(path + file))
+                && (found.name.endsWith(QLatin1StringView("-symbolic")) || oneColour(shown));
             break;
         }
     }
@@ -170,8 +199,7 @@ QIcon platformIconOrTwin(const PlatformPlugin* platform, const QString& name, co
 QIcon platformSymbolOrTwin(const PlatformPlugin* platform, const QString& name, const QColor& color, const QColor& tint)
 {
     Found found = lookupOrTwin(platform, name, color);
-    if (found.icon.isNull() || !tint.isValid() || tint.alpha() == 0
-        || !found.name.endsWith(QLatin1StringView("-symbolic"))) {
+    if (found.icon.isNull() || !tint.isValid() || tint.alpha() == 0) {
         return found.icon;
     }
     if (!ownSymbolAsFiled(platform, found, color)) {

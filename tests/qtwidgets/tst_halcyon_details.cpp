@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QHash>
 #include <QHeaderView>
@@ -458,9 +459,10 @@ private Q_SLOTS:
     }
 
     // Halcyon's own symbols, from the files it installs into the "hicolor"
-    // theme, which no desktop plug-in colours here: a combo box's arrow and
-    // a spin box's arrows stand out from their ground by 3:1 or more in a
-    // light and in a dark scheme, not in the files' one grey.
+    // theme, which no desktop plug-in colours here: a combo box's arrow, a
+    // spin box's arrows and a dock widget's float button stand out from
+    // their ground by 3:1 or more in a light and in a dark scheme, not in
+    // the files' one grey.
     void ownSymbolsFollowScheme_data()
     {
         QTest::addColumn<QString>("scheme");
@@ -548,6 +550,30 @@ private Q_SLOTS:
                                     .arg(best, 0, 'f', 2)
                                     .arg(ground)));
         }
+
+        // A dock widget's float button, a symbol of one colour whose name
+        // does not say so, on the window's colour.
+        QDockWidget dock(QStringLiteral("Dock"));
+        QStyleOptionDockWidget dockOption;
+        dockOption.initFrom(&dock);
+        dockOption.floatable = true;
+        const QImage floatIcon = dock.style()
+                                     ->standardIcon(QStyle::SP_TitleBarNormalButton, &dockOption, &dock)
+                                     .pixmap(QSize(16, 16), 1.0)
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_ARGB32);
+        const QColor surface = QApplication::palette().color(QPalette::Window);
+        double best = 0;
+        for (int y = 0; y < floatIcon.height(); ++y) {
+            for (int x = 0; x < floatIcon.width(); ++x) {
+                const QColor ink = floatIcon.pixelColor(x, y);
+                if (ink.alpha() == 255) {
+                    best = std::max(best, contrast(ink, surface));
+                }
+            }
+        }
+        QVERIFY2(best >= 3.0,
+                 qPrintable(QStringLiteral("float button: %1:1 on %2").arg(best, 0, 'f', 2).arg(surface.name())));
     }
 
     // Right to left, a push button's menu arrow stands at its left end.
