@@ -593,7 +593,9 @@ private Q_SLOTS:
             Pane {
                 Column {
                     spacing: 10
-                    ComboBox { objectName: "combo"; model: ["One", "Two"] }
+                    // The test's environment hides the installed default
+                    // sheet that shows every indicator.
+                    ComboBox { objectName: "combo"; model: ["One", "Two"]; indicator.visible: true }
                     SpinBox { objectName: "spin"; value: 5 }
                 }
             })");
