@@ -129,26 +129,26 @@ bool oneColour(const QImage& image)
 // installs into the "hicolor" theme, still in that file's colours: neither
 // the desktop's icon theme has one of its own for the name nor did the
 // platform colour it. A theme's own symbols are the theme's business.
-// Decided once per name and colour while the platform and the icon theme
-// stay.
+// Decided once per name, colour and platform while the icon theme stays.
 bool ownSymbolAsFiled(const PlatformPlugin* platform, const Found& found, const QColor& color)
 {
+    // Asked of the platform and, for a style that names no icon, of the
+    // icon theme alone: both kinds of answer are kept side by side.
+    using Key = std::pair<QString, std::pair<QRgb, quintptr>>;
     static QMutex mutex;
-    static QHash<std::pair<QString, QRgb>, bool> known;
-    static const PlatformPlugin* knownPlatform = nullptr;
+    static QHash<Key, bool> known;
     static QString knownTheme;
     static QStringList knownPaths;
 
     const QMutexLocker lock(&mutex);
     const QString theme = QIcon::themeName();
     const QStringList paths = QIcon::themeSearchPaths();
-    if (platform != knownPlatform || theme != knownTheme || paths != knownPaths || known.size() > 256) {
+    if (theme != knownTheme || paths != knownPaths || known.size() > 256) {
         known.clear();
-        knownPlatform = platform;
         knownTheme = theme;
         knownPaths = paths;
     }
-    const std::pair<QString, QRgb> key { found.name, color.isValid() ? color.rgba() : 0 };
+    const Key key { found.name, { color.isValid() ? color.rgba() : 0, quintptr(platform) } };
     if (const auto entry = known.constFind(key); entry != known.constEnd()) {
         return *entry;
     }
