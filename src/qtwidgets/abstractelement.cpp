@@ -3,6 +3,7 @@
 #include "conversions.h"
 #include "elementnames.h"
 #include "quiltstyle.h"
+#include "resolvedcolors.h"
 #include "styledrectpainter.h"
 #include "widgetfacts.h"
 #include "widgetslogging.h"
@@ -837,7 +838,7 @@ void AbstractElement::drawText(QPainter* painter, const QString& text, const QRe
         = qobject_cast<const QAbstractButton*>(m_widget) ? m_widget->foregroundRole() : QPalette::Text;
     QColor color = palette.brush(palette.currentColorGroup(), role).color();
     if (palette.resolveMask() == 0 && textGroup && textGroup->color() && textGroup->color()->isValid()) {
-        color = textGroup->color()->toQColor();
+        color = resolvedColor(*textGroup->color());
     }
 
     int textFlagsValue = textFlags(properties);
@@ -890,9 +891,23 @@ void AbstractElement::drawSymbol(QPainter* painter, const QIcon& icon, const Sty
     if (!m_valid) {
         return;
     }
+    drawResolvedSymbol(painter, resolveSymbol(icon, properties), properties, rect, fallback);
+}
+
+QIcon AbstractElement::resolveSymbol(const QIcon& icon, const StylePropertyGroup* properties) const
+{
     QIcon resolved = m_style->resolveIcon(properties, icon.name());
     if (resolved.isNull()) {
         resolved = icon;
+    }
+    return resolved;
+}
+
+void AbstractElement::drawResolvedSymbol(QPainter* painter, const QIcon& resolved, const StylePropertyGroup* properties,
+                                         const QRectF& rect, QStyle::PrimitiveElement fallback)
+{
+    if (!m_valid) {
+        return;
     }
     if (resolved.isNull()) {
         drawFallbackSymbol(painter, properties, rect, fallback);
@@ -911,9 +926,9 @@ void AbstractElement::drawFallbackSymbol(QPainter* painter, const StylePropertyG
     const auto* textGroup = properties ? properties->text() : nullptr;
     QColor color;
     if (iconGroup && iconGroup->color()) {
-        color = iconGroup->color()->toQColor();
+        color = resolvedColor(*iconGroup->color());
     } else if (textGroup && textGroup->color()) {
-        color = textGroup->color()->toQColor();
+        color = resolvedColor(*textGroup->color());
     } else {
         color = m_option->palette.color(QPalette::ButtonText);
     }

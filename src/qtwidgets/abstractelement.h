@@ -74,6 +74,11 @@ public:
     virtual bool retarget(const QStyleOption* option, const QWidget* widget);
     // Whether a class's elements may serve as those shared elements.
     static constexpr bool sharesAnswers = false;
+    // Whether they answer sub-element rectangles too: for a class whose
+    // rectangles are asked for while widgets are made and laid out, not on
+    // every paint, where sites taking turns would update the one element
+    // again and again.
+    static constexpr bool sharesRectAnswers = false;
     // Whether the dispatch keeps a class's elements per option rectangle.
     static constexpr bool keptPerPlace = false;
 
@@ -175,6 +180,12 @@ public:
                     QStyle::PrimitiveElement fallback);
     void drawFallbackSymbol(QPainter* painter, const Properties* properties, const QRectF& rect,
                             QStyle::PrimitiveElement symbol) const;
+    // The two halves of drawSymbol(), for an element that paints the same
+    // symbol on every paint and keeps what the first half gives: the icon
+    // that `icon` resolves to (null where none does), and painting it.
+    QIcon resolveSymbol(const QIcon& icon, const Properties* properties) const;
+    void drawResolvedSymbol(QPainter* painter, const QIcon& resolved, const Properties* properties, const QRectF& rect,
+                            QStyle::PrimitiveElement fallback);
     // While the element shows keyboard focus, frames its label (text and
     // icon places) with the style's focus frame: the one mark of focus that
     // a checked indicator cannot hide.

@@ -83,18 +83,26 @@ template<typename E, typename O> int classTag()
     return tag;
 }
 
-// The shared elements that answered the last metric and the last size
-// request, for cachedElement(): a size may ask for a metric on its way.
+// The shared elements that answered the last metric, the last size and the
+// last rectangle request, for cachedElement(): a size may ask for a metric
+// on its way.
 struct LastShared
 {
     RequestSite site;
     std::weak_ptr<AbstractElement> element;
 };
-LastShared s_lastShared[2];
+LastShared s_lastShared[3];
 
 LastShared& lastShared(int kind)
 {
-    return s_lastShared[kind == SizeFromContents ? 1 : 0];
+    switch (kind) {
+    case SizeFromContents:
+        return s_lastShared[1];
+    case SubElementRect:
+        return s_lastShared[2];
+    default:
+        return s_lastShared[0];
+    }
 }
 
 bool sameSite(const RequestSite& a, const RequestSite& b)
@@ -171,7 +179,8 @@ template<typename E, typename O> Element makeElement(const RequestSite& requeste
     }
 
     if constexpr (E::sharesAnswers) {
-        if (site.kind == PixelMetric || site.kind == SizeFromContents) {
+        if (site.kind == PixelMetric || site.kind == SizeFromContents
+            || (E::sharesRectAnswers && site.kind == SubElementRect)) {
             if (Element shared = sharedElement<E>(site, option, style)) {
                 return shared;
             }

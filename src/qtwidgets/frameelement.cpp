@@ -146,7 +146,9 @@ void FrameElement::query()
 {
     m_elements = elementList(m_option, m_widget, {});
     m_properties = queryAndKeep(m_elements, m_propertiesHold);
-    m_layout = layout(m_elements, m_option, m_subElementNames);
+    // Nothing of a frame is laid out: it paints its panel over the whole
+    // rectangle, and frames are measured far more often than painted.
+    m_layout = SubElementLayout();
     // A frame that no rule describes draws nothing at all.
     m_valid = m_properties != nullptr;
 }

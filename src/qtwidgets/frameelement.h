@@ -13,6 +13,9 @@ class FrameElement : public AbstractElement
 public:
     FrameElement(const QStyleOptionFrame* option, QuiltStyle* style, const QWidget* widget);
     static constexpr bool sharesAnswers = true;
+    // A frame's contents are measured whenever a frame is made or restyled:
+    // a combo box's hidden list alone has several frames.
+    static constexpr bool sharesRectAnswers = true;
     bool retarget(const QStyleOption* option, const QWidget* widget) override;
 
     void draw(QPainter* painter, int control, int complex, int primitive) override;

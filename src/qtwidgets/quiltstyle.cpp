@@ -2,6 +2,7 @@
 
 #include "compositing.h"
 #include "iconnames_p.h"
+#include "resolvedcolors.h"
 
 #include "element.h"
 #include "elementcache.h"
@@ -617,12 +618,13 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
     // The style's own symbolic icons, where nobody colours them, take the
     // element's icon colour, else its text colour, as the symbols it draws
     // itself do.
-    QColor symbolTint = color.toQColor();
+    const QColor iconTint = resolvedColor(color);
+    QColor symbolTint = iconTint;
     bool tintFromText = false;
-    if (!symbolTint.isValid() && properties && properties->text()) {
-        if (auto textColor = properties->text()->color()) {
-            symbolTint = textColor->toQColor();
-            tintFromText = symbolTint.isValid();
+    if (!color.isValid() && properties && properties->text()) {
+        if (auto textColor = properties->text()->color(); textColor && textColor->isValid()) {
+            symbolTint = resolvedColor(*textColor);
+            tintFromText = true;
         }
     }
     // Only the text's colour can differ from the one handed to the platform.
@@ -635,7 +637,7 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
         });
     }
 
-    const QColor tint = platform ? color.toQColor() : QColor();
+    const QColor tint = platform ? iconTint : QColor();
     return resolvedIcons().get(name, symbolKey, false, platform.get(),
                                [&] { return Quilt::platformSymbolOrTwin(platform.get(), name, tint, symbolTint); });
 }
@@ -645,11 +647,36 @@ quint64 QuiltStyle::iconEpoch() const
     return resolvedIcons().validate(Quilt::StyleRegistry::instance()->platform().get());
 }
 
+namespace
+{
+// The type depends on the class alone, and every widget polished asks for
+// those of all its ancestors, each through some forty casts. Kept per class,
+// and checked by name, in case a class made at run time leaves its place to
+// another one.
+QString classMemberType(const QObject* object)
+{
+    struct Known
+    {
+        QByteArray className;
+        QString type;
+    };
+    static QHash<const QMetaObject*, Known> known;
+    const QMetaObject* meta = object->metaObject();
+    const char* className = meta->className();
+    if (const auto it = known.constFind(meta); it != known.cend() && it->className == className) {
+        return it->type;
+    }
+    QString type = memberType(object);
+    known.insert(meta, Known { QByteArray(className), type });
+    return type;
+}
+} // namespace
+
 QStringList QuiltStyle::memberListForWidget(const QWidget* widget)
 {
     QStringList members;
     for (const QObject* object = widget; object; object = object->parent()) {
-        QString type = memberType(object);
+        QString type = classMemberType(object);
         if (!type.isEmpty()) {
             members.prepend(std::move(type));
         }

@@ -46,24 +46,27 @@ void ScrollBarElement::update()
 
 void ScrollBarElement::query()
 {
+    // The groove and the handle are placed from the option and the page
+    // step when asked for, never from a layout; the handle is the one
+    // sub-element, so its chain serves as the sub-element chain too. Every
+    // scroll area makes two bars and asks for their extent, which this keeps
+    // cheap.
     m_elements = elementList(m_option, m_widget, {});
     if (!m_elements.isEmpty()) {
         m_properties = queryAndKeep(m_elements, m_propertiesHold);
-        m_layout = layout(m_elements, m_option, m_subElementNames);
     }
+    m_layout = SubElementLayout();
 
-    m_secondaryElements = elementList(m_option, m_widget, { ElementNames::Handle });
-    if (!m_secondaryElements.isEmpty()) {
-        m_secondaryProperties = queryAndKeep(m_secondaryElements, m_secondaryPropertiesHold);
-    }
-
-    m_subElements = elementList(m_option, m_widget, m_subElementNames);
-    if (m_subElements.isEmpty()) {
+    m_secondaryElements = elementList(m_option, m_widget, m_subElementNames);
+    if (m_secondaryElements.isEmpty()) {
         m_valid = false;
         qCWarning(lcQtWidgets) << "Could not find elementlist for this element!";
         return;
     }
-    m_subProperties = queryAndKeep(m_subElements, m_subPropertiesHold);
+    m_secondaryProperties = queryAndKeep(m_secondaryElements, m_secondaryPropertiesHold);
+    m_subElements = m_secondaryElements;
+    m_subProperties = m_secondaryProperties;
+    m_subPropertiesHold = m_secondaryPropertiesHold;
     m_valid = true;
 }
 
@@ -217,4 +220,19 @@ double ScrollBarElement::pixelMetric(QStyle::PixelMetric metric)
 QSizeF ScrollBarElement::sizeFromContents(const QSizeF& contents)
 {
     return contents;
+}
+
+bool ScrollBarElement::retarget(const QStyleOption* option, const QWidget* widget)
+{
+    m_sliderOption = static_cast<const QStyleOptionSlider*>(option);
+    setTarget(option, widget);
+    return true;
+}
+
+bool ScrollBarElement::ownInputs(InputValues& values) const
+{
+    if (m_sliderOption) {
+        values << int(m_sliderOption->orientation);
+    }
+    return true;
 }

@@ -12,6 +12,9 @@ class ScrollBarElement : public AbstractElement
 
 public:
     ScrollBarElement(const QStyleOptionSlider* option, QuiltStyle* style, const QWidget* widget);
+    // Every scroll area makes two bars and asks for their extent.
+    static constexpr bool sharesAnswers = true;
+    bool retarget(const QStyleOption* option, const QWidget* widget) override;
 
     void draw(QPainter* painter, int control, int complex, int primitive) override;
     void query() override;
@@ -24,6 +27,9 @@ public:
     QStringList hints() const override;
     void updateSubElementNames() override;
     QString elementType(const QStyleOption* option) const override;
+
+protected:
+    bool ownInputs(InputValues& values) const override;
 
 private:
     double thickness() const;

@@ -1,5 +1,7 @@
 #include "sizegripelement.h"
 
+#include "resolvedcolors.h"
+
 #include "elementnames.h"
 
 #include "color.h"
@@ -52,7 +54,7 @@ void SizeGripElement::drawGrip(QPainter* painter)
     if (!m_option || !iconGroup || !iconGroup->color()) {
         return;
     }
-    const QColor color = iconGroup->color()->toQColor();
+    const QColor color = resolvedColor(*iconGroup->color());
     const Qt::Corner corner = m_ownOption ? m_ownOption->corner : Qt::BottomRightCorner;
     const QRect r = m_option->rect;
     constexpr int dot = 2;

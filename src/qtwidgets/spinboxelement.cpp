@@ -93,7 +93,16 @@ void SpinBoxElement::drawButtons(QPainter* painter)
 
 void SpinBoxElement::drawStepSymbol(QPainter* painter, const QString& iconName, QStyle::PrimitiveElement fallback)
 {
-    drawSymbol(painter, m_style->resolveIcon(m_properties, iconName), m_properties, QRectF(m_option->rect), fallback);
+    if (!m_valid) {
+        return;
+    }
+    const quint64 epoch = m_style->iconEpoch();
+    if (m_stepSymbol.name != iconName || m_stepSymbol.properties.get() != m_properties || m_stepSymbol.epoch != epoch
+        || m_propertiesHold.get() != m_properties) {
+        m_stepSymbol = { iconName, m_propertiesHold.get() == m_properties ? m_propertiesHold : nullptr, epoch,
+                         resolveSymbol(m_style->resolveIcon(m_properties, iconName), m_properties) };
+    }
+    drawResolvedSymbol(painter, m_stepSymbol.icon, m_properties, QRectF(m_option->rect), fallback);
 }
 
 QRectF SpinBoxElement::subControlRect(QStyle::SubControl control)

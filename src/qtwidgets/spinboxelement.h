@@ -31,6 +31,20 @@ private:
     void drawButtons(QPainter* painter);
     void drawStepSymbol(QPainter* painter, const QString& iconName, QStyle::PrimitiveElement fallback);
 
+    // The symbol this element painted last, as resolved for its name, its
+    // properties and the style's icons then: each paint of a spin box paints
+    // both step buttons, and resolving their icons twice per paint was a
+    // good part of its cost.
+    struct StepSymbol
+    {
+        QString name;
+        // Held, so that no other properties take their address.
+        std::shared_ptr<const Properties> properties;
+        quint64 epoch = 0;
+        QIcon icon;
+    };
+    StepSymbol m_stepSymbol;
+
     const QStyleOptionSpinBox* m_spinBoxOption = nullptr;
     bool m_hasButtons = true;
     bool m_frame = true;

@@ -1,5 +1,7 @@
 #include "styledrectpainter.h"
 
+#include "resolvedcolors.h"
+
 #include "backgroundpropertygroup.h"
 #include "borderpropertygroup.h"
 #include "conversions.h"
@@ -72,7 +74,7 @@ QColor lineColor(const LinePropertyGroup* line)
         return QColor(Qt::transparent);
     }
     const auto color = line->color();
-    return color ? color->toQColor() : QColor(Qt::transparent);
+    return color ? resolvedColor(*color) : QColor(Qt::transparent);
 }
 
 void fillPath(QPainter* painter, const QPainterPath& path, const QColor& color)
@@ -96,7 +98,7 @@ void paintBackgroundImage(QPainter* painter, const QPainterPath& clip, const QRe
     painter->save();
     painter->setClipPath(clip, Qt::ReplaceClip);
     if (image.flags().value_or(ImageFlags()) & ImageFlag::Mask) {
-        const QColor color = image.maskColor() ? image.maskColor()->toQColor() : QColor(Qt::transparent);
+        const QColor color = image.maskColor() ? resolvedColor(*image.maskColor()) : QColor(Qt::transparent);
         if (color.alpha() > 0) {
             // At the image's own size, centred; the mask's set bits in the colour.
             const QImage mask = tintedMask(*entry, color);
@@ -214,7 +216,7 @@ void describeLine(RenderedRectKey& key, int index, const LinePropertyGroup* line
     key.lineSize[index] = line->size().value_or(0.0);
     if (const auto color = line->color()) {
         key.hasColor[index] = true;
-        key.color[index] = color->toQColor().rgba();
+        key.color[index] = resolvedColor(*color).rgba();
     }
 }
 
@@ -254,7 +256,7 @@ bool describeRenderedRect(RenderedRectKey& key, QPainter* painter, const QRectF&
         key.smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
         key.mask = bool(image->flags().value_or(ImageFlags()) & ImageFlag::Mask);
         if (key.mask && image->maskColor()) {
-            key.maskColor = image->maskColor()->toQColor().rgba();
+            key.maskColor = resolvedColor(*image->maskColor()).rgba();
         }
     }
 
@@ -270,7 +272,7 @@ bool describeRenderedRect(RenderedRectKey& key, QPainter* painter, const QRectF&
     if (background) {
         QColor fill = backgroundOverride;
         if (!fill.isValid() && background->color()) {
-            fill = background->color()->toQColor();
+            fill = resolvedColor(*background->color());
         }
         key.hasFill = fill.isValid();
         key.fill = key.hasFill ? fill.rgba() : 0;
@@ -371,7 +373,7 @@ void paintBorderSide(QPainter* painter, const QRectF& rect, BorderPart side, con
         return;
     }
     painter->setPen(Qt::NoPen);
-    painter->setBrush(line->color()->toQColor());
+    painter->setBrush(resolvedColor(*line->color()));
     painter->drawRects(&part, 1);
 }
 
@@ -518,7 +520,7 @@ void paintShape(QPainter* painter, const QRectF& outer, const StylePropertyGroup
 
         QColor fill = backgroundOverride;
         if (!fill.isValid() && background->color()) {
-            fill = background->color()->toQColor();
+            fill = resolvedColor(*background->color());
         }
         if (fill.isValid()) {
             fillPath(painter, path, fill);
@@ -545,7 +547,7 @@ void paintShape(QPainter* painter, const QRectF& outer, const StylePropertyGroup
             }
             ring.setFillRule(Qt::OddEvenFill);
             if (const auto color = border->top()->color()) {
-                fillPath(painter, ring, color->toQColor());
+                fillPath(painter, ring, resolvedColor(*color));
             }
         } else {
             if (border->top()) {

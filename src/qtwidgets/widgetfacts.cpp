@@ -44,18 +44,26 @@ const WidgetFacts* widgetFacts(const QObject* object)
     if (table.size() >= s_sweepAt) {
         sweep(table);
     }
+    // Reading a property by name first searches every property the class
+    // declares, which for a view or a scroll area is most of the cost of a
+    // new widget's first request. These are set as dynamic properties only:
+    // those not among the object's are not read.
+    const QList<QByteArray> dynamic = object->dynamicPropertyNames();
+    const auto read = [&](const char* name) {
+        return dynamic.contains(QByteArrayView(name)) ? object->property(name) : QVariant();
+    };
     WidgetFacts facts;
     facts.guard = object;
     if (object->isWidgetType()) {
         const auto* widget = static_cast<const QWidget*>(object);
-        facts.memberNames = widget->property(MemberListProperty).toStringList();
+        facts.memberNames = read(MemberListProperty).toStringList();
         if (facts.memberNames.isEmpty()) {
             facts.memberNames = QuiltStyle::memberListForWidget(widget);
         }
     }
-    facts.highlightNeutral = object->property(s_highlightNeutralProperty).toBool();
-    facts.forceFrame = object->property(s_forceFrameProperty);
-    facts.bordersSides = object->property(s_bordersSidesProperty);
+    facts.highlightNeutral = read(s_highlightNeutralProperty).toBool();
+    facts.forceFrame = read(s_forceFrameProperty);
+    facts.bordersSides = read(s_bordersSidesProperty);
     return &*table.insert(object, std::move(facts));
 }
 

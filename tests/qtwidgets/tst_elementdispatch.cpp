@@ -1,7 +1,7 @@
 #include <QCommonStyle>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QSlider>
 #include <QStyleOption>
 #include <QTest>
 
@@ -639,32 +639,33 @@ void tst_ElementDispatch::widgetAtADestroyedWidgetsAddress()
 {
     // A widget made where a destroyed one lived, asked with an option at the
     // same (stack) address: the element made for the first widget, which
-    // described the first widget, must not answer for the second.
-    alignas(QScrollBar) unsigned char storage[sizeof(QScrollBar)];
+    // described the first widget, must not answer for the second. (Sliders
+    // keep an element per site for their metrics; scroll bars share one.)
+    alignas(QSlider) unsigned char storage[sizeof(QSlider)];
     QStyle* style = quiltStyle();
     QStyleOptionSlider option;
 
-    auto* horizontal = new (storage) QScrollBar(Qt::Horizontal);
+    auto* horizontal = new (storage) QSlider(Qt::Horizontal);
     option.initFrom(horizontal);
     option.orientation = Qt::Horizontal;
-    style->pixelMetric(QStyle::PM_ScrollBarExtent, &option, horizontal);
-    const auto first = cachedElement(siteOf(PixelMetric, QStyle::PM_ScrollBarExtent, &option, horizontal));
+    style->pixelMetric(QStyle::PM_SliderThickness, &option, horizontal);
+    const auto first = cachedElement(siteOf(PixelMetric, QStyle::PM_SliderThickness, &option, horizontal));
     QVERIFY(first);
-    horizontal->~QScrollBar();
+    horizontal->~QSlider();
 
-    auto* vertical = new (storage) QScrollBar(Qt::Vertical);
+    auto* vertical = new (storage) QSlider(Qt::Vertical);
     QCOMPARE(static_cast<void*>(vertical), static_cast<void*>(horizontal));
     option.initFrom(vertical);
     option.orientation = Qt::Vertical;
-    QVERIFY(!cachedElement(siteOf(PixelMetric, QStyle::PM_ScrollBarExtent, &option, vertical)));
-    style->pixelMetric(QStyle::PM_ScrollBarExtent, &option, vertical);
-    const auto second = cachedElement(siteOf(PixelMetric, QStyle::PM_ScrollBarExtent, &option, vertical));
+    QVERIFY(!cachedElement(siteOf(PixelMetric, QStyle::PM_SliderThickness, &option, vertical)));
+    style->pixelMetric(QStyle::PM_SliderThickness, &option, vertical);
+    const auto second = cachedElement(siteOf(PixelMetric, QStyle::PM_SliderThickness, &option, vertical));
     QVERIFY(second);
     QVERIFY(second != first);
     // The live widget keeps its element.
-    style->pixelMetric(QStyle::PM_ScrollBarExtent, &option, vertical);
-    QCOMPARE(cachedElement(siteOf(PixelMetric, QStyle::PM_ScrollBarExtent, &option, vertical)), second);
-    vertical->~QScrollBar();
+    style->pixelMetric(QStyle::PM_SliderThickness, &option, vertical);
+    QCOMPARE(cachedElement(siteOf(PixelMetric, QStyle::PM_SliderThickness, &option, vertical)), second);
+    vertical->~QSlider();
 }
 
 namespace

@@ -308,6 +308,14 @@ void tst_FrameElements::frameContents()
     option = frameOption(&edit);
     option.rect = QRect(0, 0, 100, 50);
     QCOMPARE(style()->subElementRect(QStyle::SE_FrameContents, &option, &edit), QRect(4, 4, 92, 42));
+
+    // Frames taking turns each get their own answer again.
+    option = frameOption(nullptr);
+    option.rect = QRect(0, 0, 100, 50);
+    QCOMPARE(style()->subElementRect(QStyle::SE_FrameContents, &option, nullptr), QRect(2, 2, 96, 46));
+    option = frameOption(&edit);
+    option.rect = QRect(0, 0, 100, 50);
+    QCOMPARE(style()->subElementRect(QStyle::SE_FrameContents, &option, &edit), QRect(4, 4, 92, 42));
 }
 
 void tst_FrameElements::focusRect()

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStyleOption>
 #include <QTabBar>
@@ -776,14 +777,20 @@ private Q_SLOTS:
         QWidget window;
         auto* button = new QPushButton(QStringLiteral("Button"), &window);
         auto* field = new QLineEdit(&window);
+        // Painted from colours and step symbols that the style keeps between
+        // paints: they must not outlive the scheme.
+        auto* spin = new QSpinBox(&window);
         button->setGeometry(10, 10, 120, 32);
         field->setGeometry(10, 50, 160, 32);
-        window.resize(200, 100);
+        spin->setGeometry(10, 90, 100, 32);
+        window.resize(200, 130);
         QVERIFY(QuiltWidgetTest::showAndWait(&window));
         const QPoint face(6, 16);
         const QPoint fieldGround(field->width() - 8, 16);
+        const QPoint spinGround(3, 16);
         QUILT_COMPARE_COLOR(QuiltWidgetTest::colorAt(button->grab().toImage(), face), QColor(0xfc, 0xfc, 0xfc));
         QUILT_COMPARE_COLOR(QuiltWidgetTest::colorAt(field->grab().toImage(), fieldGround), QColor(0xfc, 0xfc, 0xfc));
+        QUILT_COMPARE_COLOR(QuiltWidgetTest::colorAt(spin->grab().toImage(), spinGround), QColor(0xfc, 0xfc, 0xfc));
 
         QFile dark(DarkScheme);
         QVERIFY(dark.open(QIODevice::ReadOnly));
@@ -793,6 +800,7 @@ private Q_SLOTS:
             QuiltWidgetTest::colorAt(QuiltWidgetTest::grabImage(&window), button->geometry().topLeft() + face),
             QColor(0x29, 0x2c, 0x30)));
         QUILT_COMPARE_COLOR(QuiltWidgetTest::colorAt(field->grab().toImage(), fieldGround), QColor(0x14, 0x16, 0x18));
+        QUILT_COMPARE_COLOR(QuiltWidgetTest::colorAt(spin->grab().toImage(), spinGround), QColor(0x14, 0x16, 0x18));
         QUILT_COMPARE_COLOR(QuiltWidgetTest::colorAt(window.grab().toImage(), QPoint(190, 90)),
                             QColor(0x20, 0x23, 0x26));
         useScheme(QString());

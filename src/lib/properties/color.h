@@ -88,6 +88,9 @@ public:
     bool operator==(const Color& other) const;
 
     bool isValid() const { return d.data() != nullptr; }
+    // The shared payload: equal for copies of one colour, so a caller can
+    // keep what it resolved from it while it holds a copy.
+    const ColorData* data() const { return d.data(); }
     Type type() const;
 
     // The channels of a colour of kind Rgba; 0 for every other kind. They do
