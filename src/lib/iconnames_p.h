@@ -22,4 +22,12 @@ QUILT_EXPORT QString commonIconName(const QString& name);
 // common names still shows something. Null when neither is found (the
 // caller then draws its own symbol). Without a platform, the icon theme.
 QUILT_EXPORT QIcon platformIconOrTwin(const PlatformPlugin* platform, const QString& name, const QColor& color);
+
+// As platformIconOrTwin; where the icon found is the style's own symbol (the
+// file that Quilt installs into the "hicolor" icon theme, named "-symbolic"
+// or drawn in one colour) and the platform left it in the file's colours, it
+// is drawn as its shape alone in `tint`: the file's fixed grey vanishes on a
+// dark surface. An invalid or transparent tint leaves every icon as found.
+QUILT_EXPORT QIcon platformSymbolOrTwin(const PlatformPlugin* platform, const QString& name, const QColor& color,
+                                        const QColor& tint);
 } // namespace Quilt

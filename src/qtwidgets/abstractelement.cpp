@@ -13,6 +13,7 @@
 #include "stylepropertygroup.h"
 #include "styleregistry.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -829,9 +830,13 @@ void AbstractElement::drawText(QPainter* painter, const QString& text, const QRe
     }
 
     const QPalette& palette = m_option->palette;
-    QColor color = palette.brush(palette.currentColorGroup(), QPalette::Text).color();
-    // A palette with roles set on purpose (by the application) keeps its own
-    // text colour.
+    // A palette with roles set on purpose (by the application, or by a
+    // widget for one paint, as a calendar's navigation bar does) keeps its
+    // own text colour. A button's label is in its own role (ButtonText for a
+    // push or tool button); items and fields take Text.
+    const QPalette::ColorRole role
+        = qobject_cast<const QAbstractButton*>(m_widget) ? m_widget->foregroundRole() : QPalette::Text;
+    QColor color = palette.brush(palette.currentColorGroup(), role).color();
     if (palette.resolveMask() == 0 && textGroup && textGroup->color() && textGroup->color()->isValid()) {
         color = resolvedColor(*textGroup->color());
     }

@@ -5,10 +5,12 @@
 #include "quiltstyle.h"
 #include "styledrectpainter.h"
 
+#include "iconpropertygroup.h"
 #include "stylepropertygroup.h"
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QStyleOption>
 
 #include <algorithm>
@@ -150,6 +152,9 @@ void MenuItemElement::query()
             place->rect = centeredRect(place->rect, icon.width(), icon.height());
         }
     }
+    // Right to left the row reads from the right: the indicator or icon and
+    // the text there, the shortcut and the arrow at the left end.
+    mirrorPlaces();
     m_valid = true;
 
     if (!m_shortcutText.isEmpty()) {
@@ -246,12 +251,28 @@ void MenuItemElement::drawText(QPainter* painter)
 
 void MenuItemElement::drawArrow(QPainter* painter)
 {
-    if (m_hasSubmenu && m_valid) {
-        const bool rightToLeft = m_option->direction == Qt::RightToLeft;
-        drawSymbol(painter, m_arrowIcon, m_arrowProperties ? m_arrowProperties : m_properties,
-                   m_layout.value(ElementNames::Arrow).rect,
-                   rightToLeft ? QStyle::PE_IndicatorArrowLeft : QStyle::PE_IndicatorArrowRight);
+    if (!m_hasSubmenu || !m_valid) {
+        return;
     }
+    const bool rightToLeft = m_option->direction == Qt::RightToLeft;
+    const auto* properties = m_arrowProperties ? m_arrowProperties : m_properties;
+    const QRectF rect = m_layout.value(ElementNames::Arrow).rect;
+    const QStyle::PrimitiveElement fallback
+        = rightToLeft ? QStyle::PE_IndicatorArrowLeft : QStyle::PE_IndicatorArrowRight;
+    // Style sheets name the arrow as it points left to right (one rule
+    // serves the Quick menus too): right to left, a named arrow is drawn
+    // mirrored. Without a name the fallback already points left.
+    const auto* iconGroup = m_arrowProperties ? m_arrowProperties->icon() : nullptr;
+    const bool named = iconGroup && iconGroup->name() && !iconGroup->name()->isEmpty();
+    if (rightToLeft && named && !m_arrowIcon.isNull()) {
+        painter->save();
+        painter->translate(rect.left() + rect.right(), 0);
+        painter->scale(-1, 1);
+        drawSymbol(painter, m_arrowIcon, properties, rect, fallback);
+        painter->restore();
+        return;
+    }
+    drawSymbol(painter, m_arrowIcon, properties, rect, fallback);
 }
 
 QSizeF MenuItemElement::sizeFromContents(const QSizeF& contents)

@@ -15,6 +15,7 @@
 #include "stylepropertygroup.h"
 #include "styleregistry.h"
 #include "stylerule.h"
+#include "textpropertygroup.h"
 #include "widgetfacts.h"
 #include "widgetslogging.h"
 
@@ -561,13 +562,13 @@ public:
     // `themeOnly` for an icon asked of the icon theme alone, which may not
     // be the one the platform gives for the same name.
     template<typename Resolve>
-    QIcon get(const QString& name, QRgb tint, bool themeOnly, const void* platform, Resolve resolve)
+    QIcon get(const QString& name, quint64 tint, bool themeOnly, const void* platform, Resolve resolve)
     {
         validate(platform);
         if (m_icons.size() > 512) {
             m_icons.clear();
         }
-        const Key key { name, quint64(tint) | (themeOnly ? Q_UINT64_C(1) << 32 : 0) };
+        const Key key { name, tint | (themeOnly ? Q_UINT64_C(1) << 32 : 0) };
         if (const auto known = m_icons.constFind(key); known != m_icons.constEnd()) {
             return *known;
         }
@@ -607,12 +608,6 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
     // Without a platform only after the registry's cleanup, while the
     // application goes away: then the icon theme answers.
     const auto platform = Quilt::StyleRegistry::instance()->platform();
-    if (name.isEmpty()) {
-        // Kept under the same platform as the others, or every change from
-        // one kind of request to the other would forget them all.
-        return resolvedIcons().get(fallback, 0, true, platform.get(),
-                                   [&] { return Quilt::platformIconOrTwin(nullptr, fallback, QColor()); });
-    }
 
     Quilt::Color color;
     if (iconGroup) {
@@ -620,9 +615,31 @@ QIcon QuiltStyle::resolveIcon(const Quilt::Properties::StylePropertyGroup* prope
             color = *iconColor;
         }
     }
-    const QColor tint = platform ? resolvedColor(color) : QColor();
-    return resolvedIcons().get(name, tint.isValid() ? tint.rgba() : 0, false, platform.get(),
-                               [&] { return Quilt::platformIconOrTwin(platform.get(), name, tint); });
+    // The style's own symbolic icons, where nobody colours them, take the
+    // element's icon colour, else its text colour, as the symbols it draws
+    // itself do.
+    const QColor iconTint = resolvedColor(color);
+    QColor symbolTint = iconTint;
+    bool tintFromText = false;
+    if (!color.isValid() && properties && properties->text()) {
+        if (auto textColor = properties->text()->color(); textColor && textColor->isValid()) {
+            symbolTint = resolvedColor(*textColor);
+            tintFromText = true;
+        }
+    }
+    // Only the text's colour can differ from the one handed to the platform.
+    const quint64 symbolKey = (symbolTint.isValid() ? symbolTint.rgba() : 0) | quint64(tintFromText) << 33;
+    if (name.isEmpty()) {
+        // Kept under the same platform as the others, or every change from
+        // one kind of request to the other would forget them all.
+        return resolvedIcons().get(fallback, symbolKey, true, platform.get(), [&] {
+            return Quilt::platformSymbolOrTwin(nullptr, fallback, QColor(), symbolTint);
+        });
+    }
+
+    const QColor tint = platform ? iconTint : QColor();
+    return resolvedIcons().get(name, symbolKey, false, platform.get(),
+                               [&] { return Quilt::platformSymbolOrTwin(platform.get(), name, tint, symbolTint); });
 }
 
 quint64 QuiltStyle::iconEpoch() const

@@ -1,10 +1,15 @@
 // Details of halcyon that real applications showed: cells that keep their
 // padding, whole button titles, a checked button unlike the default one,
-// mirrored arrows and headers, a selection that stands out, and the
-// desktop's own icon names asked for first.
+// mirrored arrows and headers, a selection that stands out, the desktop's
+// own icon names asked for first, and the style's own symbols in the
+// scheme's colours.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QHash>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,11 +19,13 @@
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QStyleOption>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "contrast.h"
 #include "noicontheme.h"
@@ -451,6 +458,124 @@ private Q_SLOTS:
         }
     }
 
+    // Halcyon's own symbols, from the files it installs into the "hicolor"
+    // theme, which no desktop plug-in colours here: a combo box's arrow, a
+    // spin box's arrows and a dock widget's float button stand out from
+    // their ground by 3:1 or more in a light and in a dark scheme, not in
+    // the files' one grey.
+    void ownSymbolsFollowScheme_data()
+    {
+        QTest::addColumn<QString>("scheme");
+        QTest::newRow("light") << QString();
+        QTest::newRow("dark") << QStringLiteral(QUILT_TEST_DARK_SCHEME);
+    }
+
+    void ownSymbolsFollowScheme()
+    {
+        QFETCH(QString, scheme);
+        const QString icons = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                     QStringLiteral("icons/hicolor"), QStandardPaths::LocateDirectory);
+        QVERIFY(!icons.isEmpty());
+        QIcon::setThemeSearchPaths({ QFileInfo(icons).path() });
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+        const auto useScheme = [](const QString& path) {
+            qApp->setProperty("VYR_COLOR_SCHEME_PATH", path);
+            QEvent changed(QEvent::ApplicationPaletteChange);
+            QCoreApplication::sendEvent(qApp, &changed);
+        };
+        const auto restore = qScopeGuard([&] {
+            QuiltTest::clearIconTheme();
+            useScheme(QString());
+            QTest::qWait(50);
+        });
+        useScheme(scheme);
+        if (!scheme.isEmpty()) {
+            QTRY_VERIFY(QuiltTest::luminance(QApplication::palette().color(QPalette::Base)) < 0.1);
+        }
+
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* combo = new QComboBox;
+        combo->addItems({ QStringLiteral("One"), QStringLiteral("Two") });
+        auto* spin = new QSpinBox;
+        layout->addWidget(combo);
+        layout->addWidget(spin);
+        window.resize(220, 100);
+        QVERIFY(showAndWait(&window));
+
+        const auto symbolIn = [](QWidget* widget, QStyle::ComplexControl control, QStyle::SubControl part) {
+            QStyleOptionComplex* option = nullptr;
+            QStyleOptionComboBox comboOption;
+            QStyleOptionSpinBox spinOption;
+            if (control == QStyle::CC_ComboBox) {
+                comboOption.initFrom(widget);
+                comboOption.editable = false;
+                comboOption.frame = true;
+                option = &comboOption;
+            } else {
+                spinOption.initFrom(widget);
+                spinOption.buttonSymbols = QAbstractSpinBox::UpDownArrows;
+                spinOption.frame = true;
+                spinOption.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+                option = &spinOption;
+            }
+            // Inside the place, off any frame around it.
+            const QRect rect = widget->style()->subControlRect(control, option, part, widget).adjusted(1, 1, -1, -1);
+            const QImage image = grab(widget);
+            // The ground: the commonest colour of the place; the symbol: the
+            // colour that stands out from it most.
+            QHash<QRgb, int> counts;
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                for (int x = rect.left(); x <= rect.right(); ++x) {
+                    ++counts[image.pixel(x, y)];
+                }
+            }
+            const QRgb ground
+                = std::max_element(counts.cbegin(), counts.cend(), [](int a, int b) { return a < b; }).key();
+            double best = 0;
+            for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+                best = std::max(best, contrast(QColor::fromRgb(it.key()), QColor::fromRgb(ground)));
+            }
+            return std::pair { best, QStringLiteral("%1 on %2").arg(rect.width()).arg(QColor::fromRgb(ground).name()) };
+        };
+        for (const auto& [widget, control, part] :
+             { std::tuple { static_cast<QWidget*>(combo), QStyle::CC_ComboBox, QStyle::SC_ComboBoxArrow },
+               std::tuple { static_cast<QWidget*>(spin), QStyle::CC_SpinBox, QStyle::SC_SpinBoxUp },
+               std::tuple { static_cast<QWidget*>(spin), QStyle::CC_SpinBox, QStyle::SC_SpinBoxDown } }) {
+            const auto [best, ground] = symbolIn(widget, control, part);
+            QVERIFY2(best >= 3.0,
+                     qPrintable(QStringLiteral("%1 %2: %3:1 at most, %4")
+                                    .arg(QLatin1StringView(widget->metaObject()->className()))
+                                    .arg(int(part))
+                                    .arg(best, 0, 'f', 2)
+                                    .arg(ground)));
+        }
+
+        // A dock widget's float button, a symbol of one colour whose name
+        // does not say so, on the window's colour.
+        QDockWidget dock(QStringLiteral("Dock"));
+        QStyleOptionDockWidget dockOption;
+        dockOption.initFrom(&dock);
+        dockOption.floatable = true;
+        const QImage floatIcon = dock.style()
+                                     ->standardIcon(QStyle::SP_TitleBarNormalButton, &dockOption, &dock)
+                                     .pixmap(QSize(16, 16), 1.0)
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_ARGB32);
+        const QColor surface = QApplication::palette().color(QPalette::Window);
+        double best = 0;
+        for (int y = 0; y < floatIcon.height(); ++y) {
+            for (int x = 0; x < floatIcon.width(); ++x) {
+                const QColor ink = floatIcon.pixelColor(x, y);
+                if (ink.alpha() == 255) {
+                    best = std::max(best, contrast(ink, surface));
+                }
+            }
+        }
+        QVERIFY2(best >= 3.0,
+                 qPrintable(QStringLiteral("float button: %1:1 on %2").arg(best, 0, 'f', 2).arg(surface.name())));
+    }
+
     // Right to left, a push button's menu arrow stands at its left end.
     void menuArrowAtTheEnd_data()
     {
@@ -478,6 +603,78 @@ private Q_SLOTS:
         } else {
             QVERIFY2(last < 40, qPrintable(QString::number(last)));
         }
+    }
+
+    // A menu row reads in the menu's direction: right to left the text
+    // stands right of its shortcut, and a submenu's arrow (halcyon's own,
+    // named as it points left to right) sits at the left end, pointing left.
+    void menuRowsFollowDirection_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("left to right") << Qt::LeftToRight;
+        QTest::newRow("right to left") << Qt::RightToLeft;
+    }
+
+    void menuRowsFollowDirection()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        const QString icons = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                     QStringLiteral("icons/hicolor"), QStandardPaths::LocateDirectory);
+        QVERIFY(!icons.isEmpty());
+        QIcon::setThemeSearchPaths({ QFileInfo(icons).path() });
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+        const auto restore = qScopeGuard([] { QuiltTest::clearIconTheme(); });
+
+        QMenu menu;
+        menu.setLayoutDirection(direction);
+        QAction* open = menu.addAction(QStringLiteral("Open"));
+        open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+        open->setShortcutVisibleInContextMenu(true);
+        QMenu* recent = menu.addMenu(QStringLiteral("Recent"));
+        recent->addAction(QStringLiteral("One"));
+        QVERIFY(showAndWait(&menu));
+        recorder()->texts.clear();
+        recorder()->pixmaps.clear();
+        const QImage image = grab(&menu);
+
+        QRect text;
+        QRect shortcut;
+        for (const auto& drawn : std::as_const(recorder()->texts)) {
+            if (drawn.text == QLatin1StringView("Open")) {
+                text = drawn.rect;
+            } else if (drawn.text == QLatin1StringView("Ctrl+O")) {
+                shortcut = drawn.rect;
+            }
+        }
+        QVERIFY(!text.isNull() && !shortcut.isNull());
+        const QRect row = menu.actionGeometry(recent->menuAction());
+        QRect arrow;
+        for (const QRect& drawn : std::as_const(recorder()->pixmaps)) {
+            if (row.contains(drawn.center())) {
+                arrow = drawn;
+            }
+        }
+        QVERIFY2(!arrow.isNull(), "no arrow drawn");
+        const bool rightToLeft = direction == Qt::RightToLeft;
+        QCOMPARE(text.center().x() > shortcut.center().x(), rightToLeft);
+        QCOMPARE(arrow.center().x() < menu.width() / 2, rightToLeft);
+
+        // The tip is the arrow's narrow end: fewer inked pixels in its
+        // column than in the column of the base.
+        const QColor ground = image.pixelColor(arrow.topLeft());
+        const auto inkHeight = [&](int x) {
+            int count = 0;
+            for (int y = arrow.top(); y <= arrow.bottom(); ++y) {
+                count += contrast(image.pixelColor(x, y), ground) >= 1.5 ? 1 : 0;
+            }
+            return count;
+        };
+        const auto [first, last] = inkColumns(image, arrow, ground);
+        QVERIFY2(first >= 0, "no ink in the arrow");
+        const int leftEnd = inkHeight(first);
+        const int rightEnd = inkHeight(last);
+        const QString where = QStringLiteral("%1 px high at the left, %2 at the right").arg(leftEnd).arg(rightEnd);
+        QVERIFY2(rightToLeft ? leftEnd < rightEnd : leftEnd > rightEnd, qPrintable(where));
     }
 
     // Header labels stand as the section's alignment says, mirrored right to

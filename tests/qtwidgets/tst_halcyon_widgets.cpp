@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -894,6 +895,39 @@ private Q_SLOTS:
                                     .arg(text)
                                     .arg(option.fontMetrics.horizontalAdvance(text))
                                     .arg(place.width())));
+        }
+    }
+
+    // The month and year on the calendar's navigation bar read as text
+    // (4.5:1) on the bar, in the colour the calendar gives its buttons there,
+    // not in the text colour of a field.
+    void calendarNavigationReads()
+    {
+        QCalendarWidget calendar;
+        calendar.setSelectedDate(QDate(2026, 12, 10));
+        QVERIFY(showAndWait(&calendar));
+        const QImage image = grab(&calendar);
+        for (const char* name : { "qt_calendar_monthbutton", "qt_calendar_yearbutton" }) {
+            const auto* button = calendar.findChild<QToolButton*>(QLatin1StringView(name));
+            QVERIFY(button);
+            const QRect rect(button->mapTo(&calendar, QPoint(0, 0)), button->size());
+            QHash<QRgb, int> counts;
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                for (int x = rect.left(); x <= rect.right(); ++x) {
+                    ++counts[image.pixel(x, y)];
+                }
+            }
+            const QColor bar = QColor::fromRgb(
+                std::max_element(counts.cbegin(), counts.cend(), [](int a, int b) { return a < b; }).key());
+            double best = 0;
+            for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+                best = std::max(best, contrast(QColor::fromRgb(it.key()), bar));
+            }
+            QVERIFY2(best >= 4.5,
+                     qPrintable(QStringLiteral("%1: %2:1 on %3")
+                                    .arg(QLatin1StringView(name))
+                                    .arg(best, 0, 'f', 2)
+                                    .arg(bar.name())));
         }
     }
 

@@ -330,7 +330,7 @@ void Icon::updatePolish()
     m_lookupPending = false;
     if (m_source.isEmpty() || !QQmlFile::isLocalFile(m_source)) {
         const auto platform = StyleRegistry::instance()->platform();
-        m_icon = platform ? Quilt::platformIconOrTwin(platform.get(), m_name, m_color) : QIcon();
+        m_icon = platform ? Quilt::platformSymbolOrTwin(platform.get(), m_name, m_color, m_color) : QIcon();
     } else {
         m_icon = QIcon(QQmlFile::urlToLocalFileOrQrc(m_source));
     }

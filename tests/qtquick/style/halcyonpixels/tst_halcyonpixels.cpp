@@ -580,6 +580,43 @@ private Q_SLOTS:
         }
     }
 
+    // Halcyon's own arrows of a combo box and a spin box, which no desktop
+    // plug-in colours here, stand out from the control by 3:1 or more in
+    // either scheme, not in their files' one grey.
+    void ownArrowsShow_data() { schemeRows(); }
+
+    void ownArrowsShow()
+    {
+        QFETCH(QString, scheme);
+        useScheme(schemeFile(scheme));
+        QQuickItem* root = show(R"(
+            Pane {
+                Column {
+                    spacing: 10
+                    // The test's environment hides the installed default
+                    // sheet that shows every indicator.
+                    ComboBox { objectName: "combo"; model: ["One", "Two"]; indicator.visible: true }
+                    SpinBox { objectName: "spin"; value: 5 }
+                }
+            })");
+        QVERIFY(root);
+        QQuickItem* spin = itemNamed(root, "spin");
+        QVERIFY(spin);
+        for (const char* which : { "combo", "up", "down" }) {
+            QQuickItem* indicator = which == QByteArrayView("combo")
+                ? itemNamed(root, "combo")->property("indicator").value<QQuickItem*>()
+                : QQmlProperty::read(spin, QString::fromLatin1(which) + QStringLiteral(".indicator"))
+                      .value<QQuickItem*>();
+            QVERIFY(indicator);
+            const QRect box = indicator->mapRectToScene(indicator->boundingRect()).toAlignedRect();
+            QVERIFY(box.width() >= 8 && box.height() >= 8);
+            QTRY_VERIFY2(markIn(m_window->grabWindow(), box).markPixels >= 4,
+                         qPrintable(markIn(m_window->grabWindow(), box).describe()));
+            const Mark arrow = markIn(m_window->grabWindow(), box);
+            QVERIFY2(arrow.contrast() >= 3.0, qPrintable(QString::fromLatin1(which) + u' ' + arrow.describe()));
+        }
+    }
+
     // The band of a list's section, a tool bar as Qt's contact list declares
     // it, stands out from the rows around it.
     void listSectionShowsBand_data() { schemeRows(); }
