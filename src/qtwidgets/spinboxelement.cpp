@@ -5,6 +5,7 @@
 #include "widgetfacts.h"
 #include "widgetslogging.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QStyleOption>
 
@@ -88,8 +89,11 @@ void SpinBoxElement::drawButtons(QPainter* painter)
         return;
     }
     // Under a scale or rotation the image would be resampled where the
-    // symbols themselves are not.
-    if (painter->worldTransform().type() > QTransform::TxTranslate) {
+    // symbols themselves are not; a printer or a vector file keeps drawn
+    // symbols sharp.
+    const QPaintEngine* engine = painter->paintEngine();
+    if (painter->worldTransform().type() > QTransform::TxTranslate || !engine
+        || engine->type() != QPaintEngine::Raster) {
         drawButtonRequests(painter, up, down);
         return;
     }
