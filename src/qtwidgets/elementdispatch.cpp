@@ -53,6 +53,7 @@
 #include <QPointer>
 #include <QStyleOption>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -819,6 +820,47 @@ QIcon symbolIcon(const QuiltStyle* style, QStyle::PrimitiveElement primitive, co
     return icon;
 }
 
+// A text field asks for its side widgets' icon size and margin on every
+// paint, without an option: no element answers those, and the common style
+// derives them from the small icon size, two and three requests deep. What
+// it answered is kept per widget while nothing the small icon size is worked
+// out from (without an option: the widget's facts and window, the style
+// generation) has changed.
+struct KeptFieldMetric
+{
+    const QuiltStyle* style = nullptr;
+    QStyle::PixelMetric metric = QStyle::PM_CustomBase;
+    const QWidget* widget = nullptr;
+    QPointer<const QWidget> guard;
+    const QWidget* window = nullptr;
+    bool enabled = true;
+    quint64 generation = 0;
+    quint64 facts = 0;
+    int value = 0;
+};
+
+int fieldMetric(const QuiltStyle* style, QStyle::PixelMetric metric, const QWidget* widget)
+{
+    // A paint asks for each metric twice; a few widgets may take turns.
+    static std::array<KeptFieldMetric, 8> kept;
+    static std::size_t next = 0;
+    const QWidget* window = widget->window();
+    const bool enabled = widget->isEnabled();
+    const quint64 generation = styleGeneration();
+    const quint64 facts = widgetFactsStamp();
+    for (const KeptFieldMetric& known : kept) {
+        if (known.widget == widget && known.metric == metric && known.style == style && known.guard == widget
+            && known.window == window && known.enabled == enabled && known.generation == generation
+            && known.facts == facts) {
+            return known.value;
+        }
+    }
+    const int value = style->QCommonStyle::pixelMetric(metric, nullptr, widget);
+    kept[next] = { style, metric, widget, widget, window, enabled, generation, facts, value };
+    next = (next + 1) % kept.size();
+    return value;
+}
+
 void antialias(QPainter* painter)
 {
     if (painter) {
@@ -999,6 +1041,9 @@ int pixelMetric(const QuiltStyle* style, QStyle::PixelMetric metric, const QStyl
         QStyleOptionFrame frame;
         frame.initFrom(widget);
         return pixelMetric(style, metric, &frame, widget);
+    }
+    if (!option && widget && (metric == QStyle::PM_LineEditIconSize || metric == QStyle::PM_LineEditIconMargin)) {
+        return fieldMetric(style, metric, widget);
     }
     if (Element element = metricElement(metric, { PixelMetric, int(metric), option, widget, {} }, style)) {
         const AbstractElement::Answering answering(*element);

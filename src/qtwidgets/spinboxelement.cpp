@@ -2,8 +2,11 @@
 
 #include "elementnames.h"
 #include "quiltstyle.h"
+#include "widgetfacts.h"
 #include "widgetslogging.h"
 
+#include <QPaintEngine>
+#include <QPainter>
 #include <QStyleOption>
 
 #include <algorithm>
@@ -79,14 +82,56 @@ void SpinBoxElement::draw(QPainter* painter, int, int complex, int primitive)
 
 void SpinBoxElement::drawButtons(QPainter* painter)
 {
+    const QRect up = subControlRect(QStyle::SC_SpinBoxUp).toRect();
+    const QRect down = subControlRect(QStyle::SC_SpinBoxDown).toRect();
+    const QRect both = up.united(down);
+    if (both.isEmpty()) {
+        return;
+    }
+    // Under a scale or rotation the image would be resampled where the
+    // symbols themselves are not; a printer or a vector file keeps drawn
+    // symbols sharp.
+    const QPaintEngine* engine = painter->paintEngine();
+    if (painter->worldTransform().type() > QTransform::TxTranslate || !engine
+        || engine->type() != QPaintEngine::Raster) {
+        drawButtonRequests(painter, up, down);
+        return;
+    }
+
+    const StepButtons wanted { m_spinBoxOption->buttonSymbols == QAbstractSpinBox::UpDownArrows,
+                               up.size(),
+                               down.size(),
+                               down.topLeft() - up.topLeft(),
+                               int(m_option->state),
+                               m_option->palette.cacheKey(),
+                               int(m_option->direction),
+                               painter->device()->devicePixelRatio(),
+                               m_style->iconEpoch(),
+                               styleGeneration() };
+    if (m_stepButtonsImage.isNull() || !(wanted == m_stepButtons)) {
+        QImage image((QSizeF(both.size()) * wanted.ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(wanted.ratio);
+        image.fill(Qt::transparent);
+        QPainter imagePainter(&image);
+        imagePainter.translate(-both.topLeft());
+        drawButtonRequests(&imagePainter, up, down);
+        imagePainter.end();
+        m_stepButtons = wanted;
+        m_stepButtonsImage = std::move(image);
+    }
+    painter->drawImage(both.topLeft(), m_stepButtonsImage);
+}
+
+void SpinBoxElement::drawButtonRequests(QPainter* painter, const QRect& up, const QRect& down)
+{
     // The buttons are requests of their own, on a copy of the option that
     // carries each button's place.
     const bool arrows = m_spinBoxOption->buttonSymbols == QAbstractSpinBox::UpDownArrows;
     QStyleOptionSpinBox button(*m_spinBoxOption);
-    button.rect = subControlRect(QStyle::SC_SpinBoxUp).toRect();
+    button.rect = up;
     m_style->drawPrimitive(arrows ? QStyle::PE_IndicatorSpinUp : QStyle::PE_IndicatorSpinPlus, &button, painter,
                            nullptr);
-    button.rect = subControlRect(QStyle::SC_SpinBoxDown).toRect();
+    button.rect = down;
     m_style->drawPrimitive(arrows ? QStyle::PE_IndicatorSpinDown : QStyle::PE_IndicatorSpinMinus, &button, painter,
                            nullptr);
 }

@@ -2,6 +2,8 @@
 
 #include "abstractelement.h"
 
+#include <QImage>
+
 class QStyleOptionSpinBox;
 
 // Spin boxes: the panel, the two step buttons stacked at the top right and
@@ -29,6 +31,7 @@ protected:
 
 private:
     void drawButtons(QPainter* painter);
+    void drawButtonRequests(QPainter* painter, const QRect& up, const QRect& down);
     void drawStepSymbol(QPainter* painter, const QString& iconName, QStyle::PrimitiveElement fallback);
 
     // The symbol this element painted last, as resolved for its name, its
@@ -44,6 +47,27 @@ private:
         QIcon icon;
     };
     StepSymbol m_stepSymbol;
+
+    // Both step buttons as they were last painted, in one image: each paint
+    // would otherwise make two symbol requests through the style and blit
+    // two pixmaps. Kept while nothing their drawing reads has changed.
+    struct StepButtons
+    {
+        bool arrows = true;
+        QSize up;
+        QSize down;
+        QPoint downOffset;
+        int state = 0;
+        qint64 palette = 0;
+        int direction = 0;
+        qreal ratio = 0;
+        quint64 iconEpoch = 0;
+        quint64 generation = 0;
+
+        bool operator==(const StepButtons& other) const = default;
+    };
+    StepButtons m_stepButtons;
+    QImage m_stepButtonsImage;
 
     const QStyleOptionSpinBox* m_spinBoxOption = nullptr;
     bool m_hasButtons = true;

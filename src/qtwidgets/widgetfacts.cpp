@@ -12,6 +12,7 @@ constexpr char s_forceFrameProperty[] = "_halcyon_force_frame";
 constexpr char s_bordersSidesProperty[] = "_halcyon_borders_sides";
 
 quint64 s_generation = 1;
+quint64 s_factsStamp = 1;
 
 using FactsTable = QHash<const QObject*, WidgetFacts>;
 
@@ -70,11 +71,18 @@ const WidgetFacts* widgetFacts(const QObject* object)
 void forgetWidgetFacts(const QObject* object)
 {
     factsTable().remove(object);
+    ++s_factsStamp;
 }
 
 void forgetAllWidgetFacts()
 {
     factsTable().clear();
+    ++s_factsStamp;
+}
+
+quint64 widgetFactsStamp()
+{
+    return s_factsStamp;
 }
 
 quint64 styleGeneration()

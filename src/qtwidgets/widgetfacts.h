@@ -31,6 +31,9 @@ struct WidgetFacts
 const WidgetFacts* widgetFacts(const QObject* object);
 void forgetWidgetFacts(const QObject* object);
 void forgetAllWidgetFacts();
+// Changes whenever facts are forgotten: what was worked out from any
+// widget's facts holds while it stays the same.
+quint64 widgetFactsStamp();
 
 // Counts the changes that every element must answer anew for: another
 // application palette, font or layout direction, a window activated or

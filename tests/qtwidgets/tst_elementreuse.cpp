@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPainter>
 #include <QSpinBox>
@@ -45,6 +46,11 @@ ToolBar SpinBox { background-color: #906010; border: 3px solid #102030; }
 ApplicationWindow.inactive SpinBox { background-color: #a0a020; }
 ComboBox { background-color: #ffffff; color: #1060f0; font-size: 22px; font-weight: bold; padding: 0px 4px; }
 ComboBox Indicator { width: 14px; height: 14px; color: #e010e0; layout-alignment-horizontal: end; layout-alignment-vertical: center; }
+SpinBox:hover { icon-name: window-close-symbolic; }
+SpinBox:pressed { icon-name: window-minimize-symbolic; }
+SpinBox:visual-focus { icon-name: no-such-symbol; color: #f0f0f0; }
+SmallIconSize { width: 16px; height: 16px; }
+ToolBar SmallIconSize { width: 24px; height: 24px; }
 )";
 }
 
@@ -98,6 +104,9 @@ private Q_SLOTS:
     void sameOptionObjectChanged();
     void windowActivation();
     void metricsFollowTheirWidget();
+    void stepButtonsFollowTheirOption_data();
+    void stepButtonsFollowTheirOption();
+    void fieldIconMetricsFollowTheirWidget();
 };
 
 using Change = std::function<void(QWidget*)>;
@@ -236,6 +245,144 @@ void tst_ElementReuse::metricsFollowTheirWidget()
     QCOMPARE(frameWidth(&plain), 3);
     QuiltWidgetTest::style()->polish(&plain);
     QCOMPARE(frameWidth(&plain), 1);
+}
+
+using OptionChange = std::function<void(QStyleOptionSpinBox&)>;
+Q_DECLARE_METATYPE(OptionChange)
+
+void tst_ElementReuse::stepButtonsFollowTheirOption_data()
+{
+    QTest::addColumn<OptionChange>("change");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<bool>("looksOther");
+
+    const auto on = [](QStyle::State state) {
+        return OptionChange([state](auto& o) { o.state |= state; });
+    };
+    QTest::newRow("hovered") << on(QStyle::State_MouseOver) << 1.0 << true;
+    QTest::newRow("pressed") << on(QStyle::State_Sunken) << 1.0 << true;
+    QTest::newRow("disabled") << OptionChange([](auto& o) { o.state &= ~QStyle::State_Enabled; }) << 1.0 << true;
+    // The style's own arrows, drawn where no icon resolves.
+    const QStyle::State visualFocus = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+    QTest::newRow("own symbols") << on(visualFocus) << 1.0 << true;
+    QTest::newRow("own symbols, ratio 2") << on(visualFocus) << 2.0 << true;
+    QTest::newRow("ratio 2") << OptionChange([](auto&) { }) << 2.0 << false;
+    QTest::newRow("plus and minus") << OptionChange([](auto& o) { o.buttonSymbols = QAbstractSpinBox::PlusMinus; })
+                                    << 1.0 << true;
+    QTest::newRow("right to left") << OptionChange([](auto& o) { o.direction = Qt::RightToLeft; }) << 1.0 << true;
+    QTest::newRow("taller") << OptionChange([](auto& o) { o.rect.setHeight(40); }) << 1.0 << true;
+    QTest::newRow("palette") << OptionChange([](auto& o) {
+        o.palette.setColor(QPalette::ButtonText, PaletteTextColor);
+        o.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+    }) << 1.0 << true;
+}
+
+// The step buttons are painted from an image kept between paints: after a
+// change of the option object the style was given before, they show what
+// their own requests paint, at the device's ratio.
+void tst_ElementReuse::stepButtonsFollowTheirOption()
+{
+    QFETCH(OptionChange, change);
+    QFETCH(qreal, ratio);
+    QFETCH(bool, looksOther);
+
+    QSpinBox spin;
+    spin.ensurePolished();
+    QStyleOptionSpinBox option = spinOption(&spin);
+    option.rect = QRect(0, 0, 100, 30);
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    QuiltStyle* style = QuiltWidgetTest::style();
+    const auto paint = [&](qreal devicePixelRatio, const std::function<void(QPainter*)>& draw) {
+        QImage image(QSize(100, 40) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(devicePixelRatio);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        draw(&painter);
+        return image;
+    };
+    const auto paintControl = [&](qreal devicePixelRatio) {
+        return paint(devicePixelRatio, [&](QPainter* painter) {
+            style->drawComplexControl(QStyle::CC_SpinBox, &option, painter, &spin);
+        });
+    };
+    // Twice, so that the second paint is served from what the first kept.
+    paintControl(1.0);
+    const QImage before = paintControl(1.0);
+
+    change(option);
+    const QImage after = paintControl(ratio);
+    const bool arrows = option.buttonSymbols == QAbstractSpinBox::UpDownArrows;
+    const QImage expected = paint(ratio, [&](QPainter* painter) {
+        QStyleOptionSpinBox panel(option);
+        panel.buttonSymbols = QAbstractSpinBox::NoButtons;
+        style->drawComplexControl(QStyle::CC_SpinBox, &panel, painter, &spin);
+        QStyleOptionSpinBox button(option);
+        button.rect = style->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, &spin);
+        style->drawPrimitive(arrows ? QStyle::PE_IndicatorSpinUp : QStyle::PE_IndicatorSpinPlus, &button, painter);
+        button.rect = style->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxDown, &spin);
+        style->drawPrimitive(arrows ? QStyle::PE_IndicatorSpinDown : QStyle::PE_IndicatorSpinMinus, &button, painter);
+    });
+    QCOMPARE(after, expected);
+    if (looksOther) {
+        QVERIFY(after.convertToFormat(before.format()).copy(before.rect()) != before);
+    }
+}
+
+// A text field asks for its side widgets' icon metrics without an option on
+// every paint, and is answered from what the last request kept: the answers
+// are still those the common style derives, and follow the widget.
+void tst_ElementReuse::fieldIconMetricsFollowTheirWidget()
+{
+    QuiltStyle* style = QuiltWidgetTest::style();
+    // Empty where the answers are the expected ones.
+    const auto check = [&](const QWidget* field, int iconSize) {
+        const int common = style->QCommonStyle::pixelMetric(QStyle::PM_LineEditIconSize, nullptr, field);
+        const int commonMargin = style->QCommonStyle::pixelMetric(QStyle::PM_LineEditIconMargin, nullptr, field);
+        for (int round = 0; round < 2; ++round) {
+            const int size = style->pixelMetric(QStyle::PM_LineEditIconSize, nullptr, field);
+            const int margin = style->pixelMetric(QStyle::PM_LineEditIconMargin, nullptr, field);
+            if (size != iconSize || common != iconSize || margin != commonMargin) {
+                return QStringLiteral("size %1, common style's %2, expected %3; margin %4, common style's %5")
+                    .arg(size)
+                    .arg(common)
+                    .arg(iconSize)
+                    .arg(margin)
+                    .arg(commonMargin);
+            }
+        }
+        return QString();
+    };
+#define CHECK_FIELD(field, size)                                                                                       \
+    do {                                                                                                               \
+        const QString failure = check(field, size);                                                                    \
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));                                                              \
+    } while (false)
+
+    QToolBar bar;
+    QLineEdit plain;
+    auto* inBar = new QLineEdit(&bar);
+    plain.ensurePolished();
+    inBar->ensurePolished();
+    CHECK_FIELD(&plain, 16);
+    CHECK_FIELD(inBar, 24);
+    CHECK_FIELD(&plain, 16);
+
+    plain.setProperty("_quilt_member_list", QStringList { "ToolBar", "TextField" });
+    CHECK_FIELD(&plain, 24);
+    style->polish(&plain);
+    CHECK_FIELD(&plain, 16);
+
+    plain.setEnabled(false);
+    CHECK_FIELD(&plain, 16);
+
+    // A widget made where a destroyed one was is asked about anew.
+    for (int i = 0; i < 4; ++i) {
+        auto field = std::make_unique<QLineEdit>(i % 2 ? static_cast<QWidget*>(&bar) : nullptr);
+        field->ensurePolished();
+        CHECK_FIELD(field.get(), i % 2 ? 24 : 16);
+    }
+#undef CHECK_FIELD
 }
 
 QUILT_WIDGET_TEST_MAIN(tst_ElementReuse, styleSheet())
