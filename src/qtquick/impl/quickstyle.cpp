@@ -6,6 +6,7 @@
 #include "elementquery.h"
 #include "quickattached_p.h"
 #include "quickelement.h"
+#include "styleapplier_p.h"
 #include "style.h"
 
 namespace Quilt::Quick
@@ -38,6 +39,7 @@ QuickStyle::~QuickStyle()
 {
     // The tree points into the shown result: let go of the tree first.
     m_properties.reset();
+    m_applier.reset();
 }
 
 QuickStyle* QuickStyle::qmlAttachedProperties(QObject* object)
@@ -78,6 +80,9 @@ void QuickStyle::update()
             return;
         }
         show(nullptr);
+        if (m_applier) {
+            m_applier->apply(nullptr);
+        }
     } else if (!query->hasMatches()) {
         // The values stay as they are, but whoever paints from the query
         // learns that it matches nothing now.
@@ -89,6 +94,9 @@ void QuickStyle::update()
         auto result = query->sharedProperties();
         unchanged = result == m_shown && !m_unmatched;
         show(std::move(result));
+        if (m_applier && !unchanged) {
+            m_applier->apply(m_shown.get());
+        }
     }
     m_unmatched = false;
 
@@ -154,6 +162,23 @@ void QuickStyle::setElement(QuickElement* element)
     m_element = element;
     if (m_element) {
         m_element->installEventFilter(this);
+    }
+}
+
+QuickStyle::AppliedValues QuickStyle::applied() const
+{
+    return m_applier ? m_applier->values() : AppliedValues();
+}
+
+void QuickStyle::setApplied(AppliedValues values)
+{
+    if (values == applied() || m_inert || !parent()) {
+        return;
+    }
+    m_applier.reset();
+    if (values) {
+        m_applier = std::make_unique<StyleApplier>(parent(), values, nullptr);
+        m_applier->apply(m_shown.get());
     }
 }
 

@@ -53,18 +53,7 @@ T.ComboBox {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-
-    font: Quilt.Style.properties.text.font
-    spacing: Quilt.Style.properties.layout.spacing
+    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing | Quilt.Style.Font
 
     // A hidden indicator or icon takes neither its width nor a spacing.
     implicitWidth: {

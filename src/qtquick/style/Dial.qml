@@ -17,15 +17,7 @@ T.Dial {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-    font: Quilt.Style.properties.text.font
+    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Font
 
     // A square face, at least 64 wide even in a smaller control, centred on
     // the control.

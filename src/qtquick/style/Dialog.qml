@@ -41,7 +41,7 @@ T.Dialog {
                             implicitFooterHeight > 0 ? sum(implicitFooterHeight, spacing) : 0))
     }
 
-    spacing: Quilt.Style.properties.layout.spacing
+    Quilt.Style.applied: Quilt.Style.Insets | Quilt.Style.Spacing
 
     // Where the style gives none, the template's own padding applies; but
     // not a padding that is no finite number, which the template reports as
@@ -57,11 +57,6 @@ T.Dialog {
     onRightPaddingChanged: if (!Number.isFinite(rightPadding)) rightPadding = 0
     onTopPaddingChanged: if (!Number.isFinite(topPadding)) topPadding = 0
     onBottomPaddingChanged: if (!Number.isFinite(bottomPadding)) bottomPadding = 0
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
 
     // Bound to the dialog's own style: shown in a window of its own, the
     // background no longer finds the dialog among its ancestors.

@@ -32,12 +32,7 @@ T.DialogButtonBox {
                         sum(implicitContentHeight, topPadding, bottomPadding))
     }
 
-    spacing: Quilt.Style.properties.layout.spacing
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Spacing
 
     // The buttons keep their implicit sizes at the box's right end. With a
     // vertical alignment too, the template leaves their heights alone: it

@@ -37,13 +37,9 @@ T.Drawer {
     topPadding: SafeArea.margins.top + (Quilt.Style.properties.layout.padding.top ?? 0)
     bottomPadding: SafeArea.margins.bottom + (Quilt.Style.properties.layout.padding.bottom ?? 0)
 
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    Quilt.Style.applied: Quilt.Style.Insets | Quilt.Style.Spacing
 
     font: Quilt.Style.properties.text.font
-    spacing: Quilt.Style.properties.layout.spacing
 
     // The transitions stay enabled at every animation speed: a drawer whose
     // transition is disabled opens with its position left at 0, outside the

@@ -43,18 +43,7 @@ T.MenuBarItem {
                         sum(implicitIndicatorHeight, topPadding, bottomPadding))
     }
 
-    font: Quilt.Style.properties.text.font
-    spacing: Quilt.Style.properties.layout.spacing
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing | Quilt.Style.Font
 
     // An icon-only item shows nothing: the bar draws no icons.
     contentItem: T.Label {

@@ -28,14 +28,7 @@ T.RangeSlider {
                              second.implicitHandleHeight + topPadding + bottomPadding,
                              !horizontal && implicitBackgroundHeight <= 0 ? 160 : 0)
 
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
 
     first.handle: Quilt.StyledRectangle {
         x: control.leftPadding + (control.horizontal ? control.first.visualPosition * (control.availableWidth - width)

@@ -28,14 +28,7 @@ T.ScrollBar {
                              implicitContentHeight + topPadding + bottomPadding,
                              horizontal ? 0 : implicitBackgroundWidth + leftInset + rightInset)
 
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
 
     // The handle is never shorter than the bar is thick.
     minimumSize: horizontal ? height / width : width / height

@@ -21,17 +21,8 @@ T.SearchField {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
+    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing
 
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-
-    spacing: Quilt.Style.properties.layout.spacing
     font: Quilt.Style.properties.text.font ?? Application.font
 
     Quilt.Positioner.positionItems: [searchIndicator.indicator, contentItem, clearIndicator.indicator]

@@ -42,11 +42,7 @@ T.SwipeDelegate {
     rightPadding: Quilt.Style.properties.layout.padding.right ?? 0
     topPadding: Quilt.Style.properties.layout.padding.top ?? 0
     bottomPadding: Quilt.Style.properties.layout.padding.bottom ?? 0
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-    spacing: Quilt.Style.properties.layout.spacing
+    Quilt.Style.applied: Quilt.Style.Insets | Quilt.Style.Spacing
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width
     icon.height: Quilt.Style.properties.icon.height
@@ -57,7 +53,6 @@ T.SwipeDelegate {
     padding: Math.max(Quilt.Style.properties.layout.padding.left ?? 0,
                       Quilt.Style.properties.layout.padding.right ?? 0)
     clip: true
-
 
     // Swiping moves the content item away from the padding; its icon and
     // text go with it.

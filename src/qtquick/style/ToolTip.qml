@@ -58,10 +58,7 @@ T.ToolTip {
     onTopPaddingChanged: if (!Number.isFinite(topPadding)) topPadding = 0
     onBottomPaddingChanged: if (!Number.isFinite(bottomPadding)) bottomPadding = 0
 
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    Quilt.Style.applied: Quilt.Style.Insets
 
     font: Quilt.Style.properties.text.font
 
