@@ -236,8 +236,11 @@ void QuickElement::update()
     std::swap(d->query, query);
     query.reset();
 
-    if (d->query && d->query->hasMatches()) {
-        detail::attachedObject<QuickStyle>(parent(), true);
+    // A Style that its item's document made before this element existed
+    // follows nobody yet: it follows this element from now on.
+    auto* style = detail::attachedObject<QuickStyle>(parent(), d->query && d->query->hasMatches());
+    if (style && !style->element()) {
+        style->setElement(this);
     }
 
     QuickElementUpdatedEvent event;

@@ -2,12 +2,13 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtQml/QQmlEngine>
+#include <QtQml/QQmlInfo>
 
 #include "elementquery.h"
 #include "quickattached_p.h"
 #include "quickelement.h"
-#include "styleapplier_p.h"
 #include "style.h"
+#include "styleapplier_p.h"
 
 namespace Quilt::Quick
 {
@@ -165,14 +166,50 @@ void QuickStyle::setElement(QuickElement* element)
     }
 }
 
-QuickStyle::AppliedValues QuickStyle::applied() const
+QString QuickStyle::applied() const
+{
+    return m_applied;
+}
+
+void QuickStyle::setApplied(const QString& values)
+{
+    if (values == m_applied) {
+        return;
+    }
+    m_applied = values;
+    // Every control of a kind names the same values: parse each text once.
+    thread_local QString s_lastText;
+    thread_local AppliedValues s_lastValues;
+    if (values != s_lastText) {
+        AppliedValues parsed;
+        const auto words = QStringView(values).split(u' ', Qt::SkipEmptyParts);
+        for (QStringView word : words) {
+            if (word == u"padding") {
+                parsed |= Padding;
+            } else if (word == u"insets") {
+                parsed |= Insets;
+            } else if (word == u"spacing") {
+                parsed |= Spacing;
+            } else if (word == u"font") {
+                parsed |= Font;
+            } else {
+                qmlWarning(this) << "Style.applied: unknown value \"" << word.toString() << '"';
+            }
+        }
+        s_lastText = values;
+        s_lastValues = parsed;
+    }
+    setAppliedValues(s_lastValues);
+}
+
+QuickStyle::AppliedValues QuickStyle::appliedValues() const
 {
     return m_applier ? m_applier->values() : AppliedValues();
 }
 
-void QuickStyle::setApplied(AppliedValues values)
+void QuickStyle::setAppliedValues(AppliedValues values)
 {
-    if (values == applied() || m_inert || !parent()) {
+    if (values == appliedValues() || m_inert || !parent()) {
         return;
     }
     m_applier.reset();

@@ -50,22 +50,25 @@ class QUILT_QUICK_EXPORT QuickStyle : public QQuickAttachedPropertyPropagator
 {
     Q_OBJECT
     Q_PROPERTY(Quilt::Quick::StylePropertyGroupQuick* properties READ properties CONSTANT FINAL)
-    Q_PROPERTY(AppliedValues applied READ applied WRITE setApplied FINAL)
+    Q_PROPERTY(QString applied READ applied WRITE setApplied FINAL)
     QML_NAMED_ELEMENT(Style)
     QML_UNCREATABLE("Attached Property")
     QML_ATTACHED(QuickStyle)
 
 public:
     // The values a Style writes onto its item itself, each time its result
-    // changes, so that the item needs no binding of its own for them.
-    enum AppliedValue {
+    // changes, so that the item needs no binding of its own for them. QML
+    // names them in a string ("padding insets spacing font"): a string is
+    // assigned as it stands, where a combination of flags would need a
+    // binding on every item.
+    enum AppliedValue
+    {
         Padding = 0x1, // leftPadding, rightPadding, topPadding, bottomPadding
         Insets = 0x2, // leftInset, rightInset, topInset, bottomInset
         Spacing = 0x4,
         Font = 0x8,
     };
     Q_DECLARE_FLAGS(AppliedValues, AppliedValue)
-    Q_FLAG(AppliedValues)
 
     QuickStyle(QQmlEngine* engine, QObject* attachee);
     ~QuickStyle() override;
@@ -80,10 +83,12 @@ public:
     Quilt::ElementQuery* query() const;
     QuickElement* element() const;
     void setElement(QuickElement* element);
-    AppliedValues applied() const;
+    QString applied() const;
     // Meant to be chosen once, by the item's own document: a change starts
     // afresh, leaving the values written so far where they are.
-    void setApplied(AppliedValues values);
+    void setApplied(const QString& values);
+    AppliedValues appliedValues() const;
+    void setAppliedValues(AppliedValues values);
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,6 +108,7 @@ private:
     QPointer<QuickElement> m_element;
     QPointer<QQmlEngine> m_engine;
     std::unique_ptr<StyleApplier> m_applier;
+    QString m_applied;
     // What the tree shows. Held here, since the element's query and the
     // result cache may both let go of it while the tree still points into it.
     std::shared_ptr<const Properties::StylePropertyGroup> m_shown;

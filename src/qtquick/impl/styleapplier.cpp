@@ -10,6 +10,7 @@
 #include <QtQuickTemplates2/private/qquickcontrol_p.h>
 #include <QtQuickTemplates2/private/qquickcontrol_p_p.h>
 
+#include <cmath>
 #include <optional>
 
 #include "layoutpropertygroup.h"
@@ -41,8 +42,8 @@ StyleApplier::StyleApplier(QObject* target, QuickStyle::AppliedValues values, QO
     , m_values(values)
 {
     static const char* const names[SlotCount] = {
-        "leftPadding", "rightPadding", "topPadding", "bottomPadding", "leftInset",
-        "rightInset",  "topInset",     "bottomInset", "spacing",      "font",
+        "leftPadding", "rightPadding", "topPadding",  "bottomPadding", "leftInset",
+        "rightInset",  "topInset",     "bottomInset", "spacing",       "font",
     };
     const QMetaObject* meta = m_target->metaObject();
     static const int slot = staticMetaObject.indexOfSlot("targetChanged()");
@@ -101,19 +102,23 @@ void StyleApplier::claimInitialValues()
         }
     }
     const bool shorthandSet[ShorthandCount] = {
-        m_shorthands[Padding] >= 0 && meta->property(m_shorthands[Padding]).read(m_target).toReal() != 0,
-        d ? d->hasHorizontalPadding
-          : m_shorthands[HorizontalPadding] >= 0
-                && meta->property(m_shorthands[HorizontalPadding]).read(m_target).toReal() != 0,
-        d ? d->hasVerticalPadding
-          : m_shorthands[VerticalPadding] >= 0
-                && meta->property(m_shorthands[VerticalPadding]).read(m_target).toReal() != 0,
+        shorthandValue(Padding) != 0,
+        d ? d->hasHorizontalPadding : shorthandValue(HorizontalPadding) != 0,
+        d ? d->hasVerticalPadding : shorthandValue(VerticalPadding) != 0,
     };
     for (int i = 0; i < ShorthandCount; ++i) {
         if (shorthandSet[i]) {
             yield(Shorthand(i));
         }
     }
+}
+
+qreal StyleApplier::shorthandValue(Shorthand shorthand) const
+{
+    if (m_shorthands[shorthand] < 0) {
+        return 0;
+    }
+    return m_target->metaObject()->property(m_shorthands[shorthand]).read(m_target).toReal();
 }
 
 StyleApplier::~StyleApplier() = default;
@@ -128,7 +133,7 @@ void StyleApplier::apply(const StylePropertyGroup* result)
     // A shorthand bound by the application may never have announced a
     // change (its first value can equal the default).
     for (int i = 0; i < ShorthandCount; ++i) {
-        if (m_shorthands[i] >= 0 && hasBinding(m_shorthands[i])) {
+        if (m_shorthands[i] >= 0 && !m_given[i] && hasBinding(m_shorthands[i])) {
             yield(Shorthand(i));
         }
     }
@@ -178,7 +183,7 @@ void StyleApplier::apply(const StylePropertyGroup* result)
 void StyleApplier::update(Slot slot)
 {
     Entry& entry = m_entries[slot];
-    if (entry.property < 0 || entry.owned || entry.yielded) {
+    if (entry.property < 0 || entry.owned || yielded(slot)) {
         return;
     }
     if (hasBinding(entry.property)) {
@@ -208,18 +213,37 @@ void StyleApplier::yield(Shorthand shorthand)
         { LeftPadding, RightPadding, SlotCount, SlotCount },
         { TopPadding, BottomPadding, SlotCount, SlotCount },
     };
+    m_given[shorthand] = true;
     for (Slot slot : sides[shorthand]) {
-        if (slot == SlotCount) {
+        if (slot == SlotCount || m_entries[slot].property < 0) {
             continue;
         }
         Entry& entry = m_entries[slot];
-        if (entry.yielded) {
-            continue;
-        }
-        entry.yielded = true;
-        if (!entry.owned && entry.written.isValid()) {
+        if (!yielded(slot)) {
+            // The shorthand is no finite number: the style's side stays.
+            update(slot);
+        } else if (!entry.owned && entry.written.isValid()) {
             reset(slot);
         }
+    }
+}
+
+bool StyleApplier::yielded(Slot slot) const
+{
+    // A shorthand that is no finite number would lay the side out at NaN or
+    // infinity: the style's side is the sounder one.
+    const auto covers = [&](Shorthand shorthand) {
+        return m_given[shorthand] && std::isfinite(shorthandValue(shorthand));
+    };
+    switch (slot) {
+    case LeftPadding:
+    case RightPadding:
+        return covers(Padding) || covers(HorizontalPadding);
+    case TopPadding:
+    case BottomPadding:
+        return covers(Padding) || covers(VerticalPadding);
+    default:
+        return false;
     }
 }
 

@@ -24,7 +24,7 @@ namespace Quilt::Quick
 // is the application's from then on and never written again. Setting one of
 // the item's shorthands (`padding`, `horizontalPadding`, `verticalPadding`)
 // hands the sides under it to the application, so that they follow the
-// shorthand. Where the item can tell that a value was reset (the controls of
+// shorthand, for as long as it is a finite number. Where the item can tell that a value was reset (the controls of
 // the templates), the style's value comes back.
 class StyleApplier : public QObject
 {
@@ -42,7 +42,8 @@ private Q_SLOTS:
     void targetChanged();
 
 private:
-    enum Slot {
+    enum Slot
+    {
         LeftPadding,
         RightPadding,
         TopPadding,
@@ -55,9 +56,16 @@ private:
         Font,
         SlotCount
     };
-    enum Shorthand { Padding, HorizontalPadding, VerticalPadding, ShorthandCount };
+    enum Shorthand
+    {
+        Padding,
+        HorizontalPadding,
+        VerticalPadding,
+        ShorthandCount
+    };
 
-    struct Entry {
+    struct Entry
+    {
         int property = -1;
         int notify = -1;
         // What the style gives now; invalid when it gives nothing.
@@ -66,12 +74,14 @@ private:
         // when the applier has not written the property, or reset it since.
         QVariant written;
         bool owned = false;
-        bool yielded = false;
     };
 
     void claimInitialValues();
+    qreal shorthandValue(Shorthand shorthand) const;
     void update(Slot slot);
+    // The application gave the shorthand: the sides under it follow it.
     void yield(Shorthand shorthand);
+    bool yielded(Slot slot) const;
     void write(Slot slot, const QVariant& value);
     void reset(Slot slot);
     bool hasBinding(int property) const;
@@ -88,6 +98,7 @@ private:
     std::array<Entry, SlotCount> m_entries;
     std::array<int, ShorthandCount> m_shorthands { -1, -1, -1 };
     std::array<int, ShorthandCount> m_shorthandNotify { -1, -1, -1 };
+    std::array<bool, ShorthandCount> m_given {};
     bool m_writing = false;
 };
 } // namespace Quilt::Quick

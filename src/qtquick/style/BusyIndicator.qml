@@ -12,7 +12,7 @@ T.BusyIndicator {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
+    Quilt.Style.applied: "padding insets"
 
     contentItem: Item {
         implicitWidth: Quilt.Style.properties.layout.width ?? 0

@@ -53,7 +53,7 @@ T.ComboBox {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing | Quilt.Style.Font
+    Quilt.Style.applied: "padding insets spacing font"
 
     // A hidden indicator or icon takes neither its width nor a spacing.
     implicitWidth: {

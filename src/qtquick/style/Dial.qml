@@ -17,7 +17,7 @@ T.Dial {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Font
+    Quilt.Style.applied: "padding insets font"
 
     // A square face, at least 64 wide even in a smaller control, centred on
     // the control.

@@ -41,7 +41,7 @@ T.Dialog {
                             implicitFooterHeight > 0 ? sum(implicitFooterHeight, spacing) : 0))
     }
 
-    Quilt.Style.applied: Quilt.Style.Insets | Quilt.Style.Spacing
+    Quilt.Style.applied: "insets spacing"
 
     // Where the style gives none, the template's own padding applies; but
     // not a padding that is no finite number, which the template reports as

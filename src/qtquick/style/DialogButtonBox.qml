@@ -32,7 +32,7 @@ T.DialogButtonBox {
                         sum(implicitContentHeight, topPadding, bottomPadding))
     }
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Spacing
+    Quilt.Style.applied: "padding spacing"
 
     // The buttons keep their implicit sizes at the box's right end. With a
     // vertical alignment too, the template leaves their heights alone: it

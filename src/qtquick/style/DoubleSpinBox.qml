@@ -19,7 +19,7 @@ T.DoubleSpinBox {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Font
+    Quilt.Style.applied: "padding insets font"
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, Quilt.Positioner.implicitWidth)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, Quilt.Positioner.implicitHeight)

@@ -37,7 +37,7 @@ T.Drawer {
     topPadding: SafeArea.margins.top + (Quilt.Style.properties.layout.padding.top ?? 0)
     bottomPadding: SafeArea.margins.bottom + (Quilt.Style.properties.layout.padding.bottom ?? 0)
 
-    Quilt.Style.applied: Quilt.Style.Insets | Quilt.Style.Spacing
+    Quilt.Style.applied: "insets spacing"
 
     font: Quilt.Style.properties.text.font
 

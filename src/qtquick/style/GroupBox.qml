@@ -23,7 +23,7 @@ T.GroupBox {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing
+    Quilt.Style.applied: "padding insets spacing"
 
     // Sized by the style's "Header" element, not by the title: a longer
     // title is elided.

@@ -8,7 +8,7 @@ T.Label {
     Quilt.Element.type: "Label"
     Quilt.Element.states.enabled: enabled
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
+    Quilt.Style.applied: "padding insets"
 
     font: Quilt.Style.properties.text.font ?? Application.font
     color: Quilt.Style.properties.text.color ?? "black"

@@ -39,7 +39,7 @@ T.Menu {
     topPadding: Quilt.Style.properties.layout.padding.top ?? (Number.isFinite(padding) ? undefined : 0)
     bottomPadding: Quilt.Style.properties.layout.padding.bottom ?? (Number.isFinite(padding) ? undefined : 0)
 
-    Quilt.Style.applied: Quilt.Style.Insets
+    Quilt.Style.applied: "insets"
 
     // A negative margin would misplace the menu.
     margins: 0

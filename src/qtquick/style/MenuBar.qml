@@ -11,7 +11,7 @@ T.MenuBar {
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Font
+    Quilt.Style.applied: "padding font"
 
     delegate: MenuBarItem {}
 

@@ -43,7 +43,7 @@ T.MenuBarItem {
                         sum(implicitIndicatorHeight, topPadding, bottomPadding))
     }
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing | Quilt.Style.Font
+    Quilt.Style.applied: "padding insets spacing font"
 
     // An icon-only item shows nothing: the bar draws no icons.
     contentItem: T.Label {

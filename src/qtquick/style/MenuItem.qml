@@ -39,7 +39,7 @@ T.MenuItem {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing | Quilt.Style.Font
+    Quilt.Style.applied: "padding insets spacing font"
 
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width

@@ -13,7 +13,7 @@ T.MenuSeparator {
 
     hoverEnabled: false
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
+    Quilt.Style.applied: "padding insets"
 
     // The style draws the line as the background; the content item is
     // there for applications that bind to it, as to any control's.

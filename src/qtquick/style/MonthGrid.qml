@@ -11,7 +11,7 @@ T.AbstractMonthGrid {
     implicitHeight: Math.max(background ? background.implicitHeight : 0,
                              (contentItem ? contentItem.implicitHeight : 0) + topPadding + bottomPadding)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing | Quilt.Style.Font
+    Quilt.Style.applied: "padding insets spacing font"
     // The template shares the width among the days less the spacing: a
     // spacing that is no finite number would make every day NaN or
     // infinitely large, and the grid lay itself out again at every polish.

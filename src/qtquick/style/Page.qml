@@ -22,7 +22,7 @@ T.Page {
                              + (implicitHeaderHeight > 0 ? implicitHeaderHeight + spacing : 0)
                              + (implicitFooterHeight > 0 ? implicitFooterHeight + spacing : 0))
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
+    Quilt.Style.applied: "padding insets"
 
     background: Quilt.StyledRectangle {}
 }

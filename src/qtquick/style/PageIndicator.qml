@@ -16,7 +16,7 @@ T.PageIndicator {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing
+    Quilt.Style.applied: "padding insets spacing"
 
     delegate: Quilt.StyledRectangle {
         id: delegate

@@ -14,7 +14,7 @@ T.Pane {
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
+    Quilt.Style.applied: "padding insets"
 
     background: Quilt.StyledRectangle {}
 }

@@ -28,7 +28,7 @@ T.RangeSlider {
                              second.implicitHandleHeight + topPadding + bottomPadding,
                              !horizontal && implicitBackgroundHeight <= 0 ? 160 : 0)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
+    Quilt.Style.applied: "padding insets"
 
     first.handle: Quilt.StyledRectangle {
         x: control.leftPadding + (control.horizontal ? control.first.visualPosition * (control.availableWidth - width)

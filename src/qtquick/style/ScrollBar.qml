@@ -28,7 +28,7 @@ T.ScrollBar {
                              implicitContentHeight + topPadding + bottomPadding,
                              horizontal ? 0 : implicitBackgroundWidth + leftInset + rightInset)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
+    Quilt.Style.applied: "padding insets"
 
     // The handle is never shorter than the bar is thick.
     minimumSize: horizontal ? height / width : width / height

@@ -21,7 +21,7 @@ T.SearchField {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing
+    Quilt.Style.applied: "padding insets spacing"
 
     font: Quilt.Style.properties.text.font ?? Application.font
 

@@ -7,7 +7,7 @@ import org.vyr.quilt.impl as Quilt
 T.SelectionRectangle {
     id: control
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
+    Quilt.Style.applied: "padding insets"
 
     Quilt.Element.type: "SelectionRectangle"
     Quilt.Element.states.hovered: control.hovered

@@ -33,7 +33,7 @@ T.Slider {
                              implicitHandleHeight + topPadding + bottomPadding,
                              !horizontal && implicitBackgroundHeight <= 0 ? 160 : 0)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
+    Quilt.Style.applied: "padding insets"
 
     handle: Quilt.StyledRectangle {
         x: control.leftPadding + (control.horizontal ? control.visualPosition * (control.availableWidth - width)

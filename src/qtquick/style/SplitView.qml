@@ -11,7 +11,7 @@ T.SplitView {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
+    Quilt.Style.applied: "padding insets"
 
     Quilt.Element.type: "SplitView"
     Quilt.Element.states.hovered: control.hovered

@@ -14,7 +14,7 @@ T.StackView {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing
+    Quilt.Style.applied: "padding insets spacing"
 
     Quilt.Element.type: "StackView"
     Quilt.Element.states.hovered: control.hovered

@@ -42,7 +42,7 @@ T.SwipeDelegate {
     rightPadding: Quilt.Style.properties.layout.padding.right ?? 0
     topPadding: Quilt.Style.properties.layout.padding.top ?? 0
     bottomPadding: Quilt.Style.properties.layout.padding.bottom ?? 0
-    Quilt.Style.applied: Quilt.Style.Insets | Quilt.Style.Spacing
+    Quilt.Style.applied: "insets spacing"
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width
     icon.height: Quilt.Style.properties.icon.height

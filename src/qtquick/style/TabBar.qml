@@ -44,7 +44,7 @@ T.TabBar {
                         sum(implicitContentHeight, topPadding, bottomPadding))
     }
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing | Quilt.Style.Font
+    Quilt.Style.applied: "padding insets spacing font"
 
     contentItem: ListView {
         model: control.contentModel

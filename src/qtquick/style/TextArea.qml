@@ -19,7 +19,7 @@ T.TextArea {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
+    Quilt.Style.applied: "padding insets"
 
     implicitWidth: Math.max(contentWidth + leftPadding + rightPadding,
                             implicitBackgroundWidth + leftInset + rightInset,

@@ -17,7 +17,7 @@ T.TextField {
         Quilt.ElementHint { name: "changed"; when: false }
     ]
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets
+    Quilt.Style.applied: "padding insets"
 
     hoverEnabled: Application.styleHints.useHoverEffects
 

@@ -29,7 +29,7 @@ T.ToolBar {
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, contentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, contentHeight + topPadding + bottomPadding)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Font
+    Quilt.Style.applied: "padding insets font"
 
     background: Quilt.StyledRectangle {
         // A header bar moves its window, as a title bar does. The handler

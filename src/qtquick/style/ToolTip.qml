@@ -58,7 +58,7 @@ T.ToolTip {
     onTopPaddingChanged: if (!Number.isFinite(topPadding)) topPadding = 0
     onBottomPaddingChanged: if (!Number.isFinite(bottomPadding)) bottomPadding = 0
 
-    Quilt.Style.applied: Quilt.Style.Insets
+    Quilt.Style.applied: "insets"
 
     font: Quilt.Style.properties.text.font
 

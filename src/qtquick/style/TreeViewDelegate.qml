@@ -24,7 +24,7 @@ T.TreeViewDelegate {
                               ? implicitContentHeight : Math.ceil(fontMetrics.height))
                              + topPadding + bottomPadding)
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing
+    Quilt.Style.applied: "padding insets spacing"
 
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width

@@ -13,7 +13,7 @@ T.Tumbler {
     Quilt.Element.states.visualFocus: visualFocus
     Quilt.Element.states.enabled: enabled
 
-    Quilt.Style.applied: Quilt.Style.Padding | Quilt.Style.Insets | Quilt.Style.Spacing | Quilt.Style.Font
+    Quilt.Style.applied: "padding insets spacing font"
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             implicitContentWidth + leftPadding + rightPadding)

@@ -82,6 +82,9 @@ TestCase {
     function test_applicationValuesWin_data() {
         const rows = [
             { tag: "padding", document: "Button { padding: 20 }", sides: [20, 20, 20, 20] },
+            // No finite number: no side could be laid out with it.
+            { tag: "padding not finite", document: "Button { padding: NaN }", sides: [7, 5, 4, 6],
+              pressedSides: [14, 5, 4, 6] },
             { tag: "horizontal padding", document: "Button { horizontalPadding: 15 }", sides: [15, 15, 4, 6] },
             { tag: "vertical padding", document: "Button { verticalPadding: 15 }", sides: [7, 5, 15, 15],
               pressedSides: [14, 5, 15, 15] },
