@@ -237,9 +237,10 @@ void QuickElement::update()
     query.reset();
 
     // A Style that its item's document made before this element existed
-    // follows nobody yet: it follows this element from now on.
+    // follows nobody, or an enclosing element: its item's own element comes
+    // first.
     auto* style = detail::attachedObject<QuickStyle>(parent(), d->query && d->query->hasMatches());
-    if (style && !style->element()) {
+    if (style && style->element() != this) {
         style->setElement(this);
     }
 

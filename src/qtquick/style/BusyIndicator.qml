@@ -5,14 +5,13 @@ import org.vyr.quilt.impl as Quilt
 T.BusyIndicator {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "BusyIndicator"
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    Quilt.Style.applied: "padding insets"
 
     contentItem: Item {
         implicitWidth: Quilt.Style.properties.layout.width ?? 0

@@ -6,6 +6,7 @@ import "private" as P
 T.Button {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "Button"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -35,7 +36,6 @@ T.Button {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    Quilt.Style.applied: "padding insets spacing font"
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width
     icon.height: Quilt.Style.properties.icon.height

@@ -6,6 +6,7 @@ import "private" as P
 T.CheckBox {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "CheckBox"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -31,7 +32,6 @@ T.CheckBox {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    Quilt.Style.applied: "padding insets spacing font"
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width
     icon.height: Quilt.Style.properties.icon.height

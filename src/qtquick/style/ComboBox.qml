@@ -39,6 +39,7 @@ T.ComboBox {
         }
     }
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "ComboBox"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -52,8 +53,6 @@ T.ComboBox {
     ]
 
     hoverEnabled: Application.styleHints.useHoverEffects
-
-    Quilt.Style.applied: "padding insets spacing font"
 
     // A hidden indicator or icon takes neither its width nor a spacing.
     implicitWidth: {

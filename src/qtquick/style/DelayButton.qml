@@ -6,6 +6,7 @@ import "private" as P
 T.DelayButton {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "DelayButton"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -37,7 +38,6 @@ T.DelayButton {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    Quilt.Style.applied: "padding insets spacing font"
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width
     icon.height: Quilt.Style.properties.icon.height

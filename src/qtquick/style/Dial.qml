@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.Dial {
     id: control
 
+    Quilt.Style.applied: "padding insets font"
     Quilt.Element.type: "Dial"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -16,8 +17,6 @@ T.Dial {
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    Quilt.Style.applied: "padding insets font"
 
     // A square face, at least 64 wide even in a smaller control, centred on
     // the control.

@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.Dialog {
     id: control
 
+    Quilt.Style.applied: "insets spacing"
     Quilt.Element.type: "Dialog"
 
     parent: T.Overlay.overlay
@@ -40,8 +41,6 @@ T.Dialog {
                             implicitHeaderHeight > 0 ? sum(implicitHeaderHeight, spacing) : 0,
                             implicitFooterHeight > 0 ? sum(implicitFooterHeight, spacing) : 0))
     }
-
-    Quilt.Style.applied: "insets spacing"
 
     // Where the style gives none, the template's own padding applies; but
     // not a padding that is no finite number, which the template reports as

@@ -6,6 +6,7 @@ import org.vyr.quilt.impl as Quilt
 T.DialogButtonBox {
     id: control
 
+    Quilt.Style.applied: "padding spacing"
     Quilt.Element.type: "DialogButtonBox"
     Quilt.Element.attributes: Quilt.ElementAttribute {
         name: "position"
@@ -31,8 +32,6 @@ T.DialogButtonBox {
         return Math.max(sum(implicitBackgroundHeight, topInset, bottomInset),
                         sum(implicitContentHeight, topPadding, bottomPadding))
     }
-
-    Quilt.Style.applied: "padding spacing"
 
     // The buttons keep their implicit sizes at the box's right end. With a
     // vertical alignment too, the template leaves their heights alone: it

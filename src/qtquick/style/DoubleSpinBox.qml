@@ -6,6 +6,7 @@ import org.vyr.quilt.impl as Quilt
 T.DoubleSpinBox {
     id: control
 
+    Quilt.Style.applied: "padding insets font"
     Quilt.Element.type: "SpinBox"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -18,8 +19,6 @@ T.DoubleSpinBox {
     ]
 
     hoverEnabled: Application.styleHints.useHoverEffects
-
-    Quilt.Style.applied: "padding insets font"
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, Quilt.Positioner.implicitWidth)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, Quilt.Positioner.implicitHeight)

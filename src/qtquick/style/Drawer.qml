@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.Drawer {
     id: control
 
+    Quilt.Style.applied: "insets spacing"
     Quilt.Element.type: "Drawer"
     Quilt.Element.hints: Quilt.ElementHint {
         name: "modal"
@@ -36,8 +37,6 @@ T.Drawer {
     rightPadding: SafeArea.margins.right + (Quilt.Style.properties.layout.padding.right ?? 0)
     topPadding: SafeArea.margins.top + (Quilt.Style.properties.layout.padding.top ?? 0)
     bottomPadding: SafeArea.margins.bottom + (Quilt.Style.properties.layout.padding.bottom ?? 0)
-
-    Quilt.Style.applied: "insets spacing"
 
     font: Quilt.Style.properties.text.font
 

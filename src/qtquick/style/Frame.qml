@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.Frame {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "Frame"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -13,8 +14,6 @@ T.Frame {
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
-
-    Quilt.Style.applied: "padding insets"
 
     background: Quilt.StyledRectangle {}
 }

@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.GroupBox {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing"
     Quilt.Element.type: "GroupBox"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -22,8 +23,6 @@ T.GroupBox {
                             implicitLabelWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    Quilt.Style.applied: "padding insets spacing"
 
     // Sized by the style's "Header" element, not by the title: a longer
     // title is elided.

@@ -13,6 +13,7 @@ T.ItemDelegate {
         ((control.TableView.view?.alternatingRows ?? false) && typeof row === "number" && row % 2 === 1)
         || (typeof index === "number" && index % 2 === 1 && control.Quilt.StyleHints.useAlternatingColors)
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "ItemDelegate"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -51,7 +52,6 @@ T.ItemDelegate {
     implicitHeight: Math.max(implicitContentHeight + topPadding + bottomPadding,
                              implicitBackgroundHeight + topInset + bottomInset)
 
-    Quilt.Style.applied: "padding insets spacing font"
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width
     icon.height: Quilt.Style.properties.icon.height

@@ -5,10 +5,9 @@ import org.vyr.quilt.impl as Quilt
 T.Label {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "Label"
     Quilt.Element.states.enabled: enabled
-
-    Quilt.Style.applied: "padding insets"
 
     font: Quilt.Style.properties.text.font ?? Application.font
     color: Quilt.Style.properties.text.color ?? "black"

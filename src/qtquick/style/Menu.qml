@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.Menu {
     id: control
 
+    Quilt.Style.applied: "insets"
     Quilt.Element.type: "Menu"
     Quilt.Element.states.activeFocus: activeFocus
     Quilt.Element.states.enabled: enabled
@@ -38,8 +39,6 @@ T.Menu {
     rightPadding: Quilt.Style.properties.layout.padding.right ?? (Number.isFinite(padding) ? undefined : 0)
     topPadding: Quilt.Style.properties.layout.padding.top ?? (Number.isFinite(padding) ? undefined : 0)
     bottomPadding: Quilt.Style.properties.layout.padding.bottom ?? (Number.isFinite(padding) ? undefined : 0)
-
-    Quilt.Style.applied: "insets"
 
     // A negative margin would misplace the menu.
     margins: 0

@@ -6,12 +6,11 @@ T.MenuBar {
     id: control
 
     // Stateless, even when disabled: its items carry their own states.
+    Quilt.Style.applied: "padding font"
     Quilt.Element.type: "MenuBar"
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
-
-    Quilt.Style.applied: "padding font"
 
     delegate: MenuBarItem {}
 

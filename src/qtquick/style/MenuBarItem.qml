@@ -9,6 +9,7 @@ T.MenuBarItem {
     // and open like any other.
     enabled: control.menu?.enabled ?? true
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "MenuBarItem"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -42,8 +43,6 @@ T.MenuBarItem {
                         sum(implicitContentHeight, topPadding, bottomPadding),
                         sum(implicitIndicatorHeight, topPadding, bottomPadding))
     }
-
-    Quilt.Style.applied: "padding insets spacing font"
 
     // An icon-only item shows nothing: the bar draws no icons.
     contentItem: T.Label {

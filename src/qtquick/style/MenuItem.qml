@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.MenuItem {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "MenuItem"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -38,8 +39,6 @@ T.MenuItem {
                             : 0
 
     hoverEnabled: Application.styleHints.useHoverEffects
-
-    Quilt.Style.applied: "padding insets spacing font"
 
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width

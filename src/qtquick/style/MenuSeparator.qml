@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.MenuSeparator {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "MenuSeparator"
     Quilt.Element.states.enabled: enabled
 
@@ -12,8 +13,6 @@ T.MenuSeparator {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
 
     hoverEnabled: false
-
-    Quilt.Style.applied: "padding insets"
 
     // The style draws the line as the background; the content item is
     // there for applications that bind to it, as to any control's.

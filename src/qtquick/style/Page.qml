@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.Page {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "Page"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -21,8 +22,6 @@ T.Page {
                              contentHeight + topPadding + bottomPadding
                              + (implicitHeaderHeight > 0 ? implicitHeaderHeight + spacing : 0)
                              + (implicitFooterHeight > 0 ? implicitFooterHeight + spacing : 0))
-
-    Quilt.Style.applied: "padding insets"
 
     background: Quilt.StyledRectangle {}
 }

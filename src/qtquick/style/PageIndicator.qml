@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.PageIndicator {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing"
     Quilt.Element.type: "PageIndicator"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -15,8 +16,6 @@ T.PageIndicator {
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    Quilt.Style.applied: "padding insets spacing"
 
     delegate: Quilt.StyledRectangle {
         id: delegate

@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.Pane {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "Pane"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -13,8 +14,6 @@ T.Pane {
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
-
-    Quilt.Style.applied: "padding insets"
 
     background: Quilt.StyledRectangle {}
 }

@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.ProgressBar {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "ProgressBar"
     Quilt.Element.states.enabled: enabled
     Quilt.Element.hints: [
@@ -21,8 +22,6 @@ T.ProgressBar {
                             implicitBackgroundWidth <= 0 ? 120 : 0)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    Quilt.Style.applied: "padding insets"
 
     contentItem: Item {
         id: trackContainer

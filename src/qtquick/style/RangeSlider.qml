@@ -6,6 +6,7 @@ import org.vyr.quilt.impl as Quilt
 T.RangeSlider {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "RangeSlider"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -27,8 +28,6 @@ T.RangeSlider {
                              first.implicitHandleHeight + topPadding + bottomPadding,
                              second.implicitHandleHeight + topPadding + bottomPadding,
                              !horizontal && implicitBackgroundHeight <= 0 ? 160 : 0)
-
-    Quilt.Style.applied: "padding insets"
 
     first.handle: Quilt.StyledRectangle {
         x: control.leftPadding + (control.horizontal ? control.first.visualPosition * (control.availableWidth - width)

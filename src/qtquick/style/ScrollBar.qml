@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.ScrollBar {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "ScrollBar"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -27,8 +28,6 @@ T.ScrollBar {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding,
                              horizontal ? 0 : implicitBackgroundWidth + leftInset + rightInset)
-
-    Quilt.Style.applied: "padding insets"
 
     // The handle is never shorter than the bar is thick.
     minimumSize: horizontal ? height / width : width / height

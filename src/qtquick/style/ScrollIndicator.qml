@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.ScrollIndicator {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "ScrollIndicator"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -23,8 +24,6 @@ T.ScrollIndicator {
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    Quilt.Style.applied: "padding insets"
 
     contentItem: Quilt.StyledRectangle {
         visible: control.size < 1.0

@@ -34,12 +34,15 @@ T.ScrollView {
         }
     ]
 
+    // Written once the element completes, not from its first query: the
+    // scroll hints depend on the paddings, and paddings from a query made
+    // before the hints were known chase the hints while the view is made.
+    Quilt.Style.applied: "padding insets"
+
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    Quilt.Style.applied: "padding insets"
 
     background: Quilt.StyledRectangle {}
 

@@ -8,6 +8,7 @@ import "private" as P
 T.SearchField {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing"
     Quilt.Element.type: "SearchField"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -20,8 +21,6 @@ T.SearchField {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, Quilt.Positioner.implicitHeight)
 
     hoverEnabled: Application.styleHints.useHoverEffects
-
-    Quilt.Style.applied: "padding insets spacing"
 
     font: Quilt.Style.properties.text.font ?? Application.font
 

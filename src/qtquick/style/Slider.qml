@@ -8,6 +8,7 @@ import org.vyr.quilt.impl as Quilt
 T.Slider {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "Slider"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -32,8 +33,6 @@ T.Slider {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitHandleHeight + topPadding + bottomPadding,
                              !horizontal && implicitBackgroundHeight <= 0 ? 160 : 0)
-
-    Quilt.Style.applied: "padding insets"
 
     handle: Quilt.StyledRectangle {
         x: control.leftPadding + (control.horizontal ? control.visualPosition * (control.availableWidth - width)

@@ -13,6 +13,7 @@ T.SwipeDelegate {
         ((control.TableView.view?.alternatingRows ?? false) && typeof row === "number" && row % 2 === 1)
         || (typeof index === "number" && index % 2 === 1 && control.Quilt.StyleHints.useAlternatingColors)
 
+    Quilt.Style.applied: "insets spacing"
     Quilt.Element.type: "SwipeDelegate"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -42,7 +43,6 @@ T.SwipeDelegate {
     rightPadding: Quilt.Style.properties.layout.padding.right ?? 0
     topPadding: Quilt.Style.properties.layout.padding.top ?? 0
     bottomPadding: Quilt.Style.properties.layout.padding.bottom ?? 0
-    Quilt.Style.applied: "insets spacing"
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width
     icon.height: Quilt.Style.properties.icon.height

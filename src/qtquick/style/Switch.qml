@@ -6,6 +6,7 @@ import "private" as P
 T.Switch {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing"
     Quilt.Element.type: "Switch"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -21,7 +22,6 @@ T.Switch {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    Quilt.Style.applied: "padding insets spacing"
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width
     icon.height: Quilt.Style.properties.icon.height

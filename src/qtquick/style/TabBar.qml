@@ -7,6 +7,7 @@ import org.vyr.quilt.impl as Quilt
 T.TabBar {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "TabBar"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -43,8 +44,6 @@ T.TabBar {
         return Math.max(sum(implicitBackgroundHeight, topInset, bottomInset),
                         sum(implicitContentHeight, topPadding, bottomPadding))
     }
-
-    Quilt.Style.applied: "padding insets spacing font"
 
     contentItem: ListView {
         model: control.contentModel

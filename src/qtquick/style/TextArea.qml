@@ -6,6 +6,7 @@ import "private" as P
 T.TextArea {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "TextArea"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -18,8 +19,6 @@ T.TextArea {
     ]
 
     hoverEnabled: Application.styleHints.useHoverEffects
-
-    Quilt.Style.applied: "padding insets"
 
     implicitWidth: Math.max(contentWidth + leftPadding + rightPadding,
                             implicitBackgroundWidth + leftInset + rightInset,

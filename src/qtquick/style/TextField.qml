@@ -6,6 +6,7 @@ import "private" as P
 T.TextField {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "TextField"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -16,8 +17,6 @@ T.TextField {
     Quilt.Element.hints: [
         Quilt.ElementHint { name: "changed"; when: false }
     ]
-
-    Quilt.Style.applied: "padding insets"
 
     hoverEnabled: Application.styleHints.useHoverEffects
 

@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.ToolBar {
     id: control
 
+    Quilt.Style.applied: "padding insets font"
     Quilt.Element.type: "ToolBar"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -28,8 +29,6 @@ T.ToolBar {
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, contentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, contentHeight + topPadding + bottomPadding)
-
-    Quilt.Style.applied: "padding insets font"
 
     background: Quilt.StyledRectangle {
         // A header bar moves its window, as a title bar does. The handler

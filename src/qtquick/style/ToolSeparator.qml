@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.ToolSeparator {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "ToolSeparator"
     Quilt.Element.states.enabled: enabled
     Quilt.Element.hints: [
@@ -20,8 +21,6 @@ T.ToolSeparator {
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
-
-    Quilt.Style.applied: "padding insets"
 
     // The style draws the line as the background; the content item is
     // there for applications that bind to it, as to any control's.

@@ -7,13 +7,12 @@ import org.vyr.quilt.impl as Quilt
 T.Tumbler {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "Tumbler"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
     Quilt.Element.states.visualFocus: visualFocus
     Quilt.Element.states.enabled: enabled
-
-    Quilt.Style.applied: "padding insets spacing font"
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             implicitContentWidth + leftPadding + rightPadding)

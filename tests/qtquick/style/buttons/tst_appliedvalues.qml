@@ -66,6 +66,17 @@ TestCase {
             compare(control.spacing, 0)
     }
 
+    // A control inside another takes its own element's values, never the
+    // enclosing control's.
+    function test_nestedControlTakesItsOwnValues() {
+        const delegate = create("ItemDelegate { property alias inner: inner; Button { id: inner } }", "appliedalt")
+        compare(sides(delegate), [11, 9, 8, 10])
+        compare(sides(delegate.inner), [0, 0, 0, 0])
+        delegate.inner.Quilt.Element.elementId = "applied"
+        compare(sides(delegate.inner), [7, 5, 4, 6])
+        compare(sides(delegate), [11, 9, 8, 10])
+    }
+
     function test_valuesFollowTheState() {
         const button = create("Button { text: 'a' }", "applied")
         button.down = true
