@@ -212,10 +212,21 @@ void QuickStyle::setAppliedValues(AppliedValues values)
     if (values == appliedValues() || m_inert || !parent()) {
         return;
     }
-    m_applier.reset();
+    static const int slot = staticMetaObject.indexOfSlot("appliedTargetChanged()");
+    if (m_applier) {
+        m_applier->disconnect(this, slot);
+        m_applier.reset();
+    }
     if (values) {
-        m_applier = std::make_unique<StyleApplier>(parent(), values, nullptr);
+        m_applier = std::make_unique<StyleApplier>(parent(), values, this, slot);
         m_applier->apply(m_shown.get());
+    }
+}
+
+void QuickStyle::appliedTargetChanged()
+{
+    if (m_applier) {
+        m_applier->targetChanged(senderSignalIndex());
     }
 }
 

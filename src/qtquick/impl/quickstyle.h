@@ -98,6 +98,9 @@ public:
 Q_SIGNALS:
     void updated();
 
+private Q_SLOTS:
+    void appliedTargetChanged();
+
 private:
     QuickElement* findElement() const;
     void show(std::shared_ptr<const Properties::StylePropertyGroup> result);

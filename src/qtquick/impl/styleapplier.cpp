@@ -35,50 +35,96 @@ bool sameFont(const QFont& a, const QFont& b)
 }
 } // namespace
 
-StyleApplier::StyleApplier(QObject* target, QuickStyle::AppliedValues values, QObject* parent)
-    : QObject(parent)
-    , m_target(target)
-    , m_control(qobject_cast<QQuickControl*>(target))
-    , m_values(values)
+namespace
 {
-    static const char* const names[SlotCount] = {
+// Where a kind of item keeps the properties written, and their signals.
+struct Indices
+{
+    std::array<int, 10> properties;
+    std::array<int, 10> notifies;
+    std::array<int, 3> shorthands;
+    std::array<int, 3> shorthandNotifies;
+};
+
+Indices lookUp(const QMetaObject* meta)
+{
+    static const char* const names[10] = {
         "leftPadding", "rightPadding", "topPadding",  "bottomPadding", "leftInset",
         "rightInset",  "topInset",     "bottomInset", "spacing",       "font",
     };
-    const QMetaObject* meta = m_target->metaObject();
-    static const int slot = staticMetaObject.indexOfSlot("targetChanged()");
+    static const char* const shorthands[3] = { "padding", "horizontalPadding", "verticalPadding" };
+    Indices indices;
+    for (int i = 0; i < 10; ++i) {
+        indices.properties[i] = meta->indexOfProperty(names[i]);
+        indices.notifies[i]
+            = indices.properties[i] < 0 ? -1 : meta->property(indices.properties[i]).notifySignalIndex();
+    }
+    for (int i = 0; i < 3; ++i) {
+        indices.shorthands[i] = meta->indexOfProperty(shorthands[i]);
+        indices.shorthandNotifies[i]
+            = indices.shorthands[i] < 0 ? -1 : meta->property(indices.shorthands[i]).notifySignalIndex();
+    }
+    return indices;
+}
+} // namespace
+
+StyleApplier::StyleApplier(QObject* target, QuickStyle::AppliedValues values, QObject* receiver, int receiverSlot)
+    : m_target(target)
+    , m_control(qobject_cast<QQuickControl*>(target))
+    , m_values(values)
+{
+    // The controls of the templates declare every one of these properties
+    // in their common base, where no subclass moves them: their indices are
+    // looked up once. Other items are looked up by name.
+    static_assert(SlotCount == 10 && ShorthandCount == 3, "the look-up tables follow the slots");
+    static const Indices controlIndices = lookUp(&QQuickControl::staticMetaObject);
+    const Indices indices = m_control ? controlIndices : lookUp(m_target->metaObject());
     for (int i = 0; i < SlotCount; ++i) {
         const bool wanted = i <= BottomPadding ? values.testFlag(QuickStyle::Padding)
             : i <= BottomInset                 ? values.testFlag(QuickStyle::Insets)
             : i == Spacing                     ? values.testFlag(QuickStyle::Spacing)
                                                : values.testFlag(QuickStyle::Font);
-        if (!wanted) {
+        if (!wanted || indices.properties[i] < 0) {
             continue;
         }
         Entry& entry = m_entries[i];
-        entry.property = meta->indexOfProperty(names[i]);
-        if (entry.property < 0) {
-            continue;
-        }
-        entry.notify = meta->property(entry.property).notifySignalIndex();
+        entry.property = indices.properties[i];
+        entry.notify = indices.notifies[i];
         if (entry.notify >= 0) {
-            QMetaObject::connect(m_target, entry.notify, this, slot);
+            QMetaObject::connect(m_target, entry.notify, receiver, receiverSlot);
         }
     }
     if (values.testFlag(QuickStyle::Padding)) {
-        static const char* const shorthands[ShorthandCount] = { "padding", "horizontalPadding", "verticalPadding" };
         for (int i = 0; i < ShorthandCount; ++i) {
-            m_shorthands[i] = meta->indexOfProperty(shorthands[i]);
-            if (m_shorthands[i] < 0) {
-                continue;
-            }
-            m_shorthandNotify[i] = meta->property(m_shorthands[i]).notifySignalIndex();
+            m_shorthands[i] = indices.shorthands[i];
+            m_shorthandNotify[i] = indices.shorthandNotifies[i];
             if (m_shorthandNotify[i] >= 0) {
-                QMetaObject::connect(m_target, m_shorthandNotify[i], this, slot);
+                QMetaObject::connect(m_target, m_shorthandNotify[i], receiver, receiverSlot);
             }
         }
     }
     claimInitialValues();
+}
+
+StyleApplier::~StyleApplier() = default;
+
+void StyleApplier::disconnect(QObject* receiver, int receiverSlot)
+{
+    for (const Entry& entry : m_entries) {
+        if (entry.notify >= 0) {
+            QMetaObject::disconnect(m_target, entry.notify, receiver, receiverSlot);
+        }
+    }
+    for (int notify : m_shorthandNotify) {
+        if (notify >= 0) {
+            QMetaObject::disconnect(m_target, notify, receiver, receiverSlot);
+        }
+    }
+}
+
+QuickStyle::AppliedValues StyleApplier::values() const
+{
+    return m_values;
 }
 
 void StyleApplier::claimInitialValues()
@@ -119,13 +165,6 @@ qreal StyleApplier::shorthandValue(Shorthand shorthand) const
         return 0;
     }
     return m_target->metaObject()->property(m_shorthands[shorthand]).read(m_target).toReal();
-}
-
-StyleApplier::~StyleApplier() = default;
-
-QuickStyle::AppliedValues StyleApplier::values() const
-{
-    return m_values;
 }
 
 void StyleApplier::apply(const StylePropertyGroup* result)
@@ -326,12 +365,11 @@ bool StyleApplier::setElsewhere(Slot slot) const
     return property.read(m_target) != entry.written;
 }
 
-void StyleApplier::targetChanged()
+void StyleApplier::targetChanged(int signal)
 {
     if (m_writing || QQmlData::wasDeleted(m_target)) {
         return;
     }
-    const int signal = senderSignalIndex();
     for (int i = 0; i < ShorthandCount; ++i) {
         if (signal == m_shorthandNotify[i]) {
             yield(Shorthand(i));

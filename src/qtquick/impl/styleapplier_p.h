@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QtCore/QObject>
 #include <QtCore/QVariant>
 
 #include <array>
@@ -26,20 +25,25 @@ namespace Quilt::Quick
 // hands the sides under it to the application, so that they follow the
 // shorthand, for as long as it is a finite number. Where the item can tell that a value was reset (the controls of
 // the templates), the style's value comes back.
-class StyleApplier : public QObject
+//
+// The item's change signals reach `receiverSlot` of `receiver`, which passes
+// them on to targetChanged().
+class StyleApplier
 {
-    Q_OBJECT
-
 public:
-    StyleApplier(QObject* target, QuickStyle::AppliedValues values, QObject* parent);
-    ~StyleApplier() override;
+    StyleApplier(QObject* target, QuickStyle::AppliedValues values, QObject* receiver, int receiverSlot);
+    ~StyleApplier();
+    Q_DISABLE_COPY_MOVE(StyleApplier)
+
+    // Before the receiver takes another applier for the same item.
+    void disconnect(QObject* receiver, int receiverSlot);
 
     QuickStyle::AppliedValues values() const;
     // Takes the values of a new result; null for none at all.
     void apply(const Properties::StylePropertyGroup* result);
 
-private Q_SLOTS:
-    void targetChanged();
+    // A change signal of the item, by its method index.
+    void targetChanged(int signal);
 
 private:
     enum Slot
