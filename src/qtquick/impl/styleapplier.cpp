@@ -12,6 +12,10 @@
 
 #include <cmath>
 #include <optional>
+#include <typeindex>
+#include <typeinfo>
+#include <utility>
+#include <vector>
 
 #include "layoutpropertygroup.h"
 #include "sizepropertygroup.h"
@@ -46,13 +50,14 @@ struct Indices
     std::array<int, 3> shorthandNotifies;
 };
 
+const char* const names[10] = {
+    "leftPadding", "rightPadding", "topPadding",  "bottomPadding", "leftInset",
+    "rightInset",  "topInset",     "bottomInset", "spacing",       "font",
+};
+const char* const shorthands[3] = { "padding", "horizontalPadding", "verticalPadding" };
+
 Indices lookUp(const QMetaObject* meta)
 {
-    static const char* const names[10] = {
-        "leftPadding", "rightPadding", "topPadding",  "bottomPadding", "leftInset",
-        "rightInset",  "topInset",     "bottomInset", "spacing",       "font",
-    };
-    static const char* const shorthands[3] = { "padding", "horizontalPadding", "verticalPadding" };
     Indices indices;
     for (int i = 0; i < 10; ++i) {
         indices.properties[i] = meta->indexOfProperty(names[i]);
@@ -66,6 +71,38 @@ Indices lookUp(const QMetaObject* meta)
     }
     return indices;
 }
+
+// Whether each index still names its property in `meta`.
+bool holds(const QMetaObject* meta, const Indices& indices)
+{
+    const auto named = [&](const auto& list, const auto& wanted) {
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (list[i] >= 0
+                && (list[i] >= meta->propertyCount() || qstrcmp(meta->property(list[i]).name(), wanted[i]) != 0)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    return named(indices.properties, names) && named(indices.shorthands, shorthands);
+}
+
+// Other items declare them in their C++ class, so every QML type made of
+// that class finds them at the same indices: one look-up per class, checked
+// by name against a type that declares a property of the same name itself.
+Indices lookUpCached(const QObject* target)
+{
+    thread_local std::vector<std::pair<std::type_index, Indices>> cache;
+    const QMetaObject* meta = target->metaObject();
+    const std::type_index type(typeid(*target));
+    for (const auto& [known, indices] : cache) {
+        if (known == type) {
+            return holds(meta, indices) ? indices : lookUp(meta);
+        }
+    }
+    cache.emplace_back(type, lookUp(meta));
+    return cache.back().second;
+}
 } // namespace
 
 StyleApplier::StyleApplier(QObject* target, QuickStyle::AppliedValues values, QObject* receiver, int receiverSlot)
@@ -78,7 +115,7 @@ StyleApplier::StyleApplier(QObject* target, QuickStyle::AppliedValues values, QO
     // looked up once. Other items are looked up by name.
     static_assert(SlotCount == 10 && ShorthandCount == 3, "the look-up tables follow the slots");
     static const Indices controlIndices = lookUp(&QQuickControl::staticMetaObject);
-    const Indices indices = m_control ? controlIndices : lookUp(m_target->metaObject());
+    const Indices indices = m_control ? controlIndices : lookUpCached(m_target);
     for (int i = 0; i < SlotCount; ++i) {
         const bool wanted = i <= BottomPadding ? values.testFlag(QuickStyle::Padding)
             : i <= BottomInset                 ? values.testFlag(QuickStyle::Insets)

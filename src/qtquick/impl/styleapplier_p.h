@@ -23,8 +23,9 @@ namespace Quilt::Quick
 // is the application's from then on and never written again. Setting one of
 // the item's shorthands (`padding`, `horizontalPadding`, `verticalPadding`)
 // hands the sides under it to the application, so that they follow the
-// shorthand, for as long as it is a finite number. Where the item can tell that a value was reset (the controls of
-// the templates), the style's value comes back.
+// shorthand, for as long as it is a finite number. Where the item can tell
+// that a value was reset (the controls of the templates), the style's value
+// comes back.
 //
 // The item's change signals reach `receiverSlot` of `receiver`, which passes
 // them on to targetChanged().
