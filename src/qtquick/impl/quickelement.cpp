@@ -236,8 +236,12 @@ void QuickElement::update()
     std::swap(d->query, query);
     query.reset();
 
-    if (d->query && d->query->hasMatches()) {
-        detail::attachedObject<QuickStyle>(parent(), true);
+    // A Style that its item's document made before this element existed
+    // follows nobody, or an enclosing element: its item's own element comes
+    // first.
+    auto* style = detail::attachedObject<QuickStyle>(parent(), d->query && d->query->hasMatches());
+    if (style && style->element() != this) {
+        style->setElement(this);
     }
 
     QuickElementUpdatedEvent event;

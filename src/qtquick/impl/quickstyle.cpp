@@ -2,11 +2,13 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtQml/QQmlEngine>
+#include <QtQml/QQmlInfo>
 
 #include "elementquery.h"
 #include "quickattached_p.h"
 #include "quickelement.h"
 #include "style.h"
+#include "styleapplier_p.h"
 
 namespace Quilt::Quick
 {
@@ -38,6 +40,7 @@ QuickStyle::~QuickStyle()
 {
     // The tree points into the shown result: let go of the tree first.
     m_properties.reset();
+    m_applier.reset();
 }
 
 QuickStyle* QuickStyle::qmlAttachedProperties(QObject* object)
@@ -78,6 +81,9 @@ void QuickStyle::update()
             return;
         }
         show(nullptr);
+        if (m_applier) {
+            m_applier->apply(nullptr);
+        }
     } else if (!query->hasMatches()) {
         // The values stay as they are, but whoever paints from the query
         // learns that it matches nothing now.
@@ -89,6 +95,9 @@ void QuickStyle::update()
         auto result = query->sharedProperties();
         unchanged = result == m_shown && !m_unmatched;
         show(std::move(result));
+        if (m_applier && !unchanged) {
+            m_applier->apply(m_shown.get());
+        }
     }
     m_unmatched = false;
 
@@ -154,6 +163,70 @@ void QuickStyle::setElement(QuickElement* element)
     m_element = element;
     if (m_element) {
         m_element->installEventFilter(this);
+    }
+}
+
+QString QuickStyle::applied() const
+{
+    return m_applied;
+}
+
+void QuickStyle::setApplied(const QString& values)
+{
+    if (values == m_applied) {
+        return;
+    }
+    m_applied = values;
+    // Every control of a kind names the same values: parse each text once.
+    thread_local QString s_lastText;
+    thread_local AppliedValues s_lastValues;
+    if (values != s_lastText) {
+        AppliedValues parsed;
+        const auto words = QStringView(values).split(u' ', Qt::SkipEmptyParts);
+        for (QStringView word : words) {
+            if (word == u"padding") {
+                parsed |= Padding;
+            } else if (word == u"insets") {
+                parsed |= Insets;
+            } else if (word == u"spacing") {
+                parsed |= Spacing;
+            } else if (word == u"font") {
+                parsed |= Font;
+            } else {
+                qmlWarning(this) << "Style.applied: unknown value \"" << word.toString() << '"';
+            }
+        }
+        s_lastText = values;
+        s_lastValues = parsed;
+    }
+    setAppliedValues(s_lastValues);
+}
+
+QuickStyle::AppliedValues QuickStyle::appliedValues() const
+{
+    return m_applier ? m_applier->values() : AppliedValues();
+}
+
+void QuickStyle::setAppliedValues(AppliedValues values)
+{
+    if (values == appliedValues() || m_inert || !parent()) {
+        return;
+    }
+    static const int slot = staticMetaObject.indexOfSlot("appliedTargetChanged()");
+    if (m_applier) {
+        m_applier->disconnect(this, slot);
+        m_applier.reset();
+    }
+    if (values) {
+        m_applier = std::make_unique<StyleApplier>(parent(), values, this, slot);
+        m_applier->apply(m_shown.get());
+    }
+}
+
+void QuickStyle::appliedTargetChanged()
+{
+    if (m_applier) {
+        m_applier->targetChanged(senderSignalIndex());
     }
 }
 

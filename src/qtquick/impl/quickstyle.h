@@ -20,6 +20,7 @@ class ElementQuery;
 namespace Quilt::Quick
 {
 class QuickElement;
+class StyleApplier;
 
 // Sent by a Style to itself, and passed on to its item, after it took a new
 // result (or found that its element has none).
@@ -49,11 +50,26 @@ class QUILT_QUICK_EXPORT QuickStyle : public QQuickAttachedPropertyPropagator
 {
     Q_OBJECT
     Q_PROPERTY(Quilt::Quick::StylePropertyGroupQuick* properties READ properties CONSTANT FINAL)
+    Q_PROPERTY(QString applied READ applied WRITE setApplied FINAL)
     QML_NAMED_ELEMENT(Style)
     QML_UNCREATABLE("Attached Property")
     QML_ATTACHED(QuickStyle)
 
 public:
+    // The values a Style writes onto its item itself, each time its result
+    // changes, so that the item needs no binding of its own for them. QML
+    // names them in a string ("padding insets spacing font"): a string is
+    // assigned as it stands, where a combination of flags would need a
+    // binding on every item.
+    enum AppliedValue
+    {
+        Padding = 0x1, // leftPadding, rightPadding, topPadding, bottomPadding
+        Insets = 0x2, // leftInset, rightInset, topInset, bottomInset
+        Spacing = 0x4,
+        Font = 0x8,
+    };
+    Q_DECLARE_FLAGS(AppliedValues, AppliedValue)
+
     QuickStyle(QQmlEngine* engine, QObject* attachee);
     ~QuickStyle() override;
 
@@ -67,6 +83,12 @@ public:
     Quilt::ElementQuery* query() const;
     QuickElement* element() const;
     void setElement(QuickElement* element);
+    QString applied() const;
+    // Meant to be chosen once, by the item's own document: a change starts
+    // afresh, leaving the values written so far where they are.
+    void setApplied(const QString& values);
+    AppliedValues appliedValues() const;
+    void setAppliedValues(AppliedValues values);
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,6 +97,9 @@ public:
 
 Q_SIGNALS:
     void updated();
+
+private Q_SLOTS:
+    void appliedTargetChanged();
 
 private:
     QuickElement* findElement() const;
@@ -85,6 +110,8 @@ private:
     mutable std::unique_ptr<StylePropertyGroupQuick> m_properties;
     QPointer<QuickElement> m_element;
     QPointer<QQmlEngine> m_engine;
+    std::unique_ptr<StyleApplier> m_applier;
+    QString m_applied;
     // What the tree shows. Held here, since the element's query and the
     // result cache may both let go of it while the tree still points into it.
     std::shared_ptr<const Properties::StylePropertyGroup> m_shown;
@@ -94,3 +121,5 @@ private:
     bool m_unmatched = false;
 };
 } // namespace Quilt::Quick
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Quilt::Quick::QuickStyle::AppliedValues)

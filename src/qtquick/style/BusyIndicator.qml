@@ -5,21 +5,13 @@ import org.vyr.quilt.impl as Quilt
 T.BusyIndicator {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "BusyIndicator"
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
 
     contentItem: Item {
         implicitWidth: Quilt.Style.properties.layout.width ?? 0

@@ -13,6 +13,7 @@ T.CheckDelegate {
         ((control.TableView.view?.alternatingRows ?? false) && typeof row === "number" && row % 2 === 1)
         || (typeof index === "number" && index % 2 === 1 && control.Quilt.StyleHints.useAlternatingColors)
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "CheckDelegate"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -53,22 +54,11 @@ T.CheckDelegate {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-    spacing: Quilt.Style.properties.layout.spacing
-    font: Quilt.Style.properties.text.font
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width
     icon.height: Quilt.Style.properties.icon.height
     icon.name: Quilt.Style.properties.icon.name
     icon.source: Quilt.Style.properties.icon.source
-
 
     // At least as large as the style's "Indicator", which also sizes it.
     indicator: Quilt.StyledRectangle {

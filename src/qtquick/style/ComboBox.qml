@@ -39,6 +39,7 @@ T.ComboBox {
         }
     }
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "ComboBox"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -52,19 +53,6 @@ T.ComboBox {
     ]
 
     hoverEnabled: Application.styleHints.useHoverEffects
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-
-    font: Quilt.Style.properties.text.font
-    spacing: Quilt.Style.properties.layout.spacing
 
     // A hidden indicator or icon takes neither its width nor a spacing.
     implicitWidth: {

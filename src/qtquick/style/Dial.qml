@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.Dial {
     id: control
 
+    Quilt.Style.applied: "padding insets font"
     Quilt.Element.type: "Dial"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -16,16 +17,6 @@ T.Dial {
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-    font: Quilt.Style.properties.text.font
 
     // A square face, at least 64 wide even in a smaller control, centred on
     // the control.

@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.Dialog {
     id: control
 
+    Quilt.Style.applied: "insets spacing"
     Quilt.Element.type: "Dialog"
 
     parent: T.Overlay.overlay
@@ -41,8 +42,6 @@ T.Dialog {
                             implicitFooterHeight > 0 ? sum(implicitFooterHeight, spacing) : 0))
     }
 
-    spacing: Quilt.Style.properties.layout.spacing
-
     // Where the style gives none, the template's own padding applies; but
     // not a padding that is no finite number, which the template reports as
     // changed on every reset.
@@ -57,11 +56,6 @@ T.Dialog {
     onRightPaddingChanged: if (!Number.isFinite(rightPadding)) rightPadding = 0
     onTopPaddingChanged: if (!Number.isFinite(topPadding)) topPadding = 0
     onBottomPaddingChanged: if (!Number.isFinite(bottomPadding)) bottomPadding = 0
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
 
     // Bound to the dialog's own style: shown in a window of its own, the
     // background no longer finds the dialog among its ancestors.

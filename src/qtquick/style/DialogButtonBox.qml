@@ -6,6 +6,7 @@ import org.vyr.quilt.impl as Quilt
 T.DialogButtonBox {
     id: control
 
+    Quilt.Style.applied: "padding spacing"
     Quilt.Element.type: "DialogButtonBox"
     Quilt.Element.attributes: Quilt.ElementAttribute {
         name: "position"
@@ -31,13 +32,6 @@ T.DialogButtonBox {
         return Math.max(sum(implicitBackgroundHeight, topInset, bottomInset),
                         sum(implicitContentHeight, topPadding, bottomPadding))
     }
-
-    spacing: Quilt.Style.properties.layout.spacing
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
 
     // The buttons keep their implicit sizes at the box's right end. With a
     // vertical alignment too, the template leaves their heights alone: it

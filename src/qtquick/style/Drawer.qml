@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.Drawer {
     id: control
 
+    Quilt.Style.applied: "insets spacing"
     Quilt.Element.type: "Drawer"
     Quilt.Element.hints: Quilt.ElementHint {
         name: "modal"
@@ -37,13 +38,7 @@ T.Drawer {
     topPadding: SafeArea.margins.top + (Quilt.Style.properties.layout.padding.top ?? 0)
     bottomPadding: SafeArea.margins.bottom + (Quilt.Style.properties.layout.padding.bottom ?? 0)
 
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-
     font: Quilt.Style.properties.text.font
-    spacing: Quilt.Style.properties.layout.spacing
 
     // The transitions stay enabled at every animation speed: a drawer whose
     // transition is disabled opens with its position left at 0, outside the

@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.GroupBox {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing"
     Quilt.Element.type: "GroupBox"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -22,18 +23,6 @@ T.GroupBox {
                             implicitLabelWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-
-    spacing: Quilt.Style.properties.layout.spacing
 
     // Sized by the style's "Header" element, not by the title: a longer
     // title is elided.

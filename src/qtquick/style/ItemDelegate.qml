@@ -13,6 +13,7 @@ T.ItemDelegate {
         ((control.TableView.view?.alternatingRows ?? false) && typeof row === "number" && row % 2 === 1)
         || (typeof index === "number" && index % 2 === 1 && control.Quilt.StyleHints.useAlternatingColors)
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "ItemDelegate"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -51,22 +52,11 @@ T.ItemDelegate {
     implicitHeight: Math.max(implicitContentHeight + topPadding + bottomPadding,
                              implicitBackgroundHeight + topInset + bottomInset)
 
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-    spacing: Quilt.Style.properties.layout.spacing
-    font: Quilt.Style.properties.text.font
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width
     icon.height: Quilt.Style.properties.icon.height
     icon.name: Quilt.Style.properties.icon.name
     icon.source: Quilt.Style.properties.icon.source
-
 
     contentItem: P.DefaultContentItem {
         control: control

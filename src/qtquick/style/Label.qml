@@ -5,18 +5,9 @@ import org.vyr.quilt.impl as Quilt
 T.Label {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "Label"
     Quilt.Element.states.enabled: enabled
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
 
     font: Quilt.Style.properties.text.font ?? Application.font
     color: Quilt.Style.properties.text.color ?? "black"

@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.Menu {
     id: control
 
+    Quilt.Style.applied: "insets"
     Quilt.Element.type: "Menu"
     Quilt.Element.states.activeFocus: activeFocus
     Quilt.Element.states.enabled: enabled
@@ -38,11 +39,6 @@ T.Menu {
     rightPadding: Quilt.Style.properties.layout.padding.right ?? (Number.isFinite(padding) ? undefined : 0)
     topPadding: Quilt.Style.properties.layout.padding.top ?? (Number.isFinite(padding) ? undefined : 0)
     bottomPadding: Quilt.Style.properties.layout.padding.bottom ?? (Number.isFinite(padding) ? undefined : 0)
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
 
     // A negative margin would misplace the menu.
     margins: 0

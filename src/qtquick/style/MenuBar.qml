@@ -6,17 +6,11 @@ T.MenuBar {
     id: control
 
     // Stateless, even when disabled: its items carry their own states.
+    Quilt.Style.applied: "padding font"
     Quilt.Element.type: "MenuBar"
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
-
-    font: Quilt.Style.properties.text.font
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
 
     delegate: MenuBarItem {}
 

@@ -9,6 +9,7 @@ T.MenuBarItem {
     // and open like any other.
     enabled: control.menu?.enabled ?? true
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "MenuBarItem"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -42,19 +43,6 @@ T.MenuBarItem {
                         sum(implicitContentHeight, topPadding, bottomPadding),
                         sum(implicitIndicatorHeight, topPadding, bottomPadding))
     }
-
-    font: Quilt.Style.properties.text.font
-    spacing: Quilt.Style.properties.layout.spacing
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
 
     // An icon-only item shows nothing: the bar draws no icons.
     contentItem: T.Label {

@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.MenuItem {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "MenuItem"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -38,19 +39,6 @@ T.MenuItem {
                             : 0
 
     hoverEnabled: Application.styleHints.useHoverEffects
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-
-    spacing: Quilt.Style.properties.layout.spacing
-    font: Quilt.Style.properties.text.font
 
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width

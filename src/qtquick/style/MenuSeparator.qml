@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.MenuSeparator {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "MenuSeparator"
     Quilt.Element.states.enabled: enabled
 
@@ -12,16 +13,6 @@ T.MenuSeparator {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)
 
     hoverEnabled: false
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
 
     // The style draws the line as the background; the content item is
     // there for applications that bind to it, as to any control's.

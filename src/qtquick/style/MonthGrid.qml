@@ -11,16 +11,7 @@ T.AbstractMonthGrid {
     implicitHeight: Math.max(background ? background.implicitHeight : 0,
                              (contentItem ? contentItem.implicitHeight : 0) + topPadding + bottomPadding)
 
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-    font: Quilt.Style.properties.text.font
-    spacing: Quilt.Style.properties.layout.spacing
+    Quilt.Style.applied: "padding insets spacing font"
     // The template shares the width among the days less the spacing: a
     // spacing that is no finite number would make every day NaN or
     // infinitely large, and the grid lay itself out again at every polish.

@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.ProgressBar {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "ProgressBar"
     Quilt.Element.states.enabled: enabled
     Quilt.Element.hints: [
@@ -21,15 +22,6 @@ T.ProgressBar {
                             implicitBackgroundWidth <= 0 ? 120 : 0)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
 
     contentItem: Item {
         id: trackContainer

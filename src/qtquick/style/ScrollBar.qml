@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.ScrollBar {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "ScrollBar"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -27,15 +28,6 @@ T.ScrollBar {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding,
                              horizontal ? 0 : implicitBackgroundWidth + leftInset + rightInset)
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
 
     // The handle is never shorter than the bar is thick.
     minimumSize: horizontal ? height / width : width / height

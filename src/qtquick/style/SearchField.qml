@@ -8,6 +8,7 @@ import "private" as P
 T.SearchField {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing"
     Quilt.Element.type: "SearchField"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -21,17 +22,6 @@ T.SearchField {
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-
-    spacing: Quilt.Style.properties.layout.spacing
     font: Quilt.Style.properties.text.font ?? Application.font
 
     Quilt.Positioner.positionItems: [searchIndicator.indicator, contentItem, clearIndicator.indicator]

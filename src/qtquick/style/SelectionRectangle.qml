@@ -7,14 +7,7 @@ import org.vyr.quilt.impl as Quilt
 T.SelectionRectangle {
     id: control
 
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
+    Quilt.Style.applied: "padding insets"
 
     Quilt.Element.type: "SelectionRectangle"
     Quilt.Element.states.hovered: control.hovered

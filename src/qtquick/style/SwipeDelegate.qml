@@ -13,6 +13,7 @@ T.SwipeDelegate {
         ((control.TableView.view?.alternatingRows ?? false) && typeof row === "number" && row % 2 === 1)
         || (typeof index === "number" && index % 2 === 1 && control.Quilt.StyleHints.useAlternatingColors)
 
+    Quilt.Style.applied: "insets spacing"
     Quilt.Element.type: "SwipeDelegate"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -42,11 +43,6 @@ T.SwipeDelegate {
     rightPadding: Quilt.Style.properties.layout.padding.right ?? 0
     topPadding: Quilt.Style.properties.layout.padding.top ?? 0
     bottomPadding: Quilt.Style.properties.layout.padding.bottom ?? 0
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-    spacing: Quilt.Style.properties.layout.spacing
     icon.color: Quilt.Style.properties.icon.color
     icon.width: Quilt.Style.properties.icon.width
     icon.height: Quilt.Style.properties.icon.height
@@ -57,7 +53,6 @@ T.SwipeDelegate {
     padding: Math.max(Quilt.Style.properties.layout.padding.left ?? 0,
                       Quilt.Style.properties.layout.padding.right ?? 0)
     clip: true
-
 
     // Swiping moves the content item away from the padding; its icon and
     // text go with it.

@@ -7,6 +7,7 @@ import org.vyr.quilt.impl as Quilt
 T.TabBar {
     id: control
 
+    Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "TabBar"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -43,17 +44,6 @@ T.TabBar {
         return Math.max(sum(implicitBackgroundHeight, topInset, bottomInset),
                         sum(implicitContentHeight, topPadding, bottomPadding))
     }
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
-    spacing: Quilt.Style.properties.layout.spacing
-    font: Quilt.Style.properties.text.font
 
     contentItem: ListView {
         model: control.contentModel

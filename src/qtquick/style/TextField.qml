@@ -6,6 +6,7 @@ import "private" as P
 T.TextField {
     id: control
 
+    Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "TextField"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -16,16 +17,6 @@ T.TextField {
     Quilt.Element.hints: [
         Quilt.ElementHint { name: "changed"; when: false }
     ]
-
-    leftPadding: Quilt.Style.properties.layout.padding.left
-    rightPadding: Quilt.Style.properties.layout.padding.right
-    topPadding: Quilt.Style.properties.layout.padding.top
-    bottomPadding: Quilt.Style.properties.layout.padding.bottom
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
 
     hoverEnabled: Application.styleHints.useHoverEffects
 

@@ -5,6 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.ToolTip {
     id: control
 
+    Quilt.Style.applied: "insets"
     Quilt.Element.type: "ToolTip"
     Quilt.Element.states.activeFocus: activeFocus
     Quilt.Element.states.enabled: enabled
@@ -57,11 +58,6 @@ T.ToolTip {
     onRightPaddingChanged: if (!Number.isFinite(rightPadding)) rightPadding = 0
     onTopPaddingChanged: if (!Number.isFinite(topPadding)) topPadding = 0
     onBottomPaddingChanged: if (!Number.isFinite(bottomPadding)) bottomPadding = 0
-
-    leftInset: Quilt.Style.properties.layout.inset.left
-    rightInset: Quilt.Style.properties.layout.inset.right
-    topInset: Quilt.Style.properties.layout.inset.top
-    bottomInset: Quilt.Style.properties.layout.inset.bottom
 
     font: Quilt.Style.properties.text.font
 
