@@ -238,13 +238,14 @@ bool MeshRectangleNode::canDraw(const RectangleLook& look)
     return !shadow && !look.image;
 }
 
-void MeshRectangleNode::update(const RectangleLook& look, const QSizeF& pixel)
+void MeshRectangleNode::update(const RectangleLook& look, const QSizeF& pixel, bool onPixelGrid)
 {
-    if (m_look && *m_look == look && m_pixel == pixel) {
+    if (m_look && *m_look == look && m_pixel == pixel && m_onPixelGrid == onPixelGrid) {
         return;
     }
     m_look = look;
     m_pixel = pixel;
+    m_onPixelGrid = onPixelGrid;
 
     Scratch& s = scratch();
     const QRectF& r = look.rect;
@@ -307,13 +308,41 @@ void MeshRectangleNode::update(const RectangleLook& look, const QSizeF& pixel)
                                 SideColors { fill, fill, fill, fill } };
     }
 
+    // A square boundary whose every side lies a whole number of pixels from
+    // the rectangle's (pixel-aligned) edge: pixel centres fall half a pixel
+    // either side of it, where the ramp reads fully one colour or the other.
+    auto onGrid = [&](const Boundary& b) {
+        if (!onPixelGrid) {
+            return false;
+        }
+        const Shape shape = offset(base, b.offset);
+        for (int c = 0; c < 4; ++c) {
+            if (shape.radii[c].x() > 0.0 || shape.radii[c].y() > 0.0) {
+                return false;
+            }
+        }
+        for (int side = 0; side < 4; ++side) {
+            const double pixels = b.offset[side] / (side % 2 == 0 ? pixel.width() : pixel.height());
+            if (std::abs(pixels - std::round(pixels)) > 1e-3) {
+                return false;
+            }
+        }
+        return true;
+    };
+
     // Each boundary becomes two rings half a device pixel out and in, closer
-    // where neighbours leave less room, so that rings never cross.
+    // where neighbours leave less room, so that rings never cross; both on
+    // the boundary itself where it lies on the pixel grid.
     s.rings.clear();
     for (int k = 0; k < count; ++k) {
         Sides out {};
         Sides in {};
+        const bool sharp = onGrid(boundaries[k]);
         for (int side = 0; side < 4; ++side) {
+            if (sharp) {
+                out[side] = in[side] = boundaries[k].offset[side];
+                continue;
+            }
             const double half = side % 2 == 0 ? hx : hy;
             const double o = boundaries[k].offset[side];
             out[side] = k == 0 ? half : std::min(half, (boundaries[k - 1].offset[side] - o) / 2.0);
@@ -464,8 +493,12 @@ void MeshRectangleNode::update(const RectangleLook& look, const QSizeF& pixel)
         }
     }
 
+    // The renderer batches no empty node and does not look at one again for
+    // a new geometry alone: a node that starts drawing says its material
+    // changed, which has it batched.
+    const bool wasEmpty = m_geometry.indexCount() == 0;
     upload(m_geometry, s.vertices, s.opaque, s.remap);
-    markDirty(DirtyGeometry);
+    markDirty(wasEmpty && m_geometry.indexCount() > 0 ? DirtyGeometry | DirtyMaterial : DirtyGeometry);
     for (std::size_t region = 0; region < m_blended.size(); ++region) {
         const std::vector<quint16>& indices = s.blended[region];
         std::unique_ptr<BlendedNode>& node = m_blended[region];

@@ -18,7 +18,9 @@ namespace Quilt::Quick
 // A styled rectangle drawn as one triangle mesh with a colour per vertex:
 // fill, border and outline, each side in its own width and colour, rounded
 // corners. Edges are antialiased by a ramp one device pixel wide centred on
-// them, so that edges on pixel boundaries come out exact.
+// them, so that edges on pixel boundaries come out exact; a square line that
+// lies on pixel boundaries all round gets no ramp, which would blend nothing
+// there but still cost a blended node.
 //
 // All nodes share one material type whose materials compare equal, so the
 // renderer draws many rectangles in one batch. The node itself holds what is
@@ -36,8 +38,10 @@ public:
     // Whether the mesh draws the look: not with a shadow or an image.
     static bool canDraw(const RectangleLook& look);
 
-    // `pixel` is one device pixel in item units, across and down.
-    void update(const RectangleLook& look, const QSizeF& pixel);
+    // `pixel` is one device pixel in item units, across and down;
+    // `onPixelGrid` says that the rectangle's edges lie on pixel boundaries,
+    // where square corners need no antialiased rim.
+    void update(const RectangleLook& look, const QSizeF& pixel, bool onPixelGrid = false);
 
     // The rectangle drawn, in item units.
     QRectF rect() const { return m_look ? m_look->rect : QRectF(); }
@@ -63,5 +67,6 @@ private:
 
     std::optional<RectangleLook> m_look;
     QSizeF m_pixel;
+    bool m_onPixelGrid = false;
 };
 } // namespace Quilt::Quick

@@ -31,6 +31,7 @@ Round { background-color: #0000ff; border-radius: 10px; }
 RoundLines { background-color: #00ff00; border: 1px solid #ff0000; outline: 1px solid #0000ff; border-radius: 6px; }
 Translucent { background-color: rgba(255, 0, 0, 0.5); border: 2px solid #000000; }
 Shadowed { background-color: #ff0000; box-shadow: 0px 0px 2px 3px #000000; }
+Clear { background-color: rgba(0, 0, 0, 0); }
 )";
 
 // Batches of the last frame the renderer built, from its debug output
@@ -84,6 +85,7 @@ private Q_SLOTS:
     void roundCornerIsSmooth();
     void opaquePartsGoToTheOpaquePass();
     void sameLooksDrawInFewBatches();
+    void squareLinesOnThePixelGridBlendNothing();
     void shadowsAndImagesKeepTheShaderNodes();
 
 private:
@@ -334,6 +336,38 @@ void tst_MeshRectangle::sameLooksDrawInFewBatches()
     render();
     QTRY_VERIFY(lastBatches > 0);
     QVERIFY2(lastBatches <= 3, qPrintable(QString::number(lastBatches)));
+}
+
+void tst_MeshRectangle::squareLinesOnThePixelGridBlendNothing()
+{
+    // Square lines on pixel boundaries: the ramp would blend nothing there.
+    // A rectangle that draws nothing at first (a list row's clear ground)
+    // must still show what it draws later (the row under the pointer).
+    QVERIFY(load(R"(
+        property string kind: "Clear"
+        Quilt.StyledRectangle { objectName: "square"; x: 20; y: 20; width: 60; height: 40; Quilt.Element.type: kind }
+        Quilt.StyledRectangle {
+            objectName: "turned"; x: 120; y: 40; width: 60; height: 40; rotation: 10
+            Quilt.Element.type: "Lines"
+        }
+    )"));
+    QImage image = render();
+    QCOMPARE(probe(image, QPointF(50, 40)), QColor(0x80, 0x80, 0x80));
+
+    m_root->setProperty("kind", QStringLiteral("Lines"));
+    QTRY_COMPARE(probe(render(), QPointF(50, 40)), QColor(0x00, 0xff, 0x00));
+    image = render();
+    QCOMPARE(probe(image, QPointF(21.5, 40)), QColor(0xff, 0x00, 0x00));
+    QCOMPARE(probe(image, QPointF(18.5, 40)), QColor(0x00, 0x00, 0xff));
+    QCOMPARE(probe(image, QPointF(16.5, 40)), QColor(0x80, 0x80, 0x80));
+
+    auto square = dynamic_cast<MeshRectangleNode*>(paintNodeOf(m_root->findChild<QQuickItem*>(QStringLiteral("square"))));
+    QVERIFY(square);
+    QVERIFY(square->blendedNodes().empty());
+    // Turned, the edges cross pixels and keep their ramps.
+    auto turned = dynamic_cast<MeshRectangleNode*>(paintNodeOf(m_root->findChild<QQuickItem*>(QStringLiteral("turned"))));
+    QVERIFY(turned);
+    QVERIFY(!turned->blendedNodes().empty());
 }
 
 void tst_MeshRectangle::shadowsAndImagesKeepTheShaderNodes()
