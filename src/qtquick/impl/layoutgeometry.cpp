@@ -91,7 +91,10 @@ void placeItems(LayoutBucket& bucket, bool sharesWidth)
         const QMarginsF& m = item.margins;
         double x = item.geometry.x() + b.x();
         double y = b.y();
-        double width = std::max(item.minimumSize.width(), std::min(b.width(), item.implicitSize.width()));
+        // A row's item ends where its bucket does: text that runs past it is
+        // elided rather than drawn over the next control.
+        const double room = bucket.isStack() ? b.width() : b.x() + b.width() - x - m.right();
+        double width = std::max(item.minimumSize.width(), std::min(room, item.implicitSize.width()));
         double height = std::max(item.minimumSize.height(), std::min(b.height(), item.implicitSize.height()));
 
         if (sharesWidth) {
@@ -166,12 +169,22 @@ void arrangeContainer(LayoutContainer& c)
         c.rect.setSize(c.implicitSize);
     }
 
-    const double left = startWidth > 0 ? startWidth + c.spacing : 0.0;
-    const double right = endWidth > 0 ? endWidth + c.spacing : 0.0;
+    // Where the columns do not fit, the start column gives way to the end
+    // one (an indicator at the end keeps its size, the label before it is
+    // elided), and neither runs past the container.
+    if (startWidth + endWidth + gaps(c.spacing, { startWidth, endWidth }) > c.rect.width()) {
+        const double endRoom = std::max(end.minimumSize.width(), std::min(endWidth, c.rect.width()));
+        end.rect.setWidth(endRoom);
+        const double startRoom = c.rect.width() - (endRoom > 0 ? endRoom + c.spacing : 0.0);
+        start.rect.setWidth(std::max(start.minimumSize.width(), std::min(startWidth, startRoom)));
+    }
+
+    const double left = start.rect.width() > 0 ? start.rect.width() + c.spacing : 0.0;
+    const double right = end.rect.width() > 0 ? end.rect.width() + c.spacing : 0.0;
     const double fillWidth = c.rect.width() - left - right;
 
     start.rect.moveTopLeft(c.rect.topLeft());
-    end.rect.moveTopLeft(QPointF(c.rect.x() + c.rect.width() - endWidth, c.rect.y()));
+    end.rect.moveTopLeft(QPointF(c.rect.x() + c.rect.width() - end.rect.width(), c.rect.y()));
     fill.rect = QRectF(c.rect.x() + left, c.rect.y(), fillWidth, c.rect.height());
     const QSizeF centerSize(std::max(center.minimumSize.width(), std::min(center.implicitSize.width(), fillWidth)),
                             std::max(center.minimumSize.height(), std::min(maxHeight, c.rect.height())));

@@ -249,8 +249,7 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
     if (kind == NodeKind::Mesh) {
         auto* node = oldNode ? static_cast<MeshRectangleNode*>(oldNode) : new MeshRectangleNode;
         // Snapping put an axis-aligned rectangle on the pixel grid.
-        const bool onPixelGrid
-            = QQuickItemPrivate::get(this)->itemToWindowTransform().type() <= QTransform::TxScale;
+        const bool onPixelGrid = QQuickItemPrivate::get(this)->itemToWindowTransform().type() <= QTransform::TxScale;
         node->update(look, devicePixelSize(), onPixelGrid);
         return node;
     }

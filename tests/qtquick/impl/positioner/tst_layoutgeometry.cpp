@@ -193,6 +193,24 @@ void tst_LayoutGeometry::computeLayout_data()
     }) << QList<QRectF> { { 25, 0, 50, 20 }, { 0, 0, 100, 20 } }
                                                     << QSizeF(4, 40);
 
+    // Columns wider than the control: the start column ends at the container,
+    // giving way to the end column, which keeps its size.
+    QTest::newRow("start row past the container") << Setup(+[](LayoutPass& p) {
+        p.controlSize = { 60, 20 };
+        p.spacing = 4;
+        add(p, Content, Start, { 16, 16 });
+        add(p, Content, Start, { 80, 10 });
+    }) << QList<QRectF> { { 0, 0, 16, 16 }, { 20, 0, 40, 10 } }
+                                                  << QSizeF(100, 16);
+
+    QTest::newRow("start gives way to end") << Setup(+[](LayoutPass& p) {
+        p.controlSize = { 60, 20 };
+        p.spacing = 4;
+        add(p, Content, Start, { 80, 10 });
+        add(p, Content, End, { 16, 16 });
+    }) << QList<QRectF> { { 0, 0, 40, 10 }, { 44, 0, 16, 16 } }
+                                            << QSizeF(100, 16);
+
     QTest::newRow("background follows the inset") << Setup(+[](LayoutPass& p) {
         p.controlSize = { 50, 20 };
         p.inset = { 3, 1, 3, 1 };

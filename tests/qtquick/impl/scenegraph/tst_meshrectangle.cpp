@@ -361,11 +361,13 @@ void tst_MeshRectangle::squareLinesOnThePixelGridBlendNothing()
     QCOMPARE(probe(image, QPointF(18.5, 40)), QColor(0x00, 0x00, 0xff));
     QCOMPARE(probe(image, QPointF(16.5, 40)), QColor(0x80, 0x80, 0x80));
 
-    auto square = dynamic_cast<MeshRectangleNode*>(paintNodeOf(m_root->findChild<QQuickItem*>(QStringLiteral("square"))));
+    auto square
+        = dynamic_cast<MeshRectangleNode*>(paintNodeOf(m_root->findChild<QQuickItem*>(QStringLiteral("square"))));
     QVERIFY(square);
     QVERIFY(square->blendedNodes().empty());
     // Turned, the edges cross pixels and keep their ramps.
-    auto turned = dynamic_cast<MeshRectangleNode*>(paintNodeOf(m_root->findChild<QQuickItem*>(QStringLiteral("turned"))));
+    auto turned
+        = dynamic_cast<MeshRectangleNode*>(paintNodeOf(m_root->findChild<QQuickItem*>(QStringLiteral("turned"))));
     QVERIFY(turned);
     QVERIFY(!turned->blendedNodes().empty());
 }

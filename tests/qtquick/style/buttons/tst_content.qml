@@ -104,6 +104,22 @@ TestCase {
         tryCompare(button.iconItem, "height", 16)
     }
 
+    // Icon and label placed at the start of a control too narrow for them:
+    // the label ends with the content and is elided, as in Qt's own styles,
+    // rather than drawn over the next control.
+    function test_startRowEndsAtTheContent() {
+        const button = make("menu", { width: 80 })
+        tryVerify(() => button.textItem.truncated)
+        const textEnd = button.textItem.mapToItem(button, button.textItem.width, 0).x
+        verify(textEnd <= button.width - button.rightPadding + 0.5,
+               "label ends at " + textEnd + " in a button of " + button.width)
+        verify(button.textItem.width > 0)
+        if (button.iconItem) {
+            const iconEnd = button.iconItem.mapToItem(button, button.iconItem.width, 0).x
+            verify(iconEnd <= button.textItem.mapToItem(button, 0, 0).x)
+        }
+    }
+
     function test_mnemonic() {
         const button = make("", { text: "&File" })
         compare(button.textItem.text, "File")
