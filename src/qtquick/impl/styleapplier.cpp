@@ -37,10 +37,7 @@ bool sameFont(const QFont& a, const QFont& b)
 {
     return a.resolveMask() == b.resolveMask() && a == b;
 }
-} // namespace
 
-namespace
-{
 // Where a kind of item keeps the properties written, and their signals.
 struct Indices
 {

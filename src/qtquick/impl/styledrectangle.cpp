@@ -165,9 +165,8 @@ qreal StyledRectangle::devicePixelRatio() const
     return double(float(w->devicePixelRatio()));
 }
 
-QSizeF StyledRectangle::devicePixelSize() const
+QSizeF StyledRectangle::devicePixelSize(const QTransform& transform) const
 {
-    const QTransform transform = QQuickItemPrivate::get(this)->itemToWindowTransform();
     const double k = devicePixelRatio();
     double sx = 1.0, sy = 1.0;
     if (transform.type() <= QTransform::TxScale) {
@@ -183,11 +182,10 @@ QSizeF StyledRectangle::devicePixelSize() const
     return QSizeF(size(sx), size(sy));
 }
 
-QRectF StyledRectangle::snapToPixels(const QRectF& rect) const
+QRectF StyledRectangle::snapToPixels(const QRectF& rect, const QTransform& transform) const
 {
     // Snapping maps through bounding boxes, which would grow a rotated (or
     // sheared) rectangle: snap only what stays axis-aligned.
-    const QTransform transform = QQuickItemPrivate::get(this)->itemToWindowTransform();
     if (transform.type() > QTransform::TxScale) {
         return rect;
     }
@@ -221,20 +219,14 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
     }
     const StylePropertyGroup* properties = query->properties();
 
-    const QRectF r = snapToPixels(bounds);
-    NodeKind kind = NodeKind::Shaders;
-    RectangleLook look;
-    if (!runsShaders(window())) {
-        kind = NodeKind::Fallback;
-        look = lookOf(r);
-    } else {
-        // Most rectangles are a fill with lines around: one mesh each, which
-        // the renderer draws in one batch with the next rectangle's.
-        look = lookOf(r);
-        if (MeshRectangleNode::canDraw(look)) {
-            kind = NodeKind::Mesh;
-        }
-    }
+    const QTransform toWindow = QQuickItemPrivate::get(this)->itemToWindowTransform();
+    const QRectF r = snapToPixels(bounds, toWindow);
+    const RectangleLook look = lookOf(r);
+    // Most rectangles are a fill with lines around: one mesh each, which the
+    // renderer draws in one batch with the next rectangle's.
+    const NodeKind kind = !runsShaders(window()) ? NodeKind::Fallback
+        : MeshRectangleNode::canDraw(look)       ? NodeKind::Mesh
+                                                 : NodeKind::Shaders;
     if (oldNode && kind != m_nodeKind) {
         delete oldNode;
         oldNode = nullptr;
@@ -249,8 +241,7 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
     if (kind == NodeKind::Mesh) {
         auto* node = oldNode ? static_cast<MeshRectangleNode*>(oldNode) : new MeshRectangleNode;
         // Snapping put an axis-aligned rectangle on the pixel grid.
-        const bool onPixelGrid = QQuickItemPrivate::get(this)->itemToWindowTransform().type() <= QTransform::TxScale;
-        node->update(look, devicePixelSize(), onPixelGrid);
+        node->update(look, devicePixelSize(toWindow), toWindow.type() <= QTransform::TxScale);
         return node;
     }
 
@@ -285,30 +276,23 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
         }
     }
 
-    QVector4D radius;
-    if (const CornersPropertyGroup* corners = properties->corners()) {
-        const CornerRadii radii = corners->radii();
-        radius
-            = QVector4D(float(radii.bottomRight), float(radii.topRight), float(radii.bottomLeft), float(radii.topLeft));
-    }
-
     QSGNode* child = root->firstChild();
     if (shadow) {
         auto node = static_cast<RectangleShadowNode*>(child);
         node->setRect(r);
-        node->setRadius(radius);
-        node->setBlur(float(shadow->blur().value_or(0.0)));
-        node->setSize(float(shadow->size().value_or(0.0)));
-        node->setOffset(shadow->offset() ? shadow->offset()->toVector2D() : QVector2D());
-        node->setColor(shadow->color().value_or(Quilt::Color()).toQColor());
+        node->setRadius(look.radius);
+        node->setBlur(float(look.shadowBlur));
+        node->setSize(float(look.shadowSize));
+        node->setOffset(QVector2D(look.shadowOffset));
+        node->setColor(look.shadowColor);
         node->update();
         child = child->nextSibling();
     }
     if (background) {
         auto node = static_cast<RectangleNode*>(child);
         node->setRect(r);
-        node->setRadius(radius);
-        node->setColor(background->color().value_or(Quilt::Color()).toQColor());
+        node->setRadius(look.radius);
+        node->setColor(look.fill);
         node->setImage(background->image());
         node->setWindow(window());
         node->update();
@@ -319,7 +303,7 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
         node->setRect(r);
         node->setBorder(properties->border());
         node->setOutline(properties->outline());
-        node->setRadius(radius);
+        node->setRadius(look.radius);
         node->update();
     }
     return root;

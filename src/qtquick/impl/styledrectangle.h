@@ -38,9 +38,10 @@ protected:
 
 private:
     void updateImplicitSize();
-    QRectF snapToPixels(const QRectF& rect) const;
+    // `toWindow`: the item's transform to the window.
+    QRectF snapToPixels(const QRectF& rect, const QTransform& toWindow) const;
     qreal devicePixelRatio() const;
-    QSizeF devicePixelSize() const;
+    QSizeF devicePixelSize(const QTransform& toWindow) const;
     RectangleLook lookOf(const QRectF& rect) const;
 
     // Often another object's Style, which may go first.
