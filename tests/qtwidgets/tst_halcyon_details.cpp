@@ -28,6 +28,7 @@
 #include <QVBoxLayout>
 
 #include "contrast.h"
+#include "directionrows.h"
 #include "noicontheme.h"
 #include "quiltstyle.h"
 #include "styleregistry.h"
@@ -577,12 +578,7 @@ private Q_SLOTS:
     }
 
     // Right to left, a push button's menu arrow stands at its left end.
-    void menuArrowAtTheEnd_data()
-    {
-        QTest::addColumn<Qt::LayoutDirection>("direction");
-        QTest::newRow("left to right") << Qt::LeftToRight;
-        QTest::newRow("right to left") << Qt::RightToLeft;
-    }
+    void menuArrowAtTheEnd_data() { QuiltTest::directionRows(); }
 
     void menuArrowAtTheEnd()
     {
@@ -608,12 +604,7 @@ private Q_SLOTS:
     // A menu row reads in the menu's direction: right to left the text
     // stands right of its shortcut, and a submenu's arrow (halcyon's own,
     // named as it points left to right) sits at the left end, pointing left.
-    void menuRowsFollowDirection_data()
-    {
-        QTest::addColumn<Qt::LayoutDirection>("direction");
-        QTest::newRow("left to right") << Qt::LeftToRight;
-        QTest::newRow("right to left") << Qt::RightToLeft;
-    }
+    void menuRowsFollowDirection_data() { QuiltTest::directionRows(); }
 
     void menuRowsFollowDirection()
     {

@@ -39,6 +39,7 @@
 
 #include "compositing.h"
 #include "contrast.h"
+#include "directionrows.h"
 #include "noicontheme.h"
 #include "quiltstyle.h"
 #include "styleregistry.h"
@@ -245,12 +246,7 @@ private Q_SLOTS:
     // A closed branch points along the reading direction, whatever name the
     // style gives its arrow: the arrow's broad side faces the start of the
     // line, its tip the end.
-    void treeBranchPointsAlongReading_data()
-    {
-        QTest::addColumn<Qt::LayoutDirection>("direction");
-        QTest::newRow("left to right") << Qt::LeftToRight;
-        QTest::newRow("right to left") << Qt::RightToLeft;
-    }
+    void treeBranchPointsAlongReading_data() { QuiltTest::directionRows(); }
 
     void treeBranchPointsAlongReading()
     {

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "directionrows.h"
 #include "elementcache.h"
 #include "elementdispatch.h"
 #include "quiltstyle.h"
@@ -180,9 +181,7 @@ void tst_RangeElements::scrollBarThumb()
 
 void tst_RangeElements::scrollBarMouse_data()
 {
-    QTest::addColumn<Qt::LayoutDirection>("direction");
-    QTest::newRow("left to right") << Qt::LeftToRight;
-    QTest::newRow("right to left") << Qt::RightToLeft;
+    QuiltTest::directionRows();
 }
 
 void tst_RangeElements::scrollBarMouse()

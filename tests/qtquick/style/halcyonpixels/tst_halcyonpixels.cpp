@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 
 using QuiltTest::contrast;
@@ -51,6 +52,19 @@ void schemeRows()
     QTest::addColumn<QString>("scheme");
     QTest::newRow("light") << QStringLiteral("light");
     QTest::newRow("dark") << QStringLiteral("dark");
+}
+
+// Each control type in each scheme: the columns "scheme" and "type" (the
+// name that stands for TYPE in the document shown).
+void schemeAndTypeRows(std::initializer_list<const char*> types)
+{
+    QTest::addColumn<QString>("scheme");
+    QTest::addColumn<QByteArray>("type");
+    for (const char* scheme : { "light", "dark" }) {
+        for (const char* type : types) {
+            QTest::addRow("%s, %s", type, scheme) << QString::fromLatin1(scheme) << QByteArray(type);
+        }
+    }
 }
 
 double distance(const QColor& a, const QColor& b)
@@ -130,16 +144,7 @@ private Q_SLOTS:
 
     // A partially checked box shows the accent with a mark of its own: not
     // empty as an unchecked one, not ticked as a checked one.
-    void partiallyChecked_data()
-    {
-        QTest::addColumn<QString>("scheme");
-        QTest::addColumn<QByteArray>("type");
-        for (const char* scheme : { "light", "dark" }) {
-            for (const char* type : { "CheckBox", "CheckDelegate" }) {
-                QTest::addRow("%s, %s", type, scheme) << QString::fromLatin1(scheme) << QByteArray(type);
-            }
-        }
-    }
+    void partiallyChecked_data() { schemeAndTypeRows({ "CheckBox", "CheckDelegate" }); }
 
     void partiallyChecked()
     {
@@ -213,16 +218,7 @@ private Q_SLOTS:
 
     // Disabled labels recede from the window's text in either scheme, as
     // the switch's always did.
-    void disabledLabelsRecede_data()
-    {
-        QTest::addColumn<QString>("scheme");
-        QTest::addColumn<QByteArray>("type");
-        for (const char* scheme : { "light", "dark" }) {
-            for (const char* type : { "CheckBox", "RadioButton", "Switch" }) {
-                QTest::addRow("%s, %s", type, scheme) << QString::fromLatin1(scheme) << QByteArray(type);
-            }
-        }
-    }
+    void disabledLabelsRecede_data() { schemeAndTypeRows({ "CheckBox", "RadioButton", "Switch" }); }
 
     void disabledLabelsRecede()
     {
