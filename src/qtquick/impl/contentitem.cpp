@@ -648,6 +648,17 @@ void ContentItem::updatePolish()
     d->layOut();
 }
 
+void ContentItem::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry)
+{
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
+    // The icon and the text are placed where the control's layout puts them:
+    // when the control moves this item after a pass (a size given before its
+    // paddings, say), the next pass puts them back in their place.
+    if (newGeometry.topLeft() != oldGeometry.topLeft()) {
+        markDirty();
+    }
+}
+
 void ContentItem::markDirty()
 {
     d->dirty = true;

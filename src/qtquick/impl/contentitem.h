@@ -78,6 +78,7 @@ protected:
     void classBegin() override;
     void componentComplete() override;
     void updatePolish() override;
+    void geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) override;
 
 private Q_SLOTS:
     void markDirty();

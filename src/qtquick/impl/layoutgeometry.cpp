@@ -183,8 +183,11 @@ void arrangeContainer(LayoutContainer& c)
     const double right = end.rect.width() > 0 ? end.rect.width() + c.spacing : 0.0;
     const double fillWidth = c.rect.width() - left - right;
 
-    start.rect.moveTopLeft(c.rect.topLeft());
-    end.rect.moveTopLeft(QPointF(c.rect.x() + c.rect.width() - end.rect.width(), c.rect.y()));
+    // Columns taller than the container stand out of it evenly above and
+    // below, as a label in a control made too short stays on its middle.
+    const double top = c.rect.y() - (maxHeight - c.rect.height()) * 0.5;
+    start.rect.moveTopLeft(QPointF(c.rect.x(), top));
+    end.rect.moveTopLeft(QPointF(c.rect.x() + c.rect.width() - end.rect.width(), top));
     fill.rect = QRectF(c.rect.x() + left, c.rect.y(), fillWidth, c.rect.height());
     const QSizeF centerSize(std::max(center.minimumSize.width(), std::min(center.implicitSize.width(), fillWidth)),
                             std::max(center.minimumSize.height(), std::min(maxHeight, c.rect.height())));

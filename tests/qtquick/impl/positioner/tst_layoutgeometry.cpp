@@ -211,6 +211,14 @@ void tst_LayoutGeometry::computeLayout_data()
     }) << QList<QRectF> { { 0, 0, 40, 10 }, { 44, 0, 16, 16 } }
                                             << QSizeF(100, 16);
 
+    // Taller than the control: centred items stand out evenly above and below.
+    QTest::newRow("taller than the container") << Setup(+[](LayoutPass& p) {
+        p.controlSize = { 60, 10 };
+        add(p, Content, Start, { 16, 16 }, 2);
+        add(p, Content, End, { 10, 12 }, 2);
+    }) << QList<QRectF> { { 0, -3, 16, 16 }, { 50, -1, 10, 12 } }
+                                               << QSizeF(26, 16);
+
     QTest::newRow("background follows the inset") << Setup(+[](LayoutPass& p) {
         p.controlSize = { 50, 20 };
         p.inset = { 3, 1, 3, 1 };

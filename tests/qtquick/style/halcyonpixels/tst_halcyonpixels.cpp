@@ -216,6 +216,46 @@ private Q_SLOTS:
         QVERIFY(first->x() + first->width() <= second->x());
     }
 
+    // A toggle given a size smaller than its content, as a row of a form or
+    // a grid gives it: the label stays beside the box, on its middle, and is
+    // elided within the control instead of running over the next one.
+    void sizedToggleKeepsLabelBeside_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::newRow("check box") << QByteArray("CheckBox");
+        QTest::newRow("radio button") << QByteArray("RadioButton");
+    }
+
+    void sizedToggleKeepsLabelBeside()
+    {
+        QFETCH(QByteArray, type);
+        QQuickItem* root = show(R"(
+            Item {
+                width: 300; height: 60
+                TYPE { objectName: "small"; x: 10; y: 10; width: 70; height: 22; text: "A label longer than its control" }
+            })",
+                                type);
+        QVERIFY(root);
+        QQuickItem* small = control("small");
+        QQuickItem* label = labelOf(small);
+        QVERIFY(small && label);
+        QTRY_VERIFY(label->property("truncated").toBool());
+        const QRectF box = indicatorBox("small");
+        const QRectF text = label->mapRectToScene(label->boundingRect());
+        const QString found = QStringLiteral("box %1,%2 %3x%4, label %5,%6 %7x%8")
+                                  .arg(box.x())
+                                  .arg(box.y())
+                                  .arg(box.width())
+                                  .arg(box.height())
+                                  .arg(text.x())
+                                  .arg(text.y())
+                                  .arg(text.width())
+                                  .arg(text.height());
+        QVERIFY2(std::abs(text.center().y() - box.center().y()) <= 1.5, qPrintable(found));
+        QVERIFY2(text.left() >= box.right(), qPrintable(found));
+        QVERIFY2(text.right() <= small->mapToScene(QPointF(small->width(), 0)).x(), qPrintable(found));
+    }
+
     // Disabled labels recede from the window's text in either scheme, as
     // the switch's always did.
     void disabledLabelsRecede_data() { schemeAndTypeRows({ "CheckBox", "RadioButton", "Switch" }); }
@@ -355,7 +395,6 @@ private Q_SLOTS:
         QQuickItem* label = labelOf(root);
         QVERIFY(label && !track.isEmpty());
         const double labelCentre = label->mapRectToScene(label->boundingRect()).center().x();
-        // The track and the label change sides together.
         // The track and the label change sides together: the switch's track
         // comes first, the delegate's last.
         QCOMPARE(track.center().x() > labelCentre, type == "SwitchDelegate" ? !rightToLeft : rightToLeft);
