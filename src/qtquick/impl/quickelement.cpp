@@ -3,8 +3,12 @@
 #include <QtCore/QHash>
 #include <QtCore/QPointer>
 #include <QtCore/QSet>
+#include <QtQml/QJSValueIterator>
 #include <QtQml/QQmlEngine>
 #include <QtQuick/QQuickItem>
+
+#include <algorithm>
+#include <utility>
 
 #include "elementquery.h"
 #include "platformplugin.h"
@@ -106,8 +110,11 @@ public:
     void applyAttributes();
 
     std::shared_ptr<Quilt::Element> element = Quilt::Element::create();
+    // Made on first read: an element that only names a part binds no state.
     std::unique_ptr<StatesGroup> states;
     QList<ElementHint*> hints;
+    QJSValue hintFlagsValue;
+    QList<std::pair<QString, bool>> hintFlags;
     QList<ElementAttribute*> attributes;
     std::unique_ptr<Quilt::ElementQuery> query;
     QString styleId;
@@ -183,7 +190,6 @@ QuickElement::QuickElement(QObject* attachee)
     : QQuickAttachedPropertyPropagator(attachee)
     , d(std::make_unique<QuickElementPrivate>())
 {
-    d->states = std::make_unique<StatesGroup>(this);
     d->inert = qobject_cast<QQmlEngine*>(attachee) != nullptr;
     if (!d->inert) {
         d->element->installEventFilter(this);
@@ -294,6 +300,14 @@ void QuickElement::updateAttributes()
 void QuickElementPrivate::applyHints()
 {
     QStringList names;
+    const auto declared = [this](const QString& name) {
+        return std::any_of(hints.cbegin(), hints.cend(), [&](const ElementHint* hint) { return hint->name() == name; });
+    };
+    for (const auto& [name, on] : std::as_const(hintFlags)) {
+        if (on && !declared(name)) {
+            names.append(name);
+        }
+    }
     for (const ElementHint* hint : std::as_const(hints)) {
         if (hint->when()) {
             names.append(hint->name());
@@ -415,7 +429,41 @@ QObject* QuickElement::hint(const QString& name) const
             return hint;
         }
     }
-    return nullptr;
+    const auto flag = std::find_if(d->hintFlags.cbegin(), d->hintFlags.cend(),
+                                   [&](const auto& entry) { return entry.first == name; });
+    if (flag == d->hintFlags.cend()) {
+        return nullptr;
+    }
+    auto* self = const_cast<QuickElement*>(this);
+    auto* hint = new ElementHint(self);
+    hint->setName(name);
+    hint->setWhen(flag->second);
+    d->hints.append(hint);
+    hint->setElement(self);
+    Q_EMIT self->hintsChanged();
+    return hint;
+}
+
+QJSValue QuickElement::hintFlags() const
+{
+    return d->hintFlagsValue;
+}
+
+void QuickElement::setHintFlags(const QJSValue& flags)
+{
+    QList<std::pair<QString, bool>> entries;
+    QJSValueIterator it(flags);
+    while (it.hasNext()) {
+        it.next();
+        entries.append({ it.name(), it.value().toBool() });
+    }
+    d->hintFlagsValue = flags;
+    if (entries == d->hintFlags) {
+        return;
+    }
+    d->hintFlags = std::move(entries);
+    updateHints();
+    Q_EMIT hintFlagsChanged();
 }
 
 QStringList QuickElement::activeHints() const
@@ -425,6 +473,10 @@ QStringList QuickElement::activeHints() const
 
 StatesGroup* QuickElement::states() const
 {
+    if (!d->states) {
+        d->states = std::make_unique<StatesGroup>(const_cast<QuickElement*>(this));
+        d->states->followElement(d->element->states());
+    }
     return d->states.get();
 }
 
@@ -504,7 +556,9 @@ bool QuickElement::eventFilter(QObject* watched, QEvent* event)
             Q_EMIT elementIdChanged();
         }
         if (changes.testFlag(Element::Change::States)) {
-            d->states->followElement(d->element->states());
+            if (d->states) {
+                d->states->followElement(d->element->states());
+            }
         }
         if (changes.testFlag(Element::Change::Hints)) {
             Q_EMIT hintsChanged();

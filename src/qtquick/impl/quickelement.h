@@ -4,6 +4,7 @@
 #include <QtCore/QList>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
+#include <QtQml/QJSValue>
 #include <QtQml/QQmlListProperty>
 #include <QtQml/QQmlParserStatus>
 #include <QtQml/qqmlregistration.h>
@@ -51,6 +52,7 @@ class QUILT_QUICK_EXPORT QuickElement : public QQuickAttachedPropertyPropagator,
     Q_PROPERTY(QString elementId READ elementId WRITE setElementId NOTIFY elementIdChanged FINAL)
     Q_PROPERTY(Quilt::Quick::StatesGroup* states READ states CONSTANT FINAL)
     Q_PROPERTY(QQmlListProperty<Quilt::Quick::ElementHint> hints READ hints NOTIFY hintsChanged FINAL)
+    Q_PROPERTY(QJSValue hintFlags READ hintFlags WRITE setHintFlags NOTIFY hintFlagsChanged FINAL)
     Q_PROPERTY(QStringList activeHints READ activeHints NOTIFY hintsChanged FINAL)
     Q_PROPERTY(
         QQmlListProperty<Quilt::Quick::ElementAttribute> attributes READ attributes NOTIFY attributesChanged FINAL)
@@ -86,7 +88,15 @@ public:
 
     QQmlListProperty<ElementHint> hints();
     QQmlListProperty<ElementAttribute> attributes();
-    // The first entry of `hints` with exactly this name, else null.
+    // Hints by name, each on while its value is true: one map where `hints`
+    // needs an object per hint. A control declares here the hints it always
+    // has; an entry of `hints` with the same name wins over its flag.
+    // In the order the map names them, as `activeHints` lists them.
+    QJSValue hintFlags() const;
+    void setHintFlags(const QJSValue& flags);
+    // The first entry of `hints` with exactly this name, else null. A name
+    // only `hintFlags` holds gets its entry here, on first demand, which from
+    // then on decides the hint in the flag's place.
     Q_INVOKABLE QObject* hint(const QString& name) const;
     QStringList activeHints() const;
 
@@ -112,6 +122,7 @@ Q_SIGNALS:
     void typeChanged();
     void elementIdChanged();
     void hintsChanged();
+    void hintFlagsChanged();
     void attributesChanged();
     void updated();
 

@@ -15,18 +15,17 @@ T.Button {
     Quilt.Element.states.checked: checked
     Quilt.Element.states.enabled: enabled
     Quilt.Element.states.highlighted: highlighted
-    Quilt.Element.hints: [
-        Quilt.ElementHint {
-            name: "with-icon"
-            when: control.icon.name !== "" || control.icon.source.toString() !== ""
-        },
-        Quilt.ElementHint { name: "flat"; when: control.flat },
-        Quilt.ElementHint {
-            name: "with-menu"
-            when: control.Accessible.role === Accessible.ButtonMenu && control.text !== ""
-        },
-        Quilt.ElementHint { name: "changed"; when: false }
-    ]
+    Quilt.Element.hintFlags: ({
+        "flat": control.flat,
+        "with-menu": control.Accessible.role === Accessible.ButtonMenu && control.text !== "",
+        "changed": false
+    })
+    // Its own entry: a flag change can make the style change the icon, which
+    // would notify the flags' binding while it is being written.
+    Quilt.Element.hints: Quilt.ElementHint {
+        name: "with-icon"
+        when: control.icon.name !== "" || control.icon.source.toString() !== ""
+    }
     Quilt.Element.attributes: P.DisplayAttribute { control: control }
 
     hoverEnabled: Application.styleHints.useHoverEffects

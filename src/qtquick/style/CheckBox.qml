@@ -14,15 +14,17 @@ T.CheckBox {
     Quilt.Element.states.pressed: pressed
     Quilt.Element.states.checked: checked
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint {
-            name: "with-icon"
-            when: control.icon.name !== "" || control.icon.source.toString() !== ""
-        },
+    Quilt.Element.hintFlags: ({
         // The checked state alone cannot tell a partial check from none.
-        Quilt.ElementHint { name: "partially-checked"; when: control.checkState === Qt.PartiallyChecked },
-        Quilt.ElementHint { name: "changed"; when: false }
-    ]
+        "partially-checked": control.checkState === Qt.PartiallyChecked,
+        "changed": false
+    })
+    // Its own entry: a flag change can make the style change the icon, which
+    // would notify the flags' binding while it is being written.
+    Quilt.Element.hints: Quilt.ElementHint {
+        name: "with-icon"
+        when: control.icon.name !== "" || control.icon.source.toString() !== ""
+    }
     Quilt.Element.attributes: P.DisplayAttribute { control: control }
 
     hoverEnabled: Application.styleHints.useHoverEffects

@@ -46,11 +46,11 @@ T.ComboBox {
     Quilt.Element.states.visualFocus: visualFocus
     Quilt.Element.states.pressed: down
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "flat"; when: control.flat },
-        Quilt.ElementHint { name: "editable"; when: control.editable },
-        Quilt.ElementHint { name: "changed"; when: false }
-    ]
+    Quilt.Element.hintFlags: ({
+        "flat": control.flat,
+        "editable": control.editable,
+        "changed": false
+    })
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
@@ -136,9 +136,9 @@ T.ComboBox {
 
     // Nothing in the popup may carry an id (see EntryList).
     popup: Popup {
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "combobox" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "combobox": true
+        })
 
         y: control.height
         implicitWidth: contentItem.implicitWidth + leftPadding + rightPadding

@@ -14,17 +14,16 @@ T.DelayButton {
     Quilt.Element.states.pressed: down
     Quilt.Element.states.checked: checked
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint {
-            name: "with-icon"
-            when: control.icon.name !== "" || control.icon.source.toString() !== ""
-        },
-        Quilt.ElementHint {
-            name: "with-menu"
-            when: control.Accessible.role === Accessible.ButtonMenu && control.text !== ""
-        },
-        Quilt.ElementHint { name: "changed"; when: false }
-    ]
+    Quilt.Element.hintFlags: ({
+        "with-menu": control.Accessible.role === Accessible.ButtonMenu && control.text !== "",
+        "changed": false
+    })
+    // Its own entry: a flag change can make the style change the icon, which
+    // would notify the flags' binding while it is being written.
+    Quilt.Element.hints: Quilt.ElementHint {
+        name: "with-icon"
+        when: control.icon.name !== "" || control.icon.source.toString() !== ""
+    }
     Quilt.Element.attributes: [
         P.DisplayAttribute {
             control: control

@@ -64,7 +64,7 @@ T.Dialog {
     }
 
     header: Label {
-        Quilt.Element.hints: Quilt.ElementHint { name: "header" }
+        Quilt.Element.hintFlags: ({ "header": true })
         text: control.title
         visible: control.title !== ""
     }
@@ -75,17 +75,17 @@ T.Dialog {
 
     T.Overlay.modal: Quilt.StyledRectangle {
         Quilt.Element.type: "Overlay"
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "dialog" },
-            Quilt.ElementHint { name: "modal" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "dialog": true,
+            "modal": true
+        })
     }
 
     T.Overlay.modeless: Quilt.StyledRectangle {
         Quilt.Element.type: "Overlay"
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "dialog" },
-            Quilt.ElementHint { name: "modeless" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "dialog": true,
+            "modeless": true
+        })
     }
 }

@@ -12,11 +12,11 @@ T.DoubleSpinBox {
     Quilt.Element.states.activeFocus: activeFocus
     Quilt.Element.states.visualFocus: visualFocus
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "editable"; when: control.editable },
-        Quilt.ElementHint { name: "constrained"; when: d.constrained },
-        Quilt.ElementHint { name: "doublespinbox" }
-    ]
+    Quilt.Element.hintFlags: ({
+        "editable": control.editable,
+        "constrained": d.constrained,
+        "doublespinbox": true
+    })
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
@@ -98,9 +98,9 @@ T.DoubleSpinBox {
         Quilt.Element.states.hovered: control.up.hovered
         Quilt.Element.states.pressed: control.up.pressed
         Quilt.Element.states.enabled: enabled
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "increase" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "increase": true
+        })
 
         Quilt.Icon {
             anchors.centerIn: parent
@@ -116,9 +116,9 @@ T.DoubleSpinBox {
         Quilt.Element.states.hovered: control.down.hovered
         Quilt.Element.states.pressed: control.down.pressed
         Quilt.Element.states.enabled: enabled
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "decrease" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "decrease": true
+        })
 
         Quilt.Icon {
             anchors.centerIn: parent

@@ -7,10 +7,7 @@ T.Drawer {
 
     Quilt.Style.applied: "insets spacing"
     Quilt.Element.type: "Drawer"
-    Quilt.Element.hints: Quilt.ElementHint {
-        name: "modal"
-        when: control.modal
-    }
+    Quilt.Element.hintFlags: ({ "modal": control.modal })
     Quilt.Element.attributes: Quilt.ElementAttribute {
         name: "edge"
         value: {
@@ -60,17 +57,17 @@ T.Drawer {
 
     T.Overlay.modal: Quilt.StyledRectangle {
         Quilt.Element.type: "Overlay"
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "drawer" },
-            Quilt.ElementHint { name: "modal" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "drawer": true,
+            "modal": true
+        })
     }
 
     T.Overlay.modeless: Quilt.StyledRectangle {
         Quilt.Element.type: "Overlay"
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "drawer" },
-            Quilt.ElementHint { name: "modeless" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "drawer": true,
+            "modeless": true
+        })
     }
 }

@@ -14,7 +14,7 @@ T.GroupBox {
     // A widget group box lays out its title below its top padding, this one
     // in it: the hint lets a sheet shared with the widgets make that room
     // for this box alone.
-    Quilt.Element.hints: Quilt.ElementHint { name: "titled"; when: control.title.length > 0 }
+    Quilt.Element.hintFlags: ({ "titled": control.title.length > 0 })
 
     // The title sits in the room the style leaves in the top padding, so
     // the implicit height does not count it.

@@ -13,9 +13,9 @@ T.HorizontalHeaderView {
     Quilt.Element.type: "HeaderView"
     Quilt.Element.states.activeFocus: control.activeFocus
     Quilt.Element.states.enabled: control.enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "horizontal" }
-    ]
+    Quilt.Element.hintFlags: ({
+        "horizontal": true
+    })
 
     delegate: Quilt.StyledRectangle {
         id: delegate
@@ -47,17 +47,11 @@ T.HorizontalHeaderView {
         Quilt.Element.type: "HeaderViewDelegate"
         Quilt.Element.states.activeFocus: delegate.activeFocus
         Quilt.Element.states.enabled: delegate.enabled
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "horizontal" },
-            Quilt.ElementHint {
-                name: "sort-ascending"
-                when: delegate.model.sort !== undefined && delegate.model.sort == Qt.AscendingOrder
-            },
-            Quilt.ElementHint {
-                name: "sort-descending"
-                when: delegate.model.sort !== undefined && delegate.model.sort != Qt.AscendingOrder
-            }
-        ]
+        Quilt.Element.hintFlags: ({
+            "horizontal": true,
+            "sort-ascending": delegate.model.sort !== undefined && delegate.model.sort == Qt.AscendingOrder,
+            "sort-descending": delegate.model.sort !== undefined && delegate.model.sort != Qt.AscendingOrder
+        })
         Quilt.Positioner.positionItems: [text, indicator]
 
         Text {

@@ -14,18 +14,12 @@ T.MenuItem {
     Quilt.Element.states.checked: checked
     Quilt.Element.states.enabled: enabled
     Quilt.Element.states.highlighted: highlighted
-    Quilt.Element.hints: [
-        Quilt.ElementHint {
-            name: "exclusive"
-            when: control.autoExclusive
-                  || (control.action ? (control.action.T.ActionGroup.group?.exclusive ?? false)
-                                     : (control.T.ButtonGroup.group?.exclusive ?? false))
-        },
-        Quilt.ElementHint {
-            name: "with-submenu"
-            when: control.subMenu !== null
-        }
-    ]
+    Quilt.Element.hintFlags: ({
+        "exclusive": control.autoExclusive
+                     || (control.action ? (control.action.T.ActionGroup.group?.exclusive ?? false)
+                                        : (control.T.ButtonGroup.group?.exclusive ?? false)),
+        "with-submenu": control.subMenu !== null
+    })
 
     Quilt.Mnemonics.enabled: enabled && visible
     Quilt.Mnemonics.controlType: Quilt.Mnemonics.MenuItem

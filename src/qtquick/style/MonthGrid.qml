@@ -39,10 +39,10 @@ T.AbstractMonthGrid {
 
         Quilt.Element.states.activeFocus: day.activeFocus
         Quilt.Element.states.enabled: day.enabled
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "current-month"; when: day.model.month === control.month },
-            Quilt.ElementHint { name: "today"; when: !!day.model.today }
-        ]
+        Quilt.Element.hintFlags: ({
+            "current-month": day.model.month === control.month,
+            "today": !!day.model.today
+        })
     }
 
     contentItem: Grid {

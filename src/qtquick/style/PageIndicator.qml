@@ -23,9 +23,9 @@ T.PageIndicator {
         required property int index
 
         Quilt.Element.type: "PageIndicatorDelegate"
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "current"; when: delegate.index === control.currentIndex }
-        ]
+        Quilt.Element.hintFlags: ({
+            "current": delegate.index === control.currentIndex
+        })
     }
 
     // Not a bound document: the template sets the context property

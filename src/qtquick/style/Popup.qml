@@ -47,11 +47,11 @@ T.Popup {
 
     T.Overlay.modal: Quilt.StyledRectangle {
         Quilt.Element.type: "Overlay"
-        Quilt.Element.hints: Quilt.ElementHint { name: "modal" }
+        Quilt.Element.hintFlags: ({ "modal": true })
     }
 
     T.Overlay.modeless: Quilt.StyledRectangle {
         Quilt.Element.type: "Overlay"
-        Quilt.Element.hints: Quilt.ElementHint { name: "modeless" }
+        Quilt.Element.hintFlags: ({ "modeless": true })
     }
 }

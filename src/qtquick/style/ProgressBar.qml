@@ -8,10 +8,10 @@ T.ProgressBar {
     Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "ProgressBar"
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "horizontal" },
-        Quilt.ElementHint { name: "indeterminate"; when: control.indeterminate }
-    ]
+    Quilt.Element.hintFlags: ({
+        "horizontal": true,
+        "indeterminate": control.indeterminate
+    })
 
     hoverEnabled: false
 

@@ -14,13 +14,15 @@ T.RadioButton {
     Quilt.Element.states.pressed: pressed
     Quilt.Element.states.checked: checked
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint {
-            name: "with-icon"
-            when: control.icon.name !== "" || control.icon.source.toString() !== ""
-        },
-        Quilt.ElementHint { name: "changed"; when: false }
-    ]
+    Quilt.Element.hintFlags: ({
+        "changed": false
+    })
+    // Its own entry: a flag change can make the style change the icon, which
+    // would notify the flags' binding while it is being written.
+    Quilt.Element.hints: Quilt.ElementHint {
+        name: "with-icon"
+        when: control.icon.name !== "" || control.icon.source.toString() !== ""
+    }
     Quilt.Element.attributes: P.DisplayAttribute { control: control }
 
     hoverEnabled: Application.styleHints.useHoverEffects

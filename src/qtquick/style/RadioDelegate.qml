@@ -22,27 +22,21 @@ T.RadioDelegate {
     Quilt.Element.states.checked: checked
     Quilt.Element.states.enabled: enabled
     Quilt.Element.states.highlighted: highlighted
-    Quilt.Element.hints: [
-        Quilt.ElementHint {
-            name: "with-icon"
-            when: control.icon.name !== "" || control.icon.source.toString() !== ""
-        },
-        Quilt.ElementHint { name: "hover-enabled"; when: control.hoverEnabled },
-        Quilt.ElementHint {
-            name: "inside-list"
-            when: !!control.ListView.view || !!control.parent?.ListView.view
-        },
-        Quilt.ElementHint {
-            name: "inside-table"
-            when: !!control.TableView.view || !!control.parent?.TableView.view
-        },
-        Quilt.ElementHint { name: "alternating-colors"; when: control.__alternatingColors },
-        Quilt.ElementHint { name: "changed"; when: false },
-        Quilt.ElementHint {
-            name: "last-in-list"
-            when: typeof index === "number" && !!control.ListView.view && index === control.ListView.view.count - 1
-        }
-    ]
+    Quilt.Element.hintFlags: ({
+        "hover-enabled": control.hoverEnabled,
+        "inside-list": !!control.ListView.view || !!control.parent?.ListView.view,
+        "inside-table": !!control.TableView.view || !!control.parent?.TableView.view,
+        "alternating-colors": control.__alternatingColors,
+        "changed": false,
+        "last-in-list": typeof index === "number" && !!control.ListView.view
+                        && index === control.ListView.view.count - 1
+    })
+    // Its own entry: a flag change can make the style change the icon, which
+    // would notify the flags' binding while it is being written.
+    Quilt.Element.hints: Quilt.ElementHint {
+        name: "with-icon"
+        when: control.icon.name !== "" || control.icon.source.toString() !== ""
+    }
     Quilt.Element.attributes: P.DisplayAttribute { control: control }
 
     hoverEnabled: Application.styleHints.useHoverEffects

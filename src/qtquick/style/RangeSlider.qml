@@ -12,10 +12,10 @@ T.RangeSlider {
     Quilt.Element.states.activeFocus: activeFocus
     Quilt.Element.states.visualFocus: visualFocus
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "horizontal"; when: control.horizontal },
-        Quilt.ElementHint { name: "vertical"; when: !control.horizontal }
-    ]
+    Quilt.Element.hintFlags: ({
+        "horizontal": control.horizontal,
+        "vertical": !control.horizontal
+    })
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
@@ -40,9 +40,9 @@ T.RangeSlider {
         Quilt.Element.states.activeFocus: activeFocus
         Quilt.Element.states.pressed: control.first.pressed
         Quilt.Element.states.enabled: control.enabled
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "first" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "first": true
+        })
     }
 
     second.handle: Quilt.StyledRectangle {
@@ -56,9 +56,9 @@ T.RangeSlider {
         Quilt.Element.states.activeFocus: activeFocus
         Quilt.Element.states.pressed: control.second.pressed
         Quilt.Element.states.enabled: control.enabled
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "second" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "second": true
+        })
     }
 
     background: Quilt.StyledRectangle {

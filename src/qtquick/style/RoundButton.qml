@@ -16,10 +16,10 @@ T.RoundButton {
     Quilt.Element.states.checked: checked
     Quilt.Element.states.enabled: enabled
     Quilt.Element.states.highlighted: highlighted
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "flat"; when: control.flat },
-        Quilt.ElementHint { name: "changed"; when: false }
-    ]
+    Quilt.Element.hintFlags: ({
+        "flat": control.flat,
+        "changed": false
+    })
     Quilt.Element.attributes: P.DisplayAttribute { control: control }
 
     hoverEnabled: Application.styleHints.useHoverEffects

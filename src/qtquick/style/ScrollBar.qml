@@ -12,11 +12,11 @@ T.ScrollBar {
     Quilt.Element.states.visualFocus: visualFocus
     Quilt.Element.states.pressed: pressed
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "horizontal"; when: control.horizontal },
-        Quilt.ElementHint { name: "vertical"; when: !control.horizontal },
-        Quilt.ElementHint { name: "noninteractive"; when: !control.interactive }
-    ]
+    Quilt.Element.hintFlags: ({
+        "horizontal": control.horizontal,
+        "vertical": !control.horizontal,
+        "noninteractive": !control.interactive
+    })
 
     hoverEnabled: Application.styleHints.useHoverEffects
 

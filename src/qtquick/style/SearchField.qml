@@ -75,9 +75,9 @@ T.SearchField {
         Text {
             id: placeholder
 
-            Quilt.Element.hints: [
-                Quilt.ElementHint { name: "placeholder" }
-            ]
+            Quilt.Element.hintFlags: ({
+                "placeholder": true
+            })
 
             x: input.leftPadding
             y: input.topPadding
@@ -106,9 +106,9 @@ T.SearchField {
     }
 
     popup: Popup {
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "SearchField" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "SearchField": true
+        })
 
         y: control.height
         width: control.width

@@ -15,11 +15,11 @@ T.Slider {
     Quilt.Element.states.visualFocus: visualFocus
     Quilt.Element.states.pressed: pressed
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "horizontal"; when: control.horizontal },
-        Quilt.ElementHint { name: "vertical"; when: !control.horizontal },
-        Quilt.ElementHint { name: "changed"; when: false }
-    ]
+    Quilt.Element.hintFlags: ({
+        "horizontal": control.horizontal,
+        "vertical": !control.horizontal,
+        "changed": false
+    })
 
     hoverEnabled: Application.styleHints.useHoverEffects
     snapMode: T.Slider.SnapOnRelease
@@ -101,9 +101,9 @@ T.Slider {
                     readonly property real value: control.from + tickMarks.step * index
 
                     Quilt.Element.type: "TickMark"
-                    Quilt.Element.hints: [
-                        Quilt.ElementHint { name: "active"; when: control.value >= tick.value }
-                    ]
+                    Quilt.Element.hintFlags: ({
+                        "active": control.value >= tick.value
+                    })
 
                     width: Quilt.Style.properties.layout.width
                     height: Quilt.Style.properties.layout.height

@@ -12,11 +12,11 @@ T.SpinBox {
     Quilt.Element.states.activeFocus: activeFocus
     Quilt.Element.states.visualFocus: visualFocus
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "editable"; when: control.editable },
-        Quilt.ElementHint { name: "constrained"; when: d.constrained },
-        Quilt.ElementHint { name: "changed"; when: false }
-    ]
+    Quilt.Element.hintFlags: ({
+        "editable": control.editable,
+        "constrained": d.constrained,
+        "changed": false
+    })
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
@@ -92,9 +92,9 @@ T.SpinBox {
         Quilt.Element.states.hovered: control.up.hovered
         Quilt.Element.states.pressed: control.up.pressed
         Quilt.Element.states.enabled: enabled
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "increase" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "increase": true
+        })
 
         Quilt.Icon {
             anchors.centerIn: parent
@@ -110,9 +110,9 @@ T.SpinBox {
         Quilt.Element.states.hovered: control.down.hovered
         Quilt.Element.states.pressed: control.down.pressed
         Quilt.Element.states.enabled: enabled
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "decrease" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "decrease": true
+        })
 
         Quilt.Icon {
             anchors.centerIn: parent

@@ -19,10 +19,10 @@ T.SplitView {
     Quilt.Element.states.visualFocus: control.visualFocus
     Quilt.Element.states.pressed: control.resizing
     Quilt.Element.states.enabled: control.enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "horizontal"; when: control.orientation === Qt.Horizontal },
-        Quilt.ElementHint { name: "vertical"; when: control.orientation === Qt.Vertical }
-    ]
+    Quilt.Element.hintFlags: ({
+        "horizontal": control.orientation === Qt.Horizontal,
+        "vertical": control.orientation === Qt.Vertical
+    })
 
     // The handle is often a thin line: its style margins widen the area in
     // which it can be grabbed and hovered.

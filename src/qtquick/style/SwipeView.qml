@@ -17,10 +17,10 @@ T.SwipeView {
     Quilt.Element.states.activeFocus: control.activeFocus
     Quilt.Element.states.visualFocus: control.visualFocus
     Quilt.Element.states.enabled: control.enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "horizontal"; when: control.orientation === Qt.Horizontal },
-        Quilt.ElementHint { name: "vertical"; when: control.orientation === Qt.Vertical }
-    ]
+    Quilt.Element.hintFlags: ({
+        "horizontal": control.orientation === Qt.Horizontal,
+        "vertical": control.orientation === Qt.Vertical
+    })
 
     // No background: a swipe view paints nothing of its own.
     contentItem: ListView {

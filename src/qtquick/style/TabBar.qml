@@ -13,9 +13,9 @@ T.TabBar {
     Quilt.Element.states.activeFocus: activeFocus
     Quilt.Element.states.visualFocus: visualFocus
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "immutable" }
-    ]
+    Quilt.Element.hintFlags: ({
+        "immutable": true
+    })
     Quilt.Element.attributes: [
         Quilt.ElementAttribute {
             name: "tab-position"
@@ -71,9 +71,9 @@ T.TabBar {
             Quilt.Element.type: "TabBarHighlight"
             Quilt.Element.states.highlighted: control.currentItem !== null
             Quilt.Element.states.enabled: enabled
-            Quilt.Element.hints: [
-                Quilt.ElementHint { name: "itemview-highlight" }
-            ]
+            Quilt.Element.hintFlags: ({
+                "itemview-highlight": true
+            })
             Quilt.Element.attributes: [
                 Quilt.ElementAttribute {
                     name: "tab-position"

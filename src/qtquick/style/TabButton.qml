@@ -16,28 +16,19 @@ T.TabButton {
     Quilt.Element.states.enabled: enabled
     // A style draws a tab by its place: the bar's hints and the tab's index
     // in it; outside a bar there is no such place.
-    Quilt.Element.hints: [
-        Quilt.ElementHint {
-            name: "immutable"
-            when: control.T.TabBar.tabBar?.Quilt.Element.activeHints.includes("immutable") ?? false
-        },
-        Quilt.ElementHint {
-            name: "with-icon"
-            when: control.icon.name !== "" || control.icon.source.toString() !== ""
-        },
-        Quilt.ElementHint {
-            name: "itemview-highlight"
-            when: !!control.ListView.view?.highlightItem
-        },
-        Quilt.ElementHint {
-            name: "first"
-            when: control.T.TabBar.index === 0
-        },
-        Quilt.ElementHint {
-            name: "last"
-            when: control.T.TabBar.tabBar !== null && control.T.TabBar.index === control.T.TabBar.tabBar.count - 1
-        }
-    ]
+    Quilt.Element.hintFlags: ({
+        "immutable": control.T.TabBar.tabBar?.Quilt.Element.activeHints.includes("immutable") ?? false,
+        "itemview-highlight": !!control.ListView.view?.highlightItem,
+        "first": control.T.TabBar.index === 0,
+        "last": control.T.TabBar.tabBar !== null
+                && control.T.TabBar.index === control.T.TabBar.tabBar.count - 1
+    })
+    // Its own entry: a flag change can make the style change the icon, which
+    // would notify the flags' binding while it is being written.
+    Quilt.Element.hints: Quilt.ElementHint {
+        name: "with-icon"
+        when: control.icon.name !== "" || control.icon.source.toString() !== ""
+    }
     Quilt.Element.attributes: [
         P.DisplayAttribute {
             control: control

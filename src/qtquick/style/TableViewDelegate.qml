@@ -29,15 +29,13 @@ T.TableViewDelegate {
     Quilt.Element.states.pressed: control.down
     Quilt.Element.states.enabled: control.enabled
     Quilt.Element.states.highlighted: control.highlighted
-    Quilt.Element.hints: [
-        Quilt.ElementHint {
-            name: "alternating-colors"
-            when: !!control.tableView && control.tableView.alternatingRows && control.row % 2 !== 0
-        },
-        Quilt.ElementHint { name: "editing"; when: control.editing },
-        Quilt.ElementHint { name: "current"; when: control.current },
-        Quilt.ElementHint { name: "selected"; when: control.selected }
-    ]
+    Quilt.Element.hintFlags: ({
+        "alternating-colors": !!control.tableView && control.tableView.alternatingRows
+                              && control.row % 2 !== 0,
+        "editing": control.editing,
+        "current": control.current,
+        "selected": control.selected
+    })
 
     contentItem: Text {
         clip: false

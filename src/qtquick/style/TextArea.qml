@@ -14,9 +14,9 @@ T.TextArea {
                                                       || focusReason === Qt.BacktabFocusReason
                                                       || focusReason === Qt.ShortcutFocusReason)
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "changed"; when: false }
-    ]
+    Quilt.Element.hintFlags: ({
+        "changed": false
+    })
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
@@ -51,9 +51,9 @@ T.TextArea {
     Text {
         id: placeholder
 
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "placeholder" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "placeholder": true
+        })
 
         x: control.leftPadding
         y: control.topPadding

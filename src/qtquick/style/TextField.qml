@@ -14,9 +14,9 @@ T.TextField {
                                                       || focusReason === Qt.BacktabFocusReason
                                                       || focusReason === Qt.ShortcutFocusReason)
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "changed"; when: false }
-    ]
+    Quilt.Element.hintFlags: ({
+        "changed": false
+    })
 
     hoverEnabled: Application.styleHints.useHoverEffects
 
@@ -42,9 +42,9 @@ T.TextField {
     Text {
         id: placeholder
 
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "placeholder" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "placeholder": true
+        })
 
         x: control.leftPadding
         y: control.topPadding

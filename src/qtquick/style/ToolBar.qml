@@ -11,19 +11,13 @@ T.ToolBar {
     Quilt.Element.states.activeFocus: activeFocus
     Quilt.Element.states.visualFocus: visualFocus
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint {
-            name: "header"
-            when: control.position === T.ToolBar.Header && !control.__insideList
-        },
-        Quilt.ElementHint {
-            name: "footer"
-            when: control.position === T.ToolBar.Footer && !control.__insideList
-        },
+    Quilt.Element.hintFlags: ({
+        "header": control.position === T.ToolBar.Header && !control.__insideList,
+        "footer": control.position === T.ToolBar.Footer && !control.__insideList,
         // A bar that a list view made, such as the band of a section: it
         // belongs to the list, not to the window's edge.
-        Quilt.ElementHint { name: "inside-list"; when: control.__insideList }
-    ]
+        "inside-list": control.__insideList
+    })
 
     readonly property bool __insideList: !!control.ListView.view
 

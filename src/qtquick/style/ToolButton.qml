@@ -15,14 +15,11 @@ T.ToolButton {
     Quilt.Element.states.checked: checked
     Quilt.Element.states.enabled: enabled
     Quilt.Element.states.highlighted: highlighted
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "raised"; when: !control.flat },
-        Quilt.ElementHint {
-            name: "with-menu"
-            when: control.Accessible.role === Accessible.ButtonMenu && control.text !== ""
-        },
-        Quilt.ElementHint { name: "changed"; when: false }
-    ]
+    Quilt.Element.hintFlags: ({
+        "raised": !control.flat,
+        "with-menu": control.Accessible.role === Accessible.ButtonMenu && control.text !== "",
+        "changed": false
+    })
     Quilt.Element.attributes: Quilt.ElementAttribute {
         name: "display"
         value: {

@@ -8,16 +8,10 @@ T.ToolSeparator {
     Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "ToolSeparator"
     Quilt.Element.states.enabled: enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint {
-            name: "horizontal"
-            when: control.horizontal
-        },
-        Quilt.ElementHint {
-            name: "vertical"
-            when: !control.horizontal
-        }
-    ]
+    Quilt.Element.hintFlags: ({
+        "horizontal": control.horizontal,
+        "vertical": !control.horizontal
+    })
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)

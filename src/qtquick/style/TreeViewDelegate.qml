@@ -49,16 +49,13 @@ T.TreeViewDelegate {
     Quilt.Element.states.pressed: control.down
     Quilt.Element.states.enabled: control.enabled
     Quilt.Element.states.highlighted: control.highlighted
-    Quilt.Element.hints: [
-        Quilt.ElementHint {
-            name: "alternating-colors"
-            when: !!control.treeView && control.treeView.alternatingRows && control.row % 2 !== 0
-        },
-        Quilt.ElementHint { name: "expanded"; when: control.expanded },
-        Quilt.ElementHint { name: "editing"; when: control.editing },
-        Quilt.ElementHint { name: "current"; when: control.current },
-        Quilt.ElementHint { name: "selected"; when: control.selected }
-    ]
+    Quilt.Element.hintFlags: ({
+        "alternating-colors": !!control.treeView && control.treeView.alternatingRows && control.row % 2 !== 0,
+        "expanded": control.expanded,
+        "editing": control.editing,
+        "current": control.current,
+        "selected": control.selected
+    })
 
     FontMetrics {
         id: fontMetrics

@@ -13,9 +13,9 @@ T.VerticalHeaderView {
     Quilt.Element.type: "HeaderView"
     Quilt.Element.states.activeFocus: control.activeFocus
     Quilt.Element.states.enabled: control.enabled
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "vertical" }
-    ]
+    Quilt.Element.hintFlags: ({
+        "vertical": true
+    })
 
     delegate: Quilt.StyledRectangle {
         id: delegate
@@ -42,9 +42,9 @@ T.VerticalHeaderView {
 
         Quilt.Element.type: "HeaderViewDelegate"
         Quilt.Element.states.enabled: control.enabled
-        Quilt.Element.hints: [
-            Quilt.ElementHint { name: "vertical" }
-        ]
+        Quilt.Element.hintFlags: ({
+            "vertical": true
+        })
 
         Text {
             id: text

@@ -21,9 +21,9 @@ T.HeaderViewDelegate {
     Quilt.Element.states.pressed: control.pressed
     Quilt.Element.states.enabled: control.enabled
     Quilt.Element.states.highlighted: control.highlighted
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "vertical" }
-    ]
+    Quilt.Element.hintFlags: ({
+        "vertical": true
+    })
 
     contentItem: Text {
         horizontalAlignment: Quilt.Alignment.toQtHorizontal(control.Quilt.Style.properties.text.alignment.horizontal)

@@ -15,9 +15,9 @@ Menu {
     // mirroring: its entries take the target's.
     readonly property bool __mirrored: root.target?.LayoutMirroring.enabled ?? false
 
-    Quilt.Element.hints: [
-        Quilt.ElementHint { name: "context-menu" }
-    ]
+    Quilt.Element.hintFlags: ({
+        "context-menu": true
+    })
 
     MenuItem {
         id: undoItem

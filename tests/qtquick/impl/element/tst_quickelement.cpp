@@ -52,6 +52,9 @@ private:
 private Q_SLOTS:
     void hints_data();
     void hints();
+    void hintFlags_data();
+    void hintFlags();
+    void hintFlagsFollowBindings();
     void attributes_data();
     void attributes();
     void states();
@@ -107,6 +110,88 @@ void tst_QuickElement::hints()
     QCOMPARE(element->activeHints(), expected);
     QCOMPARE(element->element()->hints(), expected);
     QCOMPARE(this->width(element), width);
+}
+
+void tst_QuickElement::hintFlags_data()
+{
+    QTest::addColumn<QByteArray>("flags");
+    QTest::addColumn<QByteArray>("entries");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<double>("width");
+
+    QTest::newRow("on and off") << QByteArray(R"({ "flat": true, "x": false })") << QByteArray()
+                                << QStringList { "flat" } << 20.0;
+    QTest::newRow("truthy values") << QByteArray(R"({ "flat": 1, "x": "", "y": null })") << QByteArray()
+                                   << QStringList { "flat" } << 20.0;
+    QTest::newRow("entry switches a flag off")
+        << QByteArray(R"({ "flat": true })") << QByteArray(R"(H { name: "flat"; when: false })") << QStringList()
+        << 10.0;
+    QTest::newRow("entry switches a flag on, once")
+        << QByteArray(R"({ "flat": true })") << QByteArray(R"(H { name: "flat" })") << QStringList { "flat" } << 20.0;
+    QTest::newRow("entry and flag of other names")
+        << QByteArray(R"({ "x": true })") << QByteArray(R"(H { name: "flat" })") << QStringList { "x", "flat" } << 20.0;
+}
+
+void tst_QuickElement::hintFlags()
+{
+    QFETCH(QByteArray, flags);
+    QFETCH(QByteArray, entries);
+    QFETCH(QStringList, expected);
+    QFETCH(double, width);
+
+    QByteArray body = "Item { Quilt.Element.type: \"Button\"; Quilt.Element.hintFlags: (" + flags + ")";
+    if (!entries.isEmpty()) {
+        body += "; Quilt.Element.hints: [" + entries + "]";
+    }
+    body += " }";
+    body.replace("H {", "Quilt.ElementHint {");
+    auto object = createObject(&m_engine, body);
+    QVERIFY(object);
+    QuickElement* element = elementOf(object.get());
+    QVERIFY(element);
+    QCOMPARE(element->activeHints(), expected);
+    QCOMPARE(this->width(element), width);
+}
+
+void tst_QuickElement::hintFlagsFollowBindings()
+{
+    auto object = createObject(&m_engine, R"(
+Item {
+    property bool flat: false
+    Quilt.Element.type: "Button"
+    Quilt.Element.hintFlags: ({ "flat": flat, "changed": false })
+    function find(name) { return Quilt.Element.hint(name) }
+})");
+    QuickElement* element = elementOf(object.get());
+    QCOMPARE(width(element), 10.0);
+    object->setProperty("flat", true);
+    QCOMPARE(element->activeHints(), QStringList { "flat" });
+    QCOMPARE(width(element), 20.0);
+
+    // Looked up, a flag becomes an entry that outside code switches; the
+    // flag's own value no longer counts.
+    const auto find = [&](const char* name) {
+        QVariant found;
+        [&] {
+            QVERIFY(
+                QMetaObject::invokeMethod(object.get(), "find", Q_RETURN_ARG(QVariant, found), Q_ARG(QVariant, name)));
+        }();
+        return found.value<QObject*>();
+    };
+    QObject* changed = find("changed");
+    QVERIFY(changed);
+    QCOMPARE(changed->property("when").toBool(), false);
+    QCOMPARE(find("changed"), changed);
+    QVERIFY(!find("missing"));
+    changed->setProperty("when", true);
+    QCOMPARE(element->activeHints(), (QStringList { "flat", "changed" }));
+    QObject* flat = find("flat");
+    QCOMPARE(flat->property("when").toBool(), true);
+    flat->setProperty("when", false);
+    object->setProperty("flat", false);
+    object->setProperty("flat", true);
+    QCOMPARE(element->activeHints(), QStringList { "changed" });
+    QCOMPARE(width(element), 10.0);
 }
 
 void tst_QuickElement::attributes_data()
@@ -356,7 +441,8 @@ void tst_QuickElement::firstReadSeesValues_data()
     QTest::addColumn<QVariantList>("seen");
 
     QTest::newRow("type") << QByteArray() << QVariantList { 10.0 };
-    QTest::newRow("bound hint") << QByteArray(R"(Quilt.Element.hints: Quilt.ElementHint { name: "flat"; when: root.flag })")
+    QTest::newRow("bound hint") << QByteArray(
+        R"(Quilt.Element.hints: Quilt.ElementHint { name: "flat"; when: root.flag })")
                                 << QVariantList { 20.0 };
     QTest::newRow("attribute") << QByteArray(
         R"(Quilt.Element.attributes: Quilt.ElementAttribute { name: "display"; value: "icon" })")
@@ -375,11 +461,12 @@ void tst_QuickElement::firstReadSeesValues()
     QFETCH(QByteArray, description);
     QFETCH(QVariantList, seen);
 
-    auto object = createObject(&m_engine, "Item {\n id: root\n property var seen: []\n property bool flag: true\n"
-                                          " Quilt.Element.type: \"Button\"\n"
-                                          + description
-                                          + "\n property real w: Quilt.Style.properties.layout.width ?? -1\n"
-                                            " onWChanged: seen.push(w)\n}\n");
+    auto object = createObject(&m_engine,
+                               "Item {\n id: root\n property var seen: []\n property bool flag: true\n"
+                               " Quilt.Element.type: \"Button\"\n"
+                                   + description
+                                   + "\n property real w: Quilt.Style.properties.layout.width ?? -1\n"
+                                     " onWChanged: seen.push(w)\n}\n");
     QVERIFY(object);
     QCOMPARE(object->property("seen").toList(), seen);
     QCOMPARE(width(elementOf(object.get())), seen.last().toDouble());
