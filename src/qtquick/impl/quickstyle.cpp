@@ -192,6 +192,8 @@ void QuickStyle::setApplied(const QString& values)
                 parsed |= Spacing;
             } else if (word == u"font") {
                 parsed |= Font;
+            } else if (word == u"icon") {
+                parsed |= Icon;
             } else {
                 qmlWarning(this) << "Style.applied: unknown value \"" << word.toString() << '"';
             }
@@ -245,6 +247,9 @@ bool QuickStyle::eventFilter(QObject* watched, QEvent* event)
     if (type == StyleChangedEvent::s_type) {
         if (m_properties) {
             m_properties->announceColors();
+        }
+        if (m_applier) {
+            m_applier->colorsChanged(m_shown.get());
         }
         QuickStyleColorsChangedEvent colors;
         QCoreApplication::sendEvent(this, &colors);

@@ -67,6 +67,9 @@ public:
         Insets = 0x2, // leftInset, rightInset, topInset, bottomInset
         Spacing = 0x4,
         Font = 0x8,
+        // A button's icon: name, source, width, height and colour, each on
+        // its own, so that an Action's icon still fills what the style leaves.
+        Icon = 0x10,
     };
     Q_DECLARE_FLAGS(AppliedValues, AppliedValue)
 

@@ -7,16 +7,21 @@
 #include <QtCore/QMetaProperty>
 #include <QtGui/QFont>
 #include <QtQml/private/qqmldata_p.h>
+#include <QtQuickTemplates2/private/qquickabstractbutton_p.h>
+#include <QtQuickTemplates2/private/qquickabstractbutton_p_p.h>
 #include <QtQuickTemplates2/private/qquickcontrol_p.h>
 #include <QtQuickTemplates2/private/qquickcontrol_p_p.h>
+#include <QtQuickTemplates2/private/qquickicon_p.h>
 
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <typeindex>
 #include <typeinfo>
 #include <utility>
 #include <vector>
 
+#include "iconpropertygroup.h"
 #include "layoutpropertygroup.h"
 #include "sizepropertygroup.h"
 #include "stylepropertygroup.h"
@@ -36,6 +41,93 @@ QVariant fromOptional(const std::optional<double>& value)
 bool sameFont(const QFont& a, const QFont& b)
 {
     return a.resolveMask() == b.resolveMask() && a == b;
+}
+
+// Which parts of a button's own icon somebody set. An icon resolved against
+// another takes the other's value for each part it leaves unset, so parts
+// still holding the sentinel's values are the unset ones.
+std::array<bool, 5> setIconParts(const QQuickIcon& icon)
+{
+    static const QQuickIcon sentinel = [] {
+        QQuickIcon probe;
+        probe.setName(QStringLiteral("\u0001unset"));
+        probe.setSource(QUrl(QStringLiteral("quilt-unset:")));
+        probe.setWidth(std::numeric_limits<int>::min());
+        probe.setHeight(std::numeric_limits<int>::min());
+        probe.setColor(QColor(1, 2, 3, 4));
+        return probe;
+    }();
+    const QQuickIcon resolved = icon.resolve(sentinel);
+    return {
+        resolved.name() != sentinel.name(),   resolved.source() != sentinel.source(),
+        resolved.width() != sentinel.width(), resolved.height() != sentinel.height(),
+        resolved.color() != sentinel.color(),
+    };
+}
+
+QVariant iconPart(const QQuickIcon& icon, int part)
+{
+    switch (part) {
+    case 0:
+        return icon.name();
+    case 1:
+        return icon.source();
+    case 2:
+        return icon.width();
+    case 3:
+        return icon.height();
+    default:
+        return icon.color();
+    }
+}
+
+void setIconPart(QQuickIcon& icon, int part, const QVariant& value)
+{
+    switch (part) {
+    case 0:
+        icon.setName(value.toString());
+        break;
+    case 1:
+        icon.setSource(value.toUrl());
+        break;
+    case 2:
+        icon.setWidth(value.toInt());
+        break;
+    case 3:
+        icon.setHeight(value.toInt());
+        break;
+    default:
+        icon.setColor(value.value<QColor>());
+        break;
+    }
+}
+
+void resetIconPart(QQuickIcon& icon, int part)
+{
+    switch (part) {
+    case 0:
+        icon.resetName();
+        break;
+    case 1:
+        icon.resetSource();
+        break;
+    case 2:
+        icon.resetWidth();
+        break;
+    case 3:
+        icon.resetHeight();
+        break;
+    default:
+        icon.resetColor();
+        break;
+    }
+}
+
+// A size as QML would have stored the number in the icon's integer: cut
+// towards zero; no size where it is no finite number.
+QVariant iconSize(const std::optional<double>& size)
+{
+    return size && std::isfinite(*size) ? QVariant(int(*size)) : QVariant();
 }
 
 // Where a kind of item keeps the properties written, and their signals.
@@ -128,6 +220,14 @@ StyleApplier::StyleApplier(QObject* target, QuickStyle::AppliedValues values, QO
             QMetaObject::connect(m_target, entry.notify, receiver, receiverSlot);
         }
     }
+    if (values.testFlag(QuickStyle::Icon)) {
+        m_button = qobject_cast<QQuickAbstractButton*>(target);
+        if (m_button) {
+            static const int iconChanged = QQuickAbstractButton::staticMetaObject.indexOfSignal("iconChanged()");
+            m_iconNotify = iconChanged;
+            QMetaObject::connect(m_target, m_iconNotify, receiver, receiverSlot);
+        }
+    }
     if (values.testFlag(QuickStyle::Padding)) {
         for (int i = 0; i < ShorthandCount; ++i) {
             m_shorthands[i] = indices.shorthands[i];
@@ -153,6 +253,9 @@ void StyleApplier::disconnect(QObject* receiver, int receiverSlot)
         if (notify >= 0) {
             QMetaObject::disconnect(m_target, notify, receiver, receiverSlot);
         }
+    }
+    if (m_iconNotify >= 0) {
+        QMetaObject::disconnect(m_target, m_iconNotify, receiver, receiverSlot);
     }
 }
 
@@ -189,6 +292,12 @@ void StyleApplier::claimInitialValues()
     for (int i = 0; i < ShorthandCount; ++i) {
         if (shorthandSet[i]) {
             yield(Shorthand(i));
+        }
+    }
+    if (m_button) {
+        const auto set = setIconParts(QQuickAbstractButtonPrivate::get(m_button)->icon);
+        for (int i = 0; i < IconPartCount; ++i) {
+            m_icon[i].owned = set[i];
         }
     }
 }
@@ -250,6 +359,90 @@ void StyleApplier::apply(const StylePropertyGroup* result)
             break;
         }
         update(Slot(i));
+    }
+    if (m_button) {
+        takeIconValues(result, false);
+        updateIcon();
+    }
+}
+
+void StyleApplier::colorsChanged(const StylePropertyGroup* result)
+{
+    if (m_button && !m_icon[IconColor].owned) {
+        takeIconValues(result, true);
+        updateIcon();
+    }
+}
+
+void StyleApplier::takeIconValues(const StylePropertyGroup* result, bool colorOnly)
+{
+    const IconPropertyGroup* icon = result ? result->icon() : nullptr;
+    // Resolved on every read, so that a custom colour follows the palette.
+    const std::optional<Color> color = icon ? icon->color() : std::nullopt;
+    m_icon[IconColor].style = color ? QVariant(color->toQColor()) : QVariant();
+    if (colorOnly) {
+        return;
+    }
+    const std::optional<QString> name = icon ? icon->name() : std::nullopt;
+    const std::optional<QUrl> source = icon ? icon->source() : std::nullopt;
+    m_icon[IconName].style = name ? QVariant(*name) : QVariant();
+    m_icon[IconSource].style = source ? QVariant(*source) : QVariant();
+    m_icon[IconWidth].style = iconSize(icon ? icon->width() : std::nullopt);
+    m_icon[IconHeight].style = iconSize(icon ? icon->height() : std::nullopt);
+}
+
+void StyleApplier::updateIcon()
+{
+    // Written from the button's own icon, never from the one it shows: that
+    // holds its Action's parts, which must not become the button's.
+    QQuickIcon icon = QQuickAbstractButtonPrivate::get(m_button)->icon;
+    bool changed = false;
+    for (int i = 0; i < IconPartCount; ++i) {
+        IconEntry& entry = m_icon[i];
+        if (entry.owned) {
+            continue;
+        }
+        if (entry.style.isValid()) {
+            if (entry.written.isValid() && entry.written == entry.style) {
+                continue;
+            }
+            setIconPart(icon, i, entry.style);
+            entry.written = entry.style;
+            changed = true;
+        } else if (entry.written.isValid()) {
+            resetIconPart(icon, i);
+            entry.written = QVariant();
+            changed = true;
+        }
+    }
+    if (changed) {
+        m_writing = true;
+        m_button->setIcon(icon);
+        m_writing = false;
+    }
+}
+
+void StyleApplier::iconChanged()
+{
+    const QQuickIcon& icon = QQuickAbstractButtonPrivate::get(m_button)->icon;
+    const auto set = setIconParts(icon);
+    bool restore = false;
+    for (int i = 0; i < IconPartCount; ++i) {
+        IconEntry& entry = m_icon[i];
+        if (!set[i]) {
+            // Reset, by the application or by whoever cleared the icon: the
+            // style's part (if any) is the one to show.
+            if (entry.owned || entry.written.isValid()) {
+                entry.owned = false;
+                entry.written = QVariant();
+                restore = true;
+            }
+        } else if (!entry.owned && (!entry.written.isValid() || iconPart(icon, i) != entry.written)) {
+            entry.owned = true;
+        }
+    }
+    if (restore) {
+        updateIcon();
     }
 }
 
@@ -402,6 +595,10 @@ bool StyleApplier::setElsewhere(Slot slot) const
 void StyleApplier::targetChanged(int signal)
 {
     if (m_writing || QQmlData::wasDeleted(m_target)) {
+        return;
+    }
+    if (signal == m_iconNotify) {
+        iconChanged();
         return;
     }
     for (int i = 0; i < ShorthandCount; ++i) {

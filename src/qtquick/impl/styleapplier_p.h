@@ -6,6 +6,7 @@
 
 #include "quickstyle.h"
 
+class QQuickAbstractButton;
 class QQuickControl;
 
 namespace Quilt::Properties
@@ -15,8 +16,9 @@ class StylePropertyGroup;
 
 namespace Quilt::Quick
 {
-// Writes a Style's values (paddings, insets, spacing, font) straight onto its
-// item whenever the query result changes, in place of one binding per value.
+// Writes a Style's values (paddings, insets, spacing, font, a button's icon)
+// straight onto its item whenever the query result changes, in place of one
+// binding per value.
 //
 // A value that the application gives the item itself wins: a property that
 // carries a binding, or that changed to something the applier did not write,
@@ -42,6 +44,8 @@ public:
     QuickStyle::AppliedValues values() const;
     // Takes the values of a new result; null for none at all.
     void apply(const Properties::StylePropertyGroup* result);
+    // The palette changed: colours of the same result read otherwise.
+    void colorsChanged(const Properties::StylePropertyGroup* result);
 
     // A change signal of the item, by its method index.
     void targetChanged(int signal);
@@ -81,7 +85,28 @@ private:
         bool owned = false;
     };
 
+    // The icon is one value of the button, its parts each the style's or
+    // the application's on their own.
+    enum IconPart
+    {
+        IconName,
+        IconSource,
+        IconWidth,
+        IconHeight,
+        IconColor,
+        IconPartCount
+    };
+    struct IconEntry
+    {
+        QVariant style;
+        QVariant written;
+        bool owned = false;
+    };
+
     void claimInitialValues();
+    void takeIconValues(const Properties::StylePropertyGroup* result, bool colorOnly);
+    void updateIcon();
+    void iconChanged();
     qreal shorthandValue(Shorthand shorthand) const;
     void update(Slot slot);
     // The application gave the shorthand: the sides under it follow it.
@@ -104,6 +129,9 @@ private:
     std::array<int, ShorthandCount> m_shorthands { -1, -1, -1 };
     std::array<int, ShorthandCount> m_shorthandNotify { -1, -1, -1 };
     std::array<bool, ShorthandCount> m_given {};
+    QQuickAbstractButton* m_button = nullptr;
+    int m_iconNotify = -1;
+    std::array<IconEntry, IconPartCount> m_icon;
     bool m_writing = false;
 };
 } // namespace Quilt::Quick

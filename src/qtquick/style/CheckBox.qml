@@ -6,7 +6,7 @@ import "private" as P
 T.CheckBox {
     id: control
 
-    Quilt.Style.applied: "padding insets spacing font"
+    Quilt.Style.applied: "padding insets spacing font icon"
     Quilt.Element.type: "CheckBox"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -33,12 +33,6 @@ T.CheckBox {
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    icon.color: Quilt.Style.properties.icon.color
-    icon.width: Quilt.Style.properties.icon.width
-    icon.height: Quilt.Style.properties.icon.height
-    icon.name: Quilt.Style.properties.icon.name
-    icon.source: Quilt.Style.properties.icon.source
 
     // Sized by the style's "Indicator" width and height.
     indicator: Quilt.StyledRectangle {

@@ -13,7 +13,7 @@ T.CheckDelegate {
         ((control.TableView.view?.alternatingRows ?? false) && typeof row === "number" && row % 2 === 1)
         || (typeof index === "number" && index % 2 === 1 && control.Quilt.StyleHints.useAlternatingColors)
 
-    Quilt.Style.applied: "padding insets spacing font"
+    Quilt.Style.applied: "padding insets spacing font icon"
     Quilt.Element.type: "CheckDelegate"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -47,12 +47,6 @@ T.CheckDelegate {
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    icon.color: Quilt.Style.properties.icon.color
-    icon.width: Quilt.Style.properties.icon.width
-    icon.height: Quilt.Style.properties.icon.height
-    icon.name: Quilt.Style.properties.icon.name
-    icon.source: Quilt.Style.properties.icon.source
 
     // At least as large as the style's "Indicator", which also sizes it.
     indicator: Quilt.StyledRectangle {

@@ -6,7 +6,7 @@ import "private" as P
 T.DelayButton {
     id: control
 
-    Quilt.Style.applied: "padding insets spacing font"
+    Quilt.Style.applied: "padding insets spacing font icon"
     Quilt.Element.type: "DelayButton"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -36,12 +36,6 @@ T.DelayButton {
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    icon.color: Quilt.Style.properties.icon.color
-    icon.width: Quilt.Style.properties.icon.width
-    icon.height: Quilt.Style.properties.icon.height
-    icon.name: Quilt.Style.properties.icon.name
-    icon.source: Quilt.Style.properties.icon.source
 
     contentItem: P.DefaultContentItem {
         control: control

@@ -13,7 +13,7 @@ T.ItemDelegate {
         ((control.TableView.view?.alternatingRows ?? false) && typeof row === "number" && row % 2 === 1)
         || (typeof index === "number" && index % 2 === 1 && control.Quilt.StyleHints.useAlternatingColors)
 
-    Quilt.Style.applied: "padding insets spacing font"
+    Quilt.Style.applied: "padding insets spacing font icon"
     Quilt.Element.type: "ItemDelegate"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -45,12 +45,6 @@ T.ItemDelegate {
                             implicitBackgroundWidth + leftInset + rightInset)
     implicitHeight: Math.max(implicitContentHeight + topPadding + bottomPadding,
                              implicitBackgroundHeight + topInset + bottomInset)
-
-    icon.color: Quilt.Style.properties.icon.color
-    icon.width: Quilt.Style.properties.icon.width
-    icon.height: Quilt.Style.properties.icon.height
-    icon.name: Quilt.Style.properties.icon.name
-    icon.source: Quilt.Style.properties.icon.source
 
     contentItem: P.DefaultContentItem {
         control: control

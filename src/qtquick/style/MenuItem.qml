@@ -5,7 +5,7 @@ import org.vyr.quilt.impl as Quilt
 T.MenuItem {
     id: control
 
-    Quilt.Style.applied: "padding insets spacing font"
+    Quilt.Style.applied: "padding insets spacing font icon"
     Quilt.Element.type: "MenuItem"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -33,12 +33,6 @@ T.MenuItem {
                             : 0
 
     hoverEnabled: Application.styleHints.useHoverEffects
-
-    icon.color: Quilt.Style.properties.icon.color
-    icon.width: Quilt.Style.properties.icon.width
-    icon.height: Quilt.Style.properties.icon.height
-    icon.name: Quilt.Style.properties.icon.name
-    icon.source: Quilt.Style.properties.icon.source
 
     // Every item of a menu starts its text where the widest check column and
     // icon of that menu end.

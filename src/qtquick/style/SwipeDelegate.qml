@@ -13,7 +13,7 @@ T.SwipeDelegate {
         ((control.TableView.view?.alternatingRows ?? false) && typeof row === "number" && row % 2 === 1)
         || (typeof index === "number" && index % 2 === 1 && control.Quilt.StyleHints.useAlternatingColors)
 
-    Quilt.Style.applied: "insets spacing"
+    Quilt.Style.applied: "insets spacing icon"
     Quilt.Element.type: "SwipeDelegate"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -45,11 +45,6 @@ T.SwipeDelegate {
     rightPadding: Quilt.Style.properties.layout.padding.right ?? 0
     topPadding: Quilt.Style.properties.layout.padding.top ?? 0
     bottomPadding: Quilt.Style.properties.layout.padding.bottom ?? 0
-    icon.color: Quilt.Style.properties.icon.color
-    icon.width: Quilt.Style.properties.icon.width
-    icon.height: Quilt.Style.properties.icon.height
-    icon.name: Quilt.Style.properties.icon.name
-    icon.source: Quilt.Style.properties.icon.source
     // Read by whatever lays swipe delegates out; the four sides above keep
     // their own values.
     padding: Math.max(Quilt.Style.properties.layout.padding.left ?? 0,

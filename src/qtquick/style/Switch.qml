@@ -6,7 +6,7 @@ import "private" as P
 T.Switch {
     id: control
 
-    Quilt.Style.applied: "padding insets spacing"
+    Quilt.Style.applied: "padding insets spacing icon"
     Quilt.Element.type: "Switch"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -21,12 +21,6 @@ T.Switch {
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-
-    icon.color: Quilt.Style.properties.icon.color
-    icon.width: Quilt.Style.properties.icon.width
-    icon.height: Quilt.Style.properties.icon.height
-    icon.name: Quilt.Style.properties.icon.name
-    icon.source: Quilt.Style.properties.icon.source
 
     indicator: Item {
         id: indicator

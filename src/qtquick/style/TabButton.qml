@@ -6,7 +6,7 @@ import "private" as P
 T.TabButton {
     id: control
 
-    Quilt.Style.applied: "padding insets spacing font"
+    Quilt.Style.applied: "padding insets spacing font icon"
     Quilt.Element.type: "TabButton"
     Quilt.Element.states.hovered: hovered
     Quilt.Element.states.activeFocus: activeFocus
@@ -48,12 +48,6 @@ T.TabButton {
     // Set, so that the bar keeps each tab's own width instead of sharing its
     // width out among them.
     width: implicitWidth
-
-    icon.color: Quilt.Style.properties.icon.color
-    icon.width: Quilt.Style.properties.icon.width
-    icon.height: Quilt.Style.properties.icon.height
-    icon.name: Quilt.Style.properties.icon.name
-    icon.source: Quilt.Style.properties.icon.source
 
     contentItem: P.DefaultContentItem {
         control: control

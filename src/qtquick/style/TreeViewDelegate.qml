@@ -24,12 +24,8 @@ T.TreeViewDelegate {
                               ? implicitContentHeight : Math.ceil(fontMetrics.height))
                              + topPadding + bottomPadding)
 
-    Quilt.Style.applied: "padding insets spacing"
+    Quilt.Style.applied: "padding insets spacing icon"
 
-    icon.color: Quilt.Style.properties.icon.color
-    icon.width: Quilt.Style.properties.icon.width
-    icon.height: Quilt.Style.properties.icon.height
-    icon.source: Quilt.Style.properties.icon.source
     icon.name: control.model?.decoration ?? ""
 
     text: control.model?.display ?? ""

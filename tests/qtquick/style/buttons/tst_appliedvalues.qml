@@ -107,7 +107,11 @@ TestCase {
             { tag: "spacing", document: "Button { spacing: 1 }", spacing: 1 },
             { tag: "inset", document: "Button { leftInset: 1 }", inset: 1 },
             { tag: "font", document: "Button { font.family: 'QuiltAppFamily' }", family: "QuiltAppFamily" },
-            { tag: "font size", document: "Button { font.pixelSize: 31 }", pixelSize: 31 }
+            { tag: "font size", document: "Button { font.pixelSize: 31 }", pixelSize: 31 },
+            // Each part of the icon is the application's or the style's.
+            { tag: "icon colour", document: "Button { icon.color: 'red' }", iconColor: "#ff0000", iconWidth: 18 },
+            { tag: "bound icon name", document: "Button { property string n: 'app'; icon.name: n }",
+              iconName: "app", iconColor: "#102030" }
         ]
         let data = []
         for (const row of rows) {
@@ -138,6 +142,12 @@ TestCase {
                 compare(control.font.family, data.family)
             if (data.pixelSize !== undefined)
                 compare(control.font.pixelSize, data.pixelSize)
+            if (data.iconColor !== undefined)
+                compare(control.icon.color, data.iconColor)
+            if (data.iconName !== undefined)
+                compare(control.icon.name, data.iconName)
+            if (data.iconWidth !== undefined)
+                compare(control.icon.width, data.iconWidth)
         }
         check()
         // A state change and a style change leave them as they are.
@@ -181,5 +191,53 @@ TestCase {
         button.down = true
         compare(button.leftPadding, 14)
         compare(button.font.family, "QuiltPressedFamily")
+    }
+
+    function icon(control) {
+        return [control.icon.name, control.icon.width, control.icon.height, String(control.icon.color)]
+    }
+
+    function test_iconReachesTheButton_data() {
+        return [
+            { tag: "Button", document: "Button { text: 'a' }" },
+            { tag: "CheckBox", document: "CheckBox { text: 'a' }" },
+            { tag: "ItemDelegate", document: "ItemDelegate { text: 'a' }" },
+            { tag: "Switch", document: "Switch { text: 'a' }" },
+            { tag: "MenuItem", document: "MenuItem { text: 'a' }" }
+        ]
+    }
+
+    function test_iconReachesTheButton(data) {
+        const control = create(data.document, "applied")
+        compare(icon(control), ["quilt-fixture-icon", 18, 18, "#102030"])
+        // A part the next result leaves out is reset, the others follow.
+        control.Quilt.Element.elementId = "appliedalt"
+        compare(icon(control), ["", 22, 20, "#405060"])
+        control.Quilt.Element.elementId = ""
+        compare(icon(control), ["", 0, 0, "#00000000"])
+    }
+
+    function test_iconPartsOfTheApplicationAndTheAction() {
+        const button = create("Button { action: Action { icon.name: 'from-action'; icon.color: 'green' } }",
+                              "appliedsize")
+        // What the style leaves unset comes from the action, and the action's
+        // parts do not become the button's own.
+        compare(icon(button), ["from-action", 16, 16, "#008000"])
+        button.action.icon.name = "changed-action"
+        compare(button.icon.name, "changed-action")
+
+        button.icon.color = "red"
+        button.Quilt.Element.elementId = "applied"
+        compare(icon(button), ["quilt-fixture-icon", 18, 18, "#ff0000"])
+        button.down = true
+        compare(button.icon.color, "#ff0000")
+        // Reset: the style's colour again, and from then on.
+        button.icon.color = undefined
+        compare(button.icon.color, "#102030")
+        button.Quilt.Element.elementId = "appliedalt"
+        compare(button.icon.color, "#405060")
+        // Reset parts the style leaves unset show the action's again.
+        button.Quilt.Element.elementId = "appliedsize"
+        compare(icon(button), ["changed-action", 16, 16, "#008000"])
     }
 }

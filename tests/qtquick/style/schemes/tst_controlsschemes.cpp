@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
@@ -175,6 +176,12 @@ private Q_SLOTS:
         QVERIFY2(fuzzyColor(face(), QColor(0xfc, 0xfc, 0xfc)), qPrintable(face().name()));
         QVERIFY2(fuzzyColor(fieldGround(), QColor(0xfc, 0xfc, 0xfc)), qPrintable(fieldGround().name()));
         QVERIFY(fuzzyColor(probe(&window, root, QPoint(410, 320)), QColor(0xef, 0xf0, 0xf1)));
+        // The colour the style gives the button's icon is written onto the
+        // button, and written again for the new palette.
+        const auto iconColor = [&] {
+            return QQmlProperty::read(button, QStringLiteral("icon.color")).value<QColor>();
+        };
+        QVERIFY2(iconColor().alpha() == 255 && iconColor().lightness() < 128, qPrintable(iconColor().name()));
 
         QFile dark(QStringLiteral(QUILT_TEST_DARK_SCHEME));
         QVERIFY(dark.open(QIODevice::ReadOnly));
@@ -183,6 +190,7 @@ private Q_SLOTS:
         QTRY_VERIFY2(fuzzyColor(face(), QColor(0x29, 0x2c, 0x30)), qPrintable(face().name()));
         QVERIFY2(fuzzyColor(fieldGround(), QColor(0x14, 0x16, 0x18)), qPrintable(fieldGround().name()));
         QVERIFY(fuzzyColor(probe(&window, root, QPoint(410, 320)), QColor(0x20, 0x23, 0x26)));
+        QVERIFY2(iconColor().lightness() > 128, qPrintable(iconColor().name()));
 
         // And back, from the same file.
         QVERIFY(writeScheme(QByteArray()));
