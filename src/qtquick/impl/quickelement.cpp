@@ -3,12 +3,15 @@
 #include <QtCore/QHash>
 #include <QtCore/QPointer>
 #include <QtCore/QSet>
+#include <QtQml/private/qqmldata_p.h>
 #include <QtQml/QJSValueIterator>
 #include <QtQml/QQmlEngine>
+#include <QtQml/QQmlInfo>
 #include <QtQuick/QQuickItem>
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "elementquery.h"
 #include "platformplugin.h"
@@ -113,6 +116,15 @@ public:
     // Made on first read: an element that only names a part binds no state.
     std::unique_ptr<StatesGroup> states;
     QList<ElementHint*> hints;
+    // A state that one of the item's properties gives.
+    struct StateProperty
+    {
+        Quilt::Element::State state;
+        int property;
+        bool inverse;
+    };
+    QString stateProperties;
+    QList<StateProperty> followed;
     QJSValue hintFlagsValue;
     QList<std::pair<QString, bool>> hintFlags;
     QList<ElementAttribute*> attributes;
@@ -442,6 +454,99 @@ QObject* QuickElement::hint(const QString& name) const
     hint->setElement(self);
     Q_EMIT self->hintsChanged();
     return hint;
+}
+
+QString QuickElement::stateProperties() const
+{
+    return d->stateProperties;
+}
+
+namespace
+{
+struct StateName
+{
+    QLatin1StringView name;
+    Quilt::Element::State state;
+    bool inverse;
+};
+constexpr StateName stateNames[] = {
+    { QLatin1StringView("hovered"), Quilt::Element::State::Hovered, false },
+    { QLatin1StringView("activeFocus"), Quilt::Element::State::ActiveFocus, false },
+    { QLatin1StringView("visualFocus"), Quilt::Element::State::VisualFocus, false },
+    { QLatin1StringView("pressed"), Quilt::Element::State::Pressed, false },
+    { QLatin1StringView("checked"), Quilt::Element::State::Checked, false },
+    { QLatin1StringView("enabled"), Quilt::Element::State::Disabled, true },
+    { QLatin1StringView("highlighted"), Quilt::Element::State::Highlighted, false },
+};
+} // namespace
+
+void QuickElement::setStateProperties(const QString& properties)
+{
+    if (properties == d->stateProperties || d->inert) {
+        return;
+    }
+    QObject* item = parent();
+    static const int slot = staticMetaObject.indexOfSlot("readStateProperties()");
+    for (const auto& followed : std::as_const(d->followed)) {
+        const int notify = item->metaObject()->property(followed.property).notifySignalIndex();
+        QMetaObject::disconnect(item, notify, this, slot);
+    }
+    d->followed.clear();
+    d->stateProperties = properties;
+
+    // Every control of a kind names the same properties: each class and
+    // text is looked up once.
+    struct Known
+    {
+        const QMetaObject* meta;
+        QString text;
+        QList<QuickElementPrivate::StateProperty> followed;
+    };
+    thread_local std::vector<Known> known;
+    const QMetaObject* meta = item->metaObject();
+    auto entry = std::find_if(known.begin(), known.end(),
+                              [&](const Known& k) { return k.meta == meta && k.text == properties; });
+    if (entry == known.end()) {
+        Known made { meta, properties, {} };
+        const auto words = QStringView(properties).split(u' ', Qt::SkipEmptyParts);
+        for (QStringView word : words) {
+            const qsizetype colon = word.indexOf(u':');
+            const QStringView stateName = colon < 0 ? word : word.first(colon);
+            const QStringView propertyName = colon < 0 ? word : word.sliced(colon + 1);
+            const auto name = std::find_if(std::begin(stateNames), std::end(stateNames),
+                                           [&](const StateName& n) { return n.name == stateName; });
+            const int property = meta->indexOfProperty(propertyName.toLatin1().constData());
+            const int notify = property < 0 ? -1 : meta->property(property).notifySignalIndex();
+            if (name == std::end(stateNames) || notify < 0) {
+                qmlWarning(this) << "Element.stateProperties: no state from \"" << word.toString() << '"';
+                continue;
+            }
+            made.followed.append({ name->state, property, name->inverse });
+        }
+        known.push_back(std::move(made));
+        entry = known.end() - 1;
+    }
+    d->followed = entry->followed;
+    for (const auto& followed : std::as_const(d->followed)) {
+        QMetaObject::connect(item, meta->property(followed.property).notifySignalIndex(), this, slot);
+    }
+    readStateProperties();
+}
+
+void QuickElement::readStateProperties()
+{
+    QObject* item = parent();
+    if (d->followed.isEmpty() || QQmlData::wasDeleted(item)) {
+        return;
+    }
+    Quilt::Element::States states = d->element->states();
+    for (const auto& followed : std::as_const(d->followed)) {
+        const bool on = item->metaObject()->property(followed.property).read(item).toBool();
+        states.setFlag(followed.state, on != followed.inverse);
+    }
+    if (states != d->element->states()) {
+        d->element->setStates(states);
+    }
 }
 
 QJSValue QuickElement::hintFlags() const

@@ -51,6 +51,7 @@ class QUILT_QUICK_EXPORT QuickElement : public QQuickAttachedPropertyPropagator,
     Q_PROPERTY(QString type READ type WRITE setType NOTIFY typeChanged FINAL)
     Q_PROPERTY(QString elementId READ elementId WRITE setElementId NOTIFY elementIdChanged FINAL)
     Q_PROPERTY(Quilt::Quick::StatesGroup* states READ states CONSTANT FINAL)
+    Q_PROPERTY(QString stateProperties READ stateProperties WRITE setStateProperties FINAL)
     Q_PROPERTY(QQmlListProperty<Quilt::Quick::ElementHint> hints READ hints NOTIFY hintsChanged FINAL)
     Q_PROPERTY(QJSValue hintFlags READ hintFlags WRITE setHintFlags NOTIFY hintFlagsChanged FINAL)
     Q_PROPERTY(QStringList activeHints READ activeHints NOTIFY hintsChanged FINAL)
@@ -102,6 +103,13 @@ public:
 
     StatesGroup* states() const;
     void setActiveStates(Quilt::Element::States states);
+    // States that the item's own boolean properties give, by name, each
+    // followed through its change signal instead of a binding of its own:
+    // "hovered enabled pressed:down" reads `hovered`, `enabled` and, for
+    // the pressed state, `down`. Names are those of `states`; a name the
+    // item lacks is left out with a warning.
+    QString stateProperties() const;
+    void setStateProperties(const QString& properties);
 
     // Null before the first update (or a query ahead of completion) and while
     // there is no style.
@@ -125,6 +133,9 @@ Q_SIGNALS:
     void hintFlagsChanged();
     void attributesChanged();
     void updated();
+
+private Q_SLOTS:
+    void readStateProperties();
 
 private:
     friend class QuickElementPrivate;

@@ -8,13 +8,7 @@ T.Button {
 
     Quilt.Style.applied: "padding insets spacing font icon"
     Quilt.Element.type: "Button"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.pressed: down
-    Quilt.Element.states.checked: checked
-    Quilt.Element.states.enabled: enabled
-    Quilt.Element.states.highlighted: highlighted
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed:down checked enabled highlighted"
     Quilt.Element.hintFlags: ({
         "flat": control.flat,
         "with-menu": control.Accessible.role === Accessible.ButtonMenu && control.text !== "",

@@ -8,12 +8,7 @@ T.CheckBox {
 
     Quilt.Style.applied: "padding insets spacing font icon"
     Quilt.Element.type: "CheckBox"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.pressed: pressed
-    Quilt.Element.states.checked: checked
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed checked enabled"
     Quilt.Element.hintFlags: ({
         // The checked state alone cannot tell a partial check from none.
         "partially-checked": control.checkState === Qt.PartiallyChecked,

@@ -41,11 +41,7 @@ T.ComboBox {
 
     Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "ComboBox"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.pressed: down
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed:down enabled"
     Quilt.Element.hintFlags: ({
         "flat": control.flat,
         "editable": control.editable,

@@ -8,12 +8,7 @@ T.DelayButton {
 
     Quilt.Style.applied: "padding insets spacing font icon"
     Quilt.Element.type: "DelayButton"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.pressed: down
-    Quilt.Element.states.checked: checked
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed:down checked enabled"
     Quilt.Element.hintFlags: ({
         "with-menu": control.Accessible.role === Accessible.ButtonMenu && control.text !== "",
         "changed": false

@@ -7,11 +7,7 @@ T.Dial {
 
     Quilt.Style.applied: "padding insets font"
     Quilt.Element.type: "Dial"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.enabled: enabled
-    Quilt.Element.states.pressed: pressed
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus enabled pressed"
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             implicitContentWidth + leftPadding + rightPadding)
@@ -57,9 +53,8 @@ T.Dial {
 
         Quilt.Element.type: "Handle"
         Quilt.Element.states.hovered: control.hovered
-        Quilt.Element.states.activeFocus: activeFocus
+        Quilt.Element.stateProperties: "activeFocus enabled"
         Quilt.Element.states.visualFocus: control.visualFocus
         Quilt.Element.states.pressed: control.pressed
-        Quilt.Element.states.enabled: enabled
     }
 }

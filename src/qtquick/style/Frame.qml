@@ -7,10 +7,7 @@ T.Frame {
 
     Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "Frame"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus enabled"
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)

@@ -7,10 +7,7 @@ T.GroupBox {
 
     Quilt.Style.applied: "padding insets spacing"
     Quilt.Element.type: "GroupBox"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus enabled"
     // A widget group box lays out its title below its top padding, this one
     // in it: the hint lets a sheet shared with the widgets make that room
     // for this box alone.

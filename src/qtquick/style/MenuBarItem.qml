@@ -11,13 +11,7 @@ T.MenuBarItem {
 
     Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "MenuBarItem"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.pressed: down
-    Quilt.Element.states.checked: checked
-    Quilt.Element.states.enabled: enabled
-    Quilt.Element.states.highlighted: highlighted
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed:down checked enabled highlighted"
 
     Quilt.Mnemonics.enabled: enabled && visible
     Quilt.Mnemonics.controlType: Quilt.Mnemonics.MenuItem

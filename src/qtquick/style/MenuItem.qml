@@ -7,13 +7,7 @@ T.MenuItem {
 
     Quilt.Style.applied: "padding insets spacing font icon"
     Quilt.Element.type: "MenuItem"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.pressed: down
-    Quilt.Element.states.checked: checked
-    Quilt.Element.states.enabled: enabled
-    Quilt.Element.states.highlighted: highlighted
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed:down checked enabled highlighted"
     Quilt.Element.hintFlags: ({
         "exclusive": control.autoExclusive
                      || (control.action ? (control.action.T.ActionGroup.group?.exclusive ?? false)

@@ -7,10 +7,7 @@ T.Page {
 
     Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "Page"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus enabled"
 
     // The laid-out content size, not the implicit one; the spacing only
     // beside a header or footer that takes room.

@@ -6,8 +6,7 @@ T.Popup {
     id: control
 
     Quilt.Element.type: "Popup"
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "activeFocus enabled"
 
     // Padding, insets and sizes an application gives as NaN or an infinity,
     // and sums that overflow to one, count as none: a size that is no

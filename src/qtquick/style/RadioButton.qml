@@ -8,12 +8,7 @@ T.RadioButton {
 
     Quilt.Style.applied: "padding insets spacing font icon"
     Quilt.Element.type: "RadioButton"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.pressed: pressed
-    Quilt.Element.states.checked: checked
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed checked enabled"
     Quilt.Element.hintFlags: ({
         "changed": false
     })

@@ -8,10 +8,7 @@ T.RangeSlider {
 
     Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "RangeSlider"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus enabled"
     Quilt.Element.hintFlags: ({
         "horizontal": control.horizontal,
         "vertical": !control.horizontal

@@ -7,11 +7,7 @@ T.ScrollBar {
 
     Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "ScrollBar"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.pressed: pressed
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed enabled"
     Quilt.Element.hintFlags: ({
         "horizontal": control.horizontal,
         "vertical": !control.horizontal,

@@ -7,12 +7,8 @@ T.ScrollIndicator {
 
     Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "ScrollIndicator"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    // The view is moving.
-    Quilt.Element.states.pressed: active
-    Quilt.Element.states.enabled: enabled
+    // Pressed while the view is moving.
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed:active enabled"
     Quilt.Element.attributes: [
         Quilt.ElementAttribute {
             name: "orientation"

@@ -6,10 +6,7 @@ T.ScrollView {
     id: control
 
     Quilt.Element.type: "ScrollView"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus enabled"
     // Where the content overflows, so that a style can make room for the bars.
     Quilt.Element.hints: [
         Quilt.ElementHint {

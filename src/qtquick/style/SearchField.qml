@@ -10,8 +10,7 @@ T.SearchField {
 
     Quilt.Style.applied: "padding insets spacing"
     Quilt.Element.type: "SearchField"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.stateProperties: "hovered activeFocus"
     Quilt.Element.states.visualFocus: activeFocus && (focusReason === Qt.TabFocusReason
                                                       || focusReason === Qt.BacktabFocusReason
                                                       || focusReason === Qt.ShortcutFocusReason)

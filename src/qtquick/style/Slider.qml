@@ -10,11 +10,7 @@ T.Slider {
 
     Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "Slider"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.pressed: pressed
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed enabled"
     Quilt.Element.hintFlags: ({
         "horizontal": control.horizontal,
         "vertical": !control.horizontal,
@@ -42,10 +38,9 @@ T.Slider {
 
         Quilt.Element.type: "Handle"
         Quilt.Element.states.hovered: control.hovered
-        Quilt.Element.states.activeFocus: activeFocus
+        Quilt.Element.stateProperties: "activeFocus enabled"
         Quilt.Element.states.visualFocus: control.visualFocus
         Quilt.Element.states.pressed: control.pressed
-        Quilt.Element.states.enabled: enabled
     }
 
     background: Quilt.StyledRectangle {

@@ -8,10 +8,7 @@ T.SpinBox {
 
     Quilt.Style.applied: "padding insets font"
     Quilt.Element.type: "SpinBox"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus enabled"
     Quilt.Element.hintFlags: ({
         "editable": control.editable,
         "constrained": d.constrained,

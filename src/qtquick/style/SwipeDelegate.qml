@@ -15,13 +15,7 @@ T.SwipeDelegate {
 
     Quilt.Style.applied: "insets spacing icon"
     Quilt.Element.type: "SwipeDelegate"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.pressed: pressed
-    Quilt.Element.states.checked: checked
-    Quilt.Element.states.enabled: enabled
-    Quilt.Element.states.highlighted: highlighted
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed checked enabled highlighted"
     Quilt.Element.hintFlags: ({
         "hover-enabled": control.hoverEnabled,
         "inside-list": !!control.ListView.view,

@@ -8,12 +8,7 @@ T.Switch {
 
     Quilt.Style.applied: "padding insets spacing icon"
     Quilt.Element.type: "Switch"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.pressed: down
-    Quilt.Element.states.checked: checked
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed:down checked enabled"
 
     hoverEnabled: Application.styleHints.useHoverEffects
 

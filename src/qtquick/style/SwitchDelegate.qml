@@ -15,13 +15,7 @@ T.SwitchDelegate {
 
     Quilt.Style.applied: "padding insets spacing icon"
     Quilt.Element.type: "SwitchDelegate"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.pressed: down
-    Quilt.Element.states.checked: checked
-    Quilt.Element.states.enabled: enabled
-    Quilt.Element.states.highlighted: highlighted
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed:down checked enabled highlighted"
     Quilt.Element.hintFlags: ({
         "hover-enabled": control.hoverEnabled,
         "inside-list": !!control.ListView.view || !!control.parent?.ListView.view,

@@ -9,10 +9,7 @@ T.TabBar {
 
     Quilt.Style.applied: "padding insets spacing font"
     Quilt.Element.type: "TabBar"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus enabled"
     Quilt.Element.hintFlags: ({
         "immutable": true
     })

@@ -8,12 +8,7 @@ T.TabButton {
 
     Quilt.Style.applied: "padding insets spacing font icon"
     Quilt.Element.type: "TabButton"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.pressed: pressed
-    Quilt.Element.states.checked: checked
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus pressed checked enabled"
     // A style draws a tab by its place: the bar's hints and the tab's index
     // in it; outside a bar there is no such place.
     Quilt.Element.hintFlags: ({

@@ -8,8 +8,7 @@ T.TextArea {
 
     Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "TextArea"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
+    Quilt.Element.stateProperties: "hovered activeFocus"
     Quilt.Element.states.visualFocus: activeFocus && (focusReason === Qt.TabFocusReason
                                                       || focusReason === Qt.BacktabFocusReason
                                                       || focusReason === Qt.ShortcutFocusReason)

@@ -7,10 +7,7 @@ T.ToolBar {
 
     Quilt.Style.applied: "padding insets font"
     Quilt.Element.type: "ToolBar"
-    Quilt.Element.states.hovered: hovered
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.visualFocus: visualFocus
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "hovered activeFocus visualFocus enabled"
     Quilt.Element.hintFlags: ({
         "header": control.position === T.ToolBar.Header && !control.__insideList,
         "footer": control.position === T.ToolBar.Footer && !control.__insideList,

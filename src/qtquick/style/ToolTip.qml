@@ -7,8 +7,7 @@ T.ToolTip {
 
     Quilt.Style.applied: "insets"
     Quilt.Element.type: "ToolTip"
-    Quilt.Element.states.activeFocus: activeFocus
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "activeFocus enabled"
 
     // Centred above the parent by the implicit width, so that it covers
     // neither the parent nor a pointer hovering it. Never at a NaN or

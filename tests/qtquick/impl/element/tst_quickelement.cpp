@@ -3,6 +3,7 @@
 #include <QQmlListReference>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -58,6 +59,7 @@ private Q_SLOTS:
     void attributes_data();
     void attributes();
     void states();
+    void stateProperties();
     void setActiveStates();
     void listOperations();
     void hintLookup();
@@ -268,6 +270,34 @@ Item {
     QVERIFY(reader);
     QCOMPARE(reader->property("flags").toInt(), 0x20);
     QVERIFY(reader->property("disabled").toBool());
+}
+
+void tst_QuickElement::stateProperties()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no state from \"hovered:missing\""));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no state from \"unknown\""));
+    auto object = createObject(&m_engine, R"(
+Item {
+    property bool down: true
+    property bool current: false
+    Quilt.Element.type: "Button"
+    Quilt.Element.stateProperties: "pressed:down enabled hovered:missing unknown highlighted:current"
+    Quilt.Element.states.checked: current
+})");
+    QVERIFY(object);
+    QuickElement* element = elementOf(object.get());
+    QCOMPARE(element->element()->states(), State::Pressed);
+
+    // A change of one property re-queries once, and leaves the states that
+    // bindings give alone.
+    const quint64 before = Quilt::elementQueriesExecuted();
+    object->setProperty("current", true);
+    QCOMPARE(element->element()->states(), State::Pressed | State::Highlighted | State::Checked);
+    object->setProperty("down", false);
+    qobject_cast<QQuickItem*>(object.get())->setEnabled(false);
+    QCOMPARE(element->element()->states(), State::Disabled | State::Highlighted | State::Checked);
+    QCOMPARE(element->states()->enabled(), false);
+    QCOMPARE(Quilt::elementQueriesExecuted() - before, quint64(4));
 }
 
 void tst_QuickElement::setActiveStates()
