@@ -4,6 +4,7 @@
 #include "fallbackrectanglenode_p.h"
 #include "meshrectanglenode_p.h"
 #include "outlineborderrectanglenode_p.h"
+#include "quickelement.h"
 #include "quicklogging_p.h"
 #include "rectanglenode_p.h"
 
@@ -88,7 +89,10 @@ StyledRectangle::StyledRectangle(QQuickItem* parent)
     setFlag(ItemObservesViewport);
 }
 
-StyledRectangle::~StyledRectangle() = default;
+StyledRectangle::~StyledRectangle()
+{
+    leaveSharedStyle();
+}
 
 QuickStyle* StyledRectangle::style() const
 {
@@ -100,6 +104,7 @@ void StyledRectangle::setStyle(QuickStyle* style)
     if (style == m_style) {
         return;
     }
+    leaveSharedStyle();
     m_style = style;
     Q_EMIT styleChanged();
 }
@@ -110,9 +115,38 @@ void StyledRectangle::componentComplete()
     if (m_style) {
         return;
     }
-    auto function = reinterpret_cast<QQmlAttachedPropertiesFunc>(&QuickStyle::qmlAttachedProperties);
-    m_style = qobject_cast<QuickStyle*>(qmlAttachedPropertiesObject(this, function, true));
+    findStyle();
     updateImplicitSize();
+}
+
+void StyledRectangle::findStyle()
+{
+    const auto styleOf = reinterpret_cast<QQmlAttachedPropertiesFunc>(&QuickStyle::qmlAttachedProperties);
+    const auto elementOf = reinterpret_cast<QQmlAttachedPropertiesFunc>(&QuickElement::qmlAttachedProperties);
+    // A Style that the document made (it binds to it) or an Element of its
+    // own: the rectangle's own Style. Otherwise the Style of its own would
+    // follow the parent's element, as the parent's Style does.
+    QQuickItem* parent = parentItem();
+    if (!qmlAttachedPropertiesObject(this, styleOf, false) && !qmlAttachedPropertiesObject(this, elementOf, false)
+        && parent && qmlAttachedPropertiesObject(parent, elementOf, false)) {
+        m_style = qobject_cast<QuickStyle*>(qmlAttachedPropertiesObject(parent, styleOf, true));
+        if (m_style) {
+            m_sharedStyle = true;
+            m_style->installEventFilter(this);
+            Q_EMIT styleChanged();
+            return;
+        }
+    }
+    m_style = qobject_cast<QuickStyle*>(qmlAttachedPropertiesObject(this, styleOf, true));
+    Q_EMIT styleChanged();
+}
+
+void StyledRectangle::leaveSharedStyle()
+{
+    if (m_sharedStyle && m_style) {
+        m_style->removeEventFilter(this);
+    }
+    m_sharedStyle = false;
 }
 
 void StyledRectangle::updateImplicitSize()
@@ -144,9 +178,28 @@ bool StyledRectangle::event(QEvent* event)
     return QQuickItem::event(event);
 }
 
+bool StyledRectangle::eventFilter(QObject* watched, QEvent* event)
+{
+    // The parent's Style passes its events on to the parent, not here.
+    if (m_sharedStyle && watched == m_style) {
+        const int type = event->type();
+        if (type == QuickStyleUpdatedEvent::s_type || type == QuickStyleColorsChangedEvent::s_type) {
+            StyledRectangle::event(event);
+        }
+    }
+    return QQuickItem::eventFilter(watched, event);
+}
+
 void StyledRectangle::itemChange(ItemChange change, const ItemChangeData& data)
 {
     if (change == ItemTransformHasChanged) {
+        update();
+    }
+    // Moved elsewhere, it shows its new surroundings' element.
+    if (change == ItemParentHasChanged && m_sharedStyle && m_style && data.item && data.item != m_style->parent()) {
+        leaveSharedStyle();
+        findStyle();
+        updateImplicitSize();
         update();
     }
     QQuickItem::itemChange(change, data);

@@ -13,7 +13,10 @@ struct RectangleLook;
 
 // Draws what the style resolved for an element: its shadow, background
 // (colour and image), border and outline, with rounded corners. By default it
-// follows the Style attached to itself, so it shows the nearest Element.
+// follows the Style attached to itself, so it shows the nearest Element; a
+// rectangle without an Element or a Style of its own whose parent item has
+// an Element shows that element through the parent's Style, so that a
+// control and its background keep one Style between them.
 class QUILT_QUICK_EXPORT StyledRectangle : public QQuickItem
 {
     Q_OBJECT
@@ -33,10 +36,13 @@ Q_SIGNALS:
 protected:
     void componentComplete() override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void itemChange(ItemChange change, const ItemChangeData& data) override;
     QSGNode* updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData* data) override;
 
 private:
+    void findStyle();
+    void leaveSharedStyle();
     void updateImplicitSize();
     // `toWindow`: the item's transform to the window.
     QRectF snapToPixels(const QRectF& rect, const QTransform& toWindow) const;
@@ -58,5 +64,7 @@ private:
         Fallback,
     };
     NodeKind m_nodeKind = NodeKind::Shaders;
+    // Whether m_style is the parent's, which it hears from as a filter.
+    bool m_sharedStyle = false;
 };
 } // namespace Quilt::Quick

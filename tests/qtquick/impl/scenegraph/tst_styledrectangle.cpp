@@ -142,8 +142,10 @@ void tst_StyledRectangle::followsItsOwnStyle()
     )"));
     auto own = qobject_cast<StyledRectangle*>(item("own"));
     QVERIFY(own);
-    // No Element of its own: its Style shows the enclosing element.
-    QCOMPARE(own->style(), attached<QuickStyle>(own));
+    // No Element of its own: it shows its parent's element through the
+    // parent's Style and makes no Style of its own.
+    QCOMPARE(own->style(), attached<QuickStyle>(own->parentItem()));
+    QVERIFY(!attached<QuickStyle>(own));
     QCOMPARE(own->implicitWidth(), 40.0);
     QCOMPARE(own->implicitHeight(), 20.0);
     QCOMPARE(own->width(), 40.0);
@@ -157,6 +159,13 @@ void tst_StyledRectangle::followsItsOwnStyle()
     assigned->setStyle(own->style());
     assigned->setStyle(own->style());
     QCOMPARE(changed.count(), 1);
+
+    // Moved under an item without an element, it takes a Style of its own,
+    // which finds no element and paints nothing.
+    own->setParentItem(assigned->parentItem());
+    QVERIFY(attached<QuickStyle>(own));
+    QCOMPARE(own->style(), attached<QuickStyle>(own));
+    QUILT_COMPARE_PIXEL(render(), 30, 20, QColor(Qt::white), 2);
 }
 
 void tst_StyledRectangle::subtreeFollowsTheStyle()
