@@ -53,8 +53,6 @@ private:
 private Q_SLOTS:
     void hints_data();
     void hints();
-    void hintFlags_data();
-    void hintFlags();
     void hintFlagsFollowBindings();
     void attributes_data();
     void attributes();
@@ -82,66 +80,45 @@ private Q_SLOTS:
 void tst_QuickElement::hints_data()
 {
     QTest::addColumn<QByteArray>("entries");
+    QTest::addColumn<QByteArray>("flags");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<double>("width");
 
-    QTest::newRow("none") << QByteArray() << QStringList() << 10.0;
+    QTest::newRow("none") << QByteArray() << QByteArray() << QStringList() << 10.0;
     QTest::newRow("x y x(false)") << QByteArray(R"(H { name: "x" }, H { name: "y" }, H { name: "x"; when: false })")
-                                  << QStringList { "y" } << 10.0;
+                                  << QByteArray() << QStringList { "y" } << 10.0;
     QTest::newRow("fourth x comes back after y")
         << QByteArray(R"(H { name: "x" }, H { name: "y" }, H { name: "x"; when: false }, H { name: "x" })")
-        << QStringList { "y", "x" } << 10.0;
+        << QByteArray() << QStringList { "y", "x" } << 10.0;
     QTest::newRow("off before on") << QByteArray(R"(H { name: "flat"; when: false }, H { name: "flat" })")
-                                   << QStringList { "flat" } << 20.0;
-    QTest::newRow("duplicates kept") << QByteArray(R"(H { name: "flat" }, H { name: "flat" })")
+                                   << QByteArray() << QStringList { "flat" } << 20.0;
+    QTest::newRow("duplicates kept") << QByteArray(R"(H { name: "flat" }, H { name: "flat" })") << QByteArray()
                                      << QStringList { "flat", "flat" } << 20.0;
+
+    // Flags: in the map's order, before the entries.
+    QTest::newRow("flags on and off") << QByteArray() << QByteArray(R"({ "flat": true, "x": false })")
+                                      << QStringList { "flat" } << 20.0;
+    QTest::newRow("flags truthy") << QByteArray() << QByteArray(R"({ "flat": 1, "x": "", "y": null })")
+                                  << QStringList { "flat" } << 20.0;
+    QTest::newRow("entry switches a flag off") << QByteArray(R"(H { name: "flat"; when: false })")
+                                               << QByteArray(R"({ "flat": true })") << QStringList() << 10.0;
+    QTest::newRow("entry switches a flag on, once")
+        << QByteArray(R"(H { name: "flat" })") << QByteArray(R"({ "flat": true })") << QStringList { "flat" } << 20.0;
+    QTest::newRow("entry and flag of other names")
+        << QByteArray(R"(H { name: "flat" })") << QByteArray(R"({ "x": true })") << QStringList { "x", "flat" } << 20.0;
 }
 
 void tst_QuickElement::hints()
 {
     QFETCH(QByteArray, entries);
-    QFETCH(QStringList, expected);
-    QFETCH(double, width);
-
-    QByteArray body = "Item { Quilt.Element.type: \"Button\"; Quilt.Element.hints: [" + entries + "] }";
-    body.replace("H {", "Quilt.ElementHint {");
-    auto object = createObject(&m_engine, body);
-    QVERIFY(object);
-    QuickElement* element = elementOf(object.get());
-    QVERIFY(element);
-    QCOMPARE(element->activeHints(), expected);
-    QCOMPARE(element->element()->hints(), expected);
-    QCOMPARE(this->width(element), width);
-}
-
-void tst_QuickElement::hintFlags_data()
-{
-    QTest::addColumn<QByteArray>("flags");
-    QTest::addColumn<QByteArray>("entries");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<double>("width");
-
-    QTest::newRow("on and off") << QByteArray(R"({ "flat": true, "x": false })") << QByteArray()
-                                << QStringList { "flat" } << 20.0;
-    QTest::newRow("truthy values") << QByteArray(R"({ "flat": 1, "x": "", "y": null })") << QByteArray()
-                                   << QStringList { "flat" } << 20.0;
-    QTest::newRow("entry switches a flag off")
-        << QByteArray(R"({ "flat": true })") << QByteArray(R"(H { name: "flat"; when: false })") << QStringList()
-        << 10.0;
-    QTest::newRow("entry switches a flag on, once")
-        << QByteArray(R"({ "flat": true })") << QByteArray(R"(H { name: "flat" })") << QStringList { "flat" } << 20.0;
-    QTest::newRow("entry and flag of other names")
-        << QByteArray(R"({ "x": true })") << QByteArray(R"(H { name: "flat" })") << QStringList { "x", "flat" } << 20.0;
-}
-
-void tst_QuickElement::hintFlags()
-{
     QFETCH(QByteArray, flags);
-    QFETCH(QByteArray, entries);
     QFETCH(QStringList, expected);
     QFETCH(double, width);
 
-    QByteArray body = "Item { Quilt.Element.type: \"Button\"; Quilt.Element.hintFlags: (" + flags + ")";
+    QByteArray body = "Item { Quilt.Element.type: \"Button\"";
+    if (!flags.isEmpty()) {
+        body += "; Quilt.Element.hintFlags: (" + flags + ")";
+    }
     if (!entries.isEmpty()) {
         body += "; Quilt.Element.hints: [" + entries + "]";
     }
@@ -152,6 +129,7 @@ void tst_QuickElement::hintFlags()
     QuickElement* element = elementOf(object.get());
     QVERIFY(element);
     QCOMPARE(element->activeHints(), expected);
+    QCOMPARE(element->element()->hints(), expected);
     QCOMPARE(this->width(element), width);
 }
 
