@@ -194,6 +194,8 @@ void QuickStyle::setApplied(const QString& values)
                 parsed |= Font;
             } else if (word == u"icon") {
                 parsed |= Icon;
+            } else if (word == u"color") {
+                parsed |= Color;
             } else {
                 qmlWarning(this) << "Style.applied: unknown value \"" << word.toString() << '"';
             }

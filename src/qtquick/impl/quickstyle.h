@@ -70,6 +70,9 @@ public:
         // A button's icon: name, source, width, height and colour, each on
         // its own, so that an Action's icon still fills what the style leaves.
         Icon = 0x10,
+        // `color` from the text colour: for items whose default colour is
+        // the one to show where the style gives none.
+        Color = 0x20,
     };
     Q_DECLARE_FLAGS(AppliedValues, AppliedValue)
 

@@ -123,6 +123,13 @@ void resetIconPart(QQuickIcon& icon, int part)
     }
 }
 
+// Resolved on every read, so that a custom colour follows the palette.
+QVariant textColor(const TextPropertyGroup* text)
+{
+    const std::optional<Color> color = text ? text->color() : std::nullopt;
+    return color ? QVariant(color->toQColor()) : QVariant();
+}
+
 // A size as QML would have stored the number in the icon's integer: cut
 // towards zero; no size where it is no finite number.
 QVariant iconSize(const std::optional<double>& size)
@@ -133,22 +140,22 @@ QVariant iconSize(const std::optional<double>& size)
 // Where a kind of item keeps the properties written, and their signals.
 struct Indices
 {
-    std::array<int, 10> properties;
-    std::array<int, 10> notifies;
+    std::array<int, 11> properties;
+    std::array<int, 11> notifies;
     std::array<int, 3> shorthands;
     std::array<int, 3> shorthandNotifies;
 };
 
-const char* const names[10] = {
-    "leftPadding", "rightPadding", "topPadding",  "bottomPadding", "leftInset",
-    "rightInset",  "topInset",     "bottomInset", "spacing",       "font",
+const char* const names[11] = {
+    "leftPadding", "rightPadding", "topPadding", "bottomPadding", "leftInset", "rightInset",
+    "topInset",    "bottomInset",  "spacing",    "font",          "color",
 };
 const char* const shorthands[3] = { "padding", "horizontalPadding", "verticalPadding" };
 
 Indices lookUp(const QMetaObject* meta)
 {
     Indices indices;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 11; ++i) {
         indices.properties[i] = meta->indexOfProperty(names[i]);
         indices.notifies[i]
             = indices.properties[i] < 0 ? -1 : meta->property(indices.properties[i]).notifySignalIndex();
@@ -202,14 +209,15 @@ StyleApplier::StyleApplier(QObject* target, QuickStyle::AppliedValues values, QO
     // The controls of the templates declare every one of these properties
     // in their common base, where no subclass moves them: their indices are
     // looked up once. Other items are looked up by name.
-    static_assert(SlotCount == 10 && ShorthandCount == 3, "the look-up tables follow the slots");
+    static_assert(SlotCount == 11 && ShorthandCount == 3, "the look-up tables follow the slots");
     static const Indices controlIndices = lookUp(&QQuickControl::staticMetaObject);
     const Indices indices = m_control ? controlIndices : lookUpCached(m_target);
     for (int i = 0; i < SlotCount; ++i) {
         const bool wanted = i <= BottomPadding ? values.testFlag(QuickStyle::Padding)
             : i <= BottomInset                 ? values.testFlag(QuickStyle::Insets)
             : i == Spacing                     ? values.testFlag(QuickStyle::Spacing)
-                                               : values.testFlag(QuickStyle::Font);
+            : i == Font                        ? values.testFlag(QuickStyle::Font)
+                                               : values.testFlag(QuickStyle::Color);
         if (!wanted || indices.properties[i] < 0) {
             continue;
         }
@@ -280,7 +288,7 @@ void StyleApplier::claimInitialValues()
         const int set = explicitlySet(Slot(i));
         if (set >= 0) {
             entry.owned = set == 1;
-        } else if (i != Font) {
+        } else if (i != Font && i != Color) {
             entry.owned = meta->property(entry.property).read(m_target).toReal() != 0;
         }
     }
@@ -355,6 +363,9 @@ void StyleApplier::apply(const StylePropertyGroup* result)
             entry.style = font ? QVariant(*font) : QVariant();
             break;
         }
+        case Color:
+            entry.style = textColor(text);
+            break;
         case SlotCount:
             break;
         }
@@ -368,6 +379,10 @@ void StyleApplier::apply(const StylePropertyGroup* result)
 
 void StyleApplier::colorsChanged(const StylePropertyGroup* result)
 {
+    if (m_entries[Color].property >= 0) {
+        m_entries[Color].style = textColor(result ? result->text() : nullptr);
+        update(Color);
+    }
     if (m_button && !m_icon[IconColor].owned) {
         takeIconValues(result, true);
         updateIcon();
@@ -378,7 +393,7 @@ void StyleApplier::takeIconValues(const StylePropertyGroup* result, bool colorOn
 {
     const IconPropertyGroup* icon = result ? result->icon() : nullptr;
     // Resolved on every read, so that a custom colour follows the palette.
-    const std::optional<Color> color = icon ? icon->color() : std::nullopt;
+    const std::optional<Quilt::Color> color = icon ? icon->color() : std::nullopt;
     m_icon[IconColor].style = color ? QVariant(color->toQColor()) : QVariant();
     if (colorOnly) {
         return;
@@ -517,6 +532,9 @@ void StyleApplier::write(Slot slot, const QVariant& value)
 {
     Entry& entry = m_entries[slot];
     const QMetaProperty property = m_target->metaObject()->property(entry.property);
+    if (!entry.written.isValid() && !property.isResettable()) {
+        entry.original = property.read(m_target);
+    }
     m_writing = true;
     property.write(m_target, value);
     m_writing = false;
@@ -530,7 +548,11 @@ void StyleApplier::reset(Slot slot)
     Entry& entry = m_entries[slot];
     const QMetaProperty property = m_target->metaObject()->property(entry.property);
     m_writing = true;
-    property.reset(m_target);
+    if (property.isResettable()) {
+        property.reset(m_target);
+    } else if (entry.original.isValid()) {
+        property.write(m_target, entry.original);
+    }
     m_writing = false;
     entry.written = QVariant();
 }
@@ -570,6 +592,7 @@ int StyleApplier::explicitlySet(Slot slot) const
         return extra.hasBottomInset;
     case Font:
         return extra.requestedFont.resolveMask() != 0;
+    case Color:
     case Spacing:
     case SlotCount:
         break;

@@ -16,7 +16,8 @@ class StylePropertyGroup;
 
 namespace Quilt::Quick
 {
-// Writes a Style's values (paddings, insets, spacing, font, a button's icon)
+// Writes a Style's values (paddings, insets, spacing, font, colour, a button's
+// icon)
 // straight onto its item whenever the query result changes, in place of one
 // binding per value.
 //
@@ -63,6 +64,7 @@ private:
         BottomInset,
         Spacing,
         Font,
+        Color,
         SlotCount
     };
     enum Shorthand
@@ -82,6 +84,9 @@ private:
         // What the item read right after the applier's last write; invalid
         // when the applier has not written the property, or reset it since.
         QVariant written;
+        // For a property without a reset: what it held before the applier
+        // first wrote it, which stands in for the reset.
+        QVariant original;
         bool owned = false;
     };
 

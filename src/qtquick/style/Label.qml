@@ -5,12 +5,12 @@ import org.vyr.quilt.impl as Quilt
 T.Label {
     id: control
 
-    Quilt.Style.applied: "padding insets"
+    // The colour and font that the style leaves unset are the label's own
+    // defaults: black, and the font it inherits.
+    Quilt.Style.applied: "padding insets font color"
     Quilt.Element.type: "Label"
     Quilt.Element.states.enabled: enabled
 
-    font: Quilt.Style.properties.text.font ?? Application.font
-    color: Quilt.Style.properties.text.color ?? "black"
     // The palette's link colour is as bright disabled as enabled: a disabled
     // label's links take its own disabled text colour.
     linkColor: enabled ? palette.link : color

@@ -35,7 +35,7 @@ TestCase {
             { tag: "SpinBox", document: "SpinBox {}", spacing: false, font: true },
             { tag: "Slider", document: "Slider {}", spacing: false, font: false },
             { tag: "ProgressBar", document: "ProgressBar {}", spacing: false, font: false },
-            { tag: "Label", document: "Label { text: 'a' }", spacing: false, font: false },
+            { tag: "Label", document: "Label { text: 'a' }", spacing: false, font: true, color: true },
             { tag: "TextField", document: "TextField {}", spacing: false, font: false }
         ]
     }
@@ -48,6 +48,8 @@ TestCase {
             compare(control.spacing, 3)
         if (data.font)
             compare(control.font.family, "QuiltFixtureFamily")
+        if (data.color)
+            compare(control.color, "#203040")
 
         // Another style for the element: every value follows.
         control.Quilt.Element.elementId = "appliedalt"
@@ -57,6 +59,8 @@ TestCase {
             compare(control.spacing, 13)
         if (data.font)
             compare(control.font.family, "QuiltOtherFamily")
+        if (data.color)
+            compare(control.color, "#304050")
 
         // No value at all: the control's own defaults come back.
         control.Quilt.Element.elementId = ""
@@ -64,6 +68,8 @@ TestCase {
         compare(control.leftInset, 0)
         if (data.spacing)
             compare(control.spacing, 0)
+        if (data.color)
+            compare(control.color, "#000000")
     }
 
     // A control inside another takes its own element's values, never the
@@ -103,6 +109,7 @@ TestCase {
             { tag: "bound padding", document: "Button { property real p: 0; padding: p }", sides: [0, 0, 0, 0] },
             { tag: "bound left padding", document: "Button { property real p: 11; leftPadding: p }", sides: [11, 5, 4, 6] },
             { tag: "label's left padding", document: "Label { leftPadding: 3 }", sides: [3, 5, 4, 6] },
+            { tag: "label's colour", document: "Label { color: 'red' }", color: "#ff0000" },
             { tag: "text field's padding", document: "TextField { padding: 20 }", sides: [20, 20, 20, 20] },
             { tag: "spacing", document: "Button { spacing: 1 }", spacing: 1 },
             { tag: "inset", document: "Button { leftInset: 1 }", inset: 1 },
@@ -142,6 +149,8 @@ TestCase {
                 compare(control.font.family, data.family)
             if (data.pixelSize !== undefined)
                 compare(control.font.pixelSize, data.pixelSize)
+            if (data.color !== undefined)
+                compare(control.color, data.color)
             if (data.iconColor !== undefined)
                 compare(control.icon.color, data.iconColor)
             if (data.iconName !== undefined)

@@ -97,6 +97,7 @@ Pane {
             Button { text: "Default"; highlighted: true }
             Button { text: "Disabled"; enabled: false }
             RoundButton { text: "+"; checkable: true; checked: true }
+            Label { objectName: "label"; text: "Label" }
         }
         Row {
             spacing: 8
@@ -182,6 +183,12 @@ private Q_SLOTS:
             return QQmlProperty::read(button, QStringLiteral("icon.color")).value<QColor>();
         };
         QVERIFY2(iconColor().alpha() == 255 && iconColor().lightness() < 128, qPrintable(iconColor().name()));
+        QQuickItem* label = root->findChild<QQuickItem*>(QStringLiteral("label"));
+        QVERIFY(label);
+        const auto labelColor = [&] {
+            return label->property("color").value<QColor>();
+        };
+        QVERIFY2(labelColor().lightness() < 128, qPrintable(labelColor().name()));
 
         QFile dark(QStringLiteral(QUILT_TEST_DARK_SCHEME));
         QVERIFY(dark.open(QIODevice::ReadOnly));
@@ -191,6 +198,7 @@ private Q_SLOTS:
         QVERIFY2(fuzzyColor(fieldGround(), QColor(0x14, 0x16, 0x18)), qPrintable(fieldGround().name()));
         QVERIFY(fuzzyColor(probe(&window, root, QPoint(410, 320)), QColor(0x20, 0x23, 0x26)));
         QVERIFY2(iconColor().lightness() > 128, qPrintable(iconColor().name()));
+        QVERIFY2(labelColor().lightness() > 128, qPrintable(labelColor().name()));
 
         // And back, from the same file.
         QVERIFY(writeScheme(QByteArray()));
