@@ -9,7 +9,7 @@ T.Label {
     // defaults: black, and the font it inherits.
     Quilt.Style.applied: "padding insets font color"
     Quilt.Element.type: "Label"
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "enabled"
 
     // The palette's link colour is as bright disabled as enabled: a disabled
     // label's links take its own disabled text colour.

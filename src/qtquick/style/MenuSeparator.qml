@@ -7,7 +7,7 @@ T.MenuSeparator {
 
     Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "MenuSeparator"
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "enabled"
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding)

@@ -7,7 +7,7 @@ T.ProgressBar {
 
     Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "ProgressBar"
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "enabled"
     Quilt.Element.hintFlags: ({
         "horizontal": true,
         "indeterminate": control.indeterminate

@@ -10,11 +10,10 @@ T.SearchField {
 
     Quilt.Style.applied: "padding insets spacing"
     Quilt.Element.type: "SearchField"
-    Quilt.Element.stateProperties: "hovered activeFocus"
+    Quilt.Element.stateProperties: "hovered activeFocus enabled"
     Quilt.Element.states.visualFocus: activeFocus && (focusReason === Qt.TabFocusReason
                                                       || focusReason === Qt.BacktabFocusReason
                                                       || focusReason === Qt.ShortcutFocusReason)
-    Quilt.Element.states.enabled: enabled
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, Quilt.Positioner.implicitWidth)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, Quilt.Positioner.implicitHeight)

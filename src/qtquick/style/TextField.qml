@@ -8,11 +8,10 @@ T.TextField {
 
     Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "TextField"
-    Quilt.Element.stateProperties: "hovered activeFocus"
+    Quilt.Element.stateProperties: "hovered activeFocus enabled"
     Quilt.Element.states.visualFocus: activeFocus && (focusReason === Qt.TabFocusReason
                                                       || focusReason === Qt.BacktabFocusReason
                                                       || focusReason === Qt.ShortcutFocusReason)
-    Quilt.Element.states.enabled: enabled
     Quilt.Element.hintFlags: ({
         "changed": false
     })

@@ -7,7 +7,7 @@ T.ToolSeparator {
 
     Quilt.Style.applied: "padding insets"
     Quilt.Element.type: "ToolSeparator"
-    Quilt.Element.states.enabled: enabled
+    Quilt.Element.stateProperties: "enabled"
     Quilt.Element.hintFlags: ({
         "horizontal": control.horizontal,
         "vertical": !control.horizontal
