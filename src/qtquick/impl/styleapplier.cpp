@@ -229,8 +229,7 @@ StyleApplier::StyleApplier(QObject* target, QuickStyle::AppliedValues values, QO
         }
     }
     if (values.testFlag(QuickStyle::Icon)) {
-        m_button = qobject_cast<QQuickAbstractButton*>(target);
-        if (m_button) {
+        if (qobject_cast<QQuickAbstractButton*>(target)) {
             static const int iconChanged = QQuickAbstractButton::staticMetaObject.indexOfSignal("iconChanged()");
             m_iconNotify = iconChanged;
             QMetaObject::connect(m_target, m_iconNotify, receiver, receiverSlot);
@@ -302,8 +301,8 @@ void StyleApplier::claimInitialValues()
             yield(Shorthand(i));
         }
     }
-    if (m_button) {
-        const auto set = setIconParts(QQuickAbstractButtonPrivate::get(m_button)->icon);
+    if (QQuickAbstractButton* b = button()) {
+        const auto set = setIconParts(QQuickAbstractButtonPrivate::get(b)->icon);
         for (int i = 0; i < IconPartCount; ++i) {
             m_icon[i].owned = set[i];
         }
@@ -320,6 +319,9 @@ qreal StyleApplier::shorthandValue(Shorthand shorthand) const
 
 void StyleApplier::apply(const StylePropertyGroup* result)
 {
+    if (beingDestroyed()) {
+        return;
+    }
     // A shorthand bound by the application may never have announced a
     // change (its first value can equal the default).
     for (int i = 0; i < ShorthandCount; ++i) {
@@ -371,10 +373,22 @@ void StyleApplier::apply(const StylePropertyGroup* result)
         }
         update(Slot(i));
     }
-    if (m_button) {
+    if (button()) {
         takeIconValues(result, false);
         updateIcon();
     }
+}
+
+bool StyleApplier::beingDestroyed() const
+{
+    // A control's destructor has run when it no longer casts to one, though
+    // the item's own destructor still sends its signals.
+    return m_control && !qobject_cast<QQuickControl*>(m_target);
+}
+
+QQuickAbstractButton* StyleApplier::button() const
+{
+    return m_iconNotify >= 0 ? qobject_cast<QQuickAbstractButton*>(m_target) : nullptr;
 }
 
 void StyleApplier::colorsChanged(const StylePropertyGroup* result)
@@ -383,7 +397,7 @@ void StyleApplier::colorsChanged(const StylePropertyGroup* result)
         m_entries[Color].style = textColor(result ? result->text() : nullptr);
         update(Color);
     }
-    if (m_button && !m_icon[IconColor].owned) {
+    if (button() && !m_icon[IconColor].owned) {
         takeIconValues(result, true);
         updateIcon();
     }
@@ -410,7 +424,11 @@ void StyleApplier::updateIcon()
 {
     // Written from the button's own icon, never from the one it shows: that
     // holds its Action's parts, which must not become the button's.
-    QQuickIcon icon = QQuickAbstractButtonPrivate::get(m_button)->icon;
+    QQuickAbstractButton* b = button();
+    if (!b) {
+        return;
+    }
+    QQuickIcon icon = QQuickAbstractButtonPrivate::get(b)->icon;
     bool changed = false;
     for (int i = 0; i < IconPartCount; ++i) {
         IconEntry& entry = m_icon[i];
@@ -432,14 +450,18 @@ void StyleApplier::updateIcon()
     }
     if (changed) {
         m_writing = true;
-        m_button->setIcon(icon);
+        b->setIcon(icon);
         m_writing = false;
     }
 }
 
 void StyleApplier::iconChanged()
 {
-    const QQuickIcon& icon = QQuickAbstractButtonPrivate::get(m_button)->icon;
+    QQuickAbstractButton* b = button();
+    if (!b) {
+        return;
+    }
+    const QQuickIcon& icon = QQuickAbstractButtonPrivate::get(b)->icon;
     const auto set = setIconParts(icon);
     bool restore = false;
     for (int i = 0; i < IconPartCount; ++i) {
@@ -617,7 +639,7 @@ bool StyleApplier::setElsewhere(Slot slot) const
 
 void StyleApplier::targetChanged(int signal)
 {
-    if (m_writing || QQmlData::wasDeleted(m_target)) {
+    if (m_writing || QQmlData::wasDeleted(m_target) || beingDestroyed()) {
         return;
     }
     if (signal == m_iconNotify) {

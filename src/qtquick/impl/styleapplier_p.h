@@ -109,6 +109,10 @@ private:
     };
 
     void claimInitialValues();
+    // The button whose icon is written; null where the icon is not applied,
+    // and while the item is destroyed, when it is a button no longer.
+    QQuickAbstractButton* button() const;
+    bool beingDestroyed() const;
     void takeIconValues(const Properties::StylePropertyGroup* result, bool colorOnly);
     void updateIcon();
     void iconChanged();
@@ -134,7 +138,6 @@ private:
     std::array<int, ShorthandCount> m_shorthands { -1, -1, -1 };
     std::array<int, ShorthandCount> m_shorthandNotify { -1, -1, -1 };
     std::array<bool, ShorthandCount> m_given {};
-    QQuickAbstractButton* m_button = nullptr;
     int m_iconNotify = -1;
     std::array<IconEntry, IconPartCount> m_icon;
     bool m_writing = false;
