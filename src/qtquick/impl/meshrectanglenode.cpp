@@ -219,6 +219,81 @@ MeshRectangleNode::~MeshRectangleNode()
             removeChildNode(node.get());
         }
     }
+    if (m_picture && m_picture->parent()) {
+        removeChildNode(m_picture.get());
+    }
+}
+
+void MeshRectangleNode::setPicture(std::shared_ptr<QSGTexture> texture, const QRectF& rect)
+{
+    if (!texture) {
+        if (m_picture && m_picture->parent()) {
+            removeChildNode(m_picture.get());
+        }
+        m_pictureTexture.reset();
+        return;
+    }
+    if (!m_picture) {
+        m_picture = std::make_unique<QSGSimpleTextureNode>();
+        m_picture->setFiltering(QSGTexture::Linear);
+    }
+    if (m_picture->texture() != texture.get()) {
+        m_picture->setTexture(texture.get());
+    }
+    m_pictureTexture = std::move(texture);
+    m_picture->setRect(rect);
+    // Before the rims: the renderer then batches the picture with the
+    // pictures of the rectangles before this one, since no rim of this one
+    // comes between them. It covers none of the rims' pixels.
+    if (!m_picture->parent()) {
+        prependChildNode(m_picture.get());
+    }
+}
+
+bool MeshRectangleNode::canDrawWithPicture(const RectangleLook& look, const QRect& visible, const QSize& pictureSize,
+                                           const QSizeF& pixel)
+{
+    const bool shadow = look.hasShadow && look.shadowColor.isValid() && look.shadowColor.alpha() > 0;
+    // Over a translucent fill the picture would have to come after the
+    // fill's blended middle.
+    if (shadow || !look.image || look.imageMode != RectangleLook::ImageMode::Picture || pictureSize.isEmpty()
+        || !look.fill.isValid() || look.fill.alpha() != 255) {
+        return false;
+    }
+    if (visible.isEmpty()) {
+        return true;
+    }
+    // The visible pixels in item units, a pixel wider all round for the
+    // linear filter, and half a device pixel for the border's inner ramp.
+    const QRectF& r = look.rect;
+    const double sx = r.width() / pictureSize.width();
+    const double sy = r.height() / pictureSize.height();
+    const QRectF box = QRectF(r.left() + (visible.left() - 1) * sx - pixel.width() / 2.0,
+                              r.top() + (visible.top() - 1) * sy - pixel.height() / 2.0,
+                              (visible.width() + 2) * sx + pixel.width(), (visible.height() + 2) * sy + pixel.height());
+    // Inside the border, with the outer corner radii (the inner edge's are
+    // no larger): a box inside that shape is inside the inner edge.
+    const QRectF inner = r.marginsRemoved(look.border);
+    if (!inner.contains(box)) {
+        return false;
+    }
+    // Corners: top left, top right, bottom right, bottom left.
+    const float radius[4] = { look.radius.w(), look.radius.y(), look.radius.x(), look.radius.z() };
+    const QPointF corners[4] = { box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft() };
+    for (int c = 0; c < 4; ++c) {
+        const double rad = std::max(0.0, double(radius[c]));
+        if (rad <= 0.0) {
+            continue;
+        }
+        const double cx = c == 0 || c == 3 ? inner.left() + rad : inner.right() - rad;
+        const double cy = c < 2 ? inner.top() + rad : inner.bottom() - rad;
+        const QPointF p = corners[c];
+        const bool inCornerZone = (c == 0 || c == 3 ? p.x() < cx : p.x() > cx) && (c < 2 ? p.y() < cy : p.y() > cy);
+        if (inCornerZone && std::hypot(p.x() - cx, p.y() - cy) > rad) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::vector<const QSGGeometryNode*> MeshRectangleNode::blendedNodes() const

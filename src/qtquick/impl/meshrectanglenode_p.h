@@ -6,6 +6,8 @@
 #include <QSizeF>
 #include <QtQuick/QSGGeometry>
 #include <QtQuick/QSGGeometryNode>
+#include <QtQuick/QSGSimpleTextureNode>
+#include <QtQuick/QSGTexture>
 #include <QtQuick/QSGVertexColorMaterial>
 
 #include <array>
@@ -37,6 +39,15 @@ public:
 
     // Whether the mesh draws the look: not with a shadow or an image.
     static bool canDraw(const RectangleLook& look);
+    // Whether the mesh with a picture over it (setPicture()) draws the look
+    // as the shader nodes do: an image used as a picture whose visible
+    // pixels, stretched over the rectangle as `visible` says (in the
+    // picture's pixels, of `pictureSize`), lie inside the border's inner
+    // edge over an opaque fill, where neither the rounded clip nor the
+    // border could touch them.
+    // A check mark in a box is such a picture.
+    static bool canDrawWithPicture(const RectangleLook& look, const QRect& visible, const QSize& pictureSize,
+                                   const QSizeF& pixel);
 
     // `pixel` is one device pixel in item units, across and down;
     // `onPixelGrid` says that the rectangle's edges lie on pixel boundaries,
@@ -51,6 +62,15 @@ public:
     std::vector<const QSGGeometryNode*> blendedNodes() const;
     const QSGGeometry* opaqueGeometry() const { return &m_geometry; }
 
+    // A picture stretched over `rect`, drawn over the opaque fill and before
+    // the rims; null for none. Pictures of one texture (or atlas) batch with
+    // each other.
+    void setPicture(std::shared_ptr<QSGTexture> texture, const QRectF& rect);
+    const QSGSimpleTextureNode* pictureNode() const
+    {
+        return m_picture && m_picture->parent() ? m_picture.get() : nullptr;
+    }
+
 private:
     struct BlendedNode : QSGGeometryNode
     {
@@ -64,6 +84,8 @@ private:
     // Corners, edges and the middle; made when first needed, taken out of
     // the tree by the destructor before they go.
     std::array<std::unique_ptr<BlendedNode>, 9> m_blended;
+    std::unique_ptr<QSGSimpleTextureNode> m_picture;
+    std::shared_ptr<QSGTexture> m_pictureTexture;
 
     std::optional<RectangleLook> m_look;
     QSizeF m_pixel;

@@ -7,6 +7,7 @@
 #include "quickelement.h"
 #include "quicklogging_p.h"
 #include "rectanglenode_p.h"
+#include "texturecache_p.h"
 
 #include "backgroundpropertygroup.h"
 #include "borderpropertygroup.h"
@@ -19,6 +20,9 @@
 #include "shadowpropertygroup.h"
 #include "stylepropertygroup.h"
 
+#include <QtCore/QHash>
+#include <QtCore/QMutex>
+#include <QtGui/QImage>
 #include <QtQml/QQmlEngine>
 #include <QtQuick/private/qquickitem_p.h>
 #include <QtQuick/QQuickRenderControl>
@@ -259,6 +263,38 @@ QRectF StyledRectangle::snapToPixels(const QRectF& rect, const QTransform& trans
     return mapRectFromScene(QRectF(x, y, width, height));
 }
 
+namespace
+{
+// The part of an image that is not clear, in its pixels; kept per image, as
+// every check box of a window draws the same one.
+QRect visibleBounds(const QImage& image)
+{
+    static QMutex mutex;
+    static QHash<qint64, QRect> known;
+    QMutexLocker locker(&mutex);
+    const auto found = known.constFind(image.cacheKey());
+    if (found != known.cend()) {
+        return *found;
+    }
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    int left = argb.width(), top = argb.height(), right = -1, bottom = -1;
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            if (qAlpha(line[x]) != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    const QRect bounds = right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    known.insert(image.cacheKey(), bounds);
+    return bounds;
+}
+} // namespace
+
 QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
 {
     using namespace Quilt::Properties;
@@ -275,11 +311,21 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
     const QTransform toWindow = QQuickItemPrivate::get(this)->itemToWindowTransform();
     const QRectF r = snapToPixels(bounds, toWindow);
     const RectangleLook look = lookOf(r);
+    // A picture that keeps inside the border (a check mark) is drawn over
+    // the mesh as a texture of its own, which batches with the others.
+    const QSizeF pixel = devicePixelSize(toWindow);
+    QImage picture;
+    if (look.image && look.imageMode == RectangleLook::ImageMode::Picture && runsShaders(window())) {
+        picture = TextureCache::loadImage(*look.image, r.size());
+        if (!MeshRectangleNode::canDrawWithPicture(look, visibleBounds(picture), picture.size(), pixel)) {
+            picture = QImage();
+        }
+    }
     // Most rectangles are a fill with lines around: one mesh each, which the
     // renderer draws in one batch with the next rectangle's.
-    const NodeKind kind = !runsShaders(window()) ? NodeKind::Fallback
-        : MeshRectangleNode::canDraw(look)       ? NodeKind::Mesh
-                                                 : NodeKind::Shaders;
+    const NodeKind kind = !runsShaders(window())                ? NodeKind::Fallback
+        : MeshRectangleNode::canDraw(look) || !picture.isNull() ? NodeKind::Mesh
+                                                                : NodeKind::Shaders;
     if (oldNode && kind != m_nodeKind) {
         delete oldNode;
         oldNode = nullptr;
@@ -294,7 +340,10 @@ QSGNode* StyledRectangle::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*
     if (kind == NodeKind::Mesh) {
         auto* node = oldNode ? static_cast<MeshRectangleNode*>(oldNode) : new MeshRectangleNode;
         // Snapping put an axis-aligned rectangle on the pixel grid.
-        node->update(look, devicePixelSize(toWindow), toWindow.type() <= QTransform::TxScale);
+        node->update(look, pixel, toWindow.type() <= QTransform::TxScale);
+        node->setPicture(
+            picture.isNull() ? nullptr : TextureCache::loadTexture(window(), picture, QQuickWindow::TextureCanUseAtlas),
+            r);
         return node;
     }
 

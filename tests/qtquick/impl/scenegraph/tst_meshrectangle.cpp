@@ -87,6 +87,8 @@ private Q_SLOTS:
     void sameLooksDrawInFewBatches();
     void squareLinesOnThePixelGridBlendNothing();
     void shadowsAndImagesKeepTheShaderNodes();
+    void picturesInsideTheBorder_data();
+    void picturesInsideTheBorder();
 
 private:
     bool load(const QByteArray& body);
@@ -393,6 +395,51 @@ void tst_MeshRectangle::shadowsAndImagesKeepTheShaderNodes()
     image = render();
     QVERIFY(!dynamic_cast<MeshRectangleNode*>(paintNodeOf(rect)));
     QCOMPARE(probe(image, { 50, 40 }), QColor(Qt::red));
+}
+
+void tst_MeshRectangle::picturesInsideTheBorder_data()
+{
+    // A 16 x 16 box with a 1-pixel border and 3-pixel corners, a 16 x 16
+    // picture stretched over it; visible pixels as given.
+    QTest::addColumn<QRect>("visible");
+    QTest::addColumn<QColor>("fill");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("shadow");
+    QTest::addColumn<bool>("drawn");
+
+    const int picture = int(RectangleLook::ImageMode::Picture);
+    const QColor opaque(0x3d, 0xae, 0xe9);
+    QTest::newRow("a mark in the middle") << QRect(4, 4, 8, 8) << opaque << picture << false << true;
+    QTest::newRow("a clear picture") << QRect() << opaque << picture << false << true;
+    QTest::newRow("up to the border") << QRect(1, 6, 14, 4) << opaque << picture << false << false;
+    QTest::newRow("into a rounded corner") << QRect(3, 3, 4, 4) << opaque << picture << false << false;
+    QTest::newRow("under a translucent fill")
+        << QRect(4, 4, 8, 8) << QColor(0, 0, 255, 128) << picture << false << false;
+    QTest::newRow("a mask") << QRect(4, 4, 8, 8) << opaque << int(RectangleLook::ImageMode::Mask) << false << false;
+    QTest::newRow("with a shadow") << QRect(4, 4, 8, 8) << opaque << picture << true << false;
+}
+
+void tst_MeshRectangle::picturesInsideTheBorder()
+{
+    QFETCH(QRect, visible);
+    QFETCH(QColor, fill);
+    QFETCH(int, mode);
+    QFETCH(bool, shadow);
+    QFETCH(bool, drawn);
+
+    RectangleLook look;
+    look.rect = QRectF(0, 0, 16, 16);
+    look.fill = fill;
+    look.radius = QVector4D(3, 3, 3, 3);
+    look.border = QMarginsF(1, 1, 1, 1);
+    look.borderColors.fill(QColor(0x29, 0x80, 0xb9));
+    look.image = std::filesystem::path("/check.png");
+    look.imageMode = RectangleLook::ImageMode(mode);
+    look.hasShadow = shadow;
+    look.shadowColor = Qt::black;
+    QCOMPARE(MeshRectangleNode::canDrawWithPicture(look, visible, QSize(16, 16), QSizeF(1, 1)), drawn);
+    // The picture never makes the plain mesh take an image.
+    QVERIFY(!MeshRectangleNode::canDraw(look));
 }
 
 QUILT_QUICK_TEST_MAIN(tst_MeshRectangle, Css)
