@@ -125,6 +125,8 @@ public:
     };
     QString stateProperties;
     QList<StateProperty> followed;
+    // The class the properties were looked up in.
+    const QMetaObject* followedClass = nullptr;
     QJSValue hintFlagsValue;
     QList<std::pair<QString, bool>> hintFlags;
     QList<ElementAttribute*> attributes;
@@ -527,6 +529,7 @@ void QuickElement::setStateProperties(const QString& properties)
         entry = known.end() - 1;
     }
     d->followed = entry->followed;
+    d->followedClass = meta;
     for (const auto& followed : std::as_const(d->followed)) {
         QMetaObject::connect(item, meta->property(followed.property).notifySignalIndex(), this, slot);
     }
@@ -536,7 +539,10 @@ void QuickElement::setStateProperties(const QString& properties)
 void QuickElement::readStateProperties()
 {
     QObject* item = parent();
-    if (d->followed.isEmpty() || QQmlData::wasDeleted(item)) {
+    // An item whose own destructor has run is of a base class now, where
+    // the indices name other properties (a document that derives from the
+    // class later makes a subclass, which keeps them).
+    if (d->followed.isEmpty() || QQmlData::wasDeleted(item) || !item->metaObject()->inherits(d->followedClass)) {
         return;
     }
     Quilt::Element::States states = d->element->states();
