@@ -290,6 +290,11 @@ QRect visibleBounds(const QImage& image)
         }
     }
     const QRect bounds = right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    // A picture loaded again (the image cache let it go) comes with a new
+    // key: the old keys are forgotten now and then rather than kept forever.
+    if (known.size() >= 256) {
+        known.clear();
+    }
     known.insert(image.cacheKey(), bounds);
     return bounds;
 }
